@@ -1,0 +1,142 @@
+#pragma once
+
+// A simulated Mitsubishi Trium Mars behind a pseudo-terminal. Tests run it in-process on
+// the same event loop as Quenda; quenda-simphone serves it standalone.
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QSocketNotifier;
+class QTimer;
+
+namespace simphone {
+
+// Names and bodies are held as the phone holds them after AT+CSCS="PCCP437": code page 437 bytes.
+struct Contact
+{
+    QByteArray number;
+    int type = 129;
+    QByteArray name;
+};
+
+struct Message
+{
+    QByteArray status;    // "REC READ", "REC UNREAD", "STO SENT", "STO UNSENT"
+    QByteArray address;   // originator or destination
+    QByteArray timestamp; // "yy/MM/dd,hh:mm:ss+zz"; empty for stored messages
+    QByteArray body;      // lines separated by CR LF
+};
+
+struct Melody
+{
+    QByteArray name;
+    int tempo = 0;
+    QList<QByteArray> lines;
+};
+
+struct PhoneState
+{
+    // Identity and network
+    QByteArray manufacturer = "Mitsubishi";
+    QByteArray model = "Trium Mars";
+    QByteArray imsi = "262011234567890";
+    QByteArray imei = "350123456789012";
+    QByteArray charset = "IRA";
+    bool echo = true;
+    int cregMode = 0;
+    int registration = 1; // 0 not registered, 1 home, 2 searching, 3 denied, 5 roaming
+    QByteArray lac = "00C3";
+    QByteArray cellId = "1A2B";
+    int copsFormat = 0;
+    QByteArray operatorName = "D1-TELEKOM"; // empty: not registered to any operator
+    QByteArray operatorNumeric = "26201";
+    int batteryStatus = 0;
+    int batteryLevel = 3; // bars, 0 to 3
+
+    // Phonebooks: index -> entry
+    QMap<int, Contact> phoneBook; // "ME"
+    QMap<int, Contact> simBook;   // "SM"
+    int phoneBookCapacity = 100;
+    int simBookCapacity = 250;
+    QByteArray selectedBook = "SM";
+
+    // Messages: slot -> message
+    QMap<int, Message> messages;
+    int messageCapacity = 10;
+    bool textMode = false;
+    QByteArray serviceCentre;
+    int nextMessageReference = 1;
+    QList<Message> sentMessages; // what AT+CMGS sent out
+
+    // Melodies: 16 slots, index 0 is slot 1
+    QList<Melody> melodies = QList<Melody>(16);
+
+    // Keypad and calls
+    QList<QByteArray> keysPressed; // the argument of every AT+CKPD, as received
+    QList<QByteArray> dialled;     // the number of every ATD
+    int hangups = 0;
+};
+
+class SimPhone : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SimPhone(QObject *parent = nullptr);
+    ~SimPhone() override;
+
+    // Opens the pseudo-terminal. False (and errorString()) when the system refuses one.
+    bool start();
+    QString errorString() const;
+
+    // A stable path (a symbolic link) that always points at the current slave device,
+    // also after closeLine()/reopenLine().
+    QString devicePath() const;
+    // The slave device itself, e.g. /dev/pts/7.
+    QString slavePath() const;
+
+    PhoneState &state();
+    const PhoneState &state() const;
+
+    // Fills the state from a scenario file (JSON). False and a reason when it cannot.
+    bool loadScenario(const QString &fileName, QString *error = nullptr);
+
+    // Every command line received (without its CR) and every data block taken after a
+    // prompt (including its closing Ctrl-Z or ESC), in order of arrival.
+    QList<QByteArray> transcript() const;
+    void clearTranscript();
+
+    // Faults, switched at run time
+    void setUnplugged(bool unplugged); // answers nothing, input dropped
+    bool isUnplugged() const;
+    void closeLine();  // closes the master: the device vanishes as a pulled cable does
+    bool reopenLine(); // a new pseudo-terminal; devicePath() follows it
+    // Answers the commands that begin with prefix (case-insensitive) with resultLine instead,
+    // e.g. ("AT+CIMI", "ERROR") or ("AT+CPBW=", "+CME ERROR: 21"). Empty resultLine clears it.
+    void failCommand(const QByteArray &prefix, const QByteArray &resultLine);
+    void clearFailures();
+    void setReplyDelay(int milliseconds); // before every reply
+    // Every reply that holds marker is written up to and including the marker, then the
+    // rest after pauseMs: ("OK", 200) writes "...OK" and later "\r\n". Empty marker clears.
+    void setSplit(const QByteArray &marker, int pauseMs);
+    // Written at once, framed "\r\n<code>\r\n", between replies.
+    void injectUnsolicited(const QByteArray &code);
+    // Framed the same way and inserted into the next reply, before its final result.
+    void injectIntoNextReply(const QByteArray &code);
+    void sendGarbage(int count);
+
+signals:
+    // A command line was received (without its CR).
+    void commandReceived(const QByteArray &line);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace simphone

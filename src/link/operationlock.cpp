@@ -1,0 +1,118 @@
+#include "operationlock.h"
+
+#include "atexchange.h"
+#include "userinterfaces.h"
+
+#include <cmath>
+
+OperationLock::OperationLock(QObject *parent) : QObject(parent) {}
+
+void OperationLock::setAction(qint16 code)
+{
+    if (action_ == code)
+        return;
+    action_ = code;
+    emit actionChanged(code);
+}
+
+bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepted)
+{
+    if (action_ == NoPhone) {
+        if (boxes_)
+            boxes_->inform(QStringLiteral("Not Connected!"));
+        return false;
+    }
+    bool accepted = action_ == Idle;
+    for (qint16 other : alsoAccepted)
+        accepted = accepted || action_ == other;
+    if (!accepted) {
+        if (boxes_)
+            boxes_->inform(QStringLiteral("Busy, try again..."));
+        return false;
+    }
+    setAction(code);
+    return true;
+}
+
+void OperationLock::openProgress()
+{
+    if (progress_)
+        progress_->open();
+}
+
+bool OperationLock::cancelledBeforeItem(AtExchange &exchange)
+{
+    if (!abort_)
+        return false;
+    abort_ = false;
+    exchange.sendWithoutWaiting(QStringLiteral("AT"));
+    setAction(Idle);
+    return true;
+}
+
+void OperationLock::reportItem(int i, int n)
+{
+    const int percent = percentOf(i, n);
+    if (progress_)
+        progress_->setProgress(percent, percentText(percent));
+}
+
+void OperationLock::cancel()
+{
+    abort_ = true;
+    setAction(Idle);
+}
+
+QString OperationLock::stateText(qint16 code)
+{
+    switch (code) {
+    case NoPhone:
+        return QStringLiteral("Searching for Cell");
+    case Idle:
+        return QStringLiteral("Ready");
+    case UploadingRingtone:
+        return QStringLiteral("Uploading Ringtone");
+    case LoadingRingtones:
+    case ReloadingRingtones:
+        return QStringLiteral("Loading Ringtones");
+    case LoadingSMs:
+        return QStringLiteral("Loading SMs");
+    case DeletingSMS:
+        return QStringLiteral("Deleting SMs");
+    case DeletingAllSMs:
+        return QStringLiteral("Deleting All SMs");
+    case LoadingContacts:
+        return QStringLiteral("Loading Contacts");
+    case SavingContact:
+        return QStringLiteral("Saving Contact");
+    case UploadingContact:
+        return QStringLiteral("Uploading Contact");
+    case DeletingContact:
+        return QStringLiteral("Deleting Contact");
+    case LoadingInfos:
+        return QStringLiteral("Loading Infos");
+    case PlacingCall:
+        return QStringLiteral("Placing Call");
+    case SendingKeys:
+        return QStringLiteral("Sending Keys");
+    case SendingSMS:
+        return QStringLiteral("Sending SMS");
+    case UploadingSMS:
+        return QStringLiteral("Uploading SMS");
+    default:
+        return QString();
+    }
+}
+
+int OperationLock::percentOf(int i, int n)
+{
+    if (n <= 0)
+        return 0;
+    // nearbyint rounds halves to the even neighbour in the default rounding mode.
+    return static_cast<int>(std::nearbyint(static_cast<double>(i) / n * 100.0));
+}
+
+QString OperationLock::percentText(int percent)
+{
+    return QString::number(percent) + QLatin1Char('%');
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <initializer_list>
+
+class AtExchange;
+class MessageBoxes;
+class ProgressWindow;
+
+// The single lock on the line and the name of what is going on: 0 no phone, 1 connected and
+// idle, an operation's own code while it runs.
+class OperationLock : public QObject
+{
+    Q_OBJECT
+public:
+    enum Code : qint16
+    {
+        NoPhone = 0,
+        Idle = 1,
+        UploadingRingtone = 21,
+        LoadingRingtones = 22,
+        ReloadingRingtones = 23,
+        LoadingSMs = 24,
+        DeletingSMS = 25,
+        DeletingAllSMs = 26,
+        LoadingContacts = 27,
+        SavingContact = 28,
+        UploadingContact = 29,
+        DeletingContact = 30,
+        LoadingInfos = 40,
+        PlacingCall = 45,
+        SendingKeys = 50,
+        SendingSMS = 60,
+        UploadingSMS = 61,
+    };
+
+    explicit OperationLock(QObject *parent = nullptr);
+
+    void setMessageBoxes(MessageBoxes *boxes) { boxes_ = boxes; }
+    void setProgressWindow(ProgressWindow *progress) { progress_ = progress; }
+    MessageBoxes *messageBoxes() const { return boxes_; }
+
+    qint16 action() const { return action_; }
+    void setAction(qint16 code);
+    bool isBusy() const { return action_ != NoPhone && action_ != Idle; }
+
+    // The guard every operation runs first: "Not Connected!" without a phone, "Busy, try
+    // again..." while another operation runs (unless its code is among alsoAccepted);
+    // otherwise takes the lock with code and returns true.
+    bool guard(qint16 code, std::initializer_list<qint16> alsoAccepted = {});
+    void finish() { setAction(Idle); }
+    // The standard time-out handling: the phone counts as gone until the probe finds it.
+    void timedOut() { setAction(NoPhone); }
+
+    // Progress of a long operation.
+    void openProgress();
+    // Before item i of n: true when the user cancelled, in which case the phone is sent a bare
+    // "AT" without waiting, the lock is released and the operation must end.
+    bool cancelledBeforeItem(AtExchange &exchange);
+    void reportItem(int i, int n);
+    // The Cancel button of the progress window.
+    void cancel();
+    bool abort() const { return abort_; }
+    void setAbort(bool abort) { abort_ = abort; }
+
+    // The program-state text of a code; empty for a code without one.
+    static QString stateText(qint16 code);
+    // Item i of n as a percentage rounded to the nearest whole number, halves to even.
+    static int percentOf(int i, int n);
+    static QString percentText(int percent);
+
+signals:
+    void actionChanged(qint16 action);
+
+private:
+    qint16 action_ = NoPhone;
+    bool abort_ = false;
+    MessageBoxes *boxes_ = nullptr;
+    ProgressWindow *progress_ = nullptr;
+};

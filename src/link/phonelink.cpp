@@ -1,0 +1,57 @@
+#include "phonelink.h"
+
+#include "platform.h"
+
+PhoneLink::PhoneLink(QObject *parent) : QObject(parent)
+{
+    line.setDeviceResolver([this](int port) { return Platform::deviceForPort(port, settings.device(port)); });
+    connect(&supervisor, &Supervisor::lost, &tabs, &TabLoader::phoneLost);
+    connect(&supervisor, &Supervisor::connected, &tabs, [this] { tabs.timWaitforLoad.start(); });
+}
+
+void PhoneLink::beginStartUp()
+{
+    lock.setAbort(false);
+    starting_ = true;
+}
+
+void PhoneLink::finishStartUp()
+{
+    GetSettings();
+    lock.setAction(OperationLock::NoPhone);
+    tabs.showInitial(settings.starttab());
+    tabs.forgetAll();
+    starting_ = false;
+    supervisor.start();
+    supervisor.probeTick();
+}
+
+void PhoneLink::GetSettings()
+{
+    line.deconnect();
+    supervisor.NewConnect = true;
+    const int port = settings.comport();
+    line.setPortNumber(port);
+    lock.setAction(OperationLock::NoPhone);
+    tickedComPort_ = port >= 1 && port <= 4 ? port : 0;
+    emit comPortTicked(tickedComPort_);
+    emit phonebookMemoryChosen(settings.sim());
+}
+
+void PhoneLink::chooseComPort(int port)
+{
+    if (port == tickedComPort_)
+        return;
+    settings.setComport(port);
+    GetSettings();
+}
+
+QString PhoneLink::lineDescription() const
+{
+    const QString device = line.deviceName();
+    QString text = device.isEmpty() ? tr("Com %1: no device").arg(line.portNumber())
+                                    : tr("Com %1: %2").arg(line.portNumber()).arg(device);
+    if (!line.isOpen() && !line.openFailure().isEmpty())
+        text += QLatin1Char('\n') + line.openFailure();
+    return text;
+}

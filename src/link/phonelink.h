@@ -1,0 +1,50 @@
+#pragma once
+
+#include "atexchange.h"
+#include "operationlock.h"
+#include "serialline.h"
+#include "settings.h"
+#include "supervisor.h"
+#include "tabloader.h"
+
+#include <QObject>
+
+// The phone link as one piece: the settings, the serial line, the exchange, the lock, the
+// supervision and the tab loading, wired together. Front ends drive it and listen to it.
+class PhoneLink : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PhoneLink(QObject *parent = nullptr);
+
+    // Start-up, around the window's own restoring of its fields.
+    void beginStartUp();
+    void finishStartUp();
+    bool starting() const { return starting_; }
+
+    // Applies the port and phonebook memory settings and lets supervision reconnect.
+    void GetSettings();
+    // A port menu item: a new port is stored and connected to; the ticked one changes nothing.
+    void chooseComPort(int port);
+    int tickedComPort() const { return tickedComPort_; }
+
+    // The device behind the current port, and why it cannot be opened when that is so.
+    QString lineDescription() const;
+
+    Settings settings;
+    SerialLine line;
+    AtExchange exchange{line};
+    OperationLock lock;
+    Supervisor supervisor{exchange, lock};
+    TabLoader tabs{lock};
+
+signals:
+    // The port menu item to tick, 0 for none.
+    void comPortTicked(int port);
+    // The phonebook memory option to select: SIM card or phone.
+    void phonebookMemoryChosen(bool sim);
+
+private:
+    bool starting_ = false;
+    int tickedComPort_ = 0;
+};

@@ -1,0 +1,109 @@
+#include "serialline.h"
+
+#include "platform.h"
+
+#include "text/cp1252.h"
+
+SerialLine::SerialLine(QObject *parent) : QObject(parent)
+{
+    resolver_ = [](int port) { return Platform::deviceForPort(port, QString()); };
+    QObject::connect(&port_, &QSerialPort::readyRead, this, &SerialLine::dataArrived);
+    QObject::connect(&port_, &QSerialPort::errorOccurred, this, &SerialLine::onError);
+}
+
+void SerialLine::setDeviceResolver(DeviceResolver resolver)
+{
+    resolver_ = std::move(resolver);
+}
+
+void SerialLine::setPortNumber(int port)
+{
+    portNumber_ = port;
+}
+
+QString SerialLine::deviceName() const
+{
+    return resolver_(portNumber_);
+}
+
+void SerialLine::connect()
+{
+    if (port_.isOpen())
+        return;
+    const QString device = deviceName();
+    if (device.isEmpty()) {
+        openFailure_ = tr("No device for port %1").arg(portNumber_);
+        emit lineStateChanged();
+        return;
+    }
+    port_.setPortName(device);
+    port_.setBaudRate(QSerialPort::Baud38400);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (port_.open(QIODevice::ReadWrite)) {
+        openFailure_.clear();
+    } else {
+        openFailure_ = port_.errorString();
+        port_.clearError();
+    }
+    emit lineStateChanged();
+}
+
+void SerialLine::deconnect()
+{
+    if (!port_.isOpen())
+        return;
+    port_.close();
+    emit lineStateChanged();
+}
+
+bool SerialLine::isOpen() const
+{
+    return port_.isOpen();
+}
+
+void SerialLine::write(const QString &text)
+{
+    if (!port_.isOpen())
+        return;
+    port_.write(Cp1252::encode(text));
+    port_.flush();
+}
+
+QString SerialLine::input()
+{
+    if (!port_.isOpen())
+        return QString();
+    return Cp1252::decode(port_.readAll());
+}
+
+void SerialLine::drain()
+{
+    if (port_.isOpen())
+        port_.readAll();
+}
+
+void SerialLine::onError(QSerialPort::SerialPortError error)
+{
+    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
+        return;
+    // The device is gone (cable pulled, far end closed). Qt keeps reporting the error from the
+    // dead descriptor at full speed until the port is closed; closing inside the port's own
+    // signal is unsafe, so close on the next turn of the event loop.
+    openFailure_ = port_.errorString();
+    if (closePending_)
+        return;
+    closePending_ = true;
+    QMetaObject::invokeMethod(this, &SerialLine::closeAfterDeviceLoss, Qt::QueuedConnection);
+}
+
+void SerialLine::closeAfterDeviceLoss()
+{
+    closePending_ = false;
+    if (port_.isOpen())
+        port_.close();
+    port_.clearError();
+    emit lineStateChanged();
+}

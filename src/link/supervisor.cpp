@@ -1,0 +1,126 @@
+#include "supervisor.h"
+
+#include "atexchange.h"
+#include "operationlock.h"
+#include "serialline.h"
+#include "text/replyparser.h"
+
+namespace {
+
+// The field as a 16-bit whole number; an unusable text leaves the old value.
+void setFromField(qint16 &target, QString field, int n, QChar startDelimiter, QChar endDelimiter)
+{
+    ParseField(field, n, startDelimiter, endDelimiter);
+    bool ok = false;
+    const qint16 value = field.trimmed().toShort(&ok);
+    if (ok)
+        target = value;
+}
+
+} // namespace
+
+Supervisor::Supervisor(AtExchange &exchange, OperationLock &lock, QObject *parent)
+    : QObject(parent), exchange_(exchange), lock_(lock)
+{
+    timState.setObjectName(QStringLiteral("timState"));
+    timState.setInterval(1750);
+    timGetState.setObjectName(QStringLiteral("timGetState"));
+    timGetState.setInterval(75);
+    connect(&timState, &QTimer::timeout, this, &Supervisor::probeTick);
+    connect(&timGetState, &QTimer::timeout, this, &Supervisor::answerTick);
+}
+
+void Supervisor::start()
+{
+    timState.start();
+}
+
+void Supervisor::probeTick()
+{
+    if (lock_.isBusy())
+        return;
+    // The handshake owns the line until it ends; another "AT" would mix into its replies.
+    if (handshakeRunning_)
+        return;
+    exchange_.line().connect();
+    exchange_.sendWithoutWaiting(QStringLiteral("AT"));
+    exchange_.beginProbe();
+    exchange_.timTimeoutState.start();
+    timGetState.start();
+}
+
+void Supervisor::answerTick()
+{
+    // An operation that took the line meanwhile also took the probe's answer, or will take it
+    // when it sends; either way it is not ours to read, nor a sign of loss.
+    if (!exchange_.probePending() || lock_.isBusy()) {
+        timGetState.stop();
+        return;
+    }
+
+    const QString answer = exchange_.line().input();
+    const bool answered = answer.contains(AtExchange::FinalResult);
+    if (!answered && exchange_.timTimeoutState.isActive())
+        return;
+
+    timGetState.stop();
+    exchange_.endProbe();
+
+    if (!exchange_.timTimeoutState.isActive()) {
+        showConnected(false);
+        lock_.setAction(OperationLock::NoPhone);
+        NewConnect = true;
+        emit lost();
+        return;
+    }
+    exchange_.timTimeoutState.stop();
+
+    if (NewConnect && !handshake())
+        return;
+
+    showConnected(true);
+    if (lock_.action() != OperationLock::Idle) {
+        lock_.setAction(OperationLock::Idle);
+        emit connected();
+    }
+}
+
+bool Supervisor::handshake()
+{
+    handshakeRunning_ = true;
+    const bool complete = greet();
+    handshakeRunning_ = false;
+    if (complete)
+        NewConnect = false;
+    return complete;
+}
+
+bool Supervisor::greet()
+{
+    AtExchange::Reply reply;
+    const auto ask = [&](const QString &command) {
+        reply = exchange_.SendAndWait(command, exchange_.timTimeoutState);
+        return !reply.timedOut();
+    };
+
+    if (!ask(QStringLiteral("AT+CGMI")) || !reply.text.contains(QLatin1String("Mitsubishi")))
+        return false;
+    if (!ask(QStringLiteral("AT+CSCS=\"PCCP437\"")) || !ask(QStringLiteral("AT+CREG=0")) ||
+        !ask(QStringLiteral("ATE0")))
+        return false;
+    if (!ask(QStringLiteral("AT+CPMS?")))
+        return false;
+    setFromField(MaxSMS, reply.text, 2, QLatin1Char(','), QLatin1Char(','));
+    if (!ask(QStringLiteral("AT+CPBW=?")))
+        return false;
+    setFromField(MaxPhoneNum, reply.text, 1, QLatin1Char('-'), QLatin1Char(')'));
+    return true;
+}
+
+void Supervisor::showConnected(bool connected)
+{
+    if (connectedShown_ == connected)
+        return;
+    connectedShown_ = connected;
+    emit connectionShown(connected);
+}

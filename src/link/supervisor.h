@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class AtExchange;
+class OperationLock;
+
+// Watches the line for the program's whole life: a bare "AT" every 1750 ms while no operation
+// is busy, its answer checked every 75 ms; a phone that answers again after a loss is greeted
+// with the handshake before it counts as connected.
+class Supervisor : public QObject
+{
+    Q_OBJECT
+public:
+    Supervisor(AtExchange &exchange, OperationLock &lock, QObject *parent = nullptr);
+
+    // Starts the repeating probe timer.
+    void start();
+
+    void probeTick();
+    void answerTick();
+
+    bool NewConnect = true;
+    qint16 MaxSMS = 0;
+    qint16 MaxPhoneNum = 0;
+
+    bool isConnectedShown() const { return connectedShown_; }
+    bool handshakeRunning() const { return handshakeRunning_; }
+
+    QTimer timState;    // 1750 ms, repeating: sends the probe
+    QTimer timGetState; // 75 ms, repeating while a probe answer is awaited
+
+signals:
+    // The connection label changes between "Connected" and "Not Connected".
+    void connectionShown(bool connected);
+    // A probe answer moved the program from "no phone" to idle: load the tab on show.
+    void connected();
+    // The probe went unanswered: the phone is gone.
+    void lost();
+
+private:
+    bool handshake();
+    bool greet();
+    void showConnected(bool connected);
+
+    AtExchange &exchange_;
+    OperationLock &lock_;
+    bool connectedShown_ = false;
+    bool handshakeRunning_ = false;
+};

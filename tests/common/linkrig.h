@@ -1,0 +1,36 @@
+#pragma once
+
+#include "recorders.h"
+
+#include "link/phonelink.h"
+#include "simphone.h"
+
+#include <QSettings>
+#include <QTest>
+
+// The phone link wired to a simulated phone on a pseudo-terminal, as Com 1.
+struct LinkRig
+{
+    LinkRig()
+    {
+        QSettings(QStringLiteral("Quenda"), QStringLiteral("Quenda")).clear();
+        started = sim.start();
+        link.settings.setDevice(1, sim.devicePath());
+        link.lock.setMessageBoxes(&boxes);
+        link.lock.setProgressWindow(&progress);
+    }
+
+    // Starts the program's side and waits for the phone to count as connected.
+    bool startAndConnect(int timeoutMs = 3000)
+    {
+        link.beginStartUp();
+        link.finishStartUp();
+        return QTest::qWaitFor([this] { return link.lock.action() == OperationLock::Idle; }, timeoutMs);
+    }
+
+    simphone::SimPhone sim;
+    PhoneLink link;
+    RecordingBoxes boxes;
+    RecordingProgress progress;
+    bool started = false;
+};

@@ -1,0 +1,258 @@
+#include "linkrig.h"
+#include "testenvironment.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <ctime>
+
+static TestEnvironment environment;
+
+namespace {
+
+const QList<QByteArray> Handshake = {"AT",       "AT+CGMI",  "AT+CSCS=\"PCCP437\"", "AT+CREG=0", "ATE0",
+                                     "AT+CPMS?", "AT+CPBW=?"};
+
+int count(const QList<QByteArray> &lines, const QByteArray &line)
+{
+    return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+}
+
+// Processor time of this process, in milliseconds.
+double cpuMilliseconds()
+{
+    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+} // namespace
+
+class TestSupervisor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void greetsInOrderAndReadsSizes();
+    void unparseableSizeKeepsOldValue();
+    void foreignDeviceNeverConnects();
+    void erroredHandshakeStepStartsOverAtNextProbe();
+    void lossAndRegreeting();
+    void answerSplitAcrossTicksIsNotRecognised();
+    void probeHeldOffWhileHandshakeRuns();
+    void operationTakingLineDuringPendingProbe();
+    void phoneBackAfterOneMissedCommandSkipsHandshake();
+    void pulledLineStaysQuietAndReconnects();
+    void closedPortProbesQuietly();
+
+private:
+    LinkRig *rig = nullptr;
+};
+
+void TestSupervisor::init()
+{
+    rig = new LinkRig;
+    QVERIFY(rig->started);
+}
+
+void TestSupervisor::cleanup()
+{
+    delete rig;
+    rig = nullptr;
+}
+
+void TestSupervisor::greetsInOrderAndReadsSizes()
+{
+    rig->sim.state().messageCapacity = 25;
+    rig->sim.state().simBookCapacity = 180;
+    QSignalSpy shown(&rig->link.supervisor, &Supervisor::connectionShown);
+    QSignalSpy connected(&rig->link.supervisor, &Supervisor::connected);
+    int ringtoneLoads = 0;
+    rig->link.tabs.setLoader(TabLoader::Ringtones, [&ringtoneLoads] { ++ringtoneLoads; });
+
+    QVERIFY(rig->startAndConnect());
+    QCOMPARE(rig->sim.transcript(), Handshake);
+    QCOMPARE(rig->link.supervisor.MaxSMS, qint16(25));
+    QCOMPARE(rig->link.supervisor.MaxPhoneNum, qint16(180));
+    QVERIFY(!rig->link.supervisor.NewConnect);
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(shown.at(0).at(0).toBool(), true);
+    QCOMPARE(connected.count(), 1);
+    // The tab on show is read once the connect is through.
+    QTRY_COMPARE(ringtoneLoads, 1);
+    QVERIFY(rig->link.tabs.isLoaded(TabLoader::Ringtones));
+}
+
+void TestSupervisor::unparseableSizeKeepsOldValue()
+{
+    // 40000 does not fit a 16-bit integer: the old value stays.
+    rig->sim.state().messageCapacity = 40000;
+    rig->link.supervisor.MaxSMS = 7;
+    QVERIFY(rig->startAndConnect());
+    QCOMPARE(rig->link.supervisor.MaxSMS, qint16(7));
+    QCOMPARE(rig->link.supervisor.MaxPhoneNum, qint16(250));
+}
+
+void TestSupervisor::foreignDeviceNeverConnects()
+{
+    rig->sim.state().manufacturer = "SIEMENS";
+    rig->link.supervisor.timState.setInterval(300);
+    rig->link.beginStartUp();
+    rig->link.finishStartUp();
+    QTest::qWait(1000);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+    QVERIFY(rig->link.supervisor.NewConnect);
+    QVERIFY(!rig->link.supervisor.isConnectedShown());
+    const auto lines = rig->sim.transcript();
+    QVERIFY(count(lines, "AT+CGMI") >= 2);
+    QCOMPARE(count(lines, "ATE0"), 0);
+}
+
+void TestSupervisor::erroredHandshakeStepStartsOverAtNextProbe()
+{
+    rig->sim.failCommand("AT+CPMS?", "ERROR");
+    rig->link.exchange.timTimeoutState.setInterval(200);
+    rig->link.supervisor.timState.setInterval(400);
+    rig->link.beginStartUp();
+    rig->link.finishStartUp();
+    QTRY_VERIFY_WITH_TIMEOUT(count(rig->sim.transcript(), "AT+CGMI") >= 2, 3000);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+    QVERIFY(rig->link.supervisor.NewConnect);
+
+    rig->sim.clearFailures();
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 3000);
+}
+
+void TestSupervisor::lossAndRegreeting()
+{
+    QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
+    QVERIFY(rig->startAndConnect());
+    rig->link.tabs.setLoaded(TabLoader::Phonebook, true);
+    rig->link.tabs.setLoaded(TabLoader::Infos, true);
+    rig->sim.clearTranscript();
+
+    rig->sim.setUnplugged(true);
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_VERIFY_WITH_TIMEOUT(lost.count() == 1, 4000);
+    QVERIFY(clock.elapsed() <= 1750 + 1400 + 300);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+    QVERIFY(!rig->link.supervisor.isConnectedShown());
+    QVERIFY(rig->link.supervisor.NewConnect);
+    QVERIFY(!rig->link.tabs.isLoaded(TabLoader::Phonebook));
+    QVERIFY(rig->link.tabs.isLoaded(TabLoader::Infos));
+
+    rig->sim.clearTranscript();
+    rig->sim.setUnplugged(false);
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 4000);
+    QCOMPARE(rig->sim.transcript(), Handshake);
+    QVERIFY(rig->link.supervisor.isConnectedShown());
+}
+
+void TestSupervisor::answerSplitAcrossTicksIsNotRecognised()
+{
+    // "OK" in one read, CR LF in the next: the probe counts as unanswered.
+    rig->sim.setSplit("OK", 150);
+    QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
+    rig->link.beginStartUp();
+    rig->link.finishStartUp();
+    QTRY_VERIFY_WITH_TIMEOUT(lost.count() == 1, 3000);
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT"});
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+}
+
+void TestSupervisor::probeHeldOffWhileHandshakeRuns()
+{
+    // Each reply takes long enough that the probe timer fires several times during the greeting.
+    rig->sim.setReplyDelay(150);
+    rig->link.supervisor.timState.setInterval(200);
+    QVERIFY(rig->startAndConnect(5000));
+    const auto lines = rig->sim.transcript();
+    QCOMPARE(lines.mid(0, Handshake.size()), Handshake);
+}
+
+void TestSupervisor::operationTakingLineDuringPendingProbe()
+{
+    QVERIFY(rig->startAndConnect());
+    rig->sim.setReplyDelay(100);
+    QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
+
+    // The probe's "AT" is on the line, its answer not yet read, when an operation starts.
+    rig->link.supervisor.probeTick();
+    QVERIFY(rig->link.lock.guard(OperationLock::LoadingInfos));
+    const auto reply =
+        rig->link.exchange.SendAndWait(QStringLiteral("AT+CGMM"), rig->link.exchange.timTimeout);
+    QCOMPARE(reply.outcome, AtExchange::Outcome::Completed);
+    QVERIFY2(reply.text.contains(QLatin1String("Trium")), qPrintable(reply.text));
+    rig->link.lock.finish();
+
+    QTest::qWait(1600);
+    QCOMPARE(lost.count(), 0);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QVERIFY(rig->link.supervisor.isConnectedShown());
+}
+
+void TestSupervisor::phoneBackAfterOneMissedCommandSkipsHandshake()
+{
+    QVERIFY(rig->startAndConnect());
+    QSignalSpy connected(&rig->link.supervisor, &Supervisor::connected);
+    rig->link.exchange.timTimeout.setInterval(300);
+    rig->sim.failCommand("AT+CGMM", "ERROR");
+
+    QVERIFY(rig->link.lock.guard(OperationLock::LoadingInfos));
+    const auto reply =
+        rig->link.exchange.SendAndWait(QStringLiteral("AT+CGMM"), rig->link.exchange.timTimeout);
+    QVERIFY(reply.timedOut());
+    rig->link.lock.timedOut();
+    rig->sim.clearTranscript();
+
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 3000);
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT"});
+    QCOMPARE(connected.count(), 1);
+}
+
+void TestSupervisor::pulledLineStaysQuietAndReconnects()
+{
+    QVERIFY(rig->startAndConnect());
+    rig->link.exchange.timTimeout.setInterval(800);
+    QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
+
+    // The line goes away in the middle of an exchange.
+    rig->sim.setReplyDelay(500);
+    QTimer::singleShot(100, &rig->sim, [this] { rig->sim.closeLine(); });
+    QVERIFY(rig->link.lock.guard(OperationLock::LoadingInfos));
+    const auto reply =
+        rig->link.exchange.SendAndWait(QStringLiteral("AT+CGMM"), rig->link.exchange.timTimeout);
+    QVERIFY(reply.timedOut());
+    rig->link.lock.timedOut();
+    QVERIFY(!rig->link.line.isOpen());
+
+    const double before = cpuMilliseconds();
+    QTest::qWait(2000);
+    const double busy = cpuMilliseconds() - before;
+    QVERIFY2(busy < 200, qPrintable(QStringLiteral("%1 ms of CPU in 2 s after the line vanished").arg(busy)));
+    QVERIFY(!rig->link.line.openFailure().isEmpty());
+
+    rig->sim.setReplyDelay(0);
+    QVERIFY(rig->sim.reopenLine());
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 5000);
+    QVERIFY(rig->link.line.isOpen());
+    QVERIFY(rig->link.line.openFailure().isEmpty());
+}
+
+void TestSupervisor::closedPortProbesQuietly()
+{
+    rig->link.settings.setDevice(1, QStringLiteral("/nonexistent/quenda-test-device"));
+    rig->link.beginStartUp();
+    rig->link.finishStartUp();
+    QVERIFY(!rig->link.line.isOpen());
+    QVERIFY(!rig->link.line.openFailure().isEmpty());
+    QVERIFY(rig->link.lineDescription().contains(QLatin1String("/nonexistent/quenda-test-device")));
+    QTest::qWait(500);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+    QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSupervisor)
+#include "tst_supervisor.moc"
