@@ -99,6 +99,9 @@ public:
     QString devicePath() const;
     // The slave device itself, e.g. /dev/pts/7.
     QString slavePath() const;
+    // One more link at path that follows the device like devicePath(); removed again when
+    // the phone is destroyed. An existing file there that is not a link is left alone.
+    bool addLink(const QString &path, QString *error = nullptr);
 
     PhoneState &state();
     const PhoneState &state() const;

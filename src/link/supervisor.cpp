@@ -39,8 +39,9 @@ void Supervisor::probeTick()
 {
     if (lock_.isBusy())
         return;
-    // The handshake owns the line until it ends; another "AT" would mix into its replies.
-    if (handshakeRunning_)
+    // The handshake owns the line until it ends, and a probe still awaiting its answer owns
+    // it until that tick is through; another "AT" would mix into their replies.
+    if (handshakeRunning_ || timGetState.isActive())
         return;
     exchange_.line().connect();
     exchange_.sendWithoutWaiting(QStringLiteral("AT"));

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+#include <optional>
+
+namespace simphone {
+
+// One command line cut into name, form and argument. Names compare in upper case;
+// arguments keep their case because they carry numbers, names and texts.
+struct AtCommand
+{
+    enum class Form
+    {
+        Action, // AT+CGMI, ATH, ATD123;
+        Set,    // AT+CPBR=1,10
+        Query,  // AT+CREG?
+        Test,   // AT+CPBW=?
+    };
+
+    QByteArray line; // as received, without its CR
+    QByteArray name; // "+CPBR", "~MMYW", "E", "D"; empty for a bare "AT"
+    Form form = Form::Action;
+    QByteArray argument; // after '=' for extended commands, after the letter for basic ones
+};
+
+// Empty when the line does not begin with "AT".
+std::optional<AtCommand> parseCommandLine(const QByteArray &line);
+
+struct Field
+{
+    QByteArray text;
+    bool quoted = false;
+};
+
+// Comma-separated parameters. A quoted field runs to the next double quote (no escapes,
+// like the phone); anything but a comma after it makes the whole argument invalid.
+std::optional<QList<Field>> splitFields(const QByteArray &argument);
+
+// A whole decimal number, or empty.
+std::optional<int> toNumber(const Field &field);
+
+} // namespace simphone

@@ -1,0 +1,225 @@
+#include "messagecommands.h"
+
+namespace simphone {
+
+namespace {
+
+using Form = AtCommand::Form;
+
+// +CMS ERROR codes
+constexpr int operationNotAllowed = 302;
+constexpr int operationNotSupported = 303;
+constexpr int invalidTextParameter = 305;
+constexpr int invalidIndex = 321;
+constexpr int memoryFull = 322;
+constexpr int serviceCentreUnknown = 330;
+
+const QByteArray prompt = "\r\n> ";
+
+QByteArray storageReport(const PhoneState &state)
+{
+    const QByteArray pair =
+        QByteArray::number(state.messages.size()) + ',' + QByteArray::number(state.messageCapacity);
+    return pair + ',' + pair;
+}
+
+// The destination of AT+CMGS and AT+CMGW: the first parameter, quoted or not.
+std::optional<QByteArray> destination(const AtCommand &cmd)
+{
+    if (cmd.form == Form::Action && cmd.argument.isEmpty())
+        return QByteArray();
+    if (cmd.form != Form::Set)
+        return std::nullopt;
+    const auto fields = splitFields(cmd.argument);
+    if (!fields || fields->isEmpty() || fields->size() > 2)
+        return std::nullopt;
+    return fields->at(0).text;
+}
+
+} // namespace
+
+std::optional<Reply> MessageCommands::handle(const AtCommand &cmd, PhoneState &state)
+{
+    if (cmd.name == "+CMGF")
+        return format(cmd, state);
+    if (cmd.name == "+CPMS")
+        return storage(cmd, state);
+    if (cmd.name == "+CMGR")
+        return read(cmd, state);
+    if (cmd.name == "+CMGD")
+        return remove(cmd, state);
+    if (cmd.name == "+CSCA")
+        return serviceCentre(cmd, state);
+    if (cmd.name == "+CMGS")
+        return send(cmd, state);
+    if (cmd.name == "+CMGW")
+        return store(cmd, state);
+    return std::nullopt;
+}
+
+Reply MessageCommands::format(const AtCommand &cmd, PhoneState &state)
+{
+    switch (cmd.form) {
+    case Form::Test:
+        return Reply::ok({"+CMGF: (0-1)"});
+    case Form::Query:
+        return Reply::ok({"+CMGF: " + QByteArray(state.textMode ? "1" : "0")});
+    case Form::Set:
+        if (cmd.argument == "0" || cmd.argument == "1") {
+            state.textMode = cmd.argument == "1";
+            return Reply::ok();
+        }
+        break;
+    case Form::Action:
+        break;
+    }
+    return Reply::error();
+}
+
+Reply MessageCommands::storage(const AtCommand &cmd, const PhoneState &state)
+{
+    switch (cmd.form) {
+    case Form::Test:
+        return Reply::ok({"+CPMS: (\"SM\"),(\"SM\")"});
+    case Form::Query:
+        return Reply::ok({"+CPMS: \"SM\"," + QByteArray::number(state.messages.size()) + ',' +
+                          QByteArray::number(state.messageCapacity) + ",\"SM\"," +
+                          QByteArray::number(state.messages.size()) + ',' +
+                          QByteArray::number(state.messageCapacity)});
+    case Form::Set: {
+        const auto fields = splitFields(cmd.argument);
+        if (!fields || fields->isEmpty() || fields->size() > 2)
+            return Reply::error();
+        for (const Field &f : *fields) {
+            if (!f.quoted || f.text.toUpper() != "SM")
+                return Reply::cmsError(operationNotAllowed);
+        }
+        return Reply::ok({"+CPMS: " + storageReport(state)});
+    }
+    case Form::Action:
+        break;
+    }
+    return Reply::error();
+}
+
+Reply MessageCommands::read(const AtCommand &cmd, PhoneState &state)
+{
+    if (cmd.form != Form::Set)
+        return Reply::error();
+    if (!state.textMode)
+        return Reply::cmsError(operationNotSupported); // no PDU mode in here
+    const auto fields = splitFields(cmd.argument);
+    const auto index = fields && fields->size() == 1 ? toNumber(fields->at(0)) : std::nullopt;
+    if (!index)
+        return Reply::error();
+    if (!state.messages.contains(*index))
+        return Reply::cmsError(invalidIndex);
+
+    Message &m = state.messages[*index];
+    QByteArray header = "+CMGR: \"" + m.status + "\",\"" + m.address + '"';
+    if (m.status.startsWith("REC"))
+        header += ",,\"" + m.timestamp + '"';
+    const Reply reply = Reply::ok({header + "\r\n" + m.body});
+    if (m.status == "REC UNREAD")
+        m.status = "REC READ";
+    return reply;
+}
+
+Reply MessageCommands::remove(const AtCommand &cmd, PhoneState &state)
+{
+    if (cmd.form == Form::Test)
+        return Reply::ok({"+CMGD: (1-" + QByteArray::number(state.messageCapacity) + ")"});
+    if (cmd.form != Form::Set)
+        return Reply::error();
+    const auto fields = splitFields(cmd.argument);
+    if (!fields || fields->isEmpty() || fields->size() > 2)
+        return Reply::error();
+    const auto index = toNumber(fields->at(0));
+    if (!index)
+        return Reply::error();
+    if (!state.messages.remove(*index))
+        return Reply::cmsError(invalidIndex);
+    return Reply::ok();
+}
+
+Reply MessageCommands::serviceCentre(const AtCommand &cmd, PhoneState &state)
+{
+    switch (cmd.form) {
+    case Form::Test:
+        return Reply::ok();
+    case Form::Query: {
+        const int type = state.serviceCentre.startsWith('+') ? 145 : 129;
+        return Reply::ok({"+CSCA: \"" + state.serviceCentre + "\"," + QByteArray::number(type)});
+    }
+    case Form::Set: {
+        const auto fields = splitFields(cmd.argument);
+        if (!fields || fields->isEmpty() || fields->size() > 2 || !fields->at(0).quoted)
+            return Reply::error();
+        state.serviceCentre = fields->at(0).text;
+        return Reply::ok();
+    }
+    case Form::Action:
+        break;
+    }
+    return Reply::error();
+}
+
+Reply MessageCommands::send(const AtCommand &cmd, PhoneState &state)
+{
+    if (cmd.form == Form::Test)
+        return Reply::ok();
+    if (!state.textMode)
+        return Reply::cmsError(operationNotSupported);
+    const auto address = destination(cmd);
+    if (!address)
+        return Reply::error();
+    if (address->isEmpty())
+        return Reply::cmsError(invalidTextParameter);
+
+    return Reply::expectData(prompt, [&state, to = *address](const QByteArray &text, bool cancelled) {
+        if (cancelled)
+            return Reply::ok();
+        // The service centre is only needed once the message goes out.
+        if (state.serviceCentre.isEmpty())
+            return Reply::cmsError(serviceCentreUnknown);
+        Message sent;
+        sent.status = "STO SENT";
+        sent.address = to;
+        sent.body = text;
+        state.sentMessages.append(sent);
+        const int reference = state.nextMessageReference;
+        state.nextMessageReference = reference % 255 + 1;
+        return Reply::ok({"+CMGS: " + QByteArray::number(reference)});
+    });
+}
+
+Reply MessageCommands::store(const AtCommand &cmd, PhoneState &state)
+{
+    if (cmd.form == Form::Test)
+        return Reply::ok();
+    if (!state.textMode)
+        return Reply::cmsError(operationNotSupported);
+    const auto address = destination(cmd);
+    if (!address)
+        return Reply::error();
+    int slot = 0;
+    for (int i = 1; i <= state.messageCapacity && slot == 0; ++i) {
+        if (!state.messages.contains(i))
+            slot = i;
+    }
+    if (slot == 0)
+        return Reply::cmsError(memoryFull);
+
+    return Reply::expectData(prompt, [&state, slot, to = *address](const QByteArray &text, bool cancelled) {
+        if (cancelled)
+            return Reply::ok();
+        Message stored;
+        stored.status = "STO UNSENT";
+        stored.address = to;
+        stored.body = text;
+        state.messages.insert(slot, stored);
+        return Reply::ok({"+CMGW: " + QByteArray::number(slot)});
+    });
+}
+
+} // namespace simphone

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QSocketNotifier;
+
+namespace simphone {
+
+// The phone's end of a pseudo-terminal. It holds the slave side open itself, so the master
+// never sees a hang-up while the client has the port closed, and keeps the slave raw, so
+// the line discipline never echoes or translates.
+class PtyLine : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PtyLine(QObject *parent = nullptr);
+    ~PtyLine() override;
+
+    bool open(QString *error);
+    // Closes both sides: a client's open slave sees a hang-up, and the device node goes.
+    void close();
+    bool isOpen() const { return m_master >= 0; }
+    QString slavePath() const { return m_slavePath; }
+
+    // Whatever the master cannot take now waits for it to drain.
+    void write(const QByteArray &bytes);
+
+signals:
+    void received(const QByteArray &bytes);
+
+private:
+    void readAvailable();
+    void flush();
+
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_slavePath;
+    QSocketNotifier *m_readNotifier = nullptr;
+    QSocketNotifier *m_writeNotifier = nullptr;
+    QByteArray m_pending;
+};
+
+} // namespace simphone

@@ -1,0 +1,231 @@
+#include "scenario.h"
+
+#include "cp437.h"
+#include "phonebookcommands.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+namespace simphone {
+
+namespace {
+
+// Thrown by the readers below with a reason; caught once in readScenario.
+struct ScenarioError
+{
+    QString reason;
+};
+
+[[noreturn]] void fail(const QString &reason)
+{
+    throw ScenarioError{reason};
+}
+
+void allowOnly(const QJsonObject &object, const QStringList &keys, const QString &where)
+{
+    for (const QString &key : object.keys()) {
+        if (!keys.contains(key))
+            fail(QStringLiteral("%1: unknown key \"%2\"").arg(where, key));
+    }
+}
+
+QJsonObject objectAt(const QJsonValue &value, const QString &where)
+{
+    if (!value.isObject())
+        fail(where + QStringLiteral(": not an object"));
+    return value.toObject();
+}
+
+QJsonArray arrayAt(const QJsonValue &value, const QString &where)
+{
+    if (!value.isArray())
+        fail(where + QStringLiteral(": not an array"));
+    return value.toArray();
+}
+
+// Text as the phone holds it.
+QByteArray text(const QJsonObject &object, const QString &key, const QString &where,
+                const QByteArray &fallback = {})
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined())
+        return fallback;
+    if (!value.isString())
+        fail(QStringLiteral("%1: \"%2\" is not a string").arg(where, key));
+    return toCp437(value.toString());
+}
+
+int number(const QJsonObject &object, const QString &key, const QString &where, int low, int high,
+           std::optional<int> fallback = std::nullopt)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() && fallback)
+        return *fallback;
+    const double d = value.toDouble(-1e9);
+    const int n = int(d);
+    if (!value.isDouble() || d != n || n < low || n > high)
+        fail(QStringLiteral("%1: \"%2\" must be a whole number from %3 to %4")
+                 .arg(where, key)
+                 .arg(low)
+                 .arg(high));
+    return n;
+}
+
+QByteArray phoneLines(const QByteArray &body)
+{
+    QByteArray out = body;
+    out.replace("\r\n", "\n");
+    out.replace('\n', "\r\n");
+    return out;
+}
+
+void readPhonebook(const QJsonValue &value, const QString &where, QMap<int, Contact> &book, int &capacity)
+{
+    const QJsonObject object = objectAt(value, where);
+    allowOnly(object, {"capacity", "contacts"}, where);
+    capacity = number(object, "capacity", where, 0, 999, capacity);
+    const QJsonArray contacts = arrayAt(object.value("contacts"), where + ".contacts");
+    for (int i = 0; i < contacts.size(); ++i) {
+        const QString at = QStringLiteral("%1.contacts[%2]").arg(where).arg(i);
+        const QJsonObject c = objectAt(contacts.at(i), at);
+        allowOnly(c, {"index", "number", "type", "name"}, at);
+        const int index = number(c, "index", at, 1, capacity);
+        if (book.contains(index))
+            fail(QStringLiteral("%1: index %2 used twice").arg(at).arg(index));
+        Contact contact;
+        contact.number = text(c, "number", at);
+        contact.type = number(c, "type", at, 128, 255, contact.number.startsWith('+') ? 145 : 129);
+        contact.name = text(c, "name", at).left(PhonebookCommands::maxNameLength);
+        book.insert(index, contact);
+    }
+}
+
+void readMessages(const QJsonValue &value, PhoneState &state)
+{
+    const QJsonArray list = arrayAt(value, "messages");
+    const QStringList statuses = {"REC READ", "REC UNREAD", "STO SENT", "STO UNSENT"};
+    for (int i = 0; i < list.size(); ++i) {
+        const QString at = QStringLiteral("messages[%1]").arg(i);
+        const QJsonObject m = objectAt(list.at(i), at);
+        allowOnly(m, {"slot", "status", "address", "timestamp", "text"}, at);
+        const int slot = number(m, "slot", at, 1, state.messageCapacity);
+        if (state.messages.contains(slot))
+            fail(QStringLiteral("%1: slot %2 used twice").arg(at).arg(slot));
+        Message message;
+        message.status = text(m, "status", at);
+        if (!statuses.contains(QString::fromLatin1(message.status)))
+            fail(at + QStringLiteral(": status must be one of ") + statuses.join(", "));
+        message.address = text(m, "address", at);
+        message.timestamp = text(m, "timestamp", at);
+        if (message.status.startsWith("REC") && message.timestamp.isEmpty())
+            fail(at + QStringLiteral(": a received message needs a timestamp"));
+        if (message.status.startsWith("STO") && !message.timestamp.isEmpty())
+            fail(at + QStringLiteral(": a stored message has no timestamp"));
+        message.body = phoneLines(text(m, "text", at));
+        state.messages.insert(slot, message);
+    }
+}
+
+void readMelodies(const QJsonValue &value, PhoneState &state)
+{
+    const QJsonArray list = arrayAt(value, "melodies");
+    for (int i = 0; i < list.size(); ++i) {
+        const QString at = QStringLiteral("melodies[%1]").arg(i);
+        const QJsonObject m = objectAt(list.at(i), at);
+        allowOnly(m, {"slot", "name", "tempo", "lines"}, at);
+        Melody &melody = state.melodies[number(m, "slot", at, 1, int(state.melodies.size())) - 1];
+        melody.name = text(m, "name", at);
+        melody.tempo = number(m, "tempo", at, 0, 999, 0);
+        melody.lines.clear();
+        if (m.contains("lines")) {
+            for (const QJsonValue &line : arrayAt(m.value("lines"), at + ".lines")) {
+                if (!line.isString())
+                    fail(at + QStringLiteral(".lines: not all strings"));
+                melody.lines.append(toCp437(line.toString()));
+            }
+        }
+    }
+}
+
+void readState(const QJsonObject &root, PhoneState &state)
+{
+    allowOnly(root,
+              {"manufacturer", "model", "imsi", "imei", "battery", "operator", "registration",
+               "serviceCentre", "phonebooks", "messageCapacity", "messages", "melodies"},
+              "scenario");
+    state.manufacturer = text(root, "manufacturer", "scenario", state.manufacturer);
+    state.model = text(root, "model", "scenario", state.model);
+    state.imsi = text(root, "imsi", "scenario", state.imsi);
+    state.imei = text(root, "imei", "scenario", state.imei);
+    state.serviceCentre = text(root, "serviceCentre", "scenario", state.serviceCentre);
+
+    if (root.contains("battery")) {
+        const QJsonObject b = objectAt(root.value("battery"), "battery");
+        allowOnly(b, {"status", "level"}, "battery");
+        state.batteryStatus = number(b, "status", "battery", 0, 3, state.batteryStatus);
+        state.batteryLevel = number(b, "level", "battery", 0, 9, state.batteryLevel);
+    }
+    if (root.contains("operator")) {
+        const QJsonObject o = objectAt(root.value("operator"), "operator");
+        allowOnly(o, {"name", "numeric"}, "operator");
+        state.operatorName = text(o, "name", "operator", state.operatorName);
+        state.operatorNumeric = text(o, "numeric", "operator", state.operatorNumeric);
+    }
+    if (root.contains("registration")) {
+        const QJsonObject r = objectAt(root.value("registration"), "registration");
+        allowOnly(r, {"status", "lac", "ci"}, "registration");
+        state.registration = number(r, "status", "registration", 0, 5, state.registration);
+        state.lac = text(r, "lac", "registration", state.lac);
+        state.cellId = text(r, "ci", "registration", state.cellId);
+    }
+    if (root.contains("phonebooks")) {
+        const QJsonObject books = objectAt(root.value("phonebooks"), "phonebooks");
+        allowOnly(books, {"ME", "SM"}, "phonebooks");
+        if (books.contains("ME"))
+            readPhonebook(books.value("ME"), "phonebooks.ME", state.phoneBook, state.phoneBookCapacity);
+        if (books.contains("SM"))
+            readPhonebook(books.value("SM"), "phonebooks.SM", state.simBook, state.simBookCapacity);
+    }
+    state.messageCapacity = number(root, "messageCapacity", "scenario", 0, 999, state.messageCapacity);
+    if (root.contains("messages"))
+        readMessages(root.value("messages"), state);
+    if (root.contains("melodies"))
+        readMelodies(root.value("melodies"), state);
+}
+
+} // namespace
+
+bool readScenario(const QString &fileName, PhoneState &state, QString *error)
+{
+    auto report = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return report(fileName + QStringLiteral(": ") + file.errorString());
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return report(QStringLiteral("%1: %2 at offset %3")
+                          .arg(fileName, parseError.errorString())
+                          .arg(parseError.offset));
+    if (!doc.isObject())
+        return report(fileName + QStringLiteral(": not a JSON object"));
+
+    PhoneState fresh;
+    try {
+        readState(doc.object(), fresh);
+    } catch (const ScenarioError &e) {
+        return report(fileName + QStringLiteral(": ") + e.reason);
+    }
+    state = fresh;
+    return true;
+}
+
+} // namespace simphone

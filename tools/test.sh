@@ -1,0 +1,9 @@
+#!/bin/sh
+# Sets up, builds and runs every test, headless.
+set -eu
+cd "$(dirname "$0")/.."
+tools/setup.sh
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+cd build
+ctest --output-on-failure
