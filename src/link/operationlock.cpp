@@ -40,6 +40,12 @@ void OperationLock::openProgress()
         progress_->open();
 }
 
+void OperationLock::closeProgress()
+{
+    if (progress_)
+        progress_->close();
+}
+
 bool OperationLock::cancelledBeforeItem(AtExchange &exchange)
 {
     if (!abort_)

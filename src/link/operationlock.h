@@ -56,6 +56,7 @@ public:
 
     // Progress of a long operation.
     void openProgress();
+    void closeProgress();
     // Before item i of n: true when the user cancelled, in which case the phone is sent a bare
     // "AT" without waiting, the lock is released and the operation must end.
     bool cancelledBeforeItem(AtExchange &exchange);

@@ -23,4 +23,5 @@ public:
     // Shown without blocking; closes itself once no operation runs.
     virtual void open() = 0;
     virtual void setProgress(int value, const QString &text) = 0;
+    virtual void close() = 0;
 };

@@ -35,6 +35,7 @@ class RecordingProgress : public ProgressWindow
 {
 public:
     void open() override { ++opened; }
+    void close() override { ++closed; }
     void setProgress(int value, const QString &text) override
     {
         values.append(value);
@@ -42,6 +43,7 @@ public:
     }
 
     int opened = 0;
+    int closed = 0;
     QList<int> values;
     QStringList texts;
 };

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Every contact ever read from the phone, as contact lines in the order first seen. It only
+// grows: names stay for numbers that were deleted or changed on the phone. The message list
+// and the contact picker read it to put names to numbers.
+class ContactsCache
+{
+public:
+    struct Entry
+    {
+        QString name;
+        QString number;
+    };
+
+    explicit ContactsCache(const QString &path = defaultPath());
+    static QString defaultPath();
+    QString path() const { return path_; }
+
+    // Appends the contacts whose line is not in the file yet. An empty list leaves the file
+    // alone (not even creating it); a file that cannot be read or written is ignored.
+    void merge(const QList<Entry> &contacts) const;
+    // One entry per line; a line without separator gives an empty name and number. A missing
+    // or unreadable file gives no entries.
+    QList<Entry> read() const;
+
+private:
+    QString path_;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+// The contacts of the selected memory, in phone order, and the sorted visible list.
+// Row k of totals(), names(), numbers() and platz() describes the same contact; the visible
+// list holds the same "name TAB number" texts as platz(), sorted ignoring letter case.
+class ContactTable : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ContactTable(QObject *parent = nullptr);
+
+    int size() const { return static_cast<int>(lstTotal_.size()); }
+    const QStringList &totals() const { return lstTotal_; }
+    const QStringList &names() const { return lstName_; }
+    const QStringList &numbers() const { return lstPhone_; }
+    const QStringList &platz() const { return lstPlatz_; }
+    const QStringList &visible() const { return lstContacts_; }
+
+    void clear();
+    // A row as the phone listed it: +CPBR: index,"number",type,"name" (already PC text).
+    void appendListed(const QString &row);
+    // A contact just written to place index.
+    void appendWritten(int index, const QString &number, int type, const QString &name);
+    // Overwrites entry k in place, and visible row s when there is one; the visible list is
+    // not sorted again.
+    void replaceWritten(int k, int s, int index, const QString &number, int type, const QString &name);
+    // Removes entry k, and visible row s when there is one.
+    void remove(int k, int s);
+
+    // The first entry whose "name TAB number" equals text; -1 for none.
+    int entryOf(const QString &visibleText) const;
+    // The place of entry k, read from its listed row (at most three digits).
+    QString indexText(int k) const;
+    // The places in use, in phone order.
+    QStringList indexesInUse() const;
+    // The lowest place from 1 to highest that is not in use; 0 when all are.
+    int lowestFreePlace(int highest) const;
+    // True when some entry has exactly this name and number.
+    bool holds(const QString &name, const QString &number) const;
+
+    // "N Contacts On SIM - F Free" or "N Contacts On Phone - F Free".
+    QString caption(bool sim, int simCapacity) const;
+
+    static QString rebuiltRow(int index, const QString &number, int type, const QString &name);
+    static QString visibleText(const QString &name, const QString &number);
+    // 145 for an international number, else 129.
+    static int typeOf(const QString &number);
+
+signals:
+    void changed();
+
+private:
+    void insertVisible(const QString &text);
+
+    QStringList lstTotal_;
+    QStringList lstName_;
+    QStringList lstPhone_;
+    QStringList lstPlatz_;
+    QStringList lstContacts_;
+};

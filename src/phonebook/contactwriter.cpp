@@ -1,0 +1,180 @@
+#include "contactwriter.h"
+
+#include "phonebook.h"
+
+#include "link/atexchange.h"
+#include "link/operationlock.h"
+#include "link/userinterfaces.h"
+#include "text/charconv.h"
+
+namespace {
+
+// The name as the phone will hold it, and as the table shows it again.
+QString phoneText(const QString &name)
+{
+    QString text = ContactWriter::safeField(name);
+    PCToPhone(text);
+    return text;
+}
+
+QString pcText(QString phoneName)
+{
+    PhoneToPC(phoneName);
+    return phoneName;
+}
+
+void inform(OperationLock &lock, const QString &text, const QString &title = QString())
+{
+    if (lock.messageBoxes())
+        lock.messageBoxes()->inform(text, title);
+}
+
+} // namespace
+
+ContactWriter::ContactWriter(Phonebook &phonebook) : phonebook_(phonebook) {}
+
+QString ContactWriter::safeField(const QString &text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"') || c.unicode() < 0x20 || c.unicode() == 0x7F)
+            continue;
+        safe.append(c);
+    }
+    return safe;
+}
+
+bool ContactWriter::write(int index, const QString &number, const QString &phoneName)
+{
+    const QString command = QStringLiteral("AT+CPBW=") + QString::number(index) + QStringLiteral(",\"") +
+                            number + QStringLiteral("\",") + QString::number(ContactTable::typeOf(number)) +
+                            QStringLiteral(",\"") + phoneName + QLatin1Char('"');
+    AtExchange &exchange = phonebook_.exchange();
+    if (exchange.SendAndWait(command, exchange.timTimeout).timedOut()) {
+        phonebook_.lock().timedOut();
+        return false;
+    }
+    return true;
+}
+
+ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const QString &number)
+{
+    ContactTable &table = phonebook_.table();
+    const int index = table.lowestFreePlace(phonebook_.simCapacity());
+    if (index == 0)
+        return Result::Full;
+    const QString safeNumber = safeField(number);
+    const QString phoneName = phoneText(name);
+    if (!write(index, safeNumber, phoneName))
+        return Result::TimedOut;
+    table.appendWritten(index, safeNumber, ContactTable::typeOf(safeNumber), pcText(phoneName));
+    phonebook_.updateCaption();
+    return Result::Written;
+}
+
+void ContactWriter::create(const QString &name, const QString &number)
+{
+    OperationLock &lock = phonebook_.lock();
+    if (!lock.guard(OperationLock::UploadingContact))
+        return;
+    switch (writeToFreePlace(name, number)) {
+    case Result::Full:
+        inform(lock, QStringLiteral("Phonebook full"));
+        lock.finish();
+        break;
+    case Result::Written:
+        lock.finish();
+        break;
+    case Result::TimedOut:
+        break;
+    }
+}
+
+void ContactWriter::change(int visibleRow, const QString &name, const QString &number)
+{
+    OperationLock &lock = phonebook_.lock();
+    if (!lock.guard(OperationLock::SavingContact))
+        return;
+    ContactTable &table = phonebook_.table();
+    const int k = visibleRow >= 0 && visibleRow < table.visible().size()
+                      ? table.entryOf(table.visible().at(visibleRow))
+                      : -1;
+    if (k < 0) {
+        lock.finish();
+        return;
+    }
+    const int index = table.indexText(k).toInt();
+    const QString safeNumber = safeField(number);
+    const QString phoneName = phoneText(name);
+    if (!write(index, safeNumber, phoneName))
+        return;
+    table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),
+                         pcText(phoneName));
+    phonebook_.updateCaption();
+    lock.finish();
+}
+
+void ContactWriter::remove(int visibleRow)
+{
+    OperationLock &lock = phonebook_.lock();
+    if (!lock.guard(OperationLock::DeletingContact))
+        return;
+    ContactTable &table = phonebook_.table();
+    const int k = visibleRow >= 0 && visibleRow < table.visible().size()
+                      ? table.entryOf(table.visible().at(visibleRow))
+                      : -1;
+    if (k < 0) {
+        lock.finish();
+        return;
+    }
+    AtExchange &exchange = phonebook_.exchange();
+    if (exchange.SendAndWait(QStringLiteral("AT+CPBW=") + table.indexText(k), exchange.timTimeout)
+            .timedOut()) {
+        lock.timedOut();
+        return;
+    }
+    table.remove(k, visibleRow);
+    // The counts change with the contact; leaving the old caption would show a wrong total.
+    phonebook_.updateCaption();
+    lock.finish();
+}
+
+void ContactWriter::removeAll()
+{
+    OperationLock &lock = phonebook_.lock();
+    const QString memory = phonebook_.simSelected() ? QStringLiteral("SIM-Card") : QStringLiteral("Phone");
+    if (!lock.messageBoxes() ||
+        !lock.messageBoxes()->ask(QStringLiteral("Delete all contacts on ") + memory + QLatin1Char('?'),
+                                  QStringLiteral("Warning")))
+        return;
+    if (!lock.guard(OperationLock::DeletingContact))
+        return;
+
+    ContactTable &table = phonebook_.table();
+    const QStringList lstBelegt = table.indexesInUse();
+    const int count = static_cast<int>(lstBelegt.size());
+    lock.openProgress();
+    AtExchange &exchange = phonebook_.exchange();
+    for (int n = 0; n < count; ++n) {
+        if (lock.cancelledBeforeItem(exchange))
+            return;
+        lock.reportItem(n + 1, count);
+        const QString &index = lstBelegt.at(n);
+        if (exchange.SendAndWait(QStringLiteral("AT+CPBW=") + index, exchange.timTimeout).timedOut()) {
+            lock.timedOut();
+            return;
+        }
+        for (int k = 0; k < table.size(); ++k) {
+            if (table.indexText(k) != index)
+                continue;
+            const int s = static_cast<int>(table.visible().indexOf(
+                ContactTable::visibleText(table.names().at(k), table.numbers().at(k))));
+            table.remove(k, s);
+            break;
+        }
+    }
+    lock.closeProgress();
+    lock.finish();
+    phonebook_.LoadPhonebook();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class Phonebook;
+
+// Writes to the phonebook memory selected by the last load: a new contact in the lowest free
+// place, a changed contact in its place, deleting one or all. The contact table follows what
+// was written without reading the memory again.
+class ContactWriter
+{
+public:
+    explicit ContactWriter(Phonebook &phonebook);
+
+    // The edit fields' "&Create As New", "S&ave Changes" and "&Delete"; visibleRow is the
+    // selected row of the visible list, -1 for none.
+    void create(const QString &name, const QString &number);
+    void change(int visibleRow, const QString &name, const QString &number);
+    void remove(int visibleRow);
+    // "Delete All", after asking.
+    void removeAll();
+
+    enum class Result
+    {
+        Written,
+        Full,
+        TimedOut
+    };
+    // Writes the contact into the lowest free place and appends it to the table. The caller
+    // holds the lock; on TimedOut the lock is already released as "no phone".
+    Result writeToFreePlace(const QString &name, const QString &number);
+
+    // What may go between the quotes of a write command: quotes and control characters
+    // would end the field early or reach the phone as commands, so they are dropped.
+    static QString safeField(const QString &text);
+
+private:
+    bool write(int index, const QString &number, const QString &phoneName);
+
+    Phonebook &phonebook_;
+};

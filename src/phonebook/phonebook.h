@@ -1,0 +1,53 @@
+#pragma once
+
+#include "contactscache.h"
+#include "contacttable.h"
+
+#include <QObject>
+#include <QString>
+
+class AtExchange;
+class OperationLock;
+class Supervisor;
+
+// The phonebook memory in use (SIM card or phone), its contacts as last read or written, the
+// caption with the used and free counts, and the reading of the whole memory.
+class Phonebook : public QObject
+{
+    Q_OBJECT
+public:
+    Phonebook(AtExchange &exchange, OperationLock &lock, Supervisor &supervisor, QObject *parent = nullptr);
+
+    ContactTable &table() { return table_; }
+    const ContactTable &table() const { return table_; }
+    const ContactsCache &cache() const { return cache_; }
+    void setCache(const ContactsCache &cache) { cache_ = cache; }
+
+    bool simSelected() const { return sim_; }
+    void setSimSelected(bool sim) { sim_ = sim; }
+    // The highest place of the SIM card, as the phone reported it when greeted.
+    int simCapacity() const;
+
+    // "Contacts On Cellular" until the first load.
+    QString caption() const { return caption_; }
+    void updateCaption();
+
+    void LoadPhonebook();
+
+    AtExchange &exchange() { return exchange_; }
+    OperationLock &lock() { return lock_; }
+
+signals:
+    void captionChanged(const QString &caption);
+
+private:
+    void takeListing(const QString &reply);
+
+    AtExchange &exchange_;
+    OperationLock &lock_;
+    Supervisor &supervisor_;
+    ContactTable table_;
+    ContactsCache cache_;
+    bool sim_ = true;
+    QString caption_ = QStringLiteral("Contacts On Cellular");
+};

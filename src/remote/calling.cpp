@@ -1,0 +1,22 @@
+#include "calling.h"
+
+#include "link/atexchange.h"
+#include "link/operationlock.h"
+#include "link/serialline.h"
+
+Calling::Calling(AtExchange &exchange, OperationLock &lock) : exchange_(exchange), lock_(lock) {}
+
+void Calling::placeCall(const QString &number)
+{
+    if (!lock_.guard(OperationLock::PlacingCall))
+        return;
+    // The dial's own answer is not awaited: a call may ring for as long as the user likes.
+    exchange_.sendWithoutWaiting(QStringLiteral("ATD") + number + QLatin1Char(';'));
+    if (window_)
+        window_->waitForFinish(number);
+    if (exchange_.SendAndWait(QStringLiteral("ATH"), exchange_.timTimeout, true).timedOut()) {
+        lock_.timedOut();
+        return;
+    }
+    lock_.finish();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class AtExchange;
+class OperationLock;
+
+// Shown while the phone dials: "Calling..." with the number, until the user presses "Finish".
+class CallWindow
+{
+public:
+    virtual ~CallWindow() = default;
+    // Blocks (modal) until the user ends the call.
+    virtual void waitForFinish(const QString &number) = 0;
+};
+
+// A voice call to the number as it stands, hung up when the user says so.
+class Calling
+{
+public:
+    Calling(AtExchange &exchange, OperationLock &lock);
+    void setCallWindow(CallWindow *window) { window_ = window; }
+
+    void placeCall(const QString &number);
+
+private:
+    AtExchange &exchange_;
+    OperationLock &lock_;
+    CallWindow *window_ = nullptr;
+};

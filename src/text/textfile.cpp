@@ -1,0 +1,75 @@
+#include "textfile.h"
+
+#include "cp1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace TextFile {
+
+namespace {
+
+QByteArray encodeLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    return Cp1252::encode(text);
+}
+
+} // namespace
+
+QStringList readLines(const QString &path, bool *ok)
+{
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok)
+        *ok = opened;
+    if (!opened)
+        return {};
+
+    const QString text = Cp1252::decode(file.readAll());
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('\r'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+bool appendLines(const QString &path, const QStringList &lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const QByteArray bytes = encodeLines(lines);
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+bool writeLines(const QString &path, const QStringList &lines, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    file.write(encodeLines(lines));
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace TextFile

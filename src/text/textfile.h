@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The tool's text files: Windows-1252, every line ended by CR LF. A reader ends a line at
+// CR LF or at a lone CR.
+namespace TextFile {
+
+// The lines of the file; ok is false (and the list empty) when it cannot be read.
+QStringList readLines(const QString &path, bool *ok = nullptr);
+
+// Appends each line and CR LF, creating the file when missing.
+bool appendLines(const QString &path, const QStringList &lines);
+
+// Writes the file anew. The old file is replaced only once the new one is complete, so a
+// failed write leaves it as it was. error gets the reason of a failure.
+bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+
+} // namespace TextFile

@@ -1,0 +1,264 @@
+#include "phonebookrig.h"
+#include "testenvironment.h"
+
+#include "phonebook/contactsfile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+static TestEnvironment environment;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestContactsFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void exportsInPhoneOrderByteForByte();
+    void exportOfAnEmptyTableLeavesAnEmptyFile();
+    void replaceAskedFirst();
+    void invalidFileName();
+    void failedWriteKeepsTheOldFileAndWarns();
+    void wildcardNamesActOnTheNamedFileOnly();
+
+    void importOfAnExportedFileWritesNothing();
+    void importIntoTheNextFreePlaces();
+    void importStopsAtAFullSim();
+    void importSkipsLinesWithoutSeparator();
+    void importOfAnEmptyFile();
+    void importOfAMissingFile();
+    void importCancelled();
+
+private:
+    void load(const QList<QPair<QByteArray, QByteArray>> &contacts);
+    PhonebookRig *rig = nullptr;
+    ContactsFile *file = nullptr;
+    QTemporaryDir *dir = nullptr;
+};
+
+void TestContactsFile::init()
+{
+    rig = new PhonebookRig;
+    QVERIFY(rig->started);
+    file = new ContactsFile(rig->phonebook, rig->link.settings);
+    dir = new QTemporaryDir;
+}
+
+void TestContactsFile::cleanup()
+{
+    delete dir;
+    delete file;
+    delete rig;
+}
+
+void TestContactsFile::load(const QList<QPair<QByteArray, QByteArray>> &contacts)
+{
+    int place = 1;
+    for (const auto &contact : contacts)
+        rig->sim.state().simBook.insert(place++, {contact.second, 129, contact.first});
+    QVERIFY(rig->startAndConnect());
+    rig->phonebook.LoadPhonebook();
+    rig->sim.clearTranscript();
+}
+
+void TestContactsFile::exportsInPhoneOrderByteForByte()
+{
+    load({{"zora", "0301"}, {"M\x81ller", "+4930"}, {"anna", "0815"}});
+    const QString path = dir->filePath(QStringLiteral("contacts.qd5"));
+    QCOMPARE(file->acceptExport(path), ContactsFile::Answer::Close);
+    QCOMPARE(contents(path), QByteArray("zora\x89\x86\x89"
+                                        "0301\r\n"
+                                        "M\xfcller\x89\x86\x89+4930\r\n"
+                                        "anna\x89\x86\x89"
+                                        "0815\r\n"));
+    QCOMPARE(rig->link.settings.fileexp(), path);
+    QVERIFY(rig->sim.transcript().isEmpty());
+}
+
+void TestContactsFile::exportOfAnEmptyTableLeavesAnEmptyFile()
+{
+    const QString path = dir->filePath(QStringLiteral("empty.qd5"));
+    QCOMPARE(file->acceptExport(path), ContactsFile::Answer::Close);
+    QCOMPARE(contents(path), QByteArray());
+}
+
+void TestContactsFile::replaceAskedFirst()
+{
+    load({{"anna", "0815"}});
+    const QString path = dir->filePath(QStringLiteral("old.qd5"));
+    put(path, "old\r\n");
+
+    rig->boxes.answers = {false};
+    QCOMPARE(file->acceptExport(path), ContactsFile::Answer::StayOpen);
+    QCOMPARE(rig->boxes.asked.at(0),
+             qMakePair(QStringLiteral("File already exists. Replace?"), QStringLiteral("Warning")));
+    QCOMPARE(contents(path), QByteArray("old\r\n"));
+
+    rig->boxes.answers = {true};
+    QCOMPARE(file->acceptExport(path), ContactsFile::Answer::Close);
+    QCOMPARE(contents(path), QByteArray("anna\x89\x86\x89"
+                                        "0815\r\n"));
+}
+
+void TestContactsFile::invalidFileName()
+{
+    rig->link.settings.setFileexp(QStringLiteral("/somewhere/kept.qd5"));
+    QCOMPARE(file->acceptExport(dir->filePath(QStringLiteral("no/such/folder/x.qd5"))),
+             ContactsFile::Answer::InvalidName);
+    QCOMPARE(rig->boxes.shown.at(0),
+             qMakePair(QStringLiteral("Invalid Filename!"), QStringLiteral("Warning")));
+    QCOMPARE(rig->link.settings.fileexp(), QStringLiteral("/somewhere/kept.qd5"));
+}
+
+void TestContactsFile::failedWriteKeepsTheOldFileAndWarns()
+{
+    load({{"anna", "0815"}});
+    // An existing file that cannot be replaced (even by root): the old content must survive.
+    const QString path = QStringLiteral("/proc/version");
+    const QByteArray before = contents(path);
+    rig->boxes.answers = {true};
+    QCOMPARE(file->acceptExport(path), ContactsFile::Answer::Close);
+    QCOMPARE(contents(path), before);
+    QCOMPARE(rig->boxes.shown.size(), 1);
+    QCOMPARE(rig->boxes.shown.at(0).second, QStringLiteral("Warning"));
+}
+
+void TestContactsFile::wildcardNamesActOnTheNamedFileOnly()
+{
+    load({{"anna", "0815"}});
+    const QString other = dir->filePath(QStringLiteral("contacts.qd5"));
+    put(other, "other\r\n");
+    const QString starred = dir->filePath(QStringLiteral("c*.qd5"));
+    QCOMPARE(file->acceptExport(starred), ContactsFile::Answer::Close);
+    QVERIFY(rig->boxes.asked.isEmpty());
+    QCOMPARE(contents(starred), QByteArray("anna\x89\x86\x89"
+                                           "0815\r\n"));
+    QCOMPARE(contents(other), QByteArray("other\r\n"));
+
+    QCOMPARE(file->acceptImport(dir->filePath(QStringLiteral("?ontacts.qd5"))),
+             ContactsFile::Answer::StayOpen);
+    QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("File Not Found Error")});
+}
+
+void TestContactsFile::importOfAnExportedFileWritesNothing()
+{
+    load({{"anna", "0815"}, {"M\x81ller", "+4930"}});
+    const QString path = dir->filePath(QStringLiteral("round.qd5"));
+    QVERIFY(file->exportTo(path));
+    QCOMPARE(file->acceptImport(path), ContactsFile::Answer::Close);
+    file->import(path);
+    QVERIFY(rig->commandsOf("AT+CPBW").isEmpty());
+    QCOMPARE(rig->progress.opened, 1);
+    QCOMPARE(rig->progress.closed, 1);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactsFile::importIntoTheNextFreePlaces()
+{
+    load({{"a", "1"}, {"b", "2"}, {"c", "3"}});
+    const QString path = dir->filePath(QStringLiteral("new.qd5"));
+    put(path, "J\xfcrgen\x89\x86\x89+4917\r\nb\x89\x86\x89"
+              "2\r\nZed\x89\x86\x89"
+              "0301\r\nZed\x89\x86\x89"
+              "0301\r\n");
+    file->import(path);
+    QCOMPARE(rig->commandsOf("AT+CPBW"),
+             QList<QByteArray>({"AT+CPBW=4,\"+4917\",145,\"J\x81rgen\"", "AT+CPBW=5,\"0301\",129,\"Zed\""}));
+    QCOMPARE(rig->progress.texts, QStringList({"25%", "50%", "75%", "100%"}));
+    QCOMPARE(rig->phonebook.table().names(), QStringList({"a", "b", "c", "Jürgen", "Zed"}));
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("5 Contacts On SIM - 245 Free"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactsFile::importStopsAtAFullSim()
+{
+    rig->sim.state().simBookCapacity = 3;
+    load({{"a", "1"}, {"b", "2"}});
+    const QString path = dir->filePath(QStringLiteral("many.qd5"));
+    put(path, "x\x89\x86\x89"
+              "7\r\ny\x89\x86\x89"
+              "8\r\nz\x89\x86\x89"
+              "9\r\n");
+    file->import(path);
+    QCOMPARE(rig->commandsOf("AT+CPBW"), QList<QByteArray>{"AT+CPBW=3,\"7\",129,\"x\""});
+    QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("Phonebook full")});
+    QCOMPARE(rig->progress.closed, 1);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactsFile::importSkipsLinesWithoutSeparator()
+{
+    load({});
+    const QString path = dir->filePath(QStringLiteral("gaps.qd5"));
+    put(path, "\r\nno separator here\r\nAnna\x89\x86\x89"
+              "0815\r\n\r\nBo\"b\rATH\x89\x86\x89"
+              "0816\r\n");
+    file->import(path);
+    // The CR inside the last name ends that line: "Bo"b" has no separator and "ATH" + number is
+    // a contact of its own whose name is ATH.
+    QCOMPARE(rig->commandsOf("AT+CPBW"),
+             QList<QByteArray>({"AT+CPBW=1,\"0815\",129,\"Anna\"", "AT+CPBW=2,\"0816\",129,\"ATH\""}));
+    QCOMPARE(rig->phonebook.table().size(), 2);
+}
+
+void TestContactsFile::importOfAnEmptyFile()
+{
+    load({});
+    const QString path = dir->filePath(QStringLiteral("nothing.qd5"));
+    put(path, "");
+    file->import(path);
+    QCOMPARE(rig->progress.opened, 1);
+    QCOMPARE(rig->progress.closed, 1);
+    QVERIFY(rig->sim.transcript().isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactsFile::importOfAMissingFile()
+{
+    rig->link.settings.setFileexp(QStringLiteral("/kept.qd5"));
+    QCOMPARE(file->acceptImport(dir->filePath(QStringLiteral("absent.qd5"))), ContactsFile::Answer::StayOpen);
+    QCOMPARE(rig->boxes.shown.at(0),
+             qMakePair(QStringLiteral("File Not Found Error"), QStringLiteral("Warning")));
+    QCOMPARE(rig->link.settings.fileexp(), QStringLiteral("/kept.qd5"));
+}
+
+void TestContactsFile::importCancelled()
+{
+    load({});
+    const QString path = dir->filePath(QStringLiteral("three.qd5"));
+    put(path, "x\x89\x86\x89"
+              "7\r\ny\x89\x86\x89"
+              "8\r\nz\x89\x86\x89"
+              "9\r\n");
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim,
+                     [this](const QByteArray &line) {
+                         if (line.startsWith("AT+CPBW=1"))
+                             rig->link.lock.cancel();
+                     });
+    file->import(path);
+    QCOMPARE(rig->commandsOf("AT+CPBW").size(), 1);
+    QTRY_VERIFY(rig->sim.transcript().contains("AT"));
+    QCOMPARE(rig->phonebook.table().names(), QStringList{QStringLiteral("x")});
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+QTEST_GUILESS_MAIN(TestContactsFile)
+#include "tst_contactsfile.moc"

@@ -1,0 +1,235 @@
+#include "phonebookrig.h"
+#include "testenvironment.h"
+
+#include "phonebook/contactwriter.h"
+
+#include <QTest>
+
+static TestEnvironment environment;
+
+class TestContactWriter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void createGoesToTheLowestFreePlace();
+    void createInternationalNumberWithType145();
+    void createIntoAFullPhonebookSendsNothing();
+    void createWithNoSimCapacityIsFull();
+    void quotesAndControlCharactersNeverReachTheCommand();
+    void changeKeepsTheRowInPlace();
+    void changeWithoutSelectionSendsNothing();
+    void changeActsOnTheFirstOfTwins();
+    void deleteUpdatesTheCaption();
+    void deleteTimeoutKeepsTheTable();
+    void deleteAllShowsProgressAndReloads();
+    void deleteAllAnsweredNoDoesNothing();
+    void deleteAllCancelled();
+    void deleteAllOnAnEmptyMemory();
+
+private:
+    void load(const QList<int> &places);
+    PhonebookRig *rig = nullptr;
+    ContactWriter *writer = nullptr;
+};
+
+void TestContactWriter::init()
+{
+    rig = new PhonebookRig;
+    QVERIFY(rig->started);
+    writer = new ContactWriter(rig->phonebook);
+}
+
+void TestContactWriter::cleanup()
+{
+    delete writer;
+    delete rig;
+}
+
+void TestContactWriter::load(const QList<int> &places)
+{
+    for (int place : places)
+        rig->sim.state().simBook.insert(
+            place, {"0301" + QByteArray::number(place), 129, "Name " + QByteArray::number(place)});
+    QVERIFY(rig->startAndConnect());
+    rig->phonebook.LoadPhonebook();
+    rig->sim.clearTranscript();
+}
+
+void TestContactWriter::createGoesToTheLowestFreePlace()
+{
+    load({1, 2, 4});
+    writer->create(QStringLiteral("Jürgen"), QStringLiteral("0301"));
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT+CPBW=3,\"0301\",129,\"J\x81rgen\""});
+    QCOMPARE(rig->sim.state().simBook.value(3).name, QByteArray("J\x81rgen"));
+    const ContactTable &table = rig->phonebook.table();
+    QCOMPARE(table.names().last(), QStringLiteral("Jürgen"));
+    QCOMPARE(table.totals().last(), QStringLiteral("+CPBR: 3,\"0301\",129,\"Jürgen\""));
+    QVERIFY(table.visible().contains(QStringLiteral("Jürgen\t0301")));
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("4 Contacts On SIM - 246 Free"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+
+    writer->create(QStringLiteral("Next"), QStringLiteral("0302"));
+    QCOMPARE(rig->sim.transcript().last(), QByteArray("AT+CPBW=5,\"0302\",129,\"Next\""));
+}
+
+void TestContactWriter::createInternationalNumberWithType145()
+{
+    load({});
+    writer->create(QStringLiteral("§ Anna"), QStringLiteral("+4930 12"));
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT+CPBW=1,\"+4930 12\",145,\"S Anna\""});
+    QCOMPARE(rig->phonebook.table().names().last(), QStringLiteral("S Anna"));
+}
+
+void TestContactWriter::createIntoAFullPhonebookSendsNothing()
+{
+    rig->sim.state().simBookCapacity = 3;
+    load({1, 2, 3});
+    writer->create(QStringLiteral("One more"), QStringLiteral("0301"));
+    QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("Phonebook full")});
+    QVERIFY(rig->sim.transcript().isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactWriter::createWithNoSimCapacityIsFull()
+{
+    load({});
+    rig->link.supervisor.MaxPhoneNum = 0;
+    writer->create(QStringLiteral("A"), QStringLiteral("1"));
+    QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("Phonebook full")});
+    QVERIFY(rig->sim.transcript().isEmpty());
+}
+
+void TestContactWriter::quotesAndControlCharactersNeverReachTheCommand()
+{
+    load({});
+    // Unmended, the CR would end the write early and the phone would dial.
+    writer->create(QStringLiteral("Ev\"\rATD1;\x1a"), QStringLiteral("0301\""));
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT+CPBW=1,\"0301\",129,\"EvATD1;\""});
+    QCOMPARE(rig->sim.state().dialled, QList<QByteArray>());
+    // The table shows what was sent.
+    QCOMPARE(rig->phonebook.table().names().last(), QStringLiteral("EvATD1;"));
+    QCOMPARE(rig->phonebook.table().numbers().last(), QStringLiteral("0301"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactWriter::changeKeepsTheRowInPlace()
+{
+    load({1, 2, 3});
+    ContactTable &table = rig->phonebook.table();
+    QCOMPARE(table.visible().at(0), QStringLiteral("Name 1\t03011"));
+    writer->change(0, QStringLiteral("Zacharias"), QStringLiteral("+4917"));
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT+CPBW=1,\"+4917\",145,\"Zacharias\""});
+    QCOMPARE(table.visible().at(0), QStringLiteral("Zacharias\t+4917"));
+    QCOMPARE(table.names().at(0), QStringLiteral("Zacharias"));
+    QCOMPARE(table.totals().at(0), QStringLiteral("+CPBR: 1,\"+4917\",145,\"Zacharias\""));
+    QCOMPARE(rig->sim.state().simBook.value(1).number, QByteArray("+4917"));
+}
+
+void TestContactWriter::changeWithoutSelectionSendsNothing()
+{
+    load({1});
+    writer->change(-1, QStringLiteral("X"), QStringLiteral("1"));
+    QVERIFY(rig->sim.transcript().isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactWriter::changeActsOnTheFirstOfTwins()
+{
+    rig->sim.state().simBook.insert(2, {"0301", 129, "Twin"});
+    rig->sim.state().simBook.insert(7, {"0301", 129, "Twin"});
+    QVERIFY(rig->startAndConnect());
+    rig->phonebook.LoadPhonebook();
+    rig->sim.clearTranscript();
+    writer->change(1, QStringLiteral("Twin"), QStringLiteral("0302"));
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT+CPBW=2,\"0302\",129,\"Twin\""});
+    // The changed row stays where it was; the other twin is now the first of its text.
+    QCOMPARE(rig->phonebook.table().visible(), QStringList({"Twin\t0301", "Twin\t0302"}));
+    writer->remove(0);
+    QCOMPARE(rig->sim.transcript().last(), QByteArray("AT+CPBW=7"));
+}
+
+void TestContactWriter::deleteUpdatesTheCaption()
+{
+    load({1, 2, 3});
+    writer->remove(1);
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT+CPBW=2"});
+    QVERIFY(!rig->sim.state().simBook.contains(2));
+    QCOMPARE(rig->phonebook.table().names(), QStringList({"Name 1", "Name 3"}));
+    QCOMPARE(rig->phonebook.table().visible(), QStringList({"Name 1\t03011", "Name 3\t03013"}));
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("2 Contacts On SIM - 248 Free"));
+}
+
+void TestContactWriter::deleteTimeoutKeepsTheTable()
+{
+    load({1, 2});
+    rig->sim.failCommand("AT+CPBW=", "+CME ERROR: 21");
+    rig->link.exchange.timTimeout.setInterval(300);
+    writer->remove(0);
+    QCOMPARE(rig->phonebook.table().size(), 2);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+}
+
+void TestContactWriter::deleteAllShowsProgressAndReloads()
+{
+    load({1, 2, 3, 4, 5, 6, 7, 8});
+    rig->boxes.answers = {true};
+    writer->removeAll();
+    QCOMPARE(rig->boxes.asked.size(), 1);
+    QCOMPARE(rig->boxes.asked.at(0).first, QStringLiteral("Delete all contacts on SIM-Card?"));
+    QCOMPARE(rig->boxes.asked.at(0).second, QStringLiteral("Warning"));
+    QCOMPARE(rig->progress.opened, 1);
+    QCOMPARE(rig->progress.texts, QStringList({"12%", "25%", "38%", "50%", "62%", "75%", "88%", "100%"}));
+    QCOMPARE(rig->commandsOf("AT+CPBW=").size(), 8);
+    QVERIFY(rig->sim.state().simBook.isEmpty());
+    // The memory is read again at the end.
+    QCOMPARE(rig->sim.transcript().mid(8), QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBR=1,255"}));
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("0 Contacts On SIM - 250 Free"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactWriter::deleteAllAnsweredNoDoesNothing()
+{
+    load({1, 2});
+    rig->phonebook.setSimSelected(false);
+    rig->boxes.answers = {false};
+    writer->removeAll();
+    QCOMPARE(rig->boxes.asked.at(0).first, QStringLiteral("Delete all contacts on Phone?"));
+    QVERIFY(rig->sim.transcript().isEmpty());
+    QCOMPARE(rig->progress.opened, 0);
+}
+
+void TestContactWriter::deleteAllCancelled()
+{
+    load({1, 2, 3, 4});
+    rig->boxes.answers = {true};
+    // Cancel while the second delete is on the line.
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim,
+                     [this](const QByteArray &line) {
+                         if (line == "AT+CPBW=2")
+                             rig->link.lock.cancel();
+                     });
+    writer->removeAll();
+    QCOMPARE(rig->commandsOf("AT+CPBW="), QList<QByteArray>({"AT+CPBW=1", "AT+CPBW=2"}));
+    // The closing "AT" goes out without waiting for its answer.
+    QTRY_VERIFY(rig->sim.transcript().contains("AT"));
+    QCOMPARE(rig->phonebook.table().names(), QStringList({"Name 3", "Name 4"}));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QVERIFY(!rig->link.lock.abort());
+}
+
+void TestContactWriter::deleteAllOnAnEmptyMemory()
+{
+    load({});
+    rig->boxes.answers = {true};
+    writer->removeAll();
+    QCOMPARE(rig->progress.opened, 1);
+    QCOMPARE(rig->progress.closed, 1);
+    QVERIFY(rig->commandsOf("AT+CPBW").isEmpty());
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBR=1,255"}));
+}
+
+QTEST_GUILESS_MAIN(TestContactWriter)
+#include "tst_contactwriter.moc"

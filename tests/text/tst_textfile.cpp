@@ -1,0 +1,87 @@
+#include "text/textfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void linesEndAtCrLfOrLoneCr();
+    void writesWindows1252WithCrLf();
+    void appendCreatesAndExtends();
+    void failedWriteKeepsTheOldFile();
+    void missingFileReadsAsNothing();
+};
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+void TestTextFile::linesEndAtCrLfOrLoneCr()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    put(path, "one\r\ntwo\rthree\nstill three\r\n\r\nlast");
+    bool ok = false;
+    QCOMPARE(TextFile::readLines(path, &ok), QStringList({"one", "two", "three\nstill three", "", "last"}));
+    QVERIFY(ok);
+}
+
+void TestTextFile::writesWindows1252WithCrLf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("b.txt"));
+    QVERIFY(TextFile::writeLines(path, {QStringLiteral("Jürgen\u2030\u2020\u2030+49"), QString()}));
+    QCOMPARE(contents(path), QByteArray("J\xfcrgen\x89\x86\x89+49\r\n\r\n"));
+    QCOMPARE(TextFile::readLines(path),
+             QStringList({QStringLiteral("Jürgen\u2030\u2020\u2030+49"), QString()}));
+}
+
+void TestTextFile::appendCreatesAndExtends()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("c.txt"));
+    QVERIFY(TextFile::appendLines(path, {QStringLiteral("a")}));
+    QVERIFY(TextFile::appendLines(path, {QStringLiteral("b"), QStringLiteral("c")}));
+    QCOMPARE(contents(path), QByteArray("a\r\nb\r\nc\r\n"));
+}
+
+void TestTextFile::failedWriteKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sub/old.txt"));
+    // The folder does not exist: nothing can be written, and the error says why.
+    QString error;
+    QVERIFY(!TextFile::writeLines(path, {QStringLiteral("x")}, &error));
+    QVERIFY(!error.isEmpty());
+
+    const QString kept = dir.filePath(QStringLiteral("kept.txt"));
+    put(kept, "old\r\n");
+    QVERIFY(TextFile::writeLines(kept, {QStringLiteral("new")}));
+    QCOMPARE(contents(kept), QByteArray("new\r\n"));
+}
+
+void TestTextFile::missingFileReadsAsNothing()
+{
+    bool ok = true;
+    QVERIFY(TextFile::readLines(QStringLiteral("/nonexistent/file"), &ok).isEmpty());
+    QVERIFY(!ok);
+}
+
+QTEST_APPLESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"
