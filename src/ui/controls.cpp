@@ -1,0 +1,103 @@
+#include "controls.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace Controls {
+
+namespace {
+
+template <typename W, typename... Args> W *named(const char *name, Args &&...args)
+{
+    auto *widget = new W(std::forward<Args>(args)...);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+void paintBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor backgroundOf(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Window);
+}
+
+QPushButton *button(const char *name, const QString &caption)
+{
+    return named<QPushButton>(name, caption);
+}
+
+QLabel *label(const char *name, const QString &caption)
+{
+    return named<QLabel>(name, caption);
+}
+
+QLineEdit *textBox(const char *name, const QString &text)
+{
+    return named<QLineEdit>(name, text);
+}
+
+QGroupBox *frame(const char *name, const QString &caption)
+{
+    return named<QGroupBox>(name, caption);
+}
+
+QRadioButton *option(const char *name, const QString &caption)
+{
+    return named<QRadioButton>(name, caption);
+}
+
+QCheckBox *checkBox(const char *name, const QString &caption)
+{
+    return named<QCheckBox>(name, caption);
+}
+
+QListWidget *list(const char *name)
+{
+    return named<QListWidget>(name);
+}
+
+void setReadOnly(QWidget *textBox, bool readOnly)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(textBox))
+        line->setReadOnly(readOnly);
+    else if (auto *editor = qobject_cast<QPlainTextEdit *>(textBox))
+        editor->setReadOnly(readOnly);
+}
+
+bool isReadOnly(const QWidget *textBox)
+{
+    if (auto *line = qobject_cast<const QLineEdit *>(textBox))
+        return line->isReadOnly();
+    if (auto *editor = qobject_cast<const QPlainTextEdit *>(textBox))
+        return editor->isReadOnly();
+    return false;
+}
+
+void setText(QWidget *widget, const QString &text)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        line->setText(text);
+    else if (auto *editor = qobject_cast<QPlainTextEdit *>(widget))
+        editor->setPlainText(text);
+    else if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setText(text);
+    else if (auto *group = qobject_cast<QGroupBox *>(widget))
+        group->setTitle(text);
+}
+
+} // namespace Controls

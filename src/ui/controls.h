@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+// Every control carries its name as objectName, so the other parts of the program and the
+// tests find it by the name they know it by.
+namespace Controls {
+
+// The two colours of the status labels: not connected or busy, and connected or ready.
+inline QColor lightBlue()
+{
+    return QColor(192, 192, 255);
+}
+inline QColor lightGreen()
+{
+    return QColor(128, 255, 128);
+}
+
+// A label with a solid background of its own.
+void paintBackground(QWidget *widget, const QColor &colour);
+QColor backgroundOf(const QWidget *widget);
+
+QPushButton *button(const char *name, const QString &caption);
+QLabel *label(const char *name, const QString &caption = QString());
+QLineEdit *textBox(const char *name, const QString &text = QString());
+QGroupBox *frame(const char *name, const QString &caption);
+QRadioButton *option(const char *name, const QString &caption);
+QCheckBox *checkBox(const char *name, const QString &caption);
+QListWidget *list(const char *name);
+
+// Text boxes come as line edits and multi-line editors; both lock the same way.
+void setReadOnly(QWidget *textBox, bool readOnly);
+bool isReadOnly(const QWidget *textBox);
+// The text or caption of a text box, label or frame.
+void setText(QWidget *widget, const QString &text);
+
+} // namespace Controls

@@ -1,0 +1,328 @@
+#include "mainwindow.h"
+
+#include "phonebook/phonebook.h"
+#include "phonebookcontroller.h"
+
+#include "aboutwindow.h"
+#include "controls.h"
+#include "createsmspage.h"
+#include "filelist.h"
+#include "historywindow.h"
+#include "info/deviceinfo.h"
+#include "infospage.h"
+#include "link/phonelink.h"
+#include "phonebookpage.h"
+#include "programinfo.h"
+#include "programstate.h"
+#include "remotecontrolpage.h"
+#include "ringtonespage.h"
+#include "statuswindow.h"
+#include "twips.h"
+#include "viewsmspage.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+
+struct TabEntry
+{
+    const char *key;
+    const char *caption;
+};
+// In the order of TabLoader's numbers.
+constexpr TabEntry Tabs[] = {
+    {"tabRingtones", "&Ringtones"}, {"tabPhonebook", "&Phonebook"},
+    {"tabSMS", "&View SMS"},        {"tabSendSMS", "&Create/Send SMS"},
+    {"tabInfo", "&Infos"},          {"tabRemoteControl", "Rem&ote Control"},
+};
+
+QAction *namedAction(QMenu *menu, const char *name, const QString &text)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QMenu *namedMenu(QMenuBar *bar, const char *name, const QString &title)
+{
+    QMenu *menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+// A status value: sunken, coloured, wide enough for the longest text it shows.
+QLabel *statusValue(const char *name, const QString &text, const QStringList &texts)
+{
+    QLabel *value = Controls::label(name, text);
+    value->setFrameShape(QFrame::Panel);
+    value->setFrameShadow(QFrame::Sunken);
+    value->setAlignment(Qt::AlignCenter);
+    int width = 0;
+    for (const QString &candidate : texts)
+        width = qMax(width, value->fontMetrics().horizontalAdvance(candidate));
+    value->setMinimumWidth(width + 16);
+    Controls::paintBackground(value, Controls::lightBlue());
+    return value;
+}
+
+} // namespace
+
+MainWindow::MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, QWidget *parent)
+    : QMainWindow(parent), link_(link), info_(info), phonebook_(phonebook)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(ProgramInfo::windowTitle());
+
+    buildPages();
+    buildStatusStrip();
+    buildMenus();
+
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
+    layout->setSpacing(0);
+    layout->addWidget(tabMain);
+    layout->addWidget(frmTabs, 1);
+    layout->addSpacing(6);
+    layout->addWidget(Frame4);
+    setCentralWidget(central);
+
+    frmStatus = new StatusWindow(link_.lock, this);
+    progress_ = std::make_unique<DialogProgress>(*frmStatus);
+    link_.lock.setMessageBoxes(boxes_);
+    link_.lock.setProgressWindow(progress_.get());
+
+    programState = new ProgramState(link_.lock, *this, *labProgState, this);
+    programState->timProgState.start();
+
+    timKeyPressed.setObjectName(QStringLiteral("timKeyPressed"));
+    timKeyPressed.setInterval(1000);
+    timKeySave.setObjectName(QStringLiteral("timKeySave"));
+    timKeySave.setInterval(1000);
+
+    connectLink();
+}
+
+MainWindow::~MainWindow()
+{
+    // The link may outlive the window; it must not reach what is gone.
+    if (link_.lock.messageBoxes() == boxes_)
+        link_.lock.setMessageBoxes(nullptr);
+    link_.lock.setProgressWindow(nullptr);
+    link_.tabs.setLoader(TabLoader::Infos, nullptr);
+    link_.tabs.setLoader(TabLoader::Phonebook, nullptr);
+}
+
+void MainWindow::buildPages()
+{
+    tabMain = new QTabBar;
+    tabMain->setObjectName(QStringLiteral("tabMain"));
+    tabMain->setExpanding(false);
+    for (const TabEntry &tab : Tabs) {
+        const int index = tabMain->addTab(QString::fromLatin1(tab.caption));
+        tabMain->setTabData(index, QString::fromLatin1(tab.key));
+    }
+
+    frmTabs = new QStackedWidget;
+    frmTabs->setObjectName(QStringLiteral("frmTabs"));
+    frmTabs->setFrameShape(QFrame::StyledPanel);
+    ringtones = new RingtonesPage;
+    phonebook = new PhonebookPage;
+    viewSms = new ViewSmsPage;
+    createSms = new CreateSmsPage;
+    infos = new InfosPage;
+    remoteControl = new RemoteControlPage;
+    for (QWidget *page :
+         std::initializer_list<QWidget *>{ringtones, phonebook, viewSms, createSms, infos, remoteControl})
+        frmTabs->addWidget(page);
+}
+
+void MainWindow::buildStatusStrip()
+{
+    Frame4 = new QFrame;
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    Label3 = Controls::label("Label3", QStringLiteral("Program State:"));
+    QStringList states;
+    for (int code = OperationLock::NoPhone; code <= OperationLock::UploadingSMS; ++code)
+        states.append(OperationLock::stateText(static_cast<qint16>(code)));
+    labProgState = statusValue("labProgState", QStringLiteral("Busy"), states);
+    Label4 = Controls::label("Label4", QStringLiteral("Connection State:"));
+    labState = statusValue("labState", QStringLiteral("Not Connected"),
+                           {QStringLiteral("Not Connected"), QStringLiteral("Connected")});
+
+    auto *strip = new QHBoxLayout(Frame4);
+    strip->setContentsMargins(0, 0, 0, 0);
+    strip->addWidget(Label3);
+    strip->addWidget(labProgState);
+    strip->addStretch();
+    strip->addWidget(Label4);
+    strip->addWidget(labState);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    QMenu *file = namedMenu(bar, "menFile", QStringLiteral("&File"));
+    menExit = namedAction(file, "menExit", QStringLiteral("E&xit Program"));
+    connect(menExit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *settings = namedMenu(bar, "menSettings", QStringLiteral("Se&ttings"));
+    QMenu *ports = settings->addMenu(QStringLiteral("Com Port"));
+    ports->setObjectName(QStringLiteral("menComPort"));
+    for (int n = 1; n <= int(menCom.size()); ++n) {
+        QAction *port = namedAction(ports, QStringLiteral("menCom%1").arg(n).toLatin1().constData(),
+                                    QStringLiteral("Com %1").arg(n));
+        port->setCheckable(true);
+        // The tick follows the link, not the click: a click on the ticked port keeps it.
+        connect(port, &QAction::triggered, this, [this, n] {
+            link_.chooseComPort(n);
+            tickComPort(link_.tickedComPort());
+        });
+        menCom[n - 1] = port;
+    }
+    menReset = namedAction(settings, "menReset", QStringLiteral("Reset Program"));
+
+    QMenu *help = namedMenu(bar, "menHelp", QStringLiteral("&Help"));
+    menHilfe = namedAction(help, "menHilfe", QStringLiteral("Help"));
+    menVersion = namedAction(help, "menVersion", QStringLiteral("Version History"));
+    menTrennlinie = help->addSeparator();
+    menTrennlinie->setObjectName(QStringLiteral("menTrennlinie"));
+    menAbout = namedAction(help, "menAbout", QStringLiteral("About"));
+    connect(menHilfe, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(menVersion, &QAction::triggered, this, &MainWindow::showHistory);
+    connect(menAbout, &QAction::triggered, this, &MainWindow::showAbout);
+
+    QMenu *phonebookMenu = namedMenu(bar, "menPhonebook", QStringLiteral("Phonebook"));
+    phonebookMenu->menuAction()->setVisible(false);
+    menExport = namedAction(phonebookMenu, "menExport", QStringLiteral("Export Phonebook"));
+    menImport = namedAction(phonebookMenu, "menImport", QStringLiteral("Import Phonebook"));
+
+    menPhoneDele = namedMenu(bar, "menPhoneDele", QStringLiteral("PhoneDele"));
+    menPhoneDele->menuAction()->setVisible(false);
+    menPhoneDeleAll = namedAction(menPhoneDele, "menPhoneDeleAll", QStringLiteral("Delete All"));
+    phonebook->setDeleteMenu(menPhoneDele);
+}
+
+void MainWindow::connectLink()
+{
+    connect(tabMain, &QTabBar::currentChanged, this, [this](int index) { link_.tabs.select(index + 1); });
+    connect(&link_.tabs, &TabLoader::pageShown, this, [this](int k) { showPage(k); });
+    connect(&link_, &PhoneLink::comPortTicked, this, &MainWindow::tickComPort);
+    connect(&link_, &PhoneLink::phonebookMemoryChosen, this, [this](bool sim) {
+        if (sim)
+            phonebook->optSIM->setChecked(true);
+        else
+            phonebook->optPhone->setChecked(true);
+    });
+    connect(&link_.supervisor, &Supervisor::connectionShown, this, &MainWindow::showConnection);
+    connect(&link_.line, &SerialLine::lineStateChanged, this, &MainWindow::describeLine);
+
+    link_.tabs.setLoader(TabLoader::Infos, [this] { info_.InfoDownload(); });
+    link_.tabs.setLoader(TabLoader::Phonebook, [this] { phonebook_.LoadPhonebook(); });
+    phonebookController =
+        new PhonebookController(*phonebook, *createSms, phonebook_, link_, menPhoneDeleAll, this);
+    phonebookController->setShowMessageForm([this] { tabMain->setCurrentIndex(TabLoader::CreateSMS - 1); });
+    connect(&info_, &DeviceInfo::changed, this, [this] { infos->showFields(info_.fields()); });
+    infos->showFields(info_.fields());
+}
+
+void MainWindow::setMessageBoxes(MessageBoxes *boxes)
+{
+    boxes_ = boxes ? boxes : &dialogBoxes_;
+    link_.lock.setMessageBoxes(boxes_);
+}
+
+void MainWindow::startUp()
+{
+    remoteControl->cmbLanguage->setCurrentText(QStringLiteral("-Automatic-"));
+    link_.beginStartUp();
+
+    const Settings &settings = link_.settings;
+    QPoint place = pos();
+    if (settings.top() != -1)
+        place.setY(Twips::toPixels(settings.top()));
+    if (settings.left() != -1)
+        place.setX(Twips::toPixels(settings.left()));
+    move(place);
+
+    ringtones->txtReplace->setText(settings.replace());
+    if (settings.autosms())
+        viewSms->chkAutoSMS->setChecked(true);
+    if (!settings.path().isEmpty())
+        ringtones->FileMDY->setPath(settings.path());
+    createSms->txtServiceCenter->setText(settings.servicecenter());
+    ringtones->captionFromFolder();
+
+    link_.finishStartUp();
+    // Without a tick now, a phone that answers within the first interval would leave the
+    // label at "Busy" until the first operation long enough to be seen.
+    programState->tick();
+    describeLine();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    Settings &settings = link_.settings;
+    settings.setReplace(ringtones->txtReplace->text());
+    settings.setStarttab(link_.tabs.MintCurFrame);
+    settings.setTop(Twips::fromPixels(pos().y()));
+    settings.setLeft(Twips::fromPixels(pos().x()));
+    settings.setServicecenter(createSms->txtServiceCenter->text());
+    settings.setSim(phonebook->optSIM->isChecked());
+    settings.sync();
+    event->accept();
+    emit programEnds();
+}
+
+void MainWindow::showPage(int k)
+{
+    frmTabs->setCurrentIndex(k - 1);
+    // Selecting the tab that is already current in the link does nothing there.
+    tabMain->setCurrentIndex(k - 1);
+}
+
+void MainWindow::tickComPort(int port)
+{
+    for (int n = 1; n <= int(menCom.size()); ++n)
+        menCom[n - 1]->setChecked(n == port);
+}
+
+void MainWindow::showConnection(bool connected)
+{
+    labState->setText(connected ? QStringLiteral("Connected") : QStringLiteral("Not Connected"));
+    Controls::paintBackground(labState, connected ? Controls::lightGreen() : Controls::lightBlue());
+    describeLine();
+}
+
+void MainWindow::describeLine()
+{
+    labState->setToolTip(link_.lineDescription());
+}
+
+void MainWindow::showHelp()
+{
+    boxes_->inform(QStringLiteral("There will be no Help. Never!"), QStringLiteral("Help"));
+}
+
+void MainWindow::showHistory()
+{
+    HistoryWindow history(this);
+    history.exec();
+}
+
+void MainWindow::showAbout()
+{
+    AboutWindow about(this);
+    about.exec();
+}

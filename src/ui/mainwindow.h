@@ -1,0 +1,106 @@
+#pragma once
+
+#include "dialogmessageboxes.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+class CreateSmsPage;
+class DeviceInfo;
+class Phonebook;
+class PhonebookController;
+class DialogProgress;
+class InfosPage;
+class PhoneLink;
+class PhonebookPage;
+class ProgramState;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QTabBar;
+class RemoteControlPage;
+class RingtonesPage;
+class StatusWindow;
+class ViewSmsPage;
+
+// frmMain: the six tabs, the status strip and the menus, driven by the phone link.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Restores the window from the settings and looks for the phone at once.
+    void startUp();
+
+    // Where the program's messages go; nullptr brings back the window's own message boxes.
+    void setMessageBoxes(MessageBoxes *boxes);
+    MessageBoxes &messageBoxes() const { return *boxes_; }
+
+    QTabBar *tabMain;
+    QStackedWidget *frmTabs;
+    RingtonesPage *ringtones;
+    PhonebookPage *phonebook;
+    ViewSmsPage *viewSms;
+    CreateSmsPage *createSms;
+    InfosPage *infos;
+    RemoteControlPage *remoteControl;
+
+    QFrame *Frame4;
+    QLabel *Label3;
+    QLabel *labProgState;
+    QLabel *Label4;
+    QLabel *labState;
+
+    QAction *menExit;
+    std::array<QAction *, 4> menCom; // menCom1 to menCom4
+    QAction *menReset;
+    QAction *menHilfe;
+    QAction *menVersion;
+    QAction *menTrennlinie;
+    QAction *menAbout;
+    QAction *menExport;
+    QAction *menImport;
+    QMenu *menPhoneDele;
+    QAction *menPhoneDeleAll;
+
+    ProgramState *programState;
+    PhonebookController *phonebookController;
+    StatusWindow *frmStatus;
+    QTimer timKeyPressed; // 1000 ms: the end key held down
+    QTimer timKeySave;    // 1000 ms: "#" held down
+
+signals:
+    // The window has closed and stored its settings: the program ends.
+    void programEnds();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildPages();
+    void buildStatusStrip();
+    void buildMenus();
+    void connectLink();
+
+    void showPage(int k);
+    void tickComPort(int port);
+    void showConnection(bool connected);
+    void describeLine();
+    void showHelp();
+    void showHistory();
+    void showAbout();
+
+    PhoneLink &link_;
+    DeviceInfo &info_;
+    Phonebook &phonebook_;
+    DialogMessageBoxes dialogBoxes_{this};
+    MessageBoxes *boxes_ = &dialogBoxes_;
+    std::unique_ptr<DialogProgress> progress_;
+};

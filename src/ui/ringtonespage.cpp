@@ -1,0 +1,74 @@
+#include "ringtonespage.h"
+
+#include "controls.h"
+#include "filelist.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pageRingtones"));
+
+    frmRingOnPC = frame("frmRingOnPC", QStringLiteral("Ringtones On PC"));
+    // The caption carries a folder path of any length; it must not widen the window.
+    frmRingOnPC->setMinimumWidth(1);
+    FileMDY = new FileList(QStringLiteral("*.mdy"));
+    FileMDY->setObjectName(QStringLiteral("FileMDY"));
+    cmdRingtonesOnHDRefresh = button("cmdRingtonesOnHDRefresh", QStringLiteral("Refresh"));
+    cmdPath = button("cmdPath", QStringLiteral("Change Dir"));
+    auto *pcButtons = new QHBoxLayout;
+    pcButtons->addWidget(cmdRingtonesOnHDRefresh);
+    pcButtons->addWidget(cmdPath);
+    auto *onPC = new QVBoxLayout(frmRingOnPC);
+    onPC->addWidget(FileMDY);
+    onPC->addLayout(pcButtons);
+
+    Frame3 = frame("Frame3", QStringLiteral("Ringtones on Trium Mars"));
+    listRingtones = list("listRingtones");
+    cmdRefresh = button("cmdRefresh", QStringLiteral("Refresh"));
+    cmdDown = button("cmdDown", QStringLiteral("Download"));
+    auto *phoneButtons = new QHBoxLayout;
+    phoneButtons->addWidget(cmdRefresh);
+    phoneButtons->addWidget(cmdDown);
+    auto *onPhone = new QVBoxLayout(Frame3);
+    onPhone->addWidget(listRingtones);
+    onPhone->addLayout(phoneButtons);
+
+    Frame1 = frame("Frame1", QStringLiteral("Ringtone Upload"));
+    chkInc = checkBox("chkInc", QStringLiteral("Increase Tone Height"));
+    Label2 = label("Label2", QStringLiteral("Replace Ringtone No. (1-8):"));
+    txtReplace = textBox("txtReplace");
+    txtReplace->setMaximumWidth(txtReplace->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    Label2->setBuddy(txtReplace);
+    cmdUpload = button("cmdUpload", QStringLiteral("Upload"));
+    auto *upload = new QHBoxLayout(Frame1);
+    upload->addWidget(chkInc);
+    upload->addSpacing(16);
+    upload->addWidget(Label2);
+    upload->addWidget(txtReplace);
+    upload->addStretch();
+    upload->addWidget(cmdUpload);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(frmRingOnPC, 0, 0);
+    grid->addWidget(Frame3, 0, 1);
+    grid->addWidget(Frame1, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 1);
+}
+
+void RingtonesPage::captionFromFolder()
+{
+    frmRingOnPC->setTitle(QStringLiteral("Ringtones On PC - ") + FileMDY->path());
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "recorders.h"
+
+#include "info/deviceinfo.h"
+#include "link/phonelink.h"
+#include "mainwindow.h"
+#include "phonebook/phonebook.h"
+#include "programstate.h"
+#include "simphone.h"
+
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+
+// The whole program: the main window over the phone link, with the simulated phone on a
+// pseudo-terminal as Com 1 and the messages recorded instead of shown.
+struct WindowRig
+{
+    enum Store
+    {
+        FreshSettings,
+        KeepSettings
+    };
+
+    explicit WindowRig(Store store = FreshSettings)
+    {
+        if (store == FreshSettings)
+            QSettings(QStringLiteral("Quenda"), QStringLiteral("Quenda")).clear();
+        started = sim.start();
+        link.settings.setDevice(1, sim.devicePath());
+        window.setMessageBoxes(&boxes);
+    }
+
+    void start()
+    {
+        window.startUp();
+        window.show();
+    }
+
+    // Waits until the phone counts as connected and the window has unlocked.
+    bool connected(int timeoutMs = 5000)
+    {
+        return QTest::qWaitFor(
+            [this] { return link.lock.action() == OperationLock::Idle && !window.programState->gesperrt; },
+            timeoutMs);
+    }
+
+    bool startAndConnect()
+    {
+        start();
+        return connected();
+    }
+
+    // The commands the phone received, without the connection probes.
+    QList<QByteArray> commands() const
+    {
+        QList<QByteArray> all = sim.transcript();
+        all.removeAll("AT");
+        return all;
+    }
+
+    template <typename T = QWidget> T *find(const char *name) const
+    {
+        return window.findChild<T *>(QLatin1String(name));
+    }
+
+    simphone::SimPhone sim;
+    PhoneLink link;
+    DeviceInfo info{link.exchange, link.lock};
+    Phonebook phonebook{link.exchange, link.lock, link.supervisor};
+    RecordingBoxes boxes;
+    MainWindow window{link, info, phonebook};
+    bool started = false;
+};

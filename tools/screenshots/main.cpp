@@ -1,0 +1,133 @@
+// Takes the screenshots of the README: the window on each of its six tabs, connected to the
+// simulated phone with its demo contents, the about and version-history windows and
+// "Working...".
+//
+//   quenda-screenshots [OUTPUT_FOLDER]      (default: docs/screenshots)
+
+#include "aboutwindow.h"
+#include "historywindow.h"
+#include "info/deviceinfo.h"
+#include "link/phonelink.h"
+#include "mainwindow.h"
+#include "phonebook/phonebook.h"
+#include "programinfo.h"
+#include "simphone.h"
+#include "statuswindow.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Lets the program run until the condition holds or the time is up.
+bool runUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    QEventLoop loop;
+    QTimer check;
+    check.setInterval(25);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (condition() || deadline.hasExpired())
+            loop.quit();
+    });
+    check.start();
+    if (!condition())
+        loop.exec();
+    return condition();
+}
+
+void settle(int ms)
+{
+    runUntil([] { return false; }, ms);
+}
+
+bool save(QWidget &widget, const QString &file)
+{
+    const bool ok = widget.grab().save(file);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(file));
+    return ok;
+}
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "quenda-screenshots: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Settings and data of its own, so the user's stay untouched.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(ProgramInfo::name());
+    QApplication::setApplicationName(ProgramInfo::name());
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("cannot create %1").arg(folder));
+
+    simphone::SimPhone phone;
+    QString error;
+    if (!phone.start())
+        return fail(phone.errorString());
+    if (!phone.loadScenario(QStringLiteral(SIMPHONE_SCENARIO), &error))
+        return fail(error);
+
+    PhoneLink link;
+    link.settings.setDevice(1, phone.devicePath());
+    link.settings.setPath(QStringLiteral(MELODY_FOLDER));
+    DeviceInfo info(link.exchange, link.lock);
+    Phonebook phonebook(link.exchange, link.lock, link.supervisor);
+    MainWindow window(link, info, phonebook);
+    window.startUp();
+    window.show();
+    if (!runUntil([&] { return link.lock.action() == OperationLock::Idle; }, 10000))
+        return fail(QStringLiteral("the simulated phone was not found"));
+
+    static const char *const names[] = {"ringtones",  "phonebook", "view-sms",
+                                        "create-sms", "infos",     "remote-control"};
+    bool ok = true;
+    for (int tab = 0; tab < window.tabMain->count(); ++tab) {
+        window.tabMain->setCurrentIndex(tab);
+        // Whatever the tab loads, plus a few program-state ticks to show "Ready" again.
+        runUntil([&] { return link.lock.action() == OperationLock::Idle; }, 15000);
+        settle(700);
+        ok = save(window,
+                  QDir(folder).filePath(QStringLiteral("tab-%1-%2.png").arg(tab + 1).arg(names[tab]))) &&
+             ok;
+    }
+
+    AboutWindow about(&window);
+    about.show();
+    settle(1200);
+    ok = save(about, QDir(folder).filePath(QStringLiteral("about.png"))) && ok;
+    about.close();
+
+    HistoryWindow history(&window);
+    history.show();
+    settle(300);
+    ok = save(history, QDir(folder).filePath(QStringLiteral("history.png"))) && ok;
+    history.close();
+
+    // "Working..." as a long operation shows it, part way through.
+    link.lock.setAction(OperationLock::LoadingSMs);
+    link.lock.openProgress();
+    link.lock.reportItem(4, 10);
+    settle(300);
+    ok = save(*window.frmStatus, QDir(folder).filePath(QStringLiteral("working.png"))) && ok;
+    window.frmStatus->cmdCancel->click();
+    return ok ? 0 : 1;
+}
