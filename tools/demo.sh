@@ -31,6 +31,9 @@ else
     printf '[Config]\ndevice1=%s\n' "$device" >>"$conf"
 fi
 
+# The sample melody files, unless the user has picked a folder of their own in the demo.
+grep -q '^path=' "$conf" || sed -i "/^\[Config\]/a path=$root/simphone/data/melodies" "$conf"
+
 if [ -n "${DISPLAY:-}" ]; then
     build/app/quenda
 else

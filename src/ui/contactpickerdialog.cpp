@@ -1,5 +1,7 @@
 #include "contactpickerdialog.h"
 
+#include "tabcolumnsdelegate.h"
+
 #include "phonebook/contactpicker.h"
 
 #include <QHBoxLayout>
@@ -15,6 +17,7 @@ ContactPickerDialog::ContactPickerDialog(const ContactsCache &cache, QWidget *pa
 
     lstContacts = new QListWidget(this);
     lstContacts->setObjectName(QStringLiteral("lstContacts"));
+    lstContacts->setItemDelegate(new TabColumnsDelegate(lstContacts));
     lstContacts->addItems(ContactPicker::rows(cache));
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 namespace Controls {
 
@@ -19,6 +21,25 @@ template <typename W, typename... Args> W *named(const char *name, Args &&...arg
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
+
+// A frame whose caption is shortened in the middle when it is wider than the frame, so a
+// long folder path neither widens the window nor runs into the frame beside it.
+class CaptionFrame : public QGroupBox
+{
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        const int room = width() - 2 * fontMetrics().averageCharWidth();
+        option.text = fontMetrics().elidedText(option.text, Qt::ElideMiddle, qMax(room, 0));
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    }
+};
 
 } // namespace
 
@@ -53,7 +74,7 @@ QLineEdit *textBox(const char *name, const QString &text)
 
 QGroupBox *frame(const char *name, const QString &caption)
 {
-    return named<QGroupBox>(name, caption);
+    return named<CaptionFrame>(name, caption);
 }
 
 QRadioButton *option(const char *name, const QString &caption)

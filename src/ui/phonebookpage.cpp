@@ -1,5 +1,7 @@
 #include "phonebookpage.h"
 
+#include "tabcolumnsdelegate.h"
+
 #include "controls.h"
 
 #include <QGridLayout>
@@ -22,6 +24,7 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
 
     frmContacts = frame("frmContacts", QStringLiteral("Contacts On Cellular"));
     lstContacts = list("lstContacts");
+    lstContacts->setItemDelegate(new TabColumnsDelegate(lstContacts));
     auto *contacts = new QVBoxLayout(frmContacts);
     contacts->addWidget(lstContacts);
 

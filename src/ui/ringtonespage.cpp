@@ -71,4 +71,5 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
 void RingtonesPage::captionFromFolder()
 {
     frmRingOnPC->setTitle(QStringLiteral("Ringtones On PC - ") + FileMDY->path());
+    frmRingOnPC->setToolTip(FileMDY->path());
 }
