@@ -12,7 +12,7 @@ QString deviceForPort(int n, const QString &configuredDevice)
         return QString();
     if (!configuredDevice.isEmpty())
         return configuredDevice;
-    const QString usb = QStringLiteral("/dev/ttyUSB%1").arg(n - 1);
+    QString usb = QStringLiteral("/dev/ttyUSB%1").arg(n - 1);
     if (QFileInfo::exists(usb))
         return usb;
     return QStringLiteral("/dev/ttyS%1").arg(n - 1);
@@ -21,7 +21,7 @@ QString deviceForPort(int n, const QString &configuredDevice)
 QString dataDirectory()
 {
     // GenericDataLocation is $XDG_DATA_HOME, without an application folder of its own.
-    const QString dir =
+    QString dir =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quenda");
     QDir().mkpath(dir);
     return dir;

@@ -98,6 +98,11 @@ int ContactTable::entryOf(const QString &text) const
     return static_cast<int>(lstPlatz_.indexOf(text));
 }
 
+int ContactTable::entryOfVisibleRow(int s) const
+{
+    return s >= 0 && s < lstContacts_.size() ? entryOf(lstContacts_.at(s)) : -1;
+}
+
 QString ContactTable::indexText(int k) const
 {
     if (k < 0 || k >= size())

@@ -32,6 +32,8 @@ public:
 
     // The first entry whose "name TAB number" equals text; -1 for none.
     int entryOf(const QString &visibleText) const;
+    // The entry of visible row s; -1 when there is no such row.
+    int entryOfVisibleRow(int s) const;
     // The place of entry k, read from its listed row (at most three digits).
     QString indexText(int k) const;
     // The places in use, in phone order.

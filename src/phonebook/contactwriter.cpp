@@ -91,19 +91,23 @@ void ContactWriter::create(const QString &name, const QString &number)
     }
 }
 
-void ContactWriter::change(int visibleRow, const QString &name, const QString &number)
+int ContactWriter::lockSelected(qint16 code, int visibleRow)
 {
     OperationLock &lock = phonebook_.lock();
-    if (!lock.guard(OperationLock::SavingContact))
+    if (!lock.guard(code))
+        return -1;
+    const int k = phonebook_.table().entryOfVisibleRow(visibleRow);
+    if (k < 0)
+        lock.finish();
+    return k;
+}
+
+void ContactWriter::change(int visibleRow, const QString &name, const QString &number)
+{
+    const int k = lockSelected(OperationLock::SavingContact, visibleRow);
+    if (k < 0)
         return;
     ContactTable &table = phonebook_.table();
-    const int k = visibleRow >= 0 && visibleRow < table.visible().size()
-                      ? table.entryOf(table.visible().at(visibleRow))
-                      : -1;
-    if (k < 0) {
-        lock.finish();
-        return;
-    }
     const int index = table.indexText(k).toInt();
     const QString safeNumber = safeField(number);
     const QString phoneName = phoneText(name);
@@ -112,22 +116,16 @@ void ContactWriter::change(int visibleRow, const QString &name, const QString &n
     table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),
                          pcText(phoneName));
     phonebook_.updateCaption();
-    lock.finish();
+    phonebook_.lock().finish();
 }
 
 void ContactWriter::remove(int visibleRow)
 {
-    OperationLock &lock = phonebook_.lock();
-    if (!lock.guard(OperationLock::DeletingContact))
+    const int k = lockSelected(OperationLock::DeletingContact, visibleRow);
+    if (k < 0)
         return;
     ContactTable &table = phonebook_.table();
-    const int k = visibleRow >= 0 && visibleRow < table.visible().size()
-                      ? table.entryOf(table.visible().at(visibleRow))
-                      : -1;
-    if (k < 0) {
-        lock.finish();
-        return;
-    }
+    OperationLock &lock = phonebook_.lock();
     AtExchange &exchange = phonebook_.exchange();
     if (exchange.SendAndWait(QStringLiteral("AT+CPBW=") + table.indexText(k), exchange.timTimeout)
             .timedOut()) {

@@ -35,6 +35,9 @@ public:
     static QString safeField(const QString &text);
 
 private:
+    // Takes the lock with code and finds the entry of the selected visible row. -1 when the
+    // lock was refused or no entry matches; the lock is free again then.
+    int lockSelected(qint16 code, int visibleRow);
     bool write(int index, const QString &number, const QString &phoneName);
 
     Phonebook &phonebook_;

@@ -34,69 +34,70 @@ class TestCalling : public QObject
 {
     Q_OBJECT
 private slots:
+    void init();
+    void cleanup();
+
     void dialsWithoutWaitingAndHangsUp();
     void emptyNumberStillDials();
     void refusedWhileBusy();
     void hangUpUnansweredMeansNoPhone();
+
+private:
+    LinkRig *rig = nullptr;
+    RecordingCallWindow *window = nullptr;
+    Calling *calling = nullptr;
 };
+
+void TestCalling::init()
+{
+    rig = new LinkRig;
+    QVERIFY(rig->startAndConnect());
+    rig->sim.clearTranscript();
+    window = new RecordingCallWindow(rig->sim);
+    calling = new Calling(rig->link.exchange, rig->link.lock);
+    calling->setCallWindow(window);
+}
+
+void TestCalling::cleanup()
+{
+    delete calling;
+    delete window;
+    delete rig;
+}
 
 void TestCalling::dialsWithoutWaitingAndHangsUp()
 {
-    LinkRig rig;
-    QVERIFY(rig.startAndConnect());
-    rig.sim.clearTranscript();
-    RecordingCallWindow window(rig.sim);
-    Calling calling(rig.link.exchange, rig.link.lock);
-    calling.setCallWindow(&window);
-
-    calling.placeCall(QStringLiteral("+491701234567"));
-    QCOMPARE(window.shownNumber, QStringLiteral("+491701234567"));
-    QCOMPARE(window.receivedWhileOpen, QList<QByteArray>{"ATD+491701234567;"});
-    QCOMPARE(rig.sim.transcript(), QList<QByteArray>({"ATD+491701234567;", "ATH"}));
-    QCOMPARE(rig.sim.state().hangups, 1);
-    QCOMPARE(rig.link.lock.action(), qint16(OperationLock::Idle));
+    calling->placeCall(QStringLiteral("+491701234567"));
+    QCOMPARE(window->shownNumber, QStringLiteral("+491701234567"));
+    QCOMPARE(window->receivedWhileOpen, QList<QByteArray>{"ATD+491701234567;"});
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"ATD+491701234567;", "ATH"}));
+    QCOMPARE(rig->sim.state().hangups, 1);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
 void TestCalling::emptyNumberStillDials()
 {
-    LinkRig rig;
-    QVERIFY(rig.startAndConnect());
-    rig.sim.clearTranscript();
-    RecordingCallWindow window(rig.sim);
-    Calling calling(rig.link.exchange, rig.link.lock);
-    calling.setCallWindow(&window);
-    calling.placeCall(QString());
-    QCOMPARE(window.shownNumber, QString());
-    QCOMPARE(rig.sim.transcript(), QList<QByteArray>({"ATD;", "ATH"}));
-    QCOMPARE(rig.link.lock.action(), qint16(OperationLock::Idle));
+    calling->placeCall(QString());
+    QCOMPARE(window->shownNumber, QString());
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"ATD;", "ATH"}));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
 void TestCalling::refusedWhileBusy()
 {
-    LinkRig rig;
-    QVERIFY(rig.startAndConnect());
-    rig.sim.clearTranscript();
-    RecordingCallWindow window(rig.sim);
-    Calling calling(rig.link.exchange, rig.link.lock);
-    calling.setCallWindow(&window);
-    rig.link.lock.setAction(OperationLock::LoadingRingtones);
-    calling.placeCall(QStringLiteral("0301"));
-    QCOMPARE(rig.boxes.texts(), QStringList{QStringLiteral("Busy, try again...")});
-    QCOMPARE(window.shownNumber, QStringLiteral("<not shown>"));
-    QVERIFY(rig.sim.transcript().isEmpty());
+    rig->link.lock.setAction(OperationLock::LoadingRingtones);
+    calling->placeCall(QStringLiteral("0301"));
+    QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("Busy, try again...")});
+    QCOMPARE(window->shownNumber, QStringLiteral("<not shown>"));
+    QVERIFY(rig->sim.transcript().isEmpty());
 }
 
 void TestCalling::hangUpUnansweredMeansNoPhone()
 {
-    LinkRig rig;
-    QVERIFY(rig.startAndConnect());
-    RecordingCallWindow window(rig.sim);
-    Calling calling(rig.link.exchange, rig.link.lock);
-    calling.setCallWindow(&window);
-    rig.link.exchange.timTimeout.setInterval(300);
-    rig.sim.failCommand("ATH", "ERROR");
-    calling.placeCall(QStringLiteral("0301"));
-    QCOMPARE(rig.link.lock.action(), qint16(OperationLock::NoPhone));
+    rig->link.exchange.timTimeout.setInterval(300);
+    rig->sim.failCommand("ATH", "ERROR");
+    calling->placeCall(QStringLiteral("0301"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
 }
 
 QTEST_GUILESS_MAIN(TestCalling)
