@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 PhonebookController::PhonebookController(PhonebookPage &page, CreateSmsPage &sms, Phonebook &phonebook,
                                          PhoneLink &link, QAction *deleteAll, QWidget *window)
@@ -28,7 +29,9 @@ PhonebookController::PhonebookController(PhonebookPage &page, CreateSmsPage &sms
 
     connect(&phonebook_.table(), &ContactTable::changed, this, &PhonebookController::showContacts);
     connect(&phonebook_, &Phonebook::captionChanged, page_.frmContacts, &QGroupBox::setTitle);
-    connect(page_.lstContacts, &QListWidget::itemClicked, this, &PhonebookController::lstContacts_Click);
+    // A selection by mouse or by keyboard fills the fields alike.
+    connect(page_.lstContacts, &QListWidget::currentRowChanged, this,
+            &PhonebookController::lstContacts_Click);
     connect(page_.txtPhone, &QLineEdit::textChanged, this, &PhonebookController::txtPhone_Change);
     connect(page_.optPhone, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -60,10 +63,14 @@ void PhonebookController::showContacts()
 {
     QListWidget *list = page_.lstContacts;
     const int row = list->currentRow();
+    const int before = list->count();
     const QStringList &rows = phonebook_.table().visible();
+    const QSignalBlocker quiet(list);
     list->clear();
     list->addItems(rows);
-    if (row >= 0 && row < rows.size())
+    // A changed contact keeps its selection. After anything else the old row number would
+    // point at another contact than the fields show, and saving would overwrite that one.
+    if (rows.size() == before && row >= 0 && row < rows.size())
         list->setCurrentRow(row);
 }
 
