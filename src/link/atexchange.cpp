@@ -34,7 +34,7 @@ AtExchange::AtExchange(SerialLine &line, QObject *parent) : QObject(parent), lin
     setUpTimer(timPause, "timPause", 300);
 }
 
-void AtExchange::collect(QString &buffer, const QTimer &timer,
+bool AtExchange::collect(QString &buffer, const QTimer &timer,
                          const std::function<bool(const QString &)> &done)
 {
     QEventLoop loop;
@@ -49,12 +49,14 @@ void AtExchange::collect(QString &buffer, const QTimer &timer,
     // Whatever arrived before the wait began counts too (a leftover "OK" ends it at once).
     pass();
     if (finished)
-        return;
+        return true;
     const auto onData = QObject::connect(&line_, &SerialLine::dataArrived, &loop, pass);
     const auto onTimer = QObject::connect(&timer, &QTimer::timeout, &loop, pass);
     loop.exec();
     QObject::disconnect(onData);
     QObject::disconnect(onTimer);
+    // Otherwise the loop was ended from outside: the program is quitting.
+    return finished;
 }
 
 AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer, bool drainFirst,
@@ -68,11 +70,14 @@ AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer,
     Reply reply;
     line_.write(command + QLatin1Char('\r'));
     timer.start();
-    collect(reply.text, timer, [&stopTokens](const QString &buffer) {
+    const bool waited = collect(reply.text, timer, [&stopTokens](const QString &buffer) {
         return buffer.contains(FinalResult) || containsAny(buffer, stopTokens);
     });
 
-    if (!timer.isActive()) {
+    // A wait cut short by the program quitting counts as unanswered, so the operation ends at
+    // once instead of racing through its remaining commands without waiting.
+    if (!waited || !timer.isActive()) {
+        timer.stop();
         reply.outcome = Outcome::TimedOut;
         return reply;
     }

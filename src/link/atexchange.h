@@ -57,7 +57,8 @@ public:
 
 private:
     // Appends what the line brings to buffer until done(buffer) holds or the timer stops.
-    void collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done);
+    // False when the wait was ended from outside instead.
+    bool collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done);
     void takeProbeAnswer();
 
     SerialLine &line_;

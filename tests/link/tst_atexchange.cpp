@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 static TestEnvironment environment;
 
@@ -31,6 +32,8 @@ private slots:
     void bytesCrossTheLineOneByOne();
     void pauseLeavesTheLineAlone();
     void unsolicitedCodesLandInTheReply();
+    // Last: it ends the application's event loops and starts them again afterwards.
+    void waitEndedByQuittingCountsAsUnanswered();
 
 private:
     simphone::SimPhone *sim = nullptr;
@@ -201,6 +204,22 @@ void TestAtExchange::unsolicitedCodesLandInTheReply()
     QCOMPARE(reply.outcome, Outcome::Completed);
     QVERIFY(reply.text.contains(QLatin1String("RING")));
     QVERIFY(reply.text.contains(QLatin1String("Mitsubishi")));
+}
+
+void TestAtExchange::waitEndedByQuittingCountsAsUnanswered()
+{
+    sim->setReplyDelay(400);
+    QTimer::singleShot(100, [] { QCoreApplication::exit(0); });
+    QElapsedTimer clock;
+    clock.start();
+    const auto reply = exchange->SendAndWait(QStringLiteral("AT+CGMI"), exchange->timTimeout);
+    QCOMPARE(reply.outcome, Outcome::TimedOut);
+    QVERIFY(clock.elapsed() < 350);
+    QVERIFY(!exchange->timTimeout.isActive());
+
+    // Let event loops run again for whatever follows.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }
 
 QTEST_GUILESS_MAIN(TestAtExchange)
