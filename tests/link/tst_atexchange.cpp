@@ -155,7 +155,8 @@ void TestAtExchange::eachExchangeStartsItsTimerFromZero()
 {
     // Each reply takes two thirds of the interval: a timer carried over from the first
     // command would cut the second one short.
-    sim->setReplyDelay(400);
+    exchange->timTimeout.setInterval(1000);
+    sim->setReplyDelay(650);
     const auto first = exchange->SendAndWait(QStringLiteral("AT"), exchange->timTimeout);
     const auto second = exchange->SendAndWait(QStringLiteral("AT+CGMI"), exchange->timTimeout);
     QCOMPARE(first.outcome, Outcome::Completed);
@@ -208,13 +209,15 @@ void TestAtExchange::unsolicitedCodesLandInTheReply()
 
 void TestAtExchange::waitEndedByQuittingCountsAsUnanswered()
 {
-    sim->setReplyDelay(400);
+    // Neither the answer nor the time-out comes before the quit.
+    sim->setReplyDelay(2000);
+    exchange->timTimeout.setInterval(4000);
     QTimer::singleShot(100, [] { QCoreApplication::exit(0); });
     QElapsedTimer clock;
     clock.start();
     const auto reply = exchange->SendAndWait(QStringLiteral("AT+CGMI"), exchange->timTimeout);
     QCOMPARE(reply.outcome, Outcome::TimedOut);
-    QVERIFY(clock.elapsed() < 350);
+    QVERIFY(clock.elapsed() < 1500);
     QVERIFY(!exchange->timTimeout.isActive());
 
     // Let event loops run again for whatever follows.

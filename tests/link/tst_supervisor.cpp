@@ -136,7 +136,8 @@ void TestSupervisor::lossAndRegreeting()
     QElapsedTimer clock;
     clock.start();
     QTRY_VERIFY_WITH_TIMEOUT(lost.count() == 1, 4000);
-    QVERIFY(clock.elapsed() <= 1750 + 1400 + 300);
+    // One probe period and one probe time-out, with room for a busy machine.
+    QVERIFY(clock.elapsed() <= 1750 + 1400 + 1000);
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
     QVERIFY(!rig->link.supervisor.isConnectedShown());
     QVERIFY(rig->link.supervisor.NewConnect);
