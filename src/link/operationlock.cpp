@@ -15,19 +15,28 @@ void OperationLock::setAction(qint16 code)
     emit actionChanged(code);
 }
 
+void OperationLock::inform(const QString &text, const QString &title) const
+{
+    if (boxes_)
+        boxes_->inform(text, title);
+}
+
+bool OperationLock::ask(const QString &text, const QString &title) const
+{
+    return boxes_ && boxes_->ask(text, title);
+}
+
 bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepted)
 {
     if (action_ == NoPhone) {
-        if (boxes_)
-            boxes_->inform(QStringLiteral("Not Connected!"));
+        inform(QStringLiteral("Not Connected!"));
         return false;
     }
     bool accepted = action_ == Idle;
     for (qint16 other : alsoAccepted)
         accepted = accepted || action_ == other;
     if (!accepted) {
-        if (boxes_)
-            boxes_->inform(QStringLiteral("Busy, try again..."));
+        inform(QStringLiteral("Busy, try again..."));
         return false;
     }
     setAction(code);

@@ -41,6 +41,10 @@ public:
     void setMessageBoxes(MessageBoxes *boxes) { boxes_ = boxes; }
     void setProgressWindow(ProgressWindow *progress) { progress_ = progress; }
     MessageBoxes *messageBoxes() const { return boxes_; }
+    // A message box, when a front end has installed them.
+    void inform(const QString &text, const QString &title = QString()) const;
+    // A Yes/No question; No when nobody can be asked.
+    bool ask(const QString &text, const QString &title = QString()) const;
 
     qint16 action() const { return action_; }
     void setAction(qint16 code);

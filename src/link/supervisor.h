@@ -26,7 +26,6 @@ public:
     qint16 MaxPhoneNum = 0;
 
     bool isConnectedShown() const { return connectedShown_; }
-    bool handshakeRunning() const { return handshakeRunning_; }
 
     QTimer timState;    // 1750 ms, repeating: sends the probe
     QTimer timGetState; // 75 ms, repeating while a probe answer is awaited

@@ -7,7 +7,6 @@
 #include "link/atexchange.h"
 #include "link/operationlock.h"
 #include "link/settings.h"
-#include "link/userinterfaces.h"
 #include "text/textfile.h"
 
 #include <QFile>
@@ -26,16 +25,15 @@ ContactsFile::ContactsFile(Phonebook &phonebook, Settings &settings)
 
 ContactsFile::Answer ContactsFile::acceptExport(const QString &path)
 {
-    MessageBoxes *boxes = phonebook_.lock().messageBoxes();
+    const OperationLock &lock = phonebook_.lock();
     if (QFileInfo::exists(path)) {
         // The old file stays until the new one is written in full.
-        if (!boxes || !boxes->ask(QStringLiteral("File already exists. Replace?"), Warning))
+        if (!lock.ask(QStringLiteral("File already exists. Replace?"), Warning))
             return Answer::StayOpen;
     } else {
         QFile probe(path);
         if (!probe.open(QIODevice::WriteOnly)) {
-            if (boxes)
-                boxes->inform(QStringLiteral("Invalid Filename!"), Warning);
+            lock.inform(QStringLiteral("Invalid Filename!"), Warning);
             return Answer::InvalidName;
         }
     }
@@ -53,18 +51,16 @@ bool ContactsFile::exportTo(const QString &path)
     QString error;
     if (TextFile::writeLines(path, lines, &error))
         return true;
-    if (MessageBoxes *boxes = phonebook_.lock().messageBoxes())
-        boxes->inform(QStringLiteral("The contacts could not be written to ") + path + QStringLiteral(": ") +
-                          error,
-                      Warning);
+    phonebook_.lock().inform(QStringLiteral("The contacts could not be written to ") + path +
+                                 QStringLiteral(": ") + error,
+                             Warning);
     return false;
 }
 
 ContactsFile::Answer ContactsFile::acceptImport(const QString &path)
 {
     if (!QFileInfo(path).isFile()) {
-        if (MessageBoxes *boxes = phonebook_.lock().messageBoxes())
-            boxes->inform(QStringLiteral("File Not Found Error"), Warning);
+        phonebook_.lock().inform(QStringLiteral("File Not Found Error"), Warning);
         return Answer::StayOpen;
     }
     settings_.setFileexp(path);
@@ -96,8 +92,7 @@ void ContactsFile::import(const QString &path)
         case ContactWriter::Result::Written:
             break;
         case ContactWriter::Result::Full:
-            if (lock.messageBoxes())
-                lock.messageBoxes()->inform(QStringLiteral("Phonebook full"));
+            lock.inform(QStringLiteral("Phonebook full"));
             lock.closeProgress();
             lock.finish();
             return;

@@ -4,7 +4,6 @@
 
 #include "link/atexchange.h"
 #include "link/operationlock.h"
-#include "link/userinterfaces.h"
 #include "text/charconv.h"
 
 namespace {
@@ -21,12 +20,6 @@ QString pcText(QString phoneName)
 {
     PhoneToPC(phoneName);
     return phoneName;
-}
-
-void inform(OperationLock &lock, const QString &text, const QString &title = QString())
-{
-    if (lock.messageBoxes())
-        lock.messageBoxes()->inform(text, title);
 }
 
 } // namespace
@@ -80,7 +73,7 @@ void ContactWriter::create(const QString &name, const QString &number)
         return;
     switch (writeToFreePlace(name, number)) {
     case Result::Full:
-        inform(lock, QStringLiteral("Phonebook full"));
+        lock.inform(QStringLiteral("Phonebook full"));
         lock.finish();
         break;
     case Result::Written:
@@ -142,9 +135,8 @@ void ContactWriter::removeAll()
 {
     OperationLock &lock = phonebook_.lock();
     const QString memory = phonebook_.simSelected() ? QStringLiteral("SIM-Card") : QStringLiteral("Phone");
-    if (!lock.messageBoxes() ||
-        !lock.messageBoxes()->ask(QStringLiteral("Delete all contacts on ") + memory + QLatin1Char('?'),
-                                  QStringLiteral("Warning")))
+    if (!lock.ask(QStringLiteral("Delete all contacts on ") + memory + QLatin1Char('?'),
+                  QStringLiteral("Warning")))
         return;
     if (!lock.guard(OperationLock::DeletingContact))
         return;

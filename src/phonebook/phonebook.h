@@ -21,7 +21,6 @@ public:
     ContactTable &table() { return table_; }
     const ContactTable &table() const { return table_; }
     const ContactsCache &cache() const { return cache_; }
-    void setCache(const ContactsCache &cache) { cache_ = cache; }
 
     bool simSelected() const { return sim_; }
     void setSimSelected(bool sim) { sim_ = sim; }

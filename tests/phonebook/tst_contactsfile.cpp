@@ -1,5 +1,6 @@
 #include "phonebookrig.h"
 #include "testenvironment.h"
+#include "testfiles.h"
 
 #include "phonebook/contactsfile.h"
 
@@ -8,22 +9,8 @@
 
 static TestEnvironment environment;
 
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
+using TestFiles::contents;
+using TestFiles::put;
 
 class TestContactsFile : public QObject
 {

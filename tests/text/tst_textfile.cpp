@@ -1,3 +1,5 @@
+#include "testfiles.h"
+
 #include "text/textfile.h"
 
 #include <QFile>
@@ -15,22 +17,8 @@ private slots:
     void missingFileReadsAsNothing();
 };
 
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
+using TestFiles::contents;
+using TestFiles::put;
 
 void TestTextFile::linesEndAtCrLfOrLoneCr()
 {
