@@ -4,6 +4,8 @@
 #include <QList>
 #include <QPair>
 
+#include "reply.h"
+
 namespace simphone {
 
 // What is wrong with the phone or its cable at the moment.
@@ -14,7 +16,7 @@ struct Faults
     int replyDelayMs = 0;
     QByteArray splitMarker;
     int splitPauseMs = 0;
-    QList<QByteArray> intoNextReply;
+    QList<Insertion> intoNextReply;
     quint32 noiseSeed = 0x2545F491u; // fixed, so garbage is the same on every run
 
     // The result line that replaces the answer to line, or empty.

@@ -45,13 +45,22 @@ Reply Reply::expectData(const QByteArray &prompt, DataHandler handler)
     return reply;
 }
 
-QByteArray Reply::bytes(const QList<QByteArray> &inserted) const
+QByteArray Reply::bytes(const QList<Insertion> &inserted) const
 {
+    const int blocks = static_cast<int>(information.size());
     QByteArray out;
-    for (const QByteArray &block : information)
-        out += frame(block);
-    for (const QByteArray &code : inserted)
-        out += frame(code);
+    const auto insertAt = [&](int position) {
+        for (const Insertion &insertion : inserted) {
+            const bool last = insertion.afterBlock < 0 || insertion.afterBlock >= blocks;
+            if (insertion.afterBlock == position || (last && position == blocks))
+                out += insertion.bytes;
+        }
+    };
+    for (int i = 0; i < blocks; ++i) {
+        insertAt(i);
+        out += frame(information.at(i));
+    }
+    insertAt(blocks);
     if (hasResult())
         out += frame(result);
     else

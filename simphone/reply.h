@@ -12,6 +12,14 @@ struct Reply;
 // Called with the text taken after a prompt, without its closing Ctrl-Z or ESC.
 using DataHandler = std::function<Reply(const QByteArray &data, bool cancelled)>;
 
+// Bytes put into a reply as they stand: after information block afterBlock (0: before the
+// first), or before the final result when afterBlock is negative or past the last block.
+struct Insertion
+{
+    int afterBlock = -1;
+    QByteArray bytes;
+};
+
 // What the phone answers to one command line, before framing.
 struct Reply
 {
@@ -28,8 +36,8 @@ struct Reply
     static Reply expectData(const QByteArray &prompt, DataHandler handler);
 
     bool hasResult() const { return !result.isEmpty(); }
-    // The bytes on the line; extra codes are framed in before the final result.
-    QByteArray bytes(const QList<QByteArray> &inserted = {}) const;
+    // The bytes on the line, with the insertions in their places.
+    QByteArray bytes(const QList<Insertion> &inserted = {}) const;
 };
 
 QByteArray frame(const QByteArray &line);

@@ -169,7 +169,7 @@ Reply SimPhone::Private::answer(const QByteArray &commandLine)
 
 void SimPhone::Private::send(const Reply &reply)
 {
-    QList<QByteArray> inserted;
+    QList<Insertion> inserted;
     if (reply.hasResult())
         inserted = std::exchange(faults.intoNextReply, {});
     const QByteArray bytes = reply.bytes(inserted);
@@ -370,7 +370,12 @@ void SimPhone::injectUnsolicited(const QByteArray &code)
 
 void SimPhone::injectIntoNextReply(const QByteArray &code)
 {
-    d->faults.intoNextReply.append(code);
+    d->faults.intoNextReply.append({-1, frame(code)});
+}
+
+void SimPhone::insertIntoNextReply(const QByteArray &bytes, int afterBlock)
+{
+    d->faults.intoNextReply.append({afterBlock, bytes});
 }
 
 void SimPhone::sendGarbage(int count)

@@ -131,6 +131,9 @@ public:
     void injectUnsolicited(const QByteArray &code);
     // Framed the same way and inserted into the next reply, before its final result.
     void injectIntoNextReply(const QByteArray &code);
+    // Inserted into the next reply as they stand, unframed, after information block
+    // afterBlock (0: before the first), e.g. a code in the middle of a phonebook listing.
+    void insertIntoNextReply(const QByteArray &bytes, int afterBlock);
     void sendGarbage(int count);
 
 signals:

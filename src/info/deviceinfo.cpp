@@ -36,10 +36,8 @@ DeviceInfo::DeviceInfo(AtExchange &exchange, OperationLock &lock, QObject *paren
 bool DeviceInfo::ask(const QString &command, QString *reply)
 {
     const AtExchange::Reply answer = exchange_.SendAndWait(command, exchange_.timTimeout);
-    if (answer.timedOut()) {
-        lock_.timedOut();
+    if (!lock_.answered(answer))
         return false;
-    }
     if (reply)
         *reply = answer.text;
     return true;

@@ -4,6 +4,8 @@
 
 #include <QEventLoop>
 
+#include <utility>
+
 const QString AtExchange::FinalResult = QStringLiteral("OK\r\n");
 
 namespace {
@@ -24,6 +26,12 @@ bool containsAny(const QString &buffer, const QStringList &tokens)
     return false;
 }
 
+bool isFinalResult(QStringView line)
+{
+    return line == QLatin1String("OK") || line == QLatin1String("ERROR") ||
+           line.startsWith(QLatin1String("+CME ERROR")) || line.startsWith(QLatin1String("+CMS ERROR"));
+}
+
 } // namespace
 
 AtExchange::AtExchange(SerialLine &line, QObject *parent) : QObject(parent), line_(line)
@@ -34,8 +42,23 @@ AtExchange::AtExchange(SerialLine &line, QObject *parent) : QObject(parent), lin
     setUpTimer(timPause, "timPause", 300);
 }
 
-bool AtExchange::collect(QString &buffer, const QTimer &timer,
-                         const std::function<bool(const QString &)> &done)
+int AtExchange::finalResultsIn(const QString &text)
+{
+    int count = 0;
+    qsizetype start = 0;
+    for (qsizetype lf = text.indexOf(QLatin1Char('\n')); lf >= 0; lf = text.indexOf(QLatin1Char('\n'), start)) {
+        QStringView line = QStringView(text).mid(start, lf - start);
+        while (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (isFinalResult(line))
+            ++count;
+        start = lf + 1;
+    }
+    return count;
+}
+
+AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
+                                        const std::function<bool(const QString &)> &done)
 {
     QEventLoop loop;
     bool finished = false;
@@ -49,34 +72,54 @@ bool AtExchange::collect(QString &buffer, const QTimer &timer,
     // Whatever arrived before the wait began counts too (a leftover "OK" ends it at once).
     pass();
     if (finished)
-        return true;
+        return WaitEnd::Done;
+    QEventLoop *const outer = std::exchange(wait_, &loop);
+    const bool outerAbandoned = std::exchange(abandoned_, false);
     const auto onData = QObject::connect(&line_, &SerialLine::dataArrived, &loop, pass);
     const auto onTimer = QObject::connect(&timer, &QTimer::timeout, &loop, pass);
     loop.exec();
     QObject::disconnect(onData);
     QObject::disconnect(onTimer);
-    // Otherwise the loop was ended from outside: the program is quitting.
-    return finished;
+    wait_ = outer;
+    const bool abandoned = std::exchange(abandoned_, outerAbandoned);
+    if (finished)
+        return WaitEnd::Done;
+    return abandoned ? WaitEnd::Abandoned : WaitEnd::Quit;
 }
 
 AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer, bool drainFirst,
                                           const QStringList &stopTokens)
 {
+    Reply reply;
+    // Answers meant for others go first, or this command would read them as its own.
+    WaitEnd cleared = WaitEnd::Done;
     if (probePending_)
-        takeProbeAnswer();
+        cleared = takeProbeAnswer();
+    if (cleared == WaitEnd::Done && owed_ > 0)
+        cleared = takeOwedAnswers();
+    if (cleared != WaitEnd::Done) {
+        reply.outcome = cleared == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
+        return reply;
+    }
     if (drainFirst)
         line_.drain();
 
-    Reply reply;
     line_.write(command + QLatin1Char('\r'));
     timer.start();
-    const bool waited = collect(reply.text, timer, [&stopTokens](const QString &buffer) {
+    const WaitEnd end = collect(reply.text, timer, [&stopTokens](const QString &buffer) {
         return buffer.contains(FinalResult) || containsAny(buffer, stopTokens);
     });
 
+    if (end == WaitEnd::Abandoned && timer.isActive()) {
+        // The phone answers all the same, within the command's own time.
+        owedSoFar_ += reply.text;
+        owe(1, timer);
+        reply.outcome = Outcome::Cancelled;
+        return reply;
+    }
     // A wait cut short by the program quitting counts as unanswered, so the operation ends at
     // once instead of racing through its remaining commands without waiting.
-    if (!waited || !timer.isActive()) {
+    if (end != WaitEnd::Done || !timer.isActive()) {
         timer.stop();
         reply.outcome = Outcome::TimedOut;
         return reply;
@@ -91,6 +134,13 @@ void AtExchange::sendWithoutWaiting(const QString &command)
     line_.write(command + QLatin1Char('\r'));
 }
 
+void AtExchange::sendUnawaited(const QString &command)
+{
+    line_.write(command + QLatin1Char('\r'));
+    timTimeout.start();
+    owe(1, timTimeout);
+}
+
 void AtExchange::Pause()
 {
     // Leaves the line alone: what arrives meanwhile belongs to the next reader.
@@ -99,6 +149,25 @@ void AtExchange::Pause()
     const auto onTimer = QObject::connect(&timPause, &QTimer::timeout, &loop, &QEventLoop::quit);
     loop.exec();
     QObject::disconnect(onTimer);
+}
+
+void AtExchange::abandonWait()
+{
+    if (!wait_)
+        return;
+    abandoned_ = true;
+    wait_->quit();
+}
+
+bool AtExchange::settleOwedAnswers()
+{
+    if (owed_ == 0)
+        return true;
+    owedSoFar_ += line_.input();
+    if (finalResultsIn(owedSoFar_) < owed_ && owedDeadline_->isActive())
+        return false;
+    forgetOwed();
+    return true;
 }
 
 void AtExchange::beginProbe()
@@ -111,10 +180,43 @@ void AtExchange::endProbe()
     probePending_ = false;
 }
 
-void AtExchange::takeProbeAnswer()
+AtExchange::WaitEnd AtExchange::takeProbeAnswer()
 {
     probePending_ = false;
     QString answer;
-    collect(answer, timTimeoutState, [](const QString &buffer) { return buffer.contains(FinalResult); });
+    const WaitEnd end =
+        collect(answer, timTimeoutState, [](const QString &buffer) { return buffer.contains(FinalResult); });
+    if (end == WaitEnd::Abandoned && timTimeoutState.isActive()) {
+        owedSoFar_ += answer;
+        owe(1, timTimeoutState);
+        return end;
+    }
     timTimeoutState.stop();
+    return end;
+}
+
+AtExchange::WaitEnd AtExchange::takeOwedAnswers()
+{
+    const WaitEnd end = collect(owedSoFar_, *owedDeadline_,
+                                [this](const QString &buffer) { return finalResultsIn(buffer) >= owed_; });
+    if (end == WaitEnd::Done)
+        forgetOwed();
+    return end;
+}
+
+void AtExchange::owe(int answers, QTimer &deadline)
+{
+    owed_ += answers;
+    // All owed answers are awaited until the latest of their deadlines.
+    if (!owedDeadline_ || !owedDeadline_->isActive() || owedDeadline_->remainingTime() < deadline.remainingTime())
+        owedDeadline_ = &deadline;
+}
+
+void AtExchange::forgetOwed()
+{
+    owed_ = 0;
+    owedSoFar_.clear();
+    if (owedDeadline_)
+        owedDeadline_->stop();
+    owedDeadline_ = nullptr;
 }

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-OperationLock::OperationLock(QObject *parent) : QObject(parent) {}
+OperationLock::OperationLock(AtExchange *exchange, QObject *parent) : QObject(parent), exchange_(exchange) {}
 
 void OperationLock::setAction(qint16 code)
 {
@@ -39,8 +39,20 @@ bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepte
         inform(QStringLiteral("Busy, try again..."));
         return false;
     }
+    abort_ = false;
     setAction(code);
     return true;
+}
+
+bool OperationLock::answered(const AtExchange::Reply &reply)
+{
+    if (reply.answered())
+        return true;
+    if (reply.cancelled())
+        endCancelled(); // the Cancel itself already released the lock
+    else
+        timedOut();
+    return false;
 }
 
 void OperationLock::openProgress()
@@ -55,14 +67,20 @@ void OperationLock::closeProgress()
         progress_->close();
 }
 
-bool OperationLock::cancelledBeforeItem(AtExchange &exchange)
+bool OperationLock::cancelledBeforeItem()
 {
     if (!abort_)
         return false;
-    abort_ = false;
-    exchange.sendWithoutWaiting(QStringLiteral("AT"));
+    endCancelled();
     setAction(Idle);
     return true;
+}
+
+void OperationLock::endCancelled()
+{
+    abort_ = false;
+    if (exchange_)
+        exchange_->sendUnawaited(QStringLiteral("AT"));
 }
 
 void OperationLock::reportItem(int i, int n)
@@ -74,8 +92,13 @@ void OperationLock::reportItem(int i, int n)
 
 void OperationLock::cancel()
 {
+    // After a time-out there is no phone to call idle.
+    if (!isBusy())
+        return;
     abort_ = true;
     setAction(Idle);
+    if (exchange_)
+        exchange_->abandonWait();
 }
 
 QString OperationLock::stateText(qint16 code)

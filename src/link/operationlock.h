@@ -1,11 +1,12 @@
 #pragma once
 
+#include "atexchange.h"
+
 #include <QObject>
 #include <QString>
 
 #include <initializer_list>
 
-class AtExchange;
 class MessageBoxes;
 class ProgressWindow;
 
@@ -36,7 +37,9 @@ public:
         UploadingSMS = 61,
     };
 
-    explicit OperationLock(QObject *parent = nullptr);
+    // The exchange is where a cancel ends the wait and sends its "AT"; none in tests of the
+    // lock alone.
+    explicit OperationLock(AtExchange *exchange = nullptr, QObject *parent = nullptr);
 
     void setMessageBoxes(MessageBoxes *boxes) { boxes_ = boxes; }
     void setProgressWindow(ProgressWindow *progress) { progress_ = progress; }
@@ -52,20 +55,26 @@ public:
 
     // The guard every operation runs first: "Not Connected!" without a phone, "Busy, try
     // again..." while another operation runs (unless its code is among alsoAccepted);
-    // otherwise takes the lock with code and returns true.
+    // otherwise takes the lock with code and returns true. A Cancel left over from an earlier
+    // operation does not reach this one.
     bool guard(qint16 code, std::initializer_list<qint16> alsoAccepted = {});
     void finish() { setAction(Idle); }
     // The standard time-out handling: the phone counts as gone until the probe finds it.
     void timedOut() { setAction(NoPhone); }
+    // What an operation makes of a reply: true when the phone answered. A time-out gets the
+    // standard handling; a wait the user cancelled ends the operation as a cancel before its
+    // next item does. Either way the operation must end at once on false.
+    bool answered(const AtExchange::Reply &reply);
 
     // Progress of a long operation.
     void openProgress();
     void closeProgress();
     // Before item i of n: true when the user cancelled, in which case the phone is sent a bare
     // "AT" without waiting, the lock is released and the operation must end.
-    bool cancelledBeforeItem(AtExchange &exchange);
+    bool cancelledBeforeItem();
     void reportItem(int i, int n);
-    // The Cancel button of the progress window.
+    // The Cancel button of the progress window: releases the lock at once and ends the wait
+    // now running. Nothing to cancel while no operation runs.
     void cancel();
     bool abort() const { return abort_; }
     void setAbort(bool abort) { abort_ = abort; }
@@ -80,6 +89,9 @@ signals:
     void actionChanged(qint16 action);
 
 private:
+    void endCancelled();
+
+    AtExchange *exchange_ = nullptr;
     qint16 action_ = NoPhone;
     bool abort_ = false;
     MessageBoxes *boxes_ = nullptr;

@@ -7,6 +7,9 @@ PhoneLink::PhoneLink(QObject *parent) : QObject(parent)
     line.setDeviceResolver([this](int port) { return Platform::deviceForPort(port, settings.device(port)); });
     connect(&supervisor, &Supervisor::lost, &tabs, &TabLoader::phoneLost);
     connect(&supervisor, &Supervisor::connected, &tabs, [this] { tabs.timWaitforLoad.start(); });
+    // Whatever answers on that path next may be another phone, or the same one switched off
+    // and on: in its own character set, with echo on. It is greeted anew.
+    connect(&line, &SerialLine::deviceLost, &supervisor, [this] { supervisor.NewConnect = true; });
 }
 
 void PhoneLink::beginStartUp()
@@ -28,6 +31,12 @@ void PhoneLink::finishStartUp()
 
 void PhoneLink::GetSettings()
 {
+    resetConnection();
+    emit phonebookMemoryChosen(settings.sim());
+}
+
+void PhoneLink::resetConnection()
+{
     line.deconnect();
     supervisor.NewConnect = true;
     const int port = settings.comport();
@@ -35,7 +44,6 @@ void PhoneLink::GetSettings()
     lock.setAction(OperationLock::NoPhone);
     tickedComPort_ = port >= 1 && port <= 4 ? port : 0;
     emit comPortTicked(tickedComPort_);
-    emit phonebookMemoryChosen(settings.sim());
 }
 
 void PhoneLink::chooseComPort(int port)
@@ -43,7 +51,9 @@ void PhoneLink::chooseComPort(int port)
     if (port == tickedComPort_)
         return;
     settings.setComport(port);
-    GetSettings();
+    // The memory chosen in this session stays; applying the stored one would also load it,
+    // which no phone can answer yet.
+    resetConnection();
 }
 
 QString PhoneLink::lineDescription() const

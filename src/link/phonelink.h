@@ -24,6 +24,8 @@ public:
 
     // Applies the port and phonebook memory settings and lets supervision reconnect.
     void GetSettings();
+    // GetSettings without the memory: the port from the settings, the connection reset.
+    void resetConnection();
     // A port menu item: a new port is stored and connected to; the ticked one changes nothing.
     void chooseComPort(int port);
     int tickedComPort() const { return tickedComPort_; }
@@ -34,7 +36,7 @@ public:
     Settings settings;
     SerialLine line;
     AtExchange exchange{line};
-    OperationLock lock;
+    OperationLock lock{&exchange};
     Supervisor supervisor{exchange, lock};
     TabLoader tabs{lock};
 

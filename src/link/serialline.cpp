@@ -102,8 +102,11 @@ void SerialLine::onError(QSerialPort::SerialPortError error)
 void SerialLine::closeAfterDeviceLoss()
 {
     closePending_ = false;
-    if (port_.isOpen())
+    const bool wasOpen = port_.isOpen();
+    if (wasOpen)
         port_.close();
     port_.clearError();
     emit lineStateChanged();
+    if (wasOpen)
+        emit deviceLost();
 }

@@ -41,6 +41,8 @@ signals:
     void dataArrived();
     // Opened, closed, or an open failed.
     void lineStateChanged();
+    // The device went away under an open port (cable pulled, phone switched off).
+    void deviceLost();
 
 private:
     void onError(QSerialPort::SerialPortError error);

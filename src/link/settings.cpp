@@ -87,7 +87,9 @@ void Settings::setLeft(double twips)
 }
 int Settings::starttab() const
 {
-    return number("starttab", 1);
+    // There are six tabs; any other number would name a page nobody can show.
+    const int tab = number("starttab", 1);
+    return tab >= 1 && tab <= 6 ? tab : 1;
 }
 void Settings::setStarttab(int tab)
 {

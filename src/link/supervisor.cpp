@@ -5,20 +5,6 @@
 #include "serialline.h"
 #include "text/replyparser.h"
 
-namespace {
-
-// The field as a 16-bit whole number; an unusable text leaves the old value.
-void setFromField(qint16 &target, QString field, int n, QChar startDelimiter, QChar endDelimiter)
-{
-    ParseField(field, n, startDelimiter, endDelimiter);
-    bool ok = false;
-    const qint16 value = field.trimmed().toShort(&ok);
-    if (ok)
-        target = value;
-}
-
-} // namespace
-
 Supervisor::Supervisor(AtExchange &exchange, OperationLock &lock, QObject *parent)
     : QObject(parent), exchange_(exchange), lock_(lock)
 {
@@ -42,6 +28,10 @@ void Supervisor::probeTick()
     // The handshake owns the line until it ends, and a probe still awaiting its answer owns
     // it until that tick is through; another "AT" would mix into their replies.
     if (handshakeRunning_ || timGetState.isActive())
+        return;
+    // An answer still owed to a cancelled command would pass for the probe's own; the probe
+    // waits for the next tick until it is in (or its time is up).
+    if (!exchange_.settleOwedAnswers())
         return;
     exchange_.line().connect();
     exchange_.sendWithoutWaiting(QStringLiteral("AT"));
@@ -101,7 +91,7 @@ bool Supervisor::greet()
     AtExchange::Reply reply;
     const auto ask = [&](const QString &command) {
         reply = exchange_.SendAndWait(command, exchange_.timTimeoutState);
-        return !reply.timedOut();
+        return reply.answered();
     };
 
     if (!ask(QStringLiteral("AT+CGMI")) || !reply.text.contains(QLatin1String("Mitsubishi")))
@@ -111,10 +101,10 @@ bool Supervisor::greet()
         return false;
     if (!ask(QStringLiteral("AT+CPMS?")))
         return false;
-    setFromField(MaxSMS, reply.text, 2, QLatin1Char(','), QLatin1Char(','));
+    ParseNumberField(reply.text, 2, QLatin1Char(','), QLatin1Char(','), MaxSMS);
     if (!ask(QStringLiteral("AT+CPBW=?")))
         return false;
-    setFromField(MaxPhoneNum, reply.text, 1, QLatin1Char('-'), QLatin1Char(')'));
+    ParseNumberField(reply.text, 1, QLatin1Char('-'), QLatin1Char(')'), MaxPhoneNum);
     return true;
 }
 

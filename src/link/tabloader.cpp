@@ -48,6 +48,31 @@ void TabLoader::phoneLost()
     setLoaded(Ringtones, false);
     setLoaded(Phonebook, false);
     setLoaded(ViewSMS, false);
+    // A phone unplugged in the middle of a load is loaded again when it returns.
+    automaticTimeouts_.fill(0);
+    for (int tab = 1; tab <= TabCount; ++tab)
+        setHeld(tab, false);
+}
+
+bool TabLoader::isHeld(int tab) const
+{
+    return inRange(tab) && held_[tab];
+}
+
+void TabLoader::userLoads(int tab)
+{
+    if (!inRange(tab))
+        return;
+    automaticTimeouts_[tab] = 0;
+    setHeld(tab, false);
+}
+
+void TabLoader::setHeld(int tab, bool held)
+{
+    if (held_[tab] == held)
+        return;
+    held_[tab] = held;
+    emit heldChanged(tab, held);
 }
 
 void TabLoader::forgetAll()
@@ -69,13 +94,15 @@ void TabLoader::select(int k)
     const int previous = MintCurFrame;
     MintCurFrame = static_cast<qint16>(k);
     emit pageShown(k, previous);
+    // Showing the tab is asking for its data.
+    userLoads(k);
 
     if (lock_.action() == OperationLock::NoPhone)
         return;
     if (!hasLoader(k) || isLoaded(k))
         return;
     if (lock_.action() == OperationLock::Idle)
-        markAndLoad(k);
+        markAndLoad(k, false);
     else
         timTabChange.start();
 }
@@ -85,22 +112,35 @@ void TabLoader::tabChangeTick()
     if (lock_.action() != OperationLock::Idle)
         return;
     timTabChange.stop();
+    // Started by the user's showing the tab while busy: the load is the user's.
     if (hasLoader(MintCurFrame) && !isLoaded(MintCurFrame))
-        markAndLoad(MintCurFrame);
+        markAndLoad(MintCurFrame, false);
 }
 
 void TabLoader::waitforLoadTick()
 {
     timWaitforLoad.stop();
     const int tab = MintCurFrame;
-    if (!hasLoader(tab))
+    if (!hasLoader(tab) || isHeld(tab))
         return;
-    loaders_[tab]();
+    runLoader(tab, true);
     setLoaded(tab, true);
 }
 
-void TabLoader::markAndLoad(int tab)
+void TabLoader::markAndLoad(int tab, bool automatic)
 {
     setLoaded(tab, true);
+    runLoader(tab, automatic);
+}
+
+void TabLoader::runLoader(int tab, bool automatic)
+{
     loaders_[tab]();
+    const bool timedOut = lock_.action() == OperationLock::NoPhone;
+    if (!timedOut || !automatic) {
+        automaticTimeouts_[tab] = 0;
+        return;
+    }
+    if (++automaticTimeouts_[tab] >= HeldAfterTimeouts)
+        setHeld(tab, true);
 }

@@ -5,6 +5,7 @@
 #include "link/platform.h"
 #include "text/textfile.h"
 
+#include <QFileInfo>
 #include <QSet>
 
 ContactsCache::ContactsCache(const QString &path) : path_(path) {}
@@ -19,17 +20,25 @@ void ContactsCache::merge(const QList<Entry> &contacts) const
     if (contacts.isEmpty())
         return;
     // One read for the whole merge; contacts appended by this merge count as present too.
-    const QStringList existing = TextFile::readLines(path_);
+    bool readable = false;
+    const QStringList existing = TextFile::readLines(path_, &readable);
+    // Without knowing what is in there, every contact would be appended again on every load.
+    if (!readable && QFileInfo::exists(path_))
+        return;
     QSet<QString> known(existing.begin(), existing.end());
     QStringList added;
     for (const Entry &contact : contacts) {
+        // Puts no name to any number; a blank row of a garbled listing would stay for good.
+        if (contact.name.isEmpty() || contact.number.isEmpty())
+            continue;
         const QString line = ContactLine::compose(contact.name, contact.number);
         if (known.contains(line))
             continue;
         known.insert(line);
         added.append(line);
     }
-    TextFile::appendLines(path_, added);
+    if (!added.isEmpty())
+        TextFile::appendLines(path_, added);
 }
 
 QList<ContactsCache::Entry> ContactsCache::read() const

@@ -19,8 +19,9 @@ public:
     static QString defaultPath();
     QString path() const { return path_; }
 
-    // Appends the contacts whose line is not in the file yet. An empty list leaves the file
-    // alone (not even creating it); a file that cannot be read or written is ignored.
+    // Appends the contacts whose line is not in the file yet, leaving out those without a name
+    // or a number. Nothing to append leaves the file alone (not even creating it); a file that
+    // cannot be read is not appended to, and one that cannot be written is ignored.
     void merge(const QList<Entry> &contacts) const;
     // One entry per line; a line without separator gives an empty name and number. A missing
     // or unreadable file gives no entries.

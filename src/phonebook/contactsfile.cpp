@@ -78,7 +78,7 @@ void ContactsFile::import(const QString &path)
 
     ContactWriter writer(phonebook_);
     for (int d = 1; d <= count; ++d) {
-        if (lock.cancelledBeforeItem(phonebook_.exchange()))
+        if (lock.cancelledBeforeItem())
             return;
         lock.reportItem(d, count);
         QString name;
@@ -96,7 +96,7 @@ void ContactsFile::import(const QString &path)
             lock.closeProgress();
             lock.finish();
             return;
-        case ContactWriter::Result::TimedOut:
+        case ContactWriter::Result::Ended:
             return;
         }
     }

@@ -38,17 +38,13 @@ QString ContactWriter::safeField(const QString &text)
     return safe;
 }
 
-bool ContactWriter::write(int index, const QString &number, const QString &phoneName)
+AtExchange::Reply ContactWriter::write(int index, const QString &number, const QString &phoneName)
 {
     const QString command = QStringLiteral("AT+CPBW=") + QString::number(index) + QStringLiteral(",\"") +
                             number + QStringLiteral("\",") + QString::number(ContactTable::typeOf(number)) +
                             QStringLiteral(",\"") + phoneName + QLatin1Char('"');
     AtExchange &exchange = phonebook_.exchange();
-    if (exchange.SendAndWait(command, exchange.timTimeout).timedOut()) {
-        phonebook_.lock().timedOut();
-        return false;
-    }
-    return true;
+    return exchange.SendAndWait(command, exchange.timTimeout);
 }
 
 ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const QString &number)
@@ -59,11 +55,15 @@ ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const
         return Result::Full;
     const QString safeNumber = safeField(number);
     const QString phoneName = phoneText(name);
-    if (!write(index, safeNumber, phoneName))
-        return Result::TimedOut;
-    table.appendWritten(index, safeNumber, ContactTable::typeOf(safeNumber), pcText(phoneName));
-    phonebook_.updateCaption();
-    return Result::Written;
+    const AtExchange::Reply reply = write(index, safeNumber, phoneName);
+    const bool answered = phonebook_.lock().answered(reply);
+    // A write cancelled while it waited has most likely reached the phone: its place counts as
+    // taken, so that nothing is written over it later.
+    if (answered || reply.cancelled()) {
+        table.appendWritten(index, safeNumber, ContactTable::typeOf(safeNumber), pcText(phoneName));
+        phonebook_.updateCaption();
+    }
+    return answered ? Result::Written : Result::Ended;
 }
 
 void ContactWriter::create(const QString &name, const QString &number)
@@ -79,7 +79,7 @@ void ContactWriter::create(const QString &name, const QString &number)
     case Result::Written:
         lock.finish();
         break;
-    case Result::TimedOut:
+    case Result::Ended:
         break;
     }
 }
@@ -104,7 +104,7 @@ void ContactWriter::change(int visibleRow, const QString &name, const QString &n
     const int index = table.indexText(k).toInt();
     const QString safeNumber = safeField(number);
     const QString phoneName = phoneText(name);
-    if (!write(index, safeNumber, phoneName))
+    if (!phonebook_.lock().answered(write(index, safeNumber, phoneName)))
         return;
     table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),
                          pcText(phoneName));
@@ -120,11 +120,8 @@ void ContactWriter::remove(int visibleRow)
     ContactTable &table = phonebook_.table();
     OperationLock &lock = phonebook_.lock();
     AtExchange &exchange = phonebook_.exchange();
-    if (exchange.SendAndWait(QStringLiteral("AT+CPBW=") + table.indexText(k), exchange.timTimeout)
-            .timedOut()) {
-        lock.timedOut();
+    if (!lock.answered(exchange.SendAndWait(QStringLiteral("AT+CPBW=") + table.indexText(k), exchange.timTimeout)))
         return;
-    }
     table.remove(k, visibleRow);
     // The counts change with the contact; leaving the old caption would show a wrong total.
     phonebook_.updateCaption();
@@ -147,14 +144,12 @@ void ContactWriter::removeAll()
     lock.openProgress();
     AtExchange &exchange = phonebook_.exchange();
     for (int n = 0; n < count; ++n) {
-        if (lock.cancelledBeforeItem(exchange))
+        if (lock.cancelledBeforeItem())
             return;
         lock.reportItem(n + 1, count);
         const QString &index = lstBelegt.at(n);
-        if (exchange.SendAndWait(QStringLiteral("AT+CPBW=") + index, exchange.timTimeout).timedOut()) {
-            lock.timedOut();
+        if (!lock.answered(exchange.SendAndWait(QStringLiteral("AT+CPBW=") + index, exchange.timTimeout)))
             return;
-        }
         for (int k = 0; k < table.size(); ++k) {
             if (table.indexText(k) != index)
                 continue;

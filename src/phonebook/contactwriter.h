@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/atexchange.h"
+
 #include <QString>
 
 class Phonebook;
@@ -24,10 +26,10 @@ public:
     {
         Written,
         Full,
-        TimedOut
+        Ended // timed out or cancelled: the operation must end; the lock has been seen to
     };
     // Writes the contact into the lowest free place and appends it to the table. The caller
-    // holds the lock; on TimedOut the lock is already released as "no phone".
+    // holds the lock.
     Result writeToFreePlace(const QString &name, const QString &number);
 
     // What may go between the quotes of a write command: quotes and control characters
@@ -38,7 +40,7 @@ private:
     // Takes the lock with code and finds the entry of the selected visible row. -1 when the
     // lock was refused or no entry matches; the lock is free again then.
     int lockSelected(qint16 code, int visibleRow);
-    bool write(int index, const QString &number, const QString &phoneName);
+    AtExchange::Reply write(int index, const QString &number, const QString &phoneName);
 
     Phonebook &phonebook_;
 };

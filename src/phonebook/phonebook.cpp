@@ -1,15 +1,12 @@
 #include "phonebook.h"
 
+#include "phonebooklisting.h"
+
 #include "link/atexchange.h"
 #include "link/operationlock.h"
 #include "link/supervisor.h"
 #include "text/charconv.h"
-
-namespace {
-
-constexpr int MaxReplyLines = 500; // two per entry: at most 250 entries
-
-} // namespace
+#include "text/replyparser.h"
 
 Phonebook::Phonebook(AtExchange &exchange, OperationLock &lock, Supervisor &supervisor, QObject *parent)
     : QObject(parent), exchange_(exchange), lock_(lock), supervisor_(supervisor)
@@ -18,7 +15,8 @@ Phonebook::Phonebook(AtExchange &exchange, OperationLock &lock, Supervisor &supe
 
 int Phonebook::simCapacity() const
 {
-    return supervisor_.MaxPhoneNum;
+    // Until a load of the SIM card has asked, the size learned when the phone was greeted.
+    return simCapacity_ >= 0 ? simCapacity_ : supervisor_.MaxPhoneNum;
 }
 
 void Phonebook::updateCaption()
@@ -34,41 +32,42 @@ void Phonebook::LoadPhonebook()
     table_.clear();
 
     const QString memory = sim_ ? QStringLiteral("AT+CPBS=\"SM\"") : QStringLiteral("AT+CPBS=\"ME\"");
-    if (exchange_.SendAndWait(memory, exchange_.timTimeout).timedOut()) {
-        lock_.timedOut();
+    if (!lock_.answered(exchange_.SendAndWait(memory, exchange_.timTimeout)))
         return;
-    }
     const AtExchange::Reply listing =
         exchange_.SendAndWait(QStringLiteral("AT+CPBR=1,255"), exchange_.timTimeOutLong);
-    if (listing.timedOut()) {
-        lock_.timedOut();
+    if (!lock_.answered(listing))
         return;
-    }
     takeListing(listing.text);
-    updateCaption();
 
     QList<ContactsCache::Entry> seen;
     for (int k = 0; k < table_.size(); ++k)
         seen.append({table_.names().at(k), table_.numbers().at(k)});
     cache_.merge(seen);
 
+    if (sim_ && !learnSimCapacity())
+        return;
+    updateCaption();
     lock_.finish();
 }
 
 void Phonebook::takeListing(const QString &reply)
 {
-    // The phone sends an empty line before every entry line: the odd lines are dropped.
-    QString rest = reply;
-    for (int n = 1; n <= MaxReplyLines; ++n) {
-        const qsizetype lf = rest.indexOf(QLatin1Char('\n'));
-        if (lf < 0)
-            break;
-        QString line = rest.left(lf + 1);
-        rest.remove(0, lf + 1);
-        if (line == AtExchange::FinalResult)
-            break;
+    for (QString line : PhonebookListing::entryLines(reply)) {
         PhoneToPC(line);
-        if (n % 2 == 0)
-            table_.appendListed(line);
+        table_.appendListed(line);
     }
+}
+
+bool Phonebook::learnSimCapacity()
+{
+    // The size the phone was greeted with belongs to whichever memory it had selected then;
+    // the SIM card's own is asked for now that it is selected.
+    const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("AT+CPBW=?"), exchange_.timTimeout);
+    if (!lock_.answered(reply))
+        return false;
+    qint16 highest = 0;
+    if (ParseNumberField(reply.text, 1, QLatin1Char('-'), QLatin1Char(')'), highest))
+        simCapacity_ = highest;
+    return true;
 }

@@ -24,7 +24,8 @@ public:
 
     bool simSelected() const { return sim_; }
     void setSimSelected(bool sim) { sim_ = sim; }
-    // The highest place of the SIM card, as the phone reported it when greeted.
+    // The highest place of the SIM card, as the phone reported it when the SIM card was last
+    // loaded.
     int simCapacity() const;
 
     // "Contacts On Cellular" until the first load.
@@ -41,6 +42,7 @@ signals:
 
 private:
     void takeListing(const QString &reply);
+    bool learnSimCapacity();
 
     AtExchange &exchange_;
     OperationLock &lock_;
@@ -48,5 +50,6 @@ private:
     ContactTable table_;
     ContactsCache cache_;
     bool sim_ = true;
+    int simCapacity_ = -1; // not asked yet
     QString caption_ = QStringLiteral("Contacts On Cellular");
 };

@@ -14,9 +14,7 @@ void Calling::placeCall(const QString &number)
     exchange_.sendWithoutWaiting(QStringLiteral("ATD") + number + QLatin1Char(';'));
     if (window_)
         window_->waitForFinish(number);
-    if (exchange_.SendAndWait(QStringLiteral("ATH"), exchange_.timTimeout, true).timedOut()) {
-        lock_.timedOut();
+    if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("ATH"), exchange_.timTimeout, true)))
         return;
-    }
     lock_.finish();
 }

@@ -32,3 +32,13 @@ void ParseLine(QString &text, int n, QChar startDelimiter, QChar endDelimiter)
 {
     cutField(text, n, startDelimiter, endDelimiter, 1);
 }
+
+bool ParseNumberField(QString reply, int n, QChar startDelimiter, QChar endDelimiter, qint16 &target)
+{
+    ParseField(reply, n, startDelimiter, endDelimiter);
+    bool ok = false;
+    const qint16 value = reply.trimmed().toShort(&ok);
+    if (ok)
+        target = value;
+    return ok;
+}

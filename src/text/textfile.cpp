@@ -19,6 +19,16 @@ QByteArray encodeLines(const QStringList &lines)
     return Cp1252::encode(text);
 }
 
+// True for a missing or empty file too: there is no last line to end.
+bool endsWithLineEnd(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return true;
+    char last = 0;
+    return !file.seek(file.size() - 1) || !file.getChar(&last) || last == '\n' || last == '\r';
+}
+
 } // namespace
 
 QStringList readLines(const QString &path, bool *ok)
@@ -34,10 +44,11 @@ QStringList readLines(const QString &path, bool *ok)
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) != QLatin1Char('\r'))
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
             continue;
         lines.append(text.mid(start, i - start));
-        if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
             ++i;
         start = i + 1;
     }
@@ -48,10 +59,13 @@ QStringList readLines(const QString &path, bool *ok)
 
 bool appendLines(const QString &path, const QStringList &lines)
 {
+    const bool newLineFirst = !endsWithLineEnd(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    const QByteArray bytes = encodeLines(lines);
+    QByteArray bytes = encodeLines(lines);
+    if (newLineFirst)
+        bytes.prepend("\r\n");
     return file.write(bytes) == bytes.size() && file.flush();
 }
 

@@ -4,13 +4,14 @@
 #include <QStringList>
 
 // The tool's text files: Windows-1252, every line ended by CR LF. A reader ends a line at
-// CR LF or at a lone CR.
+// CR LF, at a lone CR, or at a lone LF (files edited on Linux).
 namespace TextFile {
 
 // The lines of the file; ok is false (and the list empty) when it cannot be read.
 QStringList readLines(const QString &path, bool *ok = nullptr);
 
-// Appends each line and CR LF, creating the file when missing.
+// Appends each line and CR LF, creating the file when missing. A file whose last line has no
+// line end gets one first, so the first new line is not glued onto it.
 bool appendLines(const QString &path, const QStringList &lines);
 
 // Writes the file anew. The old file is replaced only once the new one is complete, so a

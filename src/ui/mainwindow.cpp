@@ -24,14 +24,19 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -74,6 +79,29 @@ QLabel *statusValue(const char *name, const QString &text, const QStringList &te
     value->setMinimumWidth(width + 16);
     Controls::paintBackground(value, Controls::lightBlue());
     return value;
+}
+
+// The stored coordinate in pixels, or nothing when it cannot be a place on any screen.
+std::optional<int> pixelsFromTwips(double twips)
+{
+    constexpr double Limit = 1e6; // pixels; far beyond any desktop, far within int
+    if (!std::isfinite(twips) || std::abs(twips / Twips::PerPixel) > Limit)
+        return std::nullopt;
+    return Twips::toPixels(twips);
+}
+
+// Whether a person could reach the title bar of a window of this width at place.
+bool titleBarOnAScreen(const QPoint &place, int width)
+{
+    constexpr int TitleBarHeight = 24;
+    constexpr int GraspableWidth = 48;
+    const QRect titleBar(place, QSize(width, TitleBarHeight));
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect visible = titleBar.intersected(screen->availableGeometry());
+        if (visible.width() >= qMin(GraspableWidth, width) && visible.height() > 0)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -160,10 +188,17 @@ void MainWindow::buildStatusStrip()
     labState = statusValue("labState", QStringLiteral("Not Connected"),
                            {QStringLiteral("Not Connected"), QStringLiteral("Connected")});
 
+    labLoadHeld = Controls::label("labLoadHeld", QString());
+    labLoadHeld->setAlignment(Qt::AlignCenter);
+    labLoadHeld->setWordWrap(true);
+    labLoadHeld->hide();
+
     auto *strip = new QHBoxLayout(Frame4);
     strip->setContentsMargins(0, 0, 0, 0);
     strip->addWidget(Label3);
     strip->addWidget(labProgState);
+    strip->addStretch();
+    strip->addWidget(labLoadHeld, 1);
     strip->addStretch();
     strip->addWidget(Label4);
     strip->addWidget(labState);
@@ -217,7 +252,11 @@ void MainWindow::buildMenus()
 void MainWindow::connectLink()
 {
     connect(tabMain, &QTabBar::currentChanged, this, [this](int index) { link_.tabs.select(index + 1); });
-    connect(&link_.tabs, &TabLoader::pageShown, this, [this](int k) { showPage(k); });
+    connect(&link_.tabs, &TabLoader::pageShown, this, [this](int k) {
+        showPage(k);
+        showLoadHeld();
+    });
+    connect(&link_.tabs, &TabLoader::heldChanged, this, &MainWindow::showLoadHeld);
     connect(&link_, &PhoneLink::comPortTicked, this, &MainWindow::tickComPort);
     connect(&link_, &PhoneLink::phonebookMemoryChosen, this, [this](bool sim) {
         if (sim)
@@ -249,12 +288,7 @@ void MainWindow::startUp()
     link_.beginStartUp();
 
     const Settings &settings = link_.settings;
-    QPoint place = pos();
-    if (settings.top() != -1)
-        place.setY(Twips::toPixels(settings.top()));
-    if (settings.left() != -1)
-        place.setX(Twips::toPixels(settings.left()));
-    move(place);
+    move(restoredPosition(settings.top(), settings.left()));
 
     ringtones->txtReplace->setText(settings.replace());
     if (settings.autosms())
@@ -271,6 +305,23 @@ void MainWindow::startUp()
     describeLine();
 }
 
+QPoint MainWindow::restoredPosition(double topTwips, double leftTwips) const
+{
+    // -1 keeps the window's own coordinate.
+    const std::optional<int> y = topTwips == -1 ? pos().y() : pixelsFromTwips(topTwips);
+    const std::optional<int> x = leftTwips == -1 ? pos().x() : pixelsFromTwips(leftTwips);
+    if (x && y && titleBarOnAScreen(QPoint(*x, *y), frameGeometry().width()))
+        return QPoint(*x, *y);
+    // Settings from another desktop, or damaged: where nobody could see or move the window.
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return pos();
+    QRect frame = frameGeometry();
+    frame.moveCenter(primary->availableGeometry().center());
+    return QPoint(qMax(frame.left(), primary->availableGeometry().left()),
+                  qMax(frame.top(), primary->availableGeometry().top()));
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     Settings &settings = link_.settings;
@@ -283,6 +334,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
     settings.sync();
     event->accept();
     emit programEnds();
+}
+
+void MainWindow::showLoadHeld()
+{
+    const bool held = link_.tabs.isHeld(link_.tabs.MintCurFrame);
+    labLoadHeld->setText(held ? QStringLiteral("The phone did not answer twice: show the tab again to reload.")
+                              : QString());
+    labLoadHeld->setVisible(held);
 }
 
 void MainWindow::showPage(int k)

@@ -57,6 +57,7 @@ public:
     QLabel *labProgState;
     QLabel *Label4;
     QLabel *labState;
+    QLabel *labLoadHeld; // why the tab on show is not loaded by itself any more
 
     QAction *menExit;
     std::array<QAction *, 4> menCom; // menCom1 to menCom4
@@ -89,6 +90,10 @@ private:
     void buildMenus();
     void connectLink();
 
+    // The stored position in twips (-1 keeps the window's own), or a place on the primary
+    // screen when it would not put the title bar on any screen.
+    QPoint restoredPosition(double topTwips, double leftTwips) const;
+    void showLoadHeld();
     void showPage(int k);
     void tickComPort(int port);
     void showConnection(bool connected);

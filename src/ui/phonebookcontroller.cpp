@@ -121,8 +121,10 @@ void PhonebookController::optPhone_Click()
     page_.txtName->clear();
     page_.txtName->setReadOnly(true);
     page_.txtPhone->setReadOnly(true);
-    if (!link_.starting())
+    if (!link_.starting()) {
+        link_.tabs.userLoads(TabLoader::Phonebook);
         phonebook_.LoadPhonebook();
+    }
 }
 
 void PhonebookController::optSIM_Click()
@@ -134,8 +136,10 @@ void PhonebookController::optSIM_Click()
     page_.txtName->clear();
     page_.txtName->setReadOnly(false);
     page_.txtPhone->setReadOnly(false);
-    if (!link_.starting())
+    if (!link_.starting()) {
+        link_.tabs.userLoads(TabLoader::Phonebook);
         phonebook_.LoadPhonebook();
+    }
 }
 
 void PhonebookController::cmdExp_Click()

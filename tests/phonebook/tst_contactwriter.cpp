@@ -95,8 +95,9 @@ void TestContactWriter::createIntoAFullPhonebookSendsNothing()
 
 void TestContactWriter::createWithNoSimCapacityIsFull()
 {
+    // A phone whose size never parses: the capacity stays 0.
+    rig->sim.failCommand("AT+CPBW=?", "OK");
     load({});
-    rig->link.supervisor.MaxPhoneNum = 0;
     writer->create(QStringLiteral("A"), QStringLiteral("1"));
     QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("Phonebook full")});
     QVERIFY(rig->sim.transcript().isEmpty());
@@ -182,10 +183,10 @@ void TestContactWriter::deleteAllShowsProgressAndReloads()
     QCOMPARE(rig->boxes.asked.at(0).second, QStringLiteral("Warning"));
     QCOMPARE(rig->progress.opened, 1);
     QCOMPARE(rig->progress.texts, QStringList({"12%", "25%", "38%", "50%", "62%", "75%", "88%", "100%"}));
-    QCOMPARE(rig->commandsOf("AT+CPBW=").size(), 8);
+    QCOMPARE(rig->sim.transcript().size(), 8 + 3);
     QVERIFY(rig->sim.state().simBook.isEmpty());
     // The memory is read again at the end.
-    QCOMPARE(rig->sim.transcript().mid(8), QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBR=1,255"}));
+    QCOMPARE(rig->sim.transcript().mid(8), QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBR=1,255", "AT+CPBW=?"}));
     QCOMPARE(rig->phonebook.caption(), QStringLiteral("0 Contacts On SIM - 250 Free"));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
@@ -215,7 +216,9 @@ void TestContactWriter::deleteAllCancelled()
     QCOMPARE(rig->commandsOf("AT+CPBW="), QList<QByteArray>({"AT+CPBW=1", "AT+CPBW=2"}));
     // The closing "AT" goes out without waiting for its answer.
     QTRY_VERIFY(rig->sim.transcript().contains("AT"));
-    QCOMPARE(rig->phonebook.table().names(), QStringList({"Name 3", "Name 4"}));
+    // The delete on the line when Cancel came is not waited for: its row stays, so its place
+    // still counts as taken until the next load.
+    QCOMPARE(rig->phonebook.table().names(), QStringList({"Name 2", "Name 3", "Name 4"}));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
     QVERIFY(!rig->link.lock.abort());
 }
@@ -227,8 +230,7 @@ void TestContactWriter::deleteAllOnAnEmptyMemory()
     writer->removeAll();
     QCOMPARE(rig->progress.opened, 1);
     QCOMPARE(rig->progress.closed, 1);
-    QVERIFY(rig->commandsOf("AT+CPBW").isEmpty());
-    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBR=1,255"}));
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBR=1,255", "AT+CPBW=?"}));
 }
 
 QTEST_GUILESS_MAIN(TestContactWriter)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The reply to "AT+CPBR=1,255": one entry line per contact, +CPBR: index,"number",type,"name".
+// Only lines that begin with "+CPBR: " are entries, so a RING, a registration report or a
+// stray "OK" between them costs no contact and adds none. A line break inside a quoted
+// field belongs to the field and is dropped from it.
+namespace PhonebookListing {
+
+constexpr int MaxEntries = 250;
+
+// The entry lines in reply order, at most MaxEntries, each with its own line end.
+QStringList entryLines(const QString &reply);
+
+} // namespace PhonebookListing
