@@ -94,7 +94,9 @@ void TabLoader::select(int k)
     const int previous = MintCurFrame;
     MintCurFrame = static_cast<qint16>(k);
     emit pageShown(k, previous);
-    // Showing the tab is asking for its data.
+    // Showing the tab is asking for its data, also when they were not read by itself.
+    if (isHeld(k))
+        setLoaded(k, false);
     userLoads(k);
 
     if (lock_.action() == OperationLock::NoPhone)

@@ -6,9 +6,22 @@ namespace {
 
 const QString EntryPrefix = QStringLiteral("+CPBR: ");
 
+// Where the next line of the listing that cannot belong to a field begins after the line feed
+// at lf: an empty line, or the next entry.
+qsizetype nextListingLine(const QString &text, qsizetype lf)
+{
+    qsizetype next = -1;
+    for (const QLatin1String start : {QLatin1String("\n\r\n"), QLatin1String("\n\n"), QLatin1String("\n+CPBR: ")}) {
+        const qsizetype at = text.indexOf(start, lf + 1);
+        if (at >= 0 && (next < 0 || at < next))
+            next = at;
+    }
+    return next;
+}
+
 // The end of the line that starts at from: just past its line feed, or the end of the text.
-// In an entry a line feed inside quotes does not end the line, as long as the quote closes
-// before the next line feed; an unbalanced quote swallows no further line.
+// In an entry a line feed inside quotes does not end the line as long as the quote closes
+// before the listing's next line; an unclosed quote swallows no further line.
 qsizetype lineEnd(const QString &text, qsizetype from, bool entry)
 {
     int quotes = 0;
@@ -23,8 +36,8 @@ qsizetype lineEnd(const QString &text, qsizetype from, bool entry)
         if (!entry || quotes % 2 == 0)
             return i + 1;
         const qsizetype nextQuote = text.indexOf(QLatin1Char('"'), i + 1);
-        const qsizetype nextFeed = text.indexOf(QLatin1Char('\n'), i + 1);
-        if (nextQuote < 0 || (nextFeed >= 0 && nextFeed < nextQuote))
+        const qsizetype nextLine = nextListingLine(text, i);
+        if (nextQuote < 0 || (nextLine >= 0 && nextLine < nextQuote))
             return i + 1;
     }
     return text.size();

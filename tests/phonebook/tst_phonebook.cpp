@@ -1,9 +1,16 @@
 #include "phonebookrig.h"
 #include "testenvironment.h"
+#include "testfiles.h"
 
 #include "phonebook/contactpicker.h"
+#include "phonebook/contactwriter.h"
 #include "phonebook/numberfilter.h"
+#include "phonebook/phonebooklisting.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <QSignalSpy>
 #include <QTest>
 
 static TestEnvironment environment;
@@ -26,6 +33,14 @@ private slots:
     void cacheOnlyGrows();
     void timeoutLeavesTheTableEmpty();
     void refusedWhenBusy();
+    void simSizeIsTheSimCardsOwn_data();
+    void simSizeIsTheSimCardsOwn();
+    void strayLinesInAFullListing_data();
+    void strayLinesInAFullListing();
+    void entryLines_data();
+    void entryLines();
+    void unreadableCacheIsLeftAlone();
+    void refusedLoadStartsByItselfAtMostTwice();
 
     void indexRule_data();
     void indexRule();
@@ -199,6 +214,175 @@ void TestPhonebook::refusedWhenBusy()
     rig->phonebook.LoadPhonebook();
     QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("Busy, try again...")});
     QVERIFY(rig->sim.transcript().isEmpty());
+}
+
+void TestPhonebook::simSizeIsTheSimCardsOwn_data()
+{
+    QTest::addColumn<QByteArray>("greetedMemory"); // selected when the phone is greeted
+    QTest::addColumn<int>("phoneMemorySize");
+    QTest::addColumn<int>("simSize");
+    QTest::addColumn<int>("simContacts");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("createdAt"); // 0: "Phonebook full"
+    QTest::newRow("greeted on the phone memory, SIM larger")
+        << QByteArray("ME") << 100 << 250 << 100 << "100 Contacts On SIM - 150 Free" << 101;
+    QTest::newRow("greeted on the phone memory, SIM smaller")
+        << QByteArray("ME") << 250 << 100 << 100 << "100 Contacts On SIM - 0 Free" << 0;
+    QTest::newRow("greeted on the SIM") << QByteArray("SM") << 100 << 250 << 1 << "1 Contacts On SIM - 249 Free"
+                                        << 2;
+}
+
+void TestPhonebook::simSizeIsTheSimCardsOwn()
+{
+    QFETCH(QByteArray, greetedMemory);
+    QFETCH(int, phoneMemorySize);
+    QFETCH(int, simSize);
+    QFETCH(int, simContacts);
+    QFETCH(QString, caption);
+    QFETCH(int, createdAt);
+    simphone::PhoneState &phone = rig->sim.state();
+    phone.selectedBook = greetedMemory;
+    phone.phoneBookCapacity = phoneMemorySize;
+    phone.simBookCapacity = simSize;
+    PhonebookRig::fill(phone.simBook, simContacts);
+    QVERIFY(rig->startAndConnect());
+
+    rig->phonebook.LoadPhonebook();
+    QCOMPARE(rig->phonebook.caption(), caption);
+    rig->sim.clearTranscript();
+    ContactWriter(rig->phonebook).create(QStringLiteral("New"), QStringLiteral("0815"));
+    if (createdAt == 0) {
+        QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("Phonebook full")});
+        QVERIFY(rig->sim.transcript().isEmpty());
+    } else {
+        QVERIFY(rig->boxes.shown.isEmpty());
+        QVERIFY(phone.simBook.contains(createdAt));
+        QCOMPARE(phone.simBook.value(createdAt).name, QByteArray("New"));
+    }
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestPhonebook::strayLinesInAFullListing_data()
+{
+    QTest::addColumn<QByteArray>("stray");
+    QTest::addColumn<int>("afterEntry"); // -1: just before the final result
+    QTest::newRow("RING amid the entries") << QByteArray("\r\nRING\r\n") << 100;
+    QTest::newRow("unframed registration report first") << QByteArray("+CREG: 1\r\n") << 0;
+    QTest::newRow("stray OK") << QByteArray("\r\nOK\r\n") << -1;
+    QTest::newRow("line breaks inside a name") << QByteArray() << 0;
+}
+
+void TestPhonebook::strayLinesInAFullListing()
+{
+    QFETCH(QByteArray, stray);
+    QFETCH(int, afterEntry);
+    PhonebookRig::fill(rig->sim.state().simBook, 250);
+    if (stray.isEmpty())
+        rig->sim.state().simBook[7].name = "Con\r\ntact\n 7";
+    QVERIFY(rig->startAndConnect());
+    // Into the reply after the memory's, the listing.
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim,
+                     [this, stray, afterEntry](const QByteArray &line) {
+                         if (line == "AT+CPBS=\"SM\"")
+                             rig->sim.insertIntoNextReply(stray, afterEntry);
+                     });
+
+    rig->phonebook.LoadPhonebook();
+    const ContactTable &table = rig->phonebook.table();
+    QCOMPARE(table.size(), 250);
+    QStringList expected;
+    for (int i = 1; i <= 250; ++i)
+        expected.append(QStringLiteral("Contact %1").arg(i));
+    QCOMPARE(table.names(), expected);
+    QCOMPARE(table.numbers().constLast(), QStringLiteral("0301234250"));
+    QCOMPARE(table.lowestFreePlace(250), 0);
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("250 Contacts On SIM - 0 Free"));
+    // One clean line per contact in the cache.
+    const QStringList cached = QString::fromLatin1(rig->cacheBytes()).split(QStringLiteral("\r\n"));
+    QCOMPARE(cached.size(), 251);
+    QCOMPARE(cached.at(6), QStringLiteral("Contact 7\x89\x86\x89"
+                                          "03012347"));
+    QCOMPARE(cached.constLast(), QString());
+}
+
+void TestPhonebook::entryLines_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QStringList>("entries");
+    const QString a = QStringLiteral("+CPBR: 1,\"01\",129,\"A\"\r\n");
+    const QString b = QStringLiteral("+CPBR: 2,\"02\",129,\"B\"\r\n");
+    QTest::newRow("as the phone frames it") << "\r\n" + a + "\r\n" + b + "\r\nOK\r\n" << QStringList{a, b};
+    QTest::newRow("empty memory") << "\r\nOK\r\n" << QStringList{};
+    QTest::newRow("no empty lines") << a + b + "OK\r\n" << QStringList{a, b};
+    QTest::newRow("stray OK first") << "\r\nOK\r\n\r\n" + a + "\r\nOK\r\n" << QStringList{a};
+    QTest::newRow("line feed in a name") << "\r\n+CPBR: 1,\"01\",129,\"A\nnn\"\r\n" + b
+                                         << QStringList{"+CPBR: 1,\"01\",129,\"Ann\"\r\n", b};
+    QTest::newRow("CR LF in a number") << "+CPBR: 1,\"0\r\n1\",129,\"A\"\r\n" + b
+                                       << QStringList{"+CPBR: 1,\"01\",129,\"A\"\r\n", b};
+    QTest::newRow("an unclosed quote takes no further line")
+        << "+CPBR: 1,\"01\",129,\"A\r\n\r\n" + b << QStringList{"+CPBR: 1,\"01\",129,\"A\r\n", b};
+    QTest::newRow("an unended last line is no entry") << a + "+CPBR: 2,\"02\",129,\"B\"" << QStringList{a};
+    QTest::newRow("prefix without its space is no entry") << "+CPBR:1,\"01\",129,\"A\"\r\n" << QStringList{};
+}
+
+void TestPhonebook::entryLines()
+{
+    QFETCH(QString, reply);
+    QFETCH(QStringList, entries);
+    QCOMPARE(PhonebookListing::entryLines(reply), entries);
+}
+
+void TestPhonebook::unreadableCacheIsLeftAlone()
+{
+    PhonebookRig::fill(rig->sim.state().simBook, 2);
+    const QString path = rig->phonebook.cache().path();
+    QVERIFY(QDir().mkpath(path));
+    QVERIFY(rig->startAndConnect());
+    rig->phonebook.LoadPhonebook();
+    rig->phonebook.LoadPhonebook();
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("2 Contacts On SIM - 248 Free"));
+    QVERIFY(QFileInfo(path).isDir());
+    QVERIFY(QDir(path).isEmpty());
+    QVERIFY(QDir().rmdir(path));
+
+    // A file only root could read: the same, for everybody else.
+    const QByteArray old = "Old\x89\x86\x89"
+                           "1\r\n";
+    TestFiles::put(path, old);
+    QFile::setPermissions(path, QFileDevice::WriteOwner);
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly))
+        QSKIP("running as root: every file is readable");
+    rig->phonebook.LoadPhonebook();
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(rig->cacheBytes(), old);
+}
+
+void TestPhonebook::refusedLoadStartsByItselfAtMostTwice()
+{
+    PhonebookRig::fill(rig->sim.state().simBook, 2);
+    rig->link.settings.setStarttab(TabLoader::Phonebook);
+    rig->link.tabs.setLoader(TabLoader::Phonebook, [this] { rig->phonebook.LoadPhonebook(); });
+    rig->link.exchange.timTimeOutLong.setInterval(200);
+    rig->link.supervisor.timState.setInterval(300);
+    rig->sim.failCommand("AT+CPBR", "ERROR");
+    QSignalSpy held(&rig->link.tabs, &TabLoader::heldChanged);
+    rig->link.beginStartUp();
+    rig->link.finishStartUp();
+
+    QTRY_COMPARE_WITH_TIMEOUT(held.count(), 1, 5000);
+    QVERIFY(rig->link.tabs.isHeld(TabLoader::Phonebook));
+    QTRY_COMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QTest::qWait(1500); // five more probes, each answered
+    QCOMPARE(rig->commandsOf("AT+CPBR").size(), 2);
+
+    // Showing the tab again asks for it; the phone now answers.
+    rig->sim.clearFailures();
+    rig->link.tabs.select(TabLoader::Ringtones);
+    rig->link.tabs.select(TabLoader::Phonebook);
+    QVERIFY(!rig->link.tabs.isHeld(TabLoader::Phonebook));
+    QCOMPARE(rig->phonebook.table().size(), 2);
+    QCOMPARE(rig->commandsOf("AT+CPBR").size(), 3);
 }
 
 void TestPhonebook::indexRule_data()
