@@ -1,6 +1,7 @@
 #include "linkrig.h"
 #include "testenvironment.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,6 +19,7 @@ private slots:
     void percentages_data();
     void percentages();
     void cancelEndsTheOperationBeforeItsNextItem();
+    void cancelEndsTheWaitAndTheProbeStaysAnswered();
 };
 
 void TestOperationLock::guardRefusesWithoutPhone()
@@ -142,6 +144,43 @@ void TestOperationLock::cancelEndsTheOperationBeforeItsNextItem()
     QTRY_COMPARE(rig.sim.transcript(), QList<QByteArray>{"AT"});
     QCOMPARE(rig.progress.texts, QStringList{QStringLiteral("33%")});
     QCOMPARE(rig.progress.values, QList<int>{33});
+}
+
+void TestOperationLock::cancelEndsTheWaitAndTheProbeStaysAnswered()
+{
+    LinkRig rig;
+    QVERIFY(rig.startAndConnect());
+    OperationLock &lock = rig.link.lock;
+    AtExchange &exchange = rig.link.exchange;
+    rig.link.supervisor.timState.setInterval(300);
+    rig.sim.setReplyDelay(1000);
+    QSignalSpy lost(&rig.link.supervisor, &Supervisor::lost);
+    QSignalSpy actions(&lock, &OperationLock::actionChanged);
+
+    QVERIFY(lock.guard(OperationLock::DeletingContact));
+    QTimer::singleShot(100, &lock, [&lock] { lock.cancel(); });
+    QElapsedTimer waited;
+    waited.start();
+    const AtExchange::Reply reply = exchange.SendAndWait(QStringLiteral("AT+CGMM"), exchange.timTimeout);
+    QVERIFY(reply.cancelled());
+    QVERIFY2(waited.elapsed() < 800, qPrintable(QString::number(waited.elapsed())));
+    QVERIFY(!lock.answered(reply));
+    QVERIFY(!lock.abort());
+    QCOMPARE(lock.action(), qint16(OperationLock::Idle));
+
+    // The late answers are taken off the line, then the probes go on and are answered.
+    rig.sim.clearTranscript();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.sim.transcript().count("AT") >= 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!exchange.probePending(), 3000);
+    QVERIFY(lost.isEmpty());
+    for (const QList<QVariant> &change : actions)
+        QVERIFY(change.at(0).toInt() != OperationLock::NoPhone);
+
+    rig.sim.setReplyDelay(0);
+    QVERIFY(lock.guard(OperationLock::LoadingInfos));
+    const AtExchange::Reply model = exchange.SendAndWait(QStringLiteral("AT+CGMM"), exchange.timTimeout);
+    QVERIFY(model.answered());
+    QVERIFY2(model.text.contains(QLatin1String("Trium Mars")), qPrintable(model.text));
 }
 
 QTEST_GUILESS_MAIN(TestOperationLock)

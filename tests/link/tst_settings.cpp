@@ -96,6 +96,13 @@ void TestSettings::unconvertibleTextReadsAsDefault()
     QCOMPARE(settings.top(), -1.0);
     QCOMPARE(settings.sim(), true);
     QCOMPARE(settings.autosms(), false);
+
+    // A tab that does not exist would be shown as none and never loaded.
+    for (const char *tab : {"0", "7", "9", "-1"}) {
+        store.setValue(QStringLiteral("Config/starttab"), QLatin1String(tab));
+        store.sync();
+        QCOMPARE(Settings().starttab(), 1);
+    }
 }
 
 void TestSettings::booleansAcceptAnyNonZeroNumber()

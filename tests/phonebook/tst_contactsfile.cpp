@@ -3,6 +3,7 @@
 #include "testfiles.h"
 
 #include "phonebook/contactsfile.h"
+#include "phonebook/contactwriter.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +34,7 @@ private slots:
     void importOfAnEmptyFile();
     void importOfAMissingFile();
     void importCancelled();
+    void cancelOnTheLastItemDoesNotStopTheNextOperation();
 
 private:
     void load(const QList<QPair<QByteArray, QByteArray>> &contacts);
@@ -245,6 +247,32 @@ void TestContactsFile::importCancelled()
     QTRY_VERIFY(rig->sim.transcript().contains("AT"));
     QCOMPARE(rig->phonebook.table().names(), QStringList{QStringLiteral("x")});
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactsFile::cancelOnTheLastItemDoesNotStopTheNextOperation()
+{
+    load({{"A", "01"}, {"B", "02"}});
+    rig->sim.setReplyDelay(50);
+    rig->boxes.answers = {true};
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim,
+                     [this](const QByteArray &line) {
+                         if (line == "AT+CPBW=2")
+                             rig->link.lock.cancel();
+                     });
+    ContactWriter(rig->phonebook).removeAll();
+    QVERIFY(rig->sim.state().simBook.isEmpty());
+    // And a Cancel that came when no wait was left to end.
+    QVERIFY(rig->link.lock.guard(OperationLock::DeletingContact));
+    rig->link.lock.cancel();
+
+    const QString path = dir->filePath(QStringLiteral("new.qd5"));
+    put(path, "C\x89\x86\x89"
+              "03\r\n");
+    file->import(path);
+    // Place 2 still counts as taken: its delete was not waited for.
+    QCOMPARE(rig->sim.state().simBook.value(1).name, QByteArray("C"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QVERIFY(rig->boxes.shown.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestContactsFile)

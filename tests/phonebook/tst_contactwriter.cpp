@@ -27,6 +27,7 @@ private slots:
     void deleteAllShowsProgressAndReloads();
     void deleteAllAnsweredNoDoesNothing();
     void deleteAllCancelled();
+    void cancelLeavesNoAnswerForLaterCommands();
     void deleteAllOnAnEmptyMemory();
 
 private:
@@ -221,6 +222,35 @@ void TestContactWriter::deleteAllCancelled()
     QCOMPARE(rig->phonebook.table().names(), QStringList({"Name 2", "Name 3", "Name 4"}));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
     QVERIFY(!rig->link.lock.abort());
+}
+
+void TestContactWriter::cancelLeavesNoAnswerForLaterCommands()
+{
+    load({1, 2, 3, 4});
+    // Answers that come one by one, as a real phone's do.
+    rig->sim.setReplyDelay(50);
+    rig->boxes.answers = {true};
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim,
+                     [this](const QByteArray &line) {
+                         if (line == "AT+CPBW=1")
+                             rig->link.lock.cancel();
+                     });
+    writer->removeAll();
+    QCOMPARE(rig->commandsOf("AT+CPBW="), QList<QByteArray>{"AT+CPBW=1"});
+
+    // Each command reads its own reply: the counts are right and new contacts go to free places.
+    rig->phonebook.LoadPhonebook();
+    QCOMPARE(rig->phonebook.table().names(), QStringList({"Name 2", "Name 3", "Name 4"}));
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("3 Contacts On SIM - 247 Free"));
+    writer->create(QStringLiteral("New A"), QStringLiteral("0815"));
+    writer->create(QStringLiteral("New B"), QStringLiteral("0816"));
+    const auto &book = rig->sim.state().simBook;
+    QCOMPARE(book.keys(), QList<int>({1, 2, 3, 4, 5}));
+    QCOMPARE(book.value(1).name, QByteArray("New A"));
+    QCOMPARE(book.value(2).name, QByteArray("Name 2"));
+    QCOMPARE(book.value(5).name, QByteArray("New B"));
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("5 Contacts On SIM - 245 Free"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
 void TestContactWriter::deleteAllOnAnEmptyMemory()

@@ -15,11 +15,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -116,6 +118,9 @@ private slots:
     // Port menu and connection label
     void choosingTheTickedPortChangesNothing();
     void choosingAnotherPortStoresItAndReconnects();
+    void portChangeKeepsTheMemoryChosen();
+    void unreachablePositionOpensOnThePrimaryScreen_data();
+    void unreachablePositionOpensOnThePrimaryScreen();
     void connectionLabelDescribesTheLine();
 
     // Tabs
@@ -412,6 +417,58 @@ void TestMainWindow::choosingAnotherPortStoresItAndReconnects()
     QTRY_VERIFY(rig->commands().contains("AT+CGMI"));
     QVERIFY(rig->connected());
     QVERIFY(rig->window.labState->toolTip().startsWith("Com 2: " + rig->sim.devicePath()));
+}
+
+void TestMainWindow::portChangeKeepsTheMemoryChosen()
+{
+    rig->link.settings.setDevice(2, rig->sim.devicePath());
+    QVERIFY(rig->startAndConnect());
+    rig->window.phonebook->optPhone->setChecked(true);
+    QTRY_COMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+
+    rig->window.menCom[1]->trigger();
+    QVERIFY(rig->boxes.shown.isEmpty());
+    QVERIFY(rig->window.phonebook->optPhone->isChecked());
+    QVERIFY(rig->connected());
+    QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+void TestMainWindow::unreachablePositionOpensOnThePrimaryScreen_data()
+{
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("on screen") << "1200" << "1800" << true;
+    QTest::newRow("not a number") << "nan" << "1800" << false;
+    QTest::newRow("infinite") << "1200" << "inf" << false;
+    QTest::newRow("beyond int") << "4e10" << "4e10" << false;
+    QTest::newRow("far left") << "1200" << "-4e10" << false;
+    QTest::newRow("off every screen") << "1500000" << "1200" << false;
+    QTest::newRow("title bar above the screen") << "-3000" << "1200" << false;
+}
+
+void TestMainWindow::unreachablePositionOpensOnThePrimaryScreen()
+{
+    QFETCH(QString, top);
+    QFETCH(QString, left);
+    QFETCH(bool, kept);
+    {
+        QSettings store("Quenda", "Quenda");
+        store.setValue("Config/Top", top);
+        store.setValue("Config/Left", left);
+    }
+    delete rig;
+    rig = new WindowRig(WindowRig::KeepSettings);
+    rig->start();
+    const QPoint place = rig->window.pos();
+    if (kept) {
+        QTRY_COMPARE(rig->window.pos(), QPoint(120, 80));
+        return;
+    }
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.contains(QRect(place, QSize(rig->window.frameGeometry().width(), 24)).topLeft()) &&
+                 screen.contains(place + QPoint(40, 10)),
+             qPrintable(QStringLiteral("window at %1,%2").arg(place.x()).arg(place.y())));
 }
 
 void TestMainWindow::connectionLabelDescribesTheLine()
