@@ -44,6 +44,7 @@ private slots:
     void operationTakingLineDuringPendingProbe();
     void phoneBackAfterOneMissedCommandSkipsHandshake();
     void pulledLineStaysQuietAndReconnects();
+    void phoneAppearingAfterTheDeviceVanishedIsGreeted();
     void closedPortProbesQuietly();
 
 private:
@@ -240,6 +241,29 @@ void TestSupervisor::pulledLineStaysQuietAndReconnects()
     QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 5000);
     QVERIFY(rig->link.line.isOpen());
     QVERIFY(rig->link.line.openFailure().isEmpty());
+}
+
+void TestSupervisor::phoneAppearingAfterTheDeviceVanishedIsGreeted()
+{
+    QVERIFY(rig->startAndConnect());
+    rig->link.exchange.timTimeout.setInterval(800);
+    rig->sim.setReplyDelay(500);
+    QTimer::singleShot(100, &rig->sim, [this] { rig->sim.closeLine(); });
+    QVERIFY(rig->link.lock.guard(OperationLock::LoadingInfos));
+    QVERIFY(!rig->link.lock.answered(
+        rig->link.exchange.SendAndWait(QStringLiteral("AT+CGMM"), rig->link.exchange.timTimeout)));
+
+    // Before any probe could miss it, a phone answers on the same path: switched off and on
+    // meanwhile, with echo on and its own character set.
+    rig->sim.setReplyDelay(0);
+    rig->sim.state().echo = true;
+    rig->sim.state().charset = "IRA";
+    QVERIFY(rig->sim.reopenLine());
+    rig->sim.clearTranscript();
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 5000);
+    QCOMPARE(rig->sim.transcript(), Handshake);
+    QCOMPARE(rig->sim.state().charset, QByteArray("PCCP437"));
+    QVERIFY(!rig->sim.state().echo);
 }
 
 void TestSupervisor::closedPortProbesQuietly()

@@ -22,6 +22,8 @@ private slots:
     void clickWhileBusyLoadsWhenOperationEnds();
     void connectReloadsTabOnShowWhateverItsFlag();
     void lossForgetsAllButInfos();
+    void loadsThatTimeOutByThemselvesAreHeld_data();
+    void loadsThatTimeOutByThemselvesAreHeld();
 
 private:
     OperationLock *lock = nullptr;
@@ -126,6 +128,58 @@ void TestTabLoader::lossForgetsAllButInfos()
     QVERIFY(!tabs->isLoaded(TabLoader::Phonebook));
     QVERIFY(!tabs->isLoaded(TabLoader::ViewSMS));
     QVERIFY(tabs->isLoaded(TabLoader::Infos));
+}
+
+void TestTabLoader::loadsThatTimeOutByThemselvesAreHeld_data()
+{
+    // Steps: 'c' a connect whose load times out, 'C' one whose load succeeds, 'l' a loss,
+    // 's' the user shows the tab again, 'u' the user presses a button that loads.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("loads");
+    QTest::addColumn<bool>("held");
+    QTest::newRow("one time-out") << "c" << 1 << false;
+    QTest::newRow("two in a row") << "ccc" << 2 << true;
+    QTest::newRow("held until the tab is shown again") << "cccsc" << 4 << false;
+    QTest::newRow("held until a button loads") << "cccuc" << 3 << false;
+    QTest::newRow("an answer in between") << "cCc" << 3 << false;
+    QTest::newRow("unplugged mid-load and back") << "clclc" << 3 << false;
+}
+
+void TestTabLoader::loadsThatTimeOutByThemselvesAreHeld()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, loads);
+    QFETCH(bool, held);
+    bool answers = false;
+    tabs->setLoader(TabLoader::Phonebook, [&] {
+        ++this->loads[TabLoader::Phonebook];
+        lock->setAction(answers ? OperationLock::Idle : OperationLock::NoPhone);
+    });
+    tabs->select(TabLoader::Phonebook);
+    for (const QChar step : steps) {
+        switch (step.toLatin1()) {
+        case 'c':
+        case 'C':
+            answers = step == QLatin1Char('C');
+            lock->setAction(OperationLock::Idle);
+            tabs->waitforLoadTick();
+            break;
+        case 'l':
+            lock->setAction(OperationLock::NoPhone);
+            tabs->phoneLost();
+            break;
+        case 's':
+            lock->setAction(OperationLock::Idle);
+            tabs->select(TabLoader::Ringtones);
+            tabs->select(TabLoader::Phonebook);
+            break;
+        case 'u':
+            tabs->userLoads(TabLoader::Phonebook);
+            break;
+        }
+    }
+    QCOMPARE(this->loads.value(TabLoader::Phonebook), loads);
+    QCOMPARE(tabs->isHeld(TabLoader::Phonebook), held);
 }
 
 QTEST_GUILESS_MAIN(TestTabLoader)

@@ -13,6 +13,8 @@ private slots:
     void linesEndAtCrLfOrLoneCr();
     void writesWindows1252WithCrLf();
     void appendCreatesAndExtends();
+    void appendStartsOnANewLine_data();
+    void appendStartsOnANewLine();
     void failedWriteKeepsTheOldFile();
     void missingFileReadsAsNothing();
 };
@@ -47,6 +49,28 @@ void TestTextFile::appendCreatesAndExtends()
     QVERIFY(TextFile::appendLines(path, {QStringLiteral("a")}));
     QVERIFY(TextFile::appendLines(path, {QStringLiteral("b"), QStringLiteral("c")}));
     QCOMPARE(contents(path), QByteArray("a\r\nb\r\nc\r\n"));
+}
+
+void TestTextFile::appendStartsOnANewLine_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("ended by CR LF") << QByteArray("a\r\n") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("last line unended") << QByteArray("a") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("ended by a lone CR") << QByteArray("a\r") << QByteArray("a\rb\r\n");
+    QTest::newRow("ended by a lone LF") << QByteArray("a\n") << QByteArray("a\nb\r\n");
+    QTest::newRow("empty") << QByteArray("") << QByteArray("b\r\n");
+}
+
+void TestTextFile::appendStartsOnANewLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    put(path, before);
+    QVERIFY(TextFile::appendLines(path, {QStringLiteral("b")}));
+    QCOMPARE(contents(path), after);
 }
 
 void TestTextFile::failedWriteKeepsTheOldFile()
