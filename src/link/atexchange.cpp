@@ -46,7 +46,8 @@ int AtExchange::finalResultsIn(const QString &text)
 {
     int count = 0;
     qsizetype start = 0;
-    for (qsizetype lf = text.indexOf(QLatin1Char('\n')); lf >= 0; lf = text.indexOf(QLatin1Char('\n'), start)) {
+    for (qsizetype lf = text.indexOf(QLatin1Char('\n')); lf >= 0;
+         lf = text.indexOf(QLatin1Char('\n'), start)) {
         QStringView line = QStringView(text).mid(start, lf - start);
         while (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
@@ -208,7 +209,8 @@ void AtExchange::owe(int answers, QTimer &deadline)
 {
     owed_ += answers;
     // All owed answers are awaited until the latest of their deadlines.
-    if (!owedDeadline_ || !owedDeadline_->isActive() || owedDeadline_->remainingTime() < deadline.remainingTime())
+    if (!owedDeadline_ || !owedDeadline_->isActive() ||
+        owedDeadline_->remainingTime() < deadline.remainingTime())
         owedDeadline_ = &deadline;
 }
 

@@ -120,7 +120,8 @@ void ContactWriter::remove(int visibleRow)
     ContactTable &table = phonebook_.table();
     OperationLock &lock = phonebook_.lock();
     AtExchange &exchange = phonebook_.exchange();
-    if (!lock.answered(exchange.SendAndWait(QStringLiteral("AT+CPBW=") + table.indexText(k), exchange.timTimeout)))
+    if (!lock.answered(
+            exchange.SendAndWait(QStringLiteral("AT+CPBW=") + table.indexText(k), exchange.timTimeout)))
         return;
     table.remove(k, visibleRow);
     // The counts change with the contact; leaving the old caption would show a wrong total.

@@ -11,7 +11,8 @@ const QString EntryPrefix = QStringLiteral("+CPBR: ");
 qsizetype nextListingLine(const QString &text, qsizetype lf)
 {
     qsizetype next = -1;
-    for (const QLatin1String start : {QLatin1String("\n\r\n"), QLatin1String("\n\n"), QLatin1String("\n+CPBR: ")}) {
+    for (const QLatin1String start :
+         {QLatin1String("\n\r\n"), QLatin1String("\n\n"), QLatin1String("\n+CPBR: ")}) {
         const qsizetype at = text.indexOf(start, lf + 1);
         if (at >= 0 && (next < 0 || at < next))
             next = at;

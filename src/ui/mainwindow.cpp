@@ -339,8 +339,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::showLoadHeld()
 {
     const bool held = link_.tabs.isHeld(link_.tabs.MintCurFrame);
-    labLoadHeld->setText(held ? QStringLiteral("The phone did not answer twice: show the tab again to reload.")
-                              : QString());
+    labLoadHeld->setText(
+        held ? QStringLiteral("The phone did not answer twice: show the tab again to reload.") : QString());
     labLoadHeld->setVisible(held);
 }
 

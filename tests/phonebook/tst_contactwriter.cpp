@@ -187,7 +187,8 @@ void TestContactWriter::deleteAllShowsProgressAndReloads()
     QCOMPARE(rig->sim.transcript().size(), 8 + 3);
     QVERIFY(rig->sim.state().simBook.isEmpty());
     // The memory is read again at the end.
-    QCOMPARE(rig->sim.transcript().mid(8), QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBR=1,255", "AT+CPBW=?"}));
+    QCOMPARE(rig->sim.transcript().mid(8),
+             QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBR=1,255", "AT+CPBW=?"}));
     QCOMPARE(rig->phonebook.caption(), QStringLiteral("0 Contacts On SIM - 250 Free"));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }

@@ -228,8 +228,8 @@ void TestPhonebook::simSizeIsTheSimCardsOwn_data()
         << QByteArray("ME") << 100 << 250 << 100 << "100 Contacts On SIM - 150 Free" << 101;
     QTest::newRow("greeted on the phone memory, SIM smaller")
         << QByteArray("ME") << 250 << 100 << 100 << "100 Contacts On SIM - 0 Free" << 0;
-    QTest::newRow("greeted on the SIM") << QByteArray("SM") << 100 << 250 << 1 << "1 Contacts On SIM - 249 Free"
-                                        << 2;
+    QTest::newRow("greeted on the SIM")
+        << QByteArray("SM") << 100 << 250 << 1 << "1 Contacts On SIM - 249 Free" << 2;
 }
 
 void TestPhonebook::simSizeIsTheSimCardsOwn()
@@ -315,10 +315,10 @@ void TestPhonebook::entryLines_data()
     QTest::newRow("empty memory") << "\r\nOK\r\n" << QStringList{};
     QTest::newRow("no empty lines") << a + b + "OK\r\n" << QStringList{a, b};
     QTest::newRow("stray OK first") << "\r\nOK\r\n\r\n" + a + "\r\nOK\r\n" << QStringList{a};
-    QTest::newRow("line feed in a name") << "\r\n+CPBR: 1,\"01\",129,\"A\nnn\"\r\n" + b
-                                         << QStringList{"+CPBR: 1,\"01\",129,\"Ann\"\r\n", b};
-    QTest::newRow("CR LF in a number") << "+CPBR: 1,\"0\r\n1\",129,\"A\"\r\n" + b
-                                       << QStringList{"+CPBR: 1,\"01\",129,\"A\"\r\n", b};
+    QTest::newRow("line feed in a name")
+        << "\r\n+CPBR: 1,\"01\",129,\"A\nnn\"\r\n" + b << QStringList{"+CPBR: 1,\"01\",129,\"Ann\"\r\n", b};
+    QTest::newRow("CR LF in a number")
+        << "+CPBR: 1,\"0\r\n1\",129,\"A\"\r\n" + b << QStringList{"+CPBR: 1,\"01\",129,\"A\"\r\n", b};
     QTest::newRow("an unclosed quote takes no further line")
         << "+CPBR: 1,\"01\",129,\"A\r\n\r\n" + b << QStringList{"+CPBR: 1,\"01\",129,\"A\r\n", b};
     QTest::newRow("an unended last line is no entry") << a + "+CPBR: 2,\"02\",129,\"B\"" << QStringList{a};

@@ -438,13 +438,20 @@ void TestMainWindow::unreachablePositionOpensOnThePrimaryScreen_data()
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("left");
     QTest::addColumn<bool>("kept");
-    QTest::newRow("on screen") << "1200" << "1800" << true;
-    QTest::newRow("not a number") << "nan" << "1800" << false;
-    QTest::newRow("infinite") << "1200" << "inf" << false;
-    QTest::newRow("beyond int") << "4e10" << "4e10" << false;
-    QTest::newRow("far left") << "1200" << "-4e10" << false;
-    QTest::newRow("off every screen") << "1500000" << "1200" << false;
-    QTest::newRow("title bar above the screen") << "-3000" << "1200" << false;
+    QTest::newRow("on screen") << "1200"
+                               << "1800" << true;
+    QTest::newRow("not a number") << "nan"
+                                  << "1800" << false;
+    QTest::newRow("infinite") << "1200"
+                              << "inf" << false;
+    QTest::newRow("beyond int") << "4e10"
+                                << "4e10" << false;
+    QTest::newRow("far left") << "1200"
+                              << "-4e10" << false;
+    QTest::newRow("off every screen") << "1500000"
+                                      << "1200" << false;
+    QTest::newRow("title bar above the screen") << "-3000"
+                                                << "1200" << false;
 }
 
 void TestMainWindow::unreachablePositionOpensOnThePrimaryScreen()
