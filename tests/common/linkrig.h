@@ -28,6 +28,17 @@ struct LinkRig
         return QTest::qWaitFor([this] { return link.lock.action() == OperationLock::Idle; }, timeoutMs);
     }
 
+    // Presses Cancel the moment the phone takes a command line beginning with command, while
+    // its answer is on the way.
+    void cancelWhenPhoneTakes(const QByteArray &command)
+    {
+        QObject::connect(&sim, &simphone::SimPhone::commandReceived, &sim,
+                         [this, command](const QByteArray &line) {
+                             if (line.startsWith(command))
+                                 link.lock.cancel();
+                         });
+    }
+
     simphone::SimPhone sim;
     PhoneLink link;
     RecordingBoxes boxes;

@@ -237,11 +237,7 @@ void TestContactsFile::importCancelled()
               "7\r\ny\x89\x86\x89"
               "8\r\nz\x89\x86\x89"
               "9\r\n");
-    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim,
-                     [this](const QByteArray &line) {
-                         if (line.startsWith("AT+CPBW=1"))
-                             rig->link.lock.cancel();
-                     });
+    rig->cancelWhenPhoneTakes("AT+CPBW=1");
     file->import(path);
     QCOMPARE(rig->commandsOf("AT+CPBW").size(), 1);
     QTRY_VERIFY(rig->sim.transcript().contains("AT"));
@@ -254,11 +250,7 @@ void TestContactsFile::cancelOnTheLastItemDoesNotStopTheNextOperation()
     load({{"A", "01"}, {"B", "02"}});
     rig->sim.setReplyDelay(50);
     rig->boxes.answers = {true};
-    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim,
-                     [this](const QByteArray &line) {
-                         if (line == "AT+CPBW=2")
-                             rig->link.lock.cancel();
-                     });
+    rig->cancelWhenPhoneTakes("AT+CPBW=2");
     ContactWriter(rig->phonebook).removeAll();
     QVERIFY(rig->sim.state().simBook.isEmpty());
     // And a Cancel that came when no wait was left to end.

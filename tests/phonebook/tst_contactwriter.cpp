@@ -209,11 +209,7 @@ void TestContactWriter::deleteAllCancelled()
     load({1, 2, 3, 4});
     rig->boxes.answers = {true};
     // Cancel while the second delete is on the line.
-    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim,
-                     [this](const QByteArray &line) {
-                         if (line == "AT+CPBW=2")
-                             rig->link.lock.cancel();
-                     });
+    rig->cancelWhenPhoneTakes("AT+CPBW=2");
     writer->removeAll();
     QCOMPARE(rig->commandsOf("AT+CPBW="), QList<QByteArray>({"AT+CPBW=1", "AT+CPBW=2"}));
     // The closing "AT" goes out without waiting for its answer.
@@ -231,11 +227,7 @@ void TestContactWriter::cancelLeavesNoAnswerForLaterCommands()
     // Answers that come one by one, as a real phone's do.
     rig->sim.setReplyDelay(50);
     rig->boxes.answers = {true};
-    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim,
-                     [this](const QByteArray &line) {
-                         if (line == "AT+CPBW=1")
-                             rig->link.lock.cancel();
-                     });
+    rig->cancelWhenPhoneTakes("AT+CPBW=1");
     writer->removeAll();
     QCOMPARE(rig->commandsOf("AT+CPBW="), QList<QByteArray>{"AT+CPBW=1"});
 
