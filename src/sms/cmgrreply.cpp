@@ -1,0 +1,90 @@
+#include "cmgrreply.h"
+
+#include "text/charconv.h"
+
+namespace {
+
+const QString Header = QStringLiteral("+CMGR:");
+const QString UnsendMessage = QStringLiteral("Unsend Message");
+
+// From the line that holds the header; a reply without one is taken whole.
+QString fromHeader(const QString &reply)
+{
+    const qsizetype header = reply.indexOf(Header);
+    if (header < 0)
+        return reply;
+    // The framing line end before the header belongs to it: the text cut counts it.
+    const qsizetype lineStart = reply.lastIndexOf(QLatin1Char('\n'), header);
+    return lineStart < 0 ? reply.mid(header) : reply.mid(lineStart);
+}
+
+} // namespace
+
+void CmgrReply::startDownload()
+{
+    sendmsg_ = QStringLiteral("0");
+    unsendmsg_ = QStringLiteral("0");
+}
+
+QString CmgrReply::quotedField(const QString &reply, int n)
+{
+    QString rest = reply;
+    qsizetype p = 0; // counted from 1; carried over from one cut to the next
+    for (int i = 0; i < n; ++i) {
+        const qsizetype quote = rest.indexOf(QLatin1Char('"'));
+        if (quote >= 0)
+            p = quote + 1;
+        if (p <= rest.size())
+            rest.remove(0, p);
+    }
+    const qsizetype quote = rest.indexOf(QLatin1Char('"'));
+    if (quote >= 0)
+        p = quote + 1;
+    return p == 0 ? rest : rest.left(p - 1);
+}
+
+QString CmgrReply::keyOfTimeStamp(const QString &t)
+{
+    // yy/MM/dd,hh:mm:ss+zz -> MM/dd/yy hh:mm:ss
+    return t.mid(3, 5) + QLatin1Char('/') + t.left(2) + QLatin1Char(' ') + t.mid(9, 8);
+}
+
+QString CmgrReply::textOf(const QString &reply)
+{
+    QString rest = reply;
+    for (int i = 0; i < 2; ++i) {
+        const qsizetype lf = rest.indexOf(QLatin1Char('\n'));
+        if (lf >= 0)
+            rest.remove(0, lf + 1);
+    }
+    // The body's CR LF, the empty line and "OK" CR LF.
+    rest.chop(8);
+    PhoneToPC(rest);
+    return rest;
+}
+
+QString CmgrReply::nextCounter(QString &counter)
+{
+    counter = QString::number(counter.toInt() + 1);
+    return counter.size() == 1 ? counter + QLatin1Char(' ') : counter;
+}
+
+SMSRecord CmgrReply::parse(const QString &fullReply, qint16 slot)
+{
+    const QString reply = fromHeader(fullReply);
+    SMSRecord record;
+    record.slot = slot;
+    record.number = quotedField(reply, 3);
+    if (record.number.isEmpty())
+        record.number = UnsendMessage;
+    const QString timeStamp = quotedField(reply, 5);
+    if (timeStamp.isEmpty())
+        record.key = QStringLiteral("Unsend Message ") + nextCounter(unsendmsg_);
+    else if (timeStamp.size() < 3 || timeStamp.at(2) != QLatin1Char('/'))
+        record.key = QStringLiteral("Send Message   ") + nextCounter(sendmsg_);
+    else
+        record.key = keyOfTimeStamp(timeStamp);
+    record.text = textOf(reply);
+    record.name = record.number.startsWith(UnsendMessage) ? UnsendMessage : QStringLiteral("Unknown");
+    return record;
+}

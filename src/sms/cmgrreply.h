@@ -1,0 +1,31 @@
+#pragma once
+
+#include "smsrecord.h"
+
+#include <QString>
+
+// The reply to "at+cmgr=<slot>" cut into a message record. The address and the time stamp are
+// the 3rd and 5th quoted fields (with the position carried over between cuts, so stored
+// messages without a time stamp fall to a label), the text is what follows the header line.
+// The reply is read from its "+CMGR:" line on, so a RING or a registration report that came
+// before it changes nothing.
+class CmgrReply
+{
+public:
+    // Labels are numbered per download, in slot order.
+    void startDownload();
+
+    // The record for a reply that holds no "+CMS ERROR". The name is left to the caller.
+    SMSRecord parse(const QString &reply, qint16 slot);
+
+    static QString quotedField(const QString &reply, int n);
+    static QString keyOfTimeStamp(const QString &timeStamp);
+    static QString textOf(const QString &reply);
+
+private:
+    // "1 " for the first, "10" for the tenth: keys stay 17 characters long below 100.
+    static QString nextCounter(QString &counter);
+
+    QString sendmsg_ = QStringLiteral("0");
+    QString unsendmsg_ = QStringLiteral("0");
+};

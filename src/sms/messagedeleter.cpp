@@ -1,0 +1,62 @@
+#include "messagedeleter.h"
+
+#include "shortmessages.h"
+
+#include "link/atexchange.h"
+#include "link/operationlock.h"
+
+namespace {
+
+const QString EmptySlot = QStringLiteral("+CMS ERROR: 321");
+
+AtExchange::Reply deleteSlot(AtExchange &exchange, qint16 slot)
+{
+    return exchange.SendAndWait(QStringLiteral("AT+CMGD=") + QString::number(slot), exchange.timTimeout, true,
+                                {EmptySlot});
+}
+
+} // namespace
+
+MessageDeleter::MessageDeleter(ShortMessages &messages) : messages_(messages) {}
+
+void MessageDeleter::remove(int row)
+{
+    OperationLock &lock = messages_.lock();
+    if (!lock.guard(OperationLock::DeletingSMS))
+        return;
+    const SMSRecord *selected = messages_.messages().at(row);
+    if (!selected) {
+        lock.finish();
+        return;
+    }
+    // Only the message the user chose: another one may carry the same key.
+    const qint16 slot = selected->slot;
+    const AtExchange::Reply reply = deleteSlot(messages_.exchange(), slot);
+    if (reply.cancelled()) {
+        lock.answered(reply);
+        return;
+    }
+    if (reply.timedOut() || reply.text.contains(EmptySlot)) {
+        // The phone is there; it refused.
+        lock.inform(QStringLiteral("Unable to delete SMS"));
+        lock.finish();
+        return;
+    }
+    messages_.messages().removeSlot(slot);
+    lock.finish();
+}
+
+void MessageDeleter::removeAll()
+{
+    OperationLock &lock = messages_.lock();
+    if (!lock.guard(OperationLock::DeletingAllSMs))
+        return;
+    const QList<SMSRecord> listed = messages_.messages().sorted();
+    for (const SMSRecord &message : listed) {
+        // What the phone refuses shows in the download that follows.
+        if (deleteSlot(messages_.exchange(), message.slot).cancelled())
+            return;
+    }
+    lock.finish();
+    messages_.SMSDownload();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+class ShortMessages;
+
+// Deletes messages on the phone: the selected one from its own slot, or every listed one
+// followed by a fresh download.
+class MessageDeleter
+{
+public:
+    explicit MessageDeleter(ShortMessages &messages);
+
+    // "Delete SMS" for row of the sorted message list; -1 when none is selected.
+    void remove(int row);
+    // "Delete All".
+    void removeAll();
+
+private:
+    ShortMessages &messages_;
+};

@@ -1,0 +1,83 @@
+#include "shortmessages.h"
+
+#include "sendernames.h"
+#include "smsarchive.h"
+
+#include "link/atexchange.h"
+#include "link/operationlock.h"
+#include "link/settings.h"
+#include "link/supervisor.h"
+#include "phonebook/contactscache.h"
+#include "text/textfile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString EmptySlot = QStringLiteral("+CMS ERROR: 321");
+
+} // namespace
+
+ShortMessages::ShortMessages(AtExchange &exchange, OperationLock &lock, Supervisor &supervisor,
+                             Settings &settings, const QString &contactsCachePath, QObject *parent)
+    : QObject(parent), exchange_(exchange), lock_(lock), supervisor_(supervisor), settings_(settings),
+      contactsCachePath_(contactsCachePath)
+{
+}
+
+int ShortMessages::maxSms() const
+{
+    return supervisor_.MaxSMS;
+}
+
+void ShortMessages::SMSDownload()
+{
+    if (!lock_.guard(OperationLock::LoadingSMs))
+        return;
+    messages_.clear();
+    replies_.startDownload();
+    if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("at+cmgf=1"), exchange_.timTimeout)))
+        return;
+    lock_.openProgress();
+
+    // Read once for the whole download, not once per message.
+    if (!QFileInfo::exists(contactsCachePath_))
+        TextFile::appendLines(contactsCachePath_, {});
+    const SenderNames names(ContactsCache(contactsCachePath_).read());
+
+    const int slotCount = maxSms();
+    for (int i = 1; i <= slotCount; ++i) {
+        if (lock_.cancelledBeforeItem())
+            return;
+        lock_.reportItem(i, slotCount);
+        const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("at+cmgr=") + QString::number(i),
+                                                              exchange_.timTimeout, true, {EmptySlot});
+        if (!lock_.answered(reply))
+            return;
+        if (reply.text.contains(QLatin1String("+CMS ERROR"))) {
+            messages_.appendEmpty();
+            continue;
+        }
+        SMSRecord record = replies_.parse(reply.text, static_cast<qint16>(i));
+        names.find(record.number, &record.name);
+        messages_.append(record);
+    }
+
+    if (settings_.autosms() || manuell)
+        archive();
+    caption_ = messages_.caption(slotCount);
+    emit captionChanged(caption_);
+    lock_.closeProgress();
+    lock_.finish();
+}
+
+void ShortMessages::archive()
+{
+    manuell = false;
+    const SmsArchive file(settings_.filesms());
+    QString error;
+    if (!file.archive(messages_.sorted(), &error))
+        lock_.inform(QStringLiteral("The messages could not be archived in ") + file.path() + QStringLiteral(": ") +
+                         error,
+                     QStringLiteral("Warning"));
+}

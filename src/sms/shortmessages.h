@@ -1,0 +1,53 @@
+#pragma once
+
+#include "cmgrreply.h"
+#include "messagelist.h"
+
+#include <QObject>
+#include <QString>
+
+class AtExchange;
+class OperationLock;
+class Settings;
+class Supervisor;
+
+// The messages stored on the phone: reading every slot into the message list, the caption with
+// the stored and free counts, and the archive step at the end of a complete download.
+class ShortMessages : public QObject
+{
+    Q_OBJECT
+public:
+    ShortMessages(AtExchange &exchange, OperationLock &lock, Supervisor &supervisor, Settings &settings,
+                  const QString &contactsCachePath, QObject *parent = nullptr);
+
+    MessageList &messages() { return messages_; }
+    const MessageList &messages() const { return messages_; }
+
+    // "SMS on Trium Mars" until the first complete download.
+    QString caption() const { return caption_; }
+
+    // The user asked for an archive run ("Get New SMs"): the next complete download archives
+    // even with Auto-SMS off.
+    bool manuell = false;
+
+    void SMSDownload();
+
+    AtExchange &exchange() { return exchange_; }
+    OperationLock &lock() { return lock_; }
+    int maxSms() const;
+
+signals:
+    void captionChanged(const QString &caption);
+
+private:
+    void archive();
+
+    AtExchange &exchange_;
+    OperationLock &lock_;
+    Supervisor &supervisor_;
+    Settings &settings_;
+    QString contactsCachePath_;
+    MessageList messages_;
+    CmgrReply replies_;
+    QString caption_ = QStringLiteral("SMS on Trium Mars");
+};

@@ -1,0 +1,114 @@
+#include "smsarchive.h"
+
+#include "text/cp1252.h"
+#include "text/textfile.h"
+
+#include <QFile>
+
+namespace {
+
+const QString SendLabel = QStringLiteral("Send Message");
+const QString UnsendLabel = QStringLiteral("Unsend Message");
+const QString NumberPrefix = QStringLiteral("Number: ");
+const QString NamePrefix = QStringLiteral("Name:   ");
+const QString LineEnd = QStringLiteral("\r\n");
+
+// The date key as it stands; of a label only its words, as its number changes from download
+// to download.
+QString keyLine(const QString &key)
+{
+    if (key.size() > 2 && key.at(2) == QLatin1Char('/'))
+        return key;
+    if (key.startsWith(QLatin1Char('S')))
+        return SendLabel;
+    if (key.startsWith(QLatin1Char('U')))
+        return UnsendLabel;
+    return key;
+}
+
+// The matcher skips empty lines, so a text is recognised by its first line that is not.
+QString textToMatch(const QString &text)
+{
+    qsizetype start = 0;
+    while (start < text.size() && (text.at(start) == QLatin1Char('\r') || text.at(start) == QLatin1Char('\n')))
+        ++start;
+    return text.mid(start);
+}
+
+bool append(QFile &file, const QString &text)
+{
+    const QByteArray bytes = Cp1252::encode(text);
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+} // namespace
+
+SmsArchive::SmsArchive(const QString &path) : path_(path) {}
+
+QString SmsArchive::recordOf(const SMSRecord &message)
+{
+    return LineEnd + keyLine(message.key) + LineEnd + NumberPrefix + message.number + LineEnd + message.text +
+           LineEnd + NamePrefix + message.name + LineEnd;
+}
+
+bool SmsArchive::holds(const QStringList &lines, const SMSRecord &message)
+{
+    const QString text = textToMatch(message.text);
+    int s = -2;
+    for (const QString &line : lines) {
+        if (line.isEmpty())
+            continue;
+        if (s >= -1)
+            ++s;
+        if (s == 3)
+            s = -2;
+        if (s == -2 && line == message.key)
+            s = -1;
+        if (s == -2 && line == SendLabel && message.key.startsWith(SendLabel))
+            s = -1;
+        if (s == -2 && line == UnsendLabel && message.key.startsWith(UnsendLabel))
+            s = -1;
+        if (s == 0) {
+            s = -2;
+            const QString number = line.mid(8);
+            if (number == message.number || (number == UnsendLabel && message.number.startsWith(UnsendLabel)))
+                s = 1;
+        }
+        if (s == 2) {
+            // A record of an empty text has no text line: its name line follows the number.
+            if (text.isEmpty() ? line.startsWith(NamePrefix) : text.startsWith(line))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool SmsArchive::archive(const QList<SMSRecord> &messages, QString *error) const
+{
+    QFile file(path_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    bool readable = false;
+    QStringList lines = TextFile::readLines(path_, &readable);
+    if (!readable) {
+        if (error)
+            *error = QStringLiteral("cannot be read");
+        return false;
+    }
+    for (const SMSRecord &message : messages) {
+        if (holds(lines, message))
+            continue;
+        const QString record = recordOf(message);
+        if (!append(file, record)) {
+            if (error)
+                *error = file.errorString();
+            return false;
+        }
+        // Later messages of this download are matched against it too.
+        lines.append(record.split(LineEnd));
+    }
+    return true;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// One message stored on the phone, as the message list shows it.
+struct SMSRecord
+{
+    qint16 slot = 0; // the phone's storage index, sent with "at+cmgr=" and "AT+CMGD="
+    QString key;     // "MM/dd/yy hh:mm:ss", or a numbered "Send Message"/"Unsend Message" label
+    QString number;  // as received; "Unsend Message" when the phone gave none
+    QString text;    // PC text; lines end in CR LF
+    QString name;    // from the contacts cache, "Unknown", or "Unsend Message"
+};
