@@ -2,6 +2,7 @@
 #include "link/phonelink.h"
 #include "mainwindow.h"
 #include "phonebook/phonebook.h"
+#include "sms/shortmessages.h"
 #include "programinfo.h"
 
 #include <QApplication>
@@ -16,7 +17,8 @@ int main(int argc, char *argv[])
     PhoneLink link;
     DeviceInfo info(link.exchange, link.lock);
     Phonebook phonebook(link.exchange, link.lock, link.supervisor);
-    MainWindow window(link, info, phonebook);
+    ShortMessages sms(link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path());
+    MainWindow window(link, info, phonebook, sms);
     // Closing the window ends the program at once, also in the middle of an operation's wait.
     QObject::connect(&window, &MainWindow::programEnds, &app, [] { QCoreApplication::exit(0); });
     window.startUp();

@@ -13,6 +13,7 @@ struct Faults
 {
     bool unplugged = false;
     QList<QPair<QByteArray, QByteArray>> failures; // upper-case command prefix, result line
+    QByteArray textFailure;                        // result line for every text after a prompt
     int replyDelayMs = 0;
     QByteArray splitMarker;
     int splitPauseMs = 0;

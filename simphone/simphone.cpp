@@ -140,7 +140,11 @@ void SimPhone::Private::takeDataByte(char c)
         flushDataEcho();
         takingData = false;
         const DataHandler handler = std::exchange(dataHandler, {});
-        send(handler(std::exchange(data, {}), c == escape));
+        const QByteArray text = std::exchange(data, {});
+        if (c == ctrlZ && !faults.textFailure.isEmpty())
+            send(Reply::withResult(faults.textFailure));
+        else
+            send(handler(text, c == escape));
         return;
     }
     data.append(c);
@@ -346,9 +350,15 @@ void SimPhone::failCommand(const QByteArray &prefix, const QByteArray &resultLin
         failures.append({key, resultLine});
 }
 
+void SimPhone::failMessageText(const QByteArray &resultLine)
+{
+    d->faults.textFailure = resultLine;
+}
+
 void SimPhone::clearFailures()
 {
     d->faults.failures.clear();
+    d->faults.textFailure.clear();
 }
 
 void SimPhone::setReplyDelay(int milliseconds)

@@ -122,6 +122,10 @@ public:
     // Answers the commands that begin with prefix (case-insensitive) with resultLine instead,
     // e.g. ("AT+CIMI", "ERROR") or ("AT+CPBW=", "+CME ERROR: 21"). Empty resultLine clears it.
     void failCommand(const QByteArray &prefix, const QByteArray &resultLine);
+    // Answers every text closed by Ctrl-Z after a prompt with resultLine and keeps nothing of
+    // it, e.g. "+CMS ERROR: 500" (the network refused it). Empty resultLine clears it.
+    void failMessageText(const QByteArray &resultLine);
+    // Clears failCommand and failMessageText alike.
     void clearFailures();
     void setReplyDelay(int milliseconds); // before every reply
     // Every reply that holds marker is written up to and including the marker, then the

@@ -107,6 +107,25 @@ AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer,
 
     line_.write(command + QLatin1Char('\r'));
     timer.start();
+    return awaitReply(std::move(reply), timer, stopTokens);
+}
+
+AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer,
+                                              const QStringList &stopTokens)
+{
+    Reply reply;
+    reply.text = line_.input();
+    if (containsAny(reply.text, stopTokens)) {
+        reply.outcome = Outcome::StopToken;
+        return reply;
+    }
+    line_.write(data);
+    timer.start();
+    return awaitReply(std::move(reply), timer, stopTokens);
+}
+
+AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStringList &stopTokens)
+{
     const WaitEnd end = collect(reply.text, timer, [&stopTokens](const QString &buffer) {
         return buffer.contains(FinalResult) || containsAny(buffer, stopTokens);
     });

@@ -41,6 +41,11 @@ public:
 
     Reply SendAndWait(const QString &command, QTimer &timer, bool drainFirst = false,
                       const QStringList &stopTokens = {});
+    // The data a command line announced (a message text with its closing Ctrl-Z), written as it
+    // stands, without a CR, and waited for as SendAndWait waits. What the phone said to the
+    // command line meanwhile opens the reply. When a stop token is already among it, the phone
+    // refused the command and the data is not written: it would be read as command lines.
+    Reply SendDataAndWait(const QString &data, QTimer &timer, const QStringList &stopTokens = {});
     // Writes the command and CR and does not wait for the answer; whoever reads next gets it.
     void sendWithoutWaiting(const QString &command);
     // Writes the command and CR without waiting, but its answer is owed: the next command
@@ -85,6 +90,8 @@ private:
     };
     // Appends what the line brings to buffer until done(buffer) holds or the timer stops.
     WaitEnd collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done);
+    // Waits for the reply to what was just written, with the timer running.
+    Reply awaitReply(Reply reply, QTimer &timer, const QStringList &stopTokens);
     WaitEnd takeProbeAnswer();
     WaitEnd takeOwedAnswers();
     void owe(int answers, QTimer &deadline);

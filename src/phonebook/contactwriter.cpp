@@ -5,6 +5,7 @@
 #include "link/atexchange.h"
 #include "link/operationlock.h"
 #include "text/charconv.h"
+#include "text/quotedfield.h"
 
 namespace {
 
@@ -28,14 +29,7 @@ ContactWriter::ContactWriter(Phonebook &phonebook) : phonebook_(phonebook) {}
 
 QString ContactWriter::safeField(const QString &text)
 {
-    QString safe;
-    safe.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"') || c.unicode() < 0x20 || c.unicode() == 0x7F)
-            continue;
-        safe.append(c);
-    }
-    return safe;
+    return QuotedFieldText(text);
 }
 
 AtExchange::Reply ContactWriter::write(int index, const QString &number, const QString &phoneName)

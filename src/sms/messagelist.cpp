@@ -21,10 +21,10 @@ void MessageList::appendEmpty()
 void MessageList::append(const SMSRecord &record)
 {
     slots_.append(record);
-    const auto at = std::upper_bound(sorted_.begin(), sorted_.end(), record,
-                                     [](const SMSRecord &a, const SMSRecord &b) {
-                                         return QString::compare(a.key, b.key, Qt::CaseInsensitive) < 0;
-                                     });
+    const auto at =
+        std::upper_bound(sorted_.begin(), sorted_.end(), record, [](const SMSRecord &a, const SMSRecord &b) {
+            return QString::compare(a.key, b.key, Qt::CaseInsensitive) < 0;
+        });
     sorted_.insert(at, record);
     emit changed();
 }

@@ -77,7 +77,7 @@ void ShortMessages::archive()
     const SmsArchive file(settings_.filesms());
     QString error;
     if (!file.archive(messages_.sorted(), &error))
-        lock_.inform(QStringLiteral("The messages could not be archived in ") + file.path() + QStringLiteral(": ") +
-                         error,
+        lock_.inform(QStringLiteral("The messages could not be archived in ") + file.path() +
+                         QStringLiteral(": ") + error,
                      QStringLiteral("Warning"));
 }

@@ -4,6 +4,7 @@
 #include "text/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -30,7 +31,8 @@ QString keyLine(const QString &key)
 QString textToMatch(const QString &text)
 {
     qsizetype start = 0;
-    while (start < text.size() && (text.at(start) == QLatin1Char('\r') || text.at(start) == QLatin1Char('\n')))
+    while (start < text.size() &&
+           (text.at(start) == QLatin1Char('\r') || text.at(start) == QLatin1Char('\n')))
         ++start;
     return text.mid(start);
 }
@@ -44,6 +46,16 @@ bool append(QFile &file, const QString &text)
 } // namespace
 
 SmsArchive::SmsArchive(const QString &path) : path_(path) {}
+
+bool SmsArchive::prepare(const QString &path)
+{
+    if (QFileInfo(path).isFile())
+        return true;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append))
+        file.close();
+    return QFileInfo(path).isFile();
+}
 
 QString SmsArchive::recordOf(const SMSRecord &message)
 {

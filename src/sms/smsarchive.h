@@ -20,6 +20,9 @@ public:
     // to; records written before the failure stay.
     bool archive(const QList<SMSRecord> &messages, QString *error = nullptr) const;
 
+    // The file chosen for the archive exists, or could be created empty.
+    static bool prepare(const QString &path);
+
     static QString recordOf(const SMSRecord &message);
     // True when the archive's lines (empty ones included) hold a record of the message.
     static bool holds(const QStringList &lines, const SMSRecord &message);

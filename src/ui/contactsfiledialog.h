@@ -1,18 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "filechooserdialog.h"
 
 class ContactsFile;
-class FileList;
-class FolderList;
-class QComboBox;
-class QLineEdit;
-class QPushButton;
 class Settings;
 
 // frmExp "Export Contacts To File" and frmImp "Import Contacts From File": a drive, a folder,
 // the "*.qd5" files in it and the full file name.
-class ContactsFileDialog : public QDialog
+class ContactsFileDialog : public FileChooserDialog
 {
     Q_OBJECT
 public:
@@ -27,18 +22,10 @@ public:
     // For the import: the file accepted by OK, empty when the dialog was cancelled.
     QString acceptedFile() const { return accepted_; }
 
-    QComboBox *Drive1;
-    FolderList *Dir1;
-    FileList *File1;
-    QLineEdit *Text1;
-    QPushButton *cmdOK;
-    QPushButton *cmdCancel;
-
 protected:
-    void done(int result) override;
+    void remember(const QString &drive, const QString &folder) override;
 
 private:
-    void takeFile();
     void accept() override;
 
     Mode mode_;

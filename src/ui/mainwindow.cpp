@@ -5,6 +5,7 @@
 
 #include "aboutwindow.h"
 #include "controls.h"
+#include "createsmscontroller.h"
 #include "createsmspage.h"
 #include "filelist.h"
 #include "historywindow.h"
@@ -16,8 +17,11 @@
 #include "programstate.h"
 #include "remotecontrolpage.h"
 #include "ringtonespage.h"
+#include "servicecentredialog.h"
+#include "sms/shortmessages.h"
 #include "statuswindow.h"
 #include "twips.h"
+#include "viewsmscontroller.h"
 #include "viewsmspage.h"
 
 #include <QCheckBox>
@@ -29,6 +33,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -106,8 +111,9 @@ bool titleBarOnAScreen(const QPoint &place, int width)
 
 } // namespace
 
-MainWindow::MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, QWidget *parent)
-    : QMainWindow(parent), link_(link), info_(info), phonebook_(phonebook)
+MainWindow::MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, ShortMessages &sms,
+                       QWidget *parent)
+    : QMainWindow(parent), link_(link), info_(info), phonebook_(phonebook), sms_(sms)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramInfo::windowTitle());
@@ -149,6 +155,7 @@ MainWindow::~MainWindow()
     link_.lock.setProgressWindow(nullptr);
     link_.tabs.setLoader(TabLoader::Infos, nullptr);
     link_.tabs.setLoader(TabLoader::Phonebook, nullptr);
+    link_.tabs.setLoader(TabLoader::ViewSMS, nullptr);
 }
 
 void MainWindow::buildPages()
@@ -269,6 +276,10 @@ void MainWindow::connectLink()
 
     link_.tabs.setLoader(TabLoader::Infos, [this] { info_.InfoDownload(); });
     link_.tabs.setLoader(TabLoader::Phonebook, [this] { phonebook_.LoadPhonebook(); });
+    link_.tabs.setLoader(TabLoader::ViewSMS, [this] { sms_.SMSDownload(); });
+    viewSmsController = new ViewSmsController(*viewSms, sms_, link_, this);
+    createSmsController = new CreateSmsController(*createSms, link_, this);
+    connect(createSms->cmdSMSC, &QPushButton::clicked, this, &MainWindow::showServiceCentres);
     phonebookController =
         new PhonebookController(*phonebook, *createSms, phonebook_, link_, menPhoneDeleAll, this);
     phonebookController->setShowMessageForm([this] { tabMain->setCurrentIndex(TabLoader::CreateSMS - 1); });
@@ -384,4 +395,12 @@ void MainWindow::showAbout()
 {
     AboutWindow about(this);
     about.exec();
+}
+
+void MainWindow::showServiceCentres()
+{
+    ServiceCentreDialog catalogue(this);
+    // OK without a chosen row leaves the number as it was.
+    if (catalogue.exec() == QDialog::Accepted && !catalogue.number().isEmpty())
+        createSms->txtServiceCenter->setText(catalogue.number());
 }

@@ -11,6 +11,9 @@
 class CreateSmsPage;
 class DeviceInfo;
 class Phonebook;
+class ShortMessages;
+class ViewSmsController;
+class CreateSmsController;
 class PhonebookController;
 class DialogProgress;
 class InfosPage;
@@ -33,7 +36,8 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, QWidget *parent = nullptr);
+    MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, ShortMessages &sms,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Restores the window from the settings and looks for the phone at once.
@@ -73,6 +77,8 @@ public:
 
     ProgramState *programState;
     PhonebookController *phonebookController;
+    ViewSmsController *viewSmsController;
+    CreateSmsController *createSmsController;
     StatusWindow *frmStatus;
     QTimer timKeyPressed; // 1000 ms: the end key held down
     QTimer timKeySave;    // 1000 ms: "#" held down
@@ -101,10 +107,12 @@ private:
     void showHelp();
     void showHistory();
     void showAbout();
+    void showServiceCentres();
 
     PhoneLink &link_;
     DeviceInfo &info_;
     Phonebook &phonebook_;
+    ShortMessages &sms_;
     DialogMessageBoxes dialogBoxes_{this};
     MessageBoxes *boxes_ = &dialogBoxes_;
     std::unique_ptr<DialogProgress> progress_;

@@ -126,6 +126,7 @@ private slots:
     void unplugged();
     void closedAndReopenedLine();
     void failedCommands();
+    void refusedMessageTexts();
     void replyDelay();
     void splitReply();
     void unsolicitedBetweenReplies();
@@ -681,6 +682,28 @@ void TestSimPhone::failedCommands()
     run({{"AT+CPBW=?\r", ok("+CPBW: (1-250),40,(129,145),16")}});
 }
 
+void TestSimPhone::refusedMessageTexts()
+{
+    phone->state().echo = false;
+    phone->state().serviceCentre = "+491710760000";
+    phone->failMessageText("+CMS ERROR: 500");
+    run({
+        {"AT+CMGF=1\r", ok()},
+        {"AT+CMGS=\"0171\"\r", "\r\n> "},
+        {"Weg\x1a", framed("+CMS ERROR: 500")},
+        {"AT+CMGW=\"0171\"\r", "\r\n> "},
+        {"Auch\x1a", framed("+CMS ERROR: 500")},
+        // A cancel is still a cancel.
+        {"AT+CMGW=\"0171\"\r", "\r\n> "},
+        {"Nie\x1b", ok()},
+    });
+    QVERIFY(phone->state().sentMessages.isEmpty());
+    QVERIFY(phone->state().messages.isEmpty());
+
+    phone->clearFailures();
+    run({{"AT+CMGW=\"0171\"\r", "\r\n> "}, {"Jetzt\x1a", ok("+CMGW: 1")}});
+}
+
 void TestSimPhone::replyDelay()
 {
     phone->setReplyDelay(300);
@@ -847,7 +870,7 @@ void TestSimPhone::demoScenario()
     // The loaded phone answers from its new state.
     phone->state().echo = false;
     run({
-        {"AT+CPMS?\r", ok("+CPMS: \"SM\",9,15,\"SM\",9,15")},
+        {"AT+CPMS?\r", ok("+CPMS: \"SM\",11,15,\"SM\",11,15")},
         {"AT+CPBW=?\r", ok("+CPBW: (1-250),40,(129,145),16")},
         {"AT+CBC\r", ok("+CBC: 0,2")},
         {"AT+CMGF=1\r", ok()},

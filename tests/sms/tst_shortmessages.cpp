@@ -24,7 +24,8 @@ simphone::Message received(const QByteArray &from, const QByteArray &stamp, cons
     return {"REC READ", from, stamp, body};
 }
 
-simphone::Message stored(const QByteArray &to, const QByteArray &body, const QByteArray &status = "STO UNSENT")
+simphone::Message stored(const QByteArray &to, const QByteArray &body,
+                         const QByteArray &status = "STO UNSENT")
 {
     return {status, to, QByteArray(), body};
 }
@@ -105,7 +106,8 @@ void TestShortMessages::recordOfReply_data()
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("text");
     const QString tail = QStringLiteral("\r\n\r\nOK\r\n");
-    const QString hello = QStringLiteral("\r\n+CMGR: \"REC READ\",\"+4917012\",,\"01/06/15,12:34:56+08\"\r\nHello");
+    const QString hello =
+        QStringLiteral("\r\n+CMGR: \"REC READ\",\"+4917012\",,\"01/06/15,12:34:56+08\"\r\nHello");
     QTest::newRow("received") << hello + tail << "06/15/01 12:34:56"
                               << "+4917012"
                               << "Hello";
@@ -113,15 +115,18 @@ void TestShortMessages::recordOfReply_data()
         << "\r\n+CMGR: \"STO UNSENT\",\"\"\r\nDraft" + tail << "Unsend Message 1 "
         << "Unsend Message"
         << "Draft";
-    QTest::newRow("stored with address") << "\r\n+CMGR: \"STO SENT\",\"0301\"\r\nSent" + tail << "Send Message   1 "
-                                         << "0301"
-                                         << "Sent";
+    QTest::newRow("stored with address")
+        << "\r\n+CMGR: \"STO SENT\",\"0301\"\r\nSent" + tail << "Send Message   1 "
+        << "0301"
+        << "Sent";
     QTest::newRow("received with a name in the alpha field")
-        << "\r\n+CMGR: \"REC READ\",\"0301\",\"Anna\",\"01/06/15,12:34:56+08\"\r\nHi" + tail << "Send Message   1 "
+        << "\r\n+CMGR: \"REC READ\",\"0301\",\"Anna\",\"01/06/15,12:34:56+08\"\r\nHi" + tail
+        << "Send Message   1 "
         << "0301"
         << "Hi";
     QTest::newRow("two lines and an umlaut")
-        << QString::fromLatin1("\r\n+CMGR: \"REC READ\",\"0301\",,\"02/12/24,18:00:00+04\"\r\nFr\x81he\r\nWeihnacht") +
+        << QString::fromLatin1(
+               "\r\n+CMGR: \"REC READ\",\"0301\",,\"02/12/24,18:00:00+04\"\r\nFr\x81he\r\nWeihnacht") +
                tail
         << "12/24/02 18:00:00"
         << "0301"
@@ -168,13 +173,20 @@ void TestShortMessages::senderNames_data()
     QTest::addColumn<QString>("cached");
     QTest::addColumn<QString>("from");
     QTest::addColumn<bool>("named");
-    QTest::newRow("+49 names +49") << "+4930123" << "+4930123" << true;
-    QTest::newRow("+49 names 49") << "+4930123" << "4930123" << true;
-    QTest::newRow("+49 names 0") << "+4930123" << "030123" << true;
-    QTest::newRow("0 names +49") << "030123" << "+4930123" << true;
-    QTest::newRow("0 names 49") << "030123" << "4930123" << true;
-    QTest::newRow("49 names nobody") << "4930123" << "+4930123" << false;
-    QTest::newRow("other number") << "030124" << "030123" << false;
+    QTest::newRow("+49 names +49") << "+4930123"
+                                   << "+4930123" << true;
+    QTest::newRow("+49 names 49") << "+4930123"
+                                  << "4930123" << true;
+    QTest::newRow("+49 names 0") << "+4930123"
+                                 << "030123" << true;
+    QTest::newRow("0 names +49") << "030123"
+                                 << "+4930123" << true;
+    QTest::newRow("0 names 49") << "030123"
+                                << "4930123" << true;
+    QTest::newRow("49 names nobody") << "4930123"
+                                     << "+4930123" << false;
+    QTest::newRow("other number") << "030124"
+                                  << "030123" << false;
 }
 
 void TestShortMessages::senderNames()
@@ -202,8 +214,8 @@ void TestShortMessages::downloadReadsEverySlot()
         expected.append("at+cmgr=" + QByteArray::number(i));
     QCOMPARE(rig->sim.transcript(), expected);
     QCOMPARE(sms->messages().slotMap(),
-             QStringList({"06/15/01 12:34:56", "empty", "empty", "Unsend Message 1 ", "empty", "empty", "empty",
-                          "empty", "12/31/00 23:59:59", "empty"}));
+             QStringList({"06/15/01 12:34:56", "empty", "empty", "Unsend Message 1 ", "empty", "empty",
+                          "empty", "empty", "12/31/00 23:59:59", "empty"}));
     QCOMPARE(keys(), QStringList({"06/15/01 12:34:56", "12/31/00 23:59:59", "Unsend Message 1 "}));
     QCOMPARE(sms->messages().at(0)->name, QStringLiteral("Anna"));
     QCOMPARE(sms->messages().at(1)->name, QStringLiteral("Unknown"));
@@ -226,7 +238,8 @@ void TestShortMessages::phoneWithoutSlots()
 void TestShortMessages::cancelAtSlot4Of10()
 {
     rig->link.settings.setAutosms(true);
-    connect({{2, received("0301", "01/06/15,12:34:56+08", "A")}, {6, received("0302", "01/06/16,12:00:00+08", "B")}});
+    connect({{2, received("0301", "01/06/15,12:34:56+08", "A")},
+             {6, received("0302", "01/06/16,12:00:00+08", "B")}});
     rig->cancelWhenPhoneTakes("at+cmgr=4");
     sms->SMSDownload();
     QCOMPARE(rig->sim.transcript().constLast(), QByteArray("at+cmgr=4"));
@@ -294,8 +307,9 @@ void TestShortMessages::archiveRecordsOnceByteForByte()
     connect({{1, received("+4930123", "01/06/15,12:34:56+08", "Hallo\r\nWelt")},
              {2, stored("0301", "Gr\x81\xe1", "STO SENT")}});
     sms->SMSDownload();
-    const QByteArray once = "\r\n06/15/01 12:34:56\r\nNumber: +4930123\r\nHallo\r\nWelt\r\nName:   Unknown\r\n"
-                            "\r\nSend Message\r\nNumber: 0301\r\nGr\xfc\xdf\r\nName:   Unknown\r\n";
+    const QByteArray once =
+        "\r\n06/15/01 12:34:56\r\nNumber: +4930123\r\nHallo\r\nWelt\r\nName:   Unknown\r\n"
+        "\r\nSend Message\r\nNumber: 0301\r\nGr\xfc\xdf\r\nName:   Unknown\r\n";
     QCOMPARE(contents(rig->link.settings.filesms()), once);
     sms->SMSDownload();
     QCOMPARE(contents(rig->link.settings.filesms()), once);
@@ -313,7 +327,8 @@ void TestShortMessages::archiveFindsLabelsAndEmptyTextsAgain()
     QCOMPARE(keys().constLast(), QStringLiteral("Send Message   2 "));
     const QByteArray twice = contents(rig->link.settings.filesms());
     QCOMPARE(twice.left(once.size()), once);
-    QCOMPARE(twice.mid(once.size()), QByteArray("\r\nSend Message\r\nNumber: 0309\r\nOther\r\nName:   Unknown\r\n"));
+    QCOMPARE(twice.mid(once.size()),
+             QByteArray("\r\nSend Message\r\nNumber: 0309\r\nOther\r\nName:   Unknown\r\n"));
 }
 
 void TestShortMessages::getNewSmsArchivesOnce()
@@ -333,7 +348,8 @@ void TestShortMessages::unwritableArchiveWarnsOnce()
 {
     rig->link.settings.setAutosms(true);
     rig->link.settings.setFilesms(dir->filePath(QStringLiteral("no/such/folder/sms.log")));
-    connect({{1, received("0301", "01/06/15,12:34:56+08", "A")}, {2, received("0302", "01/06/16,12:34:56+08", "B")}});
+    connect({{1, received("0301", "01/06/15,12:34:56+08", "A")},
+             {2, received("0302", "01/06/16,12:34:56+08", "B")}});
     sms->SMSDownload();
     QCOMPARE(rig->boxes.shown.size(), 1);
     QCOMPARE(rig->boxes.shown.at(0).second, QStringLiteral("Warning"));

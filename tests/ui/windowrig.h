@@ -6,6 +6,7 @@
 #include "link/phonelink.h"
 #include "mainwindow.h"
 #include "phonebook/phonebook.h"
+#include "sms/shortmessages.h"
 #include "programstate.h"
 #include "simphone.h"
 
@@ -70,6 +71,7 @@ struct WindowRig
     DeviceInfo info{link.exchange, link.lock};
     Phonebook phonebook{link.exchange, link.lock, link.supervisor};
     RecordingBoxes boxes;
-    MainWindow window{link, info, phonebook};
+    ShortMessages sms{link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path()};
+    MainWindow window{link, info, phonebook, sms};
     bool started = false;
 };

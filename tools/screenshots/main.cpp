@@ -10,6 +10,7 @@
 #include "link/phonelink.h"
 #include "mainwindow.h"
 #include "phonebook/phonebook.h"
+#include "sms/shortmessages.h"
 #include "programinfo.h"
 #include "simphone.h"
 #include "statuswindow.h"
@@ -91,7 +92,8 @@ int main(int argc, char *argv[])
     link.settings.setPath(QStringLiteral(MELODY_FOLDER));
     DeviceInfo info(link.exchange, link.lock);
     Phonebook phonebook(link.exchange, link.lock, link.supervisor);
-    MainWindow window(link, info, phonebook);
+    ShortMessages sms(link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path());
+    MainWindow window(link, info, phonebook, sms);
     window.startUp();
     window.show();
     if (!runUntil([&] { return link.lock.action() == OperationLock::Idle; }, 10000))

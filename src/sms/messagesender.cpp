@@ -1,0 +1,104 @@
+#include "messagesender.h"
+
+#include "link/operationlock.h"
+#include "text/charconv.h"
+#include "text/quotedfield.h"
+
+namespace {
+
+constexpr QChar CtrlZ(26);
+constexpr QChar Escape(27);
+
+// Framed as whole lines, so that the words inside a reply's text do not count.
+const QStringList Refusals{QStringLiteral("\r\nERROR\r\n"), QStringLiteral("\r\n+CMS ERROR")};
+
+const QString NotSent = QStringLiteral("SMS not sent: ");
+const QString NotStored = QStringLiteral("SMS not stored: ");
+
+} // namespace
+
+MessageSender::MessageSender(AtExchange &exchange, OperationLock &lock) : exchange_(exchange), lock_(lock) {}
+
+QString MessageSender::phoneText(const QString &text)
+{
+    QString converted = text;
+    PCToPhone(converted);
+    converted.remove(CtrlZ);
+    converted.remove(Escape);
+    return converted;
+}
+
+QString MessageSender::refusalIn(const QString &reply)
+{
+    const QStringList lines = reply.split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed == QLatin1String("ERROR") || trimmed.startsWith(QLatin1String("+CMS ERROR")))
+            return trimmed;
+    }
+    return QString();
+}
+
+bool MessageSender::answered(const AtExchange::Reply &reply, const QString &failure)
+{
+    if (reply.outcome == AtExchange::Outcome::StopToken) {
+        lock_.finish();
+        lock_.inform(failure + refusalIn(reply.text));
+        return false;
+    }
+    return lock_.answered(reply);
+}
+
+bool MessageSender::command(const QString &command, const QString &failure)
+{
+    return answered(exchange_.SendAndWait(command, exchange_.timTimeout, false, Refusals), failure);
+}
+
+bool MessageSender::transfer(const QString &command, const QString &number, const QString &text,
+                             const QString &failure)
+{
+    const QString body = phoneText(text);
+    // A quote or a CR in the number would end the command line early.
+    exchange_.sendWithoutWaiting(command + QLatin1Char('"') + QuotedFieldText(number) + QLatin1Char('"'));
+    exchange_.Pause();
+    return answered(exchange_.SendDataAndWait(body + CtrlZ, exchange_.timTimeout, Refusals), failure);
+}
+
+void MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)
+{
+    // The guard's refusals come before those of the fields.
+    if (lock_.action() == OperationLock::Idle) {
+        if (serviceCentre.isEmpty()) {
+            lock_.inform(QStringLiteral("Please enter the number of your Service Center (SMSC)"));
+            return;
+        }
+        if (number.isEmpty()) {
+            lock_.inform(QStringLiteral("Please enter phonenumber."));
+            return;
+        }
+    }
+    if (!lock_.guard(OperationLock::SendingSMS))
+        return;
+    if (!command(QStringLiteral("AT+CMGF=1"), NotSent) ||
+        !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'), NotSent) ||
+        !transfer(QStringLiteral("AT+CMGS="), number, text, NotSent))
+        return;
+    lock_.finish();
+    lock_.inform(QStringLiteral("SMS succesfully send."));
+}
+
+void MessageSender::upload(const QString &text, const QString &number)
+{
+    if (!lock_.guard(OperationLock::UploadingSMS))
+        return;
+    if (!command(QStringLiteral("AT+CMGF=1"), NotStored) ||
+        !transfer(QStringLiteral("AT+CMGW="), number, text, NotStored))
+        return;
+    lock_.finish();
+}
+
+void MessageSender::uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre)
+{
+    upload(text, number);
+    send(text, number, serviceCentre);
+}

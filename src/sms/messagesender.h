@@ -1,0 +1,38 @@
+#pragma once
+
+#include "link/atexchange.h"
+
+#include <QString>
+
+class OperationLock;
+
+// Sends a message through the phone or stores it in the phone's message memory, in text mode.
+class MessageSender
+{
+public:
+    MessageSender(AtExchange &exchange, OperationLock &lock);
+
+    // "Send SMS": needs the service centre and the number.
+    void send(const QString &text, const QString &number, const QString &serviceCentre);
+    // "Upload SMS": stores the message unsent; the number may be empty.
+    void upload(const QString &text, const QString &number);
+    // "Upload+Send": both, each with its own checks.
+    void uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre);
+
+    // The text as the phone takes it: in its character set, and without Ctrl-Z and ESC, which
+    // would end it early and leave the rest to be read as command lines.
+    static QString phoneText(const QString &text);
+    // The phone's refusal in a reply ("ERROR", "+CMS ERROR: 500"); empty when there is none.
+    static QString refusalIn(const QString &reply);
+
+private:
+    // False when the operation has ended: refused (with a message naming the phone's error,
+    // the link being fine), timed out or cancelled.
+    bool answered(const AtExchange::Reply &reply, const QString &failure);
+    bool command(const QString &command, const QString &failure);
+    // The command line that announces the text, the pause in place of its prompt, the text.
+    bool transfer(const QString &command, const QString &number, const QString &text, const QString &failure);
+
+    AtExchange &exchange_;
+    OperationLock &lock_;
+};

@@ -1,0 +1,80 @@
+#include "filechooserdialog.h"
+
+#include "filelist.h"
+#include "folderlist.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+FileChooserDialog::FileChooserDialog(const QString &objectName, const QString &title, const QString &pattern,
+                                     QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setModal(true);
+
+    Drive1 = new QComboBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    for (const QFileInfo &drive : QDir::drives())
+        Drive1->addItem(drive.absoluteFilePath());
+    Dir1 = new FolderList(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    File1 = new FileList(pattern, this);
+    File1->setObjectName(QStringLiteral("File1"));
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(Drive1, 0, 0);
+    layout->addWidget(Dir1, 1, 0);
+    layout->addWidget(File1, 0, 1, 2, 1);
+    layout->addWidget(Text1, 2, 0, 1, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    layout->addLayout(buttons, 3, 0, 1, 2);
+    resize(520, 320);
+
+    connect(Drive1, &QComboBox::currentTextChanged, Dir1, &FolderList::setPath);
+    connect(Dir1, &FolderList::pathChanged, File1, &FileList::setPath);
+    connect(File1, &QListWidget::itemClicked, this, &FileChooserDialog::takeFile);
+    connect(File1, &QListWidget::itemDoubleClicked, this, [this] {
+        takeFile();
+        accept();
+    });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { accept(); });
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FileChooserDialog::startAt(const QString &drive, const QString &folder, const QString &file)
+{
+    const int index = Drive1->findText(drive);
+    if (index >= 0)
+        Drive1->setCurrentIndex(index);
+    Dir1->setPath(folder);
+    File1->setPath(Dir1->path());
+    Text1->setText(file);
+}
+
+void FileChooserDialog::takeFile()
+{
+    if (QListWidgetItem *item = File1->currentItem())
+        Text1->setText(QDir(File1->path()).filePath(item->text()));
+}
+
+void FileChooserDialog::done(int result)
+{
+    remember(Drive1->currentText(), Dir1->path());
+    QDialog::done(result);
+}

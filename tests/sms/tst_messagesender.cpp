@@ -1,0 +1,272 @@
+#include "linkrig.h"
+#include "testenvironment.h"
+
+#include "sms/messagesender.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+static TestEnvironment environment;
+
+namespace {
+
+const QString Centre = QStringLiteral("+491710760000");
+const QString NoCentre = QStringLiteral("Please enter the number of your Service Center (SMSC)");
+
+} // namespace
+
+class TestMessageSender : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void transfers_data();
+    void transfers();
+    void refusals_data();
+    void refusals();
+    void phoneErrors_data();
+    void phoneErrors();
+    void timeOuts_data();
+    void timeOuts();
+
+private:
+    void run(const QString &op, const QString &text, const QString &number, const QString &centre);
+    LinkRig *rig = nullptr;
+    MessageSender *sender = nullptr;
+};
+
+void TestMessageSender::init()
+{
+    rig = new LinkRig;
+    QVERIFY(rig->started);
+    QVERIFY(rig->startAndConnect());
+    rig->sim.clearTranscript();
+    sender = new MessageSender(rig->link.exchange, rig->link.lock);
+}
+
+void TestMessageSender::cleanup()
+{
+    delete sender;
+    delete rig;
+}
+
+void TestMessageSender::run(const QString &op, const QString &text, const QString &number,
+                            const QString &centre)
+{
+    if (op == QLatin1String("send"))
+        sender->send(text, number, centre);
+    else if (op == QLatin1String("upload"))
+        sender->upload(text, number);
+    else
+        sender->uploadAndSend(text, number, centre);
+}
+
+void TestMessageSender::transfers_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("centre");
+    QTest::addColumn<QByteArrayList>("transcript");
+    QTest::addColumn<QByteArrayList>("sent");
+    QTest::addColumn<QByteArrayList>("stored");
+    QTest::addColumn<QStringList>("boxes");
+
+    const QStringList done{QStringLiteral("SMS succesfully send.")};
+    const QByteArray umlauts = QByteArray("Gr\x81\xe1") + "e\r\naus \x9a";
+    QTest::newRow("send in the phone's characters")
+        << "send" << QStringLiteral("Grüße\r\naus Ü") << "+4917012" << Centre
+        << QByteArrayList{"AT+CMGF=1", "AT+CSCA=\"+491710760000\"", "AT+CMGS=\"+4917012\"", umlauts + '\x1a'}
+        << QByteArrayList{umlauts} << QByteArrayList{} << done;
+    QTest::newRow("send empty text: Ctrl-Z alone")
+        << "send" << QString() << "0171" << Centre
+        << QByteArrayList{"AT+CMGF=1", "AT+CSCA=\"+491710760000\"", "AT+CMGS=\"0171\"", "\x1a"}
+        << QByteArrayList{""} << QByteArrayList{} << done;
+    QTest::newRow("store") << "upload" << QStringLiteral("Entwurf") << "0171" << QString()
+                           << QByteArrayList{"AT+CMGF=1", "AT+CMGW=\"0171\"", "Entwurf\x1a"}
+                           << QByteArrayList{} << QByteArrayList{"Entwurf"} << QStringList{};
+    QTest::newRow("store without number: two quotes")
+        << "upload" << QStringLiteral("x") << QString() << QString()
+        << QByteArrayList{"AT+CMGF=1", "AT+CMGW=\"\"", "x\x1a"} << QByteArrayList{} << QByteArrayList{"x"}
+        << QStringList{};
+    QTest::newRow("store, then send refused without centre")
+        << "both" << QStringLiteral("Nur hier") << "0171" << QString()
+        << QByteArrayList{"AT+CMGF=1", "AT+CMGW=\"0171\"", "Nur hier\x1a"} << QByteArrayList{}
+        << QByteArrayList{"Nur hier"} << QStringList{NoCentre};
+    // Unmended, the Ctrl-Z would end the text and the phone would dial; ESC would cancel it.
+    const QString hidden = QStringLiteral("Hi") + QChar(26) + QStringLiteral("ATD0123;\r") + QChar(27) + '!';
+    QTest::newRow("send: no command hidden in the text")
+        << "send" << hidden << "0171" << Centre
+        << QByteArrayList{"AT+CMGF=1", "AT+CSCA=\"+491710760000\"", "AT+CMGS=\"0171\"", "HiATD0123;\r!\x1a"}
+        << QByteArrayList{"HiATD0123;\r!"} << QByteArrayList{} << done;
+    QTest::newRow("store: no command hidden in the text")
+        << "upload" << hidden << "0171" << QString()
+        << QByteArrayList{"AT+CMGF=1", "AT+CMGW=\"0171\"", "HiATD0123;\r!\x1a"} << QByteArrayList{}
+        << QByteArrayList{"HiATD0123;\r!"} << QStringList{};
+    QTest::newRow("quotes and CR never reach the command line")
+        << "upload" << QStringLiteral("y") << "01\"\rATD1;" << QString()
+        << QByteArrayList{"AT+CMGF=1", "AT+CMGW=\"01ATD1;\"", "y\x1a"} << QByteArrayList{}
+        << QByteArrayList{"y"} << QStringList{};
+}
+
+void TestMessageSender::transfers()
+{
+    QFETCH(QString, op);
+    QFETCH(QString, text);
+    QFETCH(QString, number);
+    QFETCH(QString, centre);
+    QFETCH(QByteArrayList, transcript);
+    QFETCH(QByteArrayList, sent);
+    QFETCH(QByteArrayList, stored);
+    QFETCH(QStringList, boxes);
+
+    QElapsedTimer clock;
+    clock.start();
+    run(op, text, number, centre);
+    // The pause stands in for the prompt.
+    QVERIFY2(clock.elapsed() >= 250, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(rig->sim.transcript(), transcript);
+    QByteArrayList sentBodies, storedBodies;
+    for (const auto &m : rig->sim.state().sentMessages)
+        sentBodies.append(m.body);
+    for (const auto &m : rig->sim.state().messages)
+        storedBodies.append(m.body);
+    QCOMPARE(sentBodies, sent);
+    QCOMPARE(storedBodies, stored);
+    QCOMPARE(rig->boxes.texts(), boxes);
+    QVERIFY(rig->sim.state().dialled.isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestMessageSender::refusals_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("centre");
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("send, no phone before the fields") << "send" << 0 << ""
+                                                      << ""
+                                                      << "Not Connected!";
+    QTest::newRow("send, busy before the fields") << "send" << 24 << ""
+                                                  << ""
+                                                  << "Busy, try again...";
+    QTest::newRow("send, centre before number") << "send" << 1 << ""
+                                                << "" << NoCentre;
+    QTest::newRow("send, number") << "send" << 1 << "" << Centre << "Please enter phonenumber.";
+    QTest::newRow("store, no phone") << "upload" << 0 << ""
+                                     << ""
+                                     << "Not Connected!";
+    QTest::newRow("store, busy") << "upload" << 60 << "1" << Centre << "Busy, try again...";
+    QTest::newRow("both, busy twice") << "both" << 61 << "1" << Centre << "Busy, try again...";
+}
+
+void TestMessageSender::refusals()
+{
+    QFETCH(QString, op);
+    QFETCH(int, action);
+    QFETCH(QString, number);
+    QFETCH(QString, centre);
+    QFETCH(QString, box);
+
+    rig->link.lock.setAction(qint16(action));
+    run(op, QStringLiteral("Text"), number, centre);
+    QCOMPARE(rig->boxes.texts().first(), box);
+    QCOMPARE(rig->boxes.texts().size(), op == QLatin1String("both") ? 2 : 1);
+    QVERIFY(rig->sim.transcript().isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(action));
+}
+
+void TestMessageSender::phoneErrors_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QByteArray>("failing"); // command prefix, or empty for the text
+    QTest::addColumn<QByteArray>("result");
+    QTest::addColumn<int>("commands"); // lines the phone took
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("text refused on send")
+        << "send" << QByteArray() << QByteArray("+CMS ERROR: 500") << 4 << "SMS not sent: +CMS ERROR: 500";
+    QTest::newRow("text refused on store") << "upload" << QByteArray() << QByteArray("+CMS ERROR: 500") << 3
+                                           << "SMS not stored: +CMS ERROR: 500";
+    QTest::newRow("text mode refused")
+        << "upload" << QByteArray("AT+CMGF") << QByteArray("ERROR") << 1 << "SMS not stored: ERROR";
+    QTest::newRow("centre refused") << "send" << QByteArray("AT+CSCA") << QByteArray("+CMS ERROR: 304") << 2
+                                    << "SMS not sent: +CMS ERROR: 304";
+    // The phone gave no prompt: the text, with its CR, would be read as command lines.
+    QTest::newRow("send refused before the text")
+        << "send" << QByteArray("AT+CMGS") << QByteArray("+CMS ERROR: 500") << 3
+        << "SMS not sent: +CMS ERROR: 500";
+    QTest::newRow("memory full") << "upload" << QByteArray("full") << QByteArray() << 2
+                                 << "SMS not stored: +CMS ERROR: 322";
+}
+
+void TestMessageSender::phoneErrors()
+{
+    QFETCH(QString, op);
+    QFETCH(QByteArray, failing);
+    QFETCH(QByteArray, result);
+    QFETCH(int, commands);
+    QFETCH(QString, box);
+
+    if (failing == "full")
+        rig->sim.state().messageCapacity = 0;
+    else if (failing.isEmpty())
+        rig->sim.failMessageText(result);
+    else
+        rig->sim.failCommand(failing, result);
+    QElapsedTimer clock;
+    clock.start();
+    run(op, QStringLiteral("x\rATD0123;\r"), QStringLiteral("0171"), Centre);
+    // Refused at once: not waited out as a lost phone.
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(rig->boxes.texts(), QStringList{box});
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QCOMPARE(rig->sim.transcript().size(), commands);
+    QVERIFY(rig->sim.state().dialled.isEmpty());
+    QVERIFY(rig->sim.state().sentMessages.isEmpty());
+    QVERIFY(rig->sim.state().messages.isEmpty());
+
+    // The line is in order for the next message.
+    rig->sim.clearFailures();
+    rig->sim.state().messageCapacity = 10;
+    sender->uploadAndSend(QStringLiteral("Danach"), QStringLiteral("0171"), Centre);
+    QCOMPARE(rig->sim.state().messages.value(1).body, QByteArray("Danach"));
+    QCOMPARE(rig->sim.state().sentMessages.size(), 1);
+    QCOMPARE(rig->boxes.texts().last(), QStringLiteral("SMS succesfully send."));
+}
+
+void TestMessageSender::timeOuts_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QByteArray>("failing");
+    QTest::addColumn<QStringList>("boxes");
+
+    QTest::newRow("send, phone gone") << "send" << QByteArray() << QStringList{};
+    QTest::newRow("send after a store that timed out")
+        << "both" << QByteArray() << QStringList{QStringLiteral("Not Connected!")};
+    // Not a recognised error: waited out.
+    QTest::newRow("text answered +CME ERROR") << "send" << QByteArray("+CME ERROR: 100") << QStringList{};
+}
+
+void TestMessageSender::timeOuts()
+{
+    QFETCH(QString, op);
+    QFETCH(QByteArray, failing);
+    QFETCH(QStringList, boxes);
+
+    rig->link.exchange.timTimeout.setInterval(300);
+    if (failing.isEmpty())
+        rig->sim.setUnplugged(true);
+    else
+        rig->sim.failMessageText(failing);
+    run(op, QStringLiteral("Text"), QStringLiteral("0171"), Centre);
+    QCOMPARE(rig->boxes.texts(), boxes);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+}
+
+QTEST_GUILESS_MAIN(TestMessageSender)
+#include "tst_messagesender.moc"
