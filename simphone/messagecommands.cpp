@@ -182,6 +182,8 @@ Reply MessageCommands::send(const AtCommand &cmd, PhoneState &state)
         // The service centre is only needed once the message goes out.
         if (state.serviceCentre.isEmpty())
             return Reply::cmsError(serviceCentreUnknown);
+        if (state.refusedRecipients.contains(to))
+            return Reply::withResult(state.refusedRecipients.value(to));
         Message sent;
         sent.status = "STO SENT";
         sent.address = to;

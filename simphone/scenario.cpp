@@ -129,6 +129,17 @@ void readMessages(const QJsonValue &value, PhoneState &state)
     }
 }
 
+void readRefusedRecipients(const QJsonValue &value, PhoneState &state)
+{
+    const QJsonArray list = arrayAt(value, "refusedRecipients");
+    for (int i = 0; i < list.size(); ++i) {
+        const QString at = QStringLiteral("refusedRecipients[%1]").arg(i);
+        const QJsonObject r = objectAt(list.at(i), at);
+        allowOnly(r, {"number", "result"}, at);
+        state.refusedRecipients.insert(text(r, "number", at), text(r, "result", at, "+CMS ERROR: 500"));
+    }
+}
+
 void readMelodies(const QJsonValue &value, PhoneState &state)
 {
     const QJsonArray list = arrayAt(value, "melodies");
@@ -154,7 +165,7 @@ void readState(const QJsonObject &root, PhoneState &state)
 {
     allowOnly(root,
               {"manufacturer", "model", "imsi", "imei", "battery", "operator", "registration",
-               "serviceCentre", "phonebooks", "messageCapacity", "messages", "melodies"},
+               "serviceCentre", "phonebooks", "messageCapacity", "messages", "refusedRecipients", "melodies"},
               "scenario");
     state.manufacturer = text(root, "manufacturer", "scenario", state.manufacturer);
     state.model = text(root, "model", "scenario", state.model);
@@ -192,6 +203,8 @@ void readState(const QJsonObject &root, PhoneState &state)
     state.messageCapacity = number(root, "messageCapacity", "scenario", 0, 999, state.messageCapacity);
     if (root.contains("messages"))
         readMessages(root.value("messages"), state);
+    if (root.contains("refusedRecipients"))
+        readRefusedRecipients(root.value("refusedRecipients"), state);
     if (root.contains("melodies"))
         readMelodies(root.value("melodies"), state);
 }

@@ -73,6 +73,8 @@ struct PhoneState
     QByteArray serviceCentre;
     int nextMessageReference = 1;
     QList<Message> sentMessages; // what AT+CMGS sent out
+    // The network refuses messages to these numbers: the result line answering their text.
+    QMap<QByteArray, QByteArray> refusedRecipients;
 
     // Melodies: 16 slots, index 0 is slot 1
     QList<Melody> melodies = QList<Melody>(16);

@@ -876,7 +876,11 @@ void TestSimPhone::demoScenario()
         {"AT+CMGF=1\r", ok()},
         {"AT+CMGR=5\r", ok("+CMGR: \"STO UNSENT\",\"\"\r\nEntwurf: Einkaufsliste")},
         {"AT~MMYR=16\r", ok("~MMYR: 16,\"Quenda\"")},
+        // The network refuses messages to one number.
+        {"AT+CMGS=\"+491609999999\"\r", "\r\n> "},
+        {"Hi\x1a", "\r\n+CMS ERROR: 500\r\n"},
     });
+    QVERIFY(s.sentMessages.isEmpty());
 }
 
 void TestSimPhone::scenarioErrorsLeaveStateAlone()
