@@ -2,10 +2,12 @@
 
 SenderNames::SenderNames(const QList<ContactsCache::Entry> &cached)
 {
+    nameOfNumber_.reserve(cached.size());
     for (const ContactsCache::Entry &entry : cached) {
-        // A line without the separator names nobody.
-        if (!entry.name.isEmpty() || !entry.number.isEmpty())
-            cached_.append({entry.name, normalisedCacheNumber(entry.number)});
+        // A line without the separator names nobody; of two lines for a number the first wins.
+        const QString number = normalisedCacheNumber(entry.number);
+        if ((!entry.name.isEmpty() || !entry.number.isEmpty()) && !nameOfNumber_.contains(number))
+            nameOfNumber_.insert(number, entry.name);
     }
 }
 
@@ -23,12 +25,9 @@ QString SenderNames::normalisedMessageNumber(const QString &number)
 
 bool SenderNames::find(const QString &number, QString *name) const
 {
-    const QString wanted = normalisedMessageNumber(number);
-    for (const ContactsCache::Entry &entry : cached_) {
-        if (entry.number == wanted) {
-            *name = entry.name;
-            return true;
-        }
-    }
-    return false;
+    const auto found = nameOfNumber_.constFind(normalisedMessageNumber(number));
+    if (found == nameOfNumber_.constEnd())
+        return false;
+    *name = found.value();
+    return true;
 }

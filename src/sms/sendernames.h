@@ -2,6 +2,7 @@
 
 #include "phonebook/contactscache.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -20,5 +21,5 @@ public:
     static QString normalisedMessageNumber(const QString &number);
 
 private:
-    QList<ContactsCache::Entry> cached_;
+    QHash<QString, QString> nameOfNumber_; // normalised number -> name of its first cache line
 };

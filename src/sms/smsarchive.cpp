@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QString SendLabel = QStringLiteral("Send Message");
@@ -63,34 +65,51 @@ QString SmsArchive::recordOf(const SMSRecord &message)
            LineEnd + NamePrefix + message.name + LineEnd;
 }
 
-bool SmsArchive::holds(const QStringList &lines, const SMSRecord &message)
+SmsArchive::Contents::Contents(const QStringList &lines)
 {
-    const QString text = textToMatch(message.text);
-    int s = -2;
+    add(lines);
+}
+
+void SmsArchive::Contents::add(const QStringList &lines)
+{
     for (const QString &line : lines) {
         if (line.isEmpty())
             continue;
-        if (s >= -1)
-            ++s;
-        if (s == 3)
-            s = -2;
-        if (s == -2 && line == message.key)
-            s = -1;
-        if (s == -2 && line == SendLabel && message.key.startsWith(SendLabel))
-            s = -1;
-        if (s == -2 && line == UnsendLabel && message.key.startsWith(UnsendLabel))
-            s = -1;
-        if (s == 0) {
-            s = -2;
-            const QString number = line.mid(8);
-            if (number == message.number || (number == UnsendLabel && message.number.startsWith(UnsendLabel)))
-                s = 1;
-        }
-        if (s == 2) {
-            // A record of an empty text has no text line: its name line follows the number.
-            if (text.isEmpty() ? line.startsWith(NamePrefix) : text.startsWith(line))
-                return true;
-        }
+        starts_[line].append(static_cast<int>(lines_.size()));
+        lines_.append(line);
+    }
+}
+
+bool SmsArchive::Contents::holds(const SMSRecord &message) const
+{
+    // Only lines equal to the key or to its label can start a record. A started record takes
+    // the next line as its number and, when that fits, the one after as its text; neither can
+    // start another record, so candidates inside a started record are passed over.
+    QList<int> candidates = starts_.value(message.key);
+    if (message.key.startsWith(SendLabel))
+        candidates += starts_.value(SendLabel);
+    if (message.key.startsWith(UnsendLabel))
+        candidates += starts_.value(UnsendLabel);
+    std::sort(candidates.begin(), candidates.end());
+
+    const QString text = textToMatch(message.text);
+    int busyUntil = -1;
+    for (const int start : std::as_const(candidates)) {
+        if (start <= busyUntil)
+            continue;
+        busyUntil = start + 1;
+        if (start + 1 >= lines_.size())
+            break;
+        const QString number = lines_.at(start + 1).mid(8);
+        if (number != message.number && !(number == UnsendLabel && message.number.startsWith(UnsendLabel)))
+            continue;
+        busyUntil = start + 2;
+        if (start + 2 >= lines_.size())
+            break;
+        const QString &line = lines_.at(start + 2);
+        // A record of an empty text has no text line: its name line follows the number.
+        if (text.isEmpty() ? line.startsWith(NamePrefix) : text.startsWith(line))
+            return true;
     }
     return false;
 }
@@ -104,14 +123,14 @@ bool SmsArchive::archive(const QList<SMSRecord> &messages, QString *error) const
         return false;
     }
     bool readable = false;
-    QStringList lines = TextFile::readLines(path_, &readable);
+    Contents contents(TextFile::readLines(path_, &readable));
     if (!readable) {
         if (error)
             *error = QStringLiteral("cannot be read");
         return false;
     }
     for (const SMSRecord &message : messages) {
-        if (holds(lines, message))
+        if (contents.holds(message))
             continue;
         const QString record = recordOf(message);
         if (!append(file, record)) {
@@ -120,7 +139,7 @@ bool SmsArchive::archive(const QList<SMSRecord> &messages, QString *error) const
             return false;
         }
         // Later messages of this download are matched against it too.
-        lines.append(record.split(LineEnd));
+        contents.add(record.split(LineEnd));
     }
     return true;
 }

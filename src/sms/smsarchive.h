@@ -2,6 +2,7 @@
 
 #include "smsrecord.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,8 +25,23 @@ public:
     static bool prepare(const QString &path);
 
     static QString recordOf(const SMSRecord &message);
-    // True when the archive's lines (empty ones included) hold a record of the message.
-    static bool holds(const QStringList &lines, const SMSRecord &message);
+
+    // What the archive holds, read once and looked up by the lines a record starts with, so a
+    // download does not scan the whole file once per message.
+    class Contents
+    {
+    public:
+        explicit Contents(const QStringList &lines = {});
+        // Lines as a file of them reads, empty ones included.
+        void add(const QStringList &lines);
+        // True when a record of the message is in: its key (or bare label), then its number,
+        // then the beginning of its text, empty lines not counted.
+        bool holds(const SMSRecord &message) const;
+
+    private:
+        QStringList lines_;                // without the empty ones
+        QHash<QString, QList<int>> starts_; // key and label lines -> where they stand in lines_
+    };
 
 private:
     QString path_;

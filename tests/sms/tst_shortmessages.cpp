@@ -9,6 +9,7 @@
 #include "sms/smsarchive.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,6 +57,7 @@ private slots:
     void archiveFindsLabelsAndEmptyTextsAgain();
     void getNewSmsArchivesOnce();
     void unwritableArchiveWarnsOnce();
+    void archiveLookupFollowsTheLineByLineRule();
 
 private:
     void connect(const QMap<int, simphone::Message> &messages, int capacity = 10);
@@ -356,6 +358,53 @@ void TestShortMessages::unwritableArchiveWarnsOnce()
     QVERIFY(rig->boxes.shown.at(0).first.contains(QLatin1String("no/such/folder/sms.log")));
     QCOMPARE(sms->caption(), QStringLiteral("SMS on Trium Mars - 2 Stored - 8 Free"));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+// The archive rule as a reader of the file applies it, line by line with its state.
+static bool heldLineByLine(const QStringList &lines, const SMSRecord &m)
+{
+    int s = -2;
+    for (const QString &line : lines) {
+        if (line.isEmpty())
+            continue;
+        if (s >= -1)
+            ++s;
+        if (s == 3)
+            s = -2;
+        if (s == -2 && (line == m.key || (line == "Send Message" && m.key.startsWith("Send Message")) ||
+                        (line == "Unsend Message" && m.key.startsWith("Unsend Message"))))
+            s = -1;
+        if (s == 0)
+            s = line.mid(8) == m.number || (line.mid(8) == "Unsend Message" && m.number.startsWith("Unsend Message"))
+                    ? 1
+                    : -2;
+        if (s == 2 && (m.text.isEmpty() ? line.startsWith("Name:   ") : m.text.startsWith(line)))
+            return true;
+    }
+    return false;
+}
+
+void TestShortMessages::archiveLookupFollowsTheLineByLineRule()
+{
+    // Few distinct lines, so keys, numbers and texts meet in every order, records overlap and
+    // candidates fall inside records.
+    const QStringList pool{"01/01/01 10:00:00", "Send Message", "Unsend Message", "Number: 0301",
+                           "Number: Unsend Message", "Hallo", "Hal", "Name:   Anna", "", "0301"};
+    const QStringList keys{"01/01/01 10:00:00", "Send Message   1 ", "Unsend Message 2 ", "Hallo"};
+    const QStringList numbers{"0301", "Unsend Message", "Hallo"};
+    const QStringList texts{"Hallo\r\nWelt", "Hal", "", "0301"};
+    QRandomGenerator random(20261208);
+    for (int round = 0; round < 3000; ++round) {
+        QStringList lines;
+        const int count = random.bounded(12);
+        for (int i = 0; i < count; ++i)
+            lines.append(pool.at(random.bounded(pool.size())));
+        SMSRecord m;
+        m.key = keys.at(random.bounded(keys.size()));
+        m.number = numbers.at(random.bounded(numbers.size()));
+        m.text = texts.at(random.bounded(texts.size()));
+        QCOMPARE(SmsArchive::Contents(lines).holds(m), heldLineByLine(lines, m));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestShortMessages)
