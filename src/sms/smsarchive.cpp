@@ -65,8 +65,12 @@ QString SmsArchive::recordOf(const SMSRecord &message)
            LineEnd + NamePrefix + message.name + LineEnd;
 }
 
-SmsArchive::Contents::Contents(const QStringList &lines)
+SmsArchive::Contents::Contents(const QList<SMSRecord> &messages, const QStringList &lines)
 {
+    for (const SMSRecord &message : messages)
+        starts_.insert(message.key, {});
+    starts_.insert(SendLabel, {});
+    starts_.insert(UnsendLabel, {});
     add(lines);
 }
 
@@ -75,7 +79,9 @@ void SmsArchive::Contents::add(const QStringList &lines)
     for (const QString &line : lines) {
         if (line.isEmpty())
             continue;
-        starts_[line].append(static_cast<int>(lines_.size()));
+        const auto start = starts_.find(line);
+        if (start != starts_.end())
+            start->append(static_cast<int>(lines_.size()));
         lines_.append(line);
     }
 }
@@ -123,7 +129,7 @@ bool SmsArchive::archive(const QList<SMSRecord> &messages, QString *error) const
         return false;
     }
     bool readable = false;
-    Contents contents(TextFile::readLines(path_, &readable));
+    Contents contents(messages, TextFile::readLines(path_, &readable));
     if (!readable) {
         if (error)
             *error = QStringLiteral("cannot be read");

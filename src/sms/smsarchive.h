@@ -26,12 +26,12 @@ public:
 
     static QString recordOf(const SMSRecord &message);
 
-    // What the archive holds, read once and looked up by the lines a record starts with, so a
-    // download does not scan the whole file once per message.
+    // What the archive holds, read once and looked up by the lines records of the given
+    // messages would start with, so a download does not scan the whole file once per message.
     class Contents
     {
     public:
-        explicit Contents(const QStringList &lines = {});
+        explicit Contents(const QList<SMSRecord> &messages, const QStringList &lines = {});
         // Lines as a file of them reads, empty ones included.
         void add(const QStringList &lines);
         // True when a record of the message is in: its key (or bare label), then its number,
@@ -39,7 +39,7 @@ public:
         bool holds(const SMSRecord &message) const;
 
     private:
-        QStringList lines_;                // without the empty ones
+        QStringList lines_;                 // without the empty ones
         QHash<QString, QList<int>> starts_; // key and label lines -> where they stand in lines_
     };
 

@@ -403,7 +403,7 @@ void TestShortMessages::archiveLookupFollowsTheLineByLineRule()
         m.key = keys.at(random.bounded(keys.size()));
         m.number = numbers.at(random.bounded(numbers.size()));
         m.text = texts.at(random.bounded(texts.size()));
-        QCOMPARE(SmsArchive::Contents(lines).holds(m), heldLineByLine(lines, m));
+        QCOMPARE(SmsArchive::Contents({m}, lines).holds(m), heldLineByLine(lines, m));
     }
 }
 
