@@ -5,7 +5,10 @@
 //   quenda-screenshots [OUTPUT_FOLDER]      (default: docs/screenshots)
 
 #include "aboutwindow.h"
+#include "createsmspage.h"
 #include "historywindow.h"
+#include "servicecentredialog.h"
+#include "viewsmspage.h"
 #include "info/deviceinfo.h"
 #include "link/phonelink.h"
 #include "mainwindow.h"
@@ -18,6 +21,9 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QEventLoop>
 #include <QPushButton>
 #include <QTabBar>
@@ -107,6 +113,14 @@ int main(int argc, char *argv[])
         // Whatever the tab loads, plus a few program-state ticks to show "Ready" again.
         runUntil([&] { return link.lock.action() == OperationLock::Idle; }, 15000);
         settle(700);
+        // A message chosen and one being written, as a person would have them.
+        if (tab == TabLoader::ViewSMS - 1 && window.viewSms->lstTimeDate->count() > 0)
+            window.viewSms->lstTimeDate->setCurrentRow(0);
+        if (tab == TabLoader::CreateSMS - 1) {
+            window.createSms->txtServiceCenter->setText(QStringLiteral("+491710760000"));
+            window.createSms->txtSendSMSNumber->setText(QStringLiteral("+4917012345678"));
+            window.createSms->txtCreateSMS->setPlainText(QStringLiteral("Bin gleich da, bring die Karten mit!"));
+        }
         ok = save(window,
                   QDir(folder).filePath(QStringLiteral("tab-%1-%2.png").arg(tab + 1).arg(names[tab]))) &&
              ok;
@@ -117,6 +131,13 @@ int main(int argc, char *argv[])
     settle(1200);
     ok = save(about, QDir(folder).filePath(QStringLiteral("about.png"))) && ok;
     about.close();
+
+    ServiceCentreDialog catalogue(&window);
+    catalogue.show();
+    catalogue.lstSMSC->setCurrentRow(14);
+    settle(300);
+    ok = save(catalogue, QDir(folder).filePath(QStringLiteral("service-centres.png"))) && ok;
+    catalogue.close();
 
     HistoryWindow history(&window);
     history.show();
