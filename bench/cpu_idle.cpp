@@ -2,6 +2,8 @@
 // idle for 10 s, and during one unanswered 5 s wait. Each is printed as a percentage of one
 // core. The simulated phone runs as a separate process, so only our own time is counted.
 
+#include "benchsupport.h"
+
 #include "link/phonelink.h"
 
 #include <QCoreApplication>
@@ -14,17 +16,10 @@
 
 #include <csignal>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
+using BenchSupport::cpuSeconds;
 
 // Runs body and returns the processor time it took as a percentage of its wall-clock time.
 template <typename Body> double cpuShare(Body body, double *wallSeconds)
@@ -47,13 +42,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
 
     QProcess phone;
-    phone.start(QStringLiteral(SIMPHONE_PROGRAM),
-                {QStringLiteral("--scenario"), QStringLiteral(SIMPHONE_SCENARIO)});
-    if (!phone.waitForStarted() || !phone.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "the simulated phone did not start\n");
+    const QString device = BenchSupport::startPhone(phone, QStringLiteral(SIMPHONE_SCENARIO));
+    if (device.isEmpty())
         return 1;
-    }
-    const QString device = QString::fromLocal8Bit(phone.readLine()).trimmed();
 
     PhoneLink link;
     link.settings.setDevice(1, device);

@@ -49,8 +49,8 @@ int main(int argc, char *argv[])
         if (!cache.open(QIODevice::WriteOnly) || !archive.open(QIODevice::WriteOnly))
             return 1;
         for (int i = 0; i < 100000; ++i)
-            cache.write("Someone " + QByteArray::number(i) + "\x89\x86\x89+49151" + QByteArray::number(i + 1000000) +
-                        "\r\n");
+            cache.write("Someone " + QByteArray::number(i) + "\x89\x86\x89+49151" +
+                        QByteArray::number(i + 1000000) + "\r\n");
         for (int i = 0; i < 50000; ++i)
             archive.write(SmsArchive::recordOf(message(100000 + i)).toLatin1());
     }

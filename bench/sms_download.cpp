@@ -2,6 +2,8 @@
 // without reply delays: the wall-clock time per slot, and the processor time per slot that is
 // the program's own (the phone's is spent in its own process).
 
+#include "benchsupport.h"
+
 #include "link/phonelink.h"
 #include "sms/shortmessages.h"
 
@@ -16,19 +18,12 @@
 #include <QTest>
 
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
 constexpr int Slots = 255;
 
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
+using BenchSupport::cpuSeconds;
 
 // Three of every four slots hold a message: received ones with time stamps, stored ones.
 QByteArray scenario()
@@ -44,7 +39,8 @@ QByteArray scenario()
         } else {
             m.insert("status", "REC READ");
             m.insert("address", QStringLiteral("+49151%1").arg(slot));
-            m.insert("timestamp", QStringLiteral("02/03/%1,12:%2:00+04").arg(slot % 28 + 1, 2, 10, QLatin1Char('0'))
+            m.insert("timestamp", QStringLiteral("02/03/%1,12:%2:00+04")
+                                      .arg(slot % 28 + 1, 2, 10, QLatin1Char('0'))
                                       .arg(slot % 60, 2, 10, QLatin1Char('0')));
         }
         messages.append(m);
@@ -68,12 +64,9 @@ int main(int argc, char *argv[])
             return 1;
     }
     QProcess phone;
-    phone.start(QStringLiteral(SIMPHONE_PROGRAM), {QStringLiteral("--scenario"), scenarioFile});
-    if (!phone.waitForStarted() || !phone.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "the simulated phone did not start\n");
+    const QString device = BenchSupport::startPhone(phone, scenarioFile);
+    if (device.isEmpty())
         return 1;
-    }
-    const QString device = QString::fromLocal8Bit(phone.readLine()).trimmed();
 
     PhoneLink link;
     link.settings.setDevice(1, device);

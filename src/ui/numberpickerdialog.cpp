@@ -1,0 +1,46 @@
+#include "numberpickerdialog.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+NumberPickerDialog::NumberPickerDialog(const QString &objectName, const QString &title,
+                                       const QString &listName, const QStringList &rows, NumberOf numberOf,
+                                       QWidget *parent)
+    : QDialog(parent), numberOf_(std::move(numberOf))
+{
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setModal(true);
+
+    rows_ = new QListWidget(this);
+    rows_->setObjectName(listName);
+    rows_->addItems(rows);
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(rows_);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    layout->addLayout(buttons);
+    resize(320, 360);
+
+    connect(cmdOK, &QPushButton::clicked, this, &NumberPickerDialog::take);
+    connect(rows_, &QListWidget::itemDoubleClicked, this, &NumberPickerDialog::take);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void NumberPickerDialog::take()
+{
+    // The focus can make a row current without selecting it; only a selected row counts.
+    const QListWidgetItem *item = rows_->currentItem();
+    number_ = item && item->isSelected() ? numberOf_(item->text()) : QString();
+    accept();
+}
