@@ -92,12 +92,7 @@ AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer,
                                           const QStringList &stopTokens)
 {
     Reply reply;
-    // Answers meant for others go first, or this command would read them as its own.
-    WaitEnd cleared = WaitEnd::Done;
-    if (probePending_)
-        cleared = takeProbeAnswer();
-    if (cleared == WaitEnd::Done && owed_ > 0)
-        cleared = takeOwedAnswers();
+    const WaitEnd cleared = takeForeignAnswers();
     if (cleared != WaitEnd::Done) {
         reply.outcome = cleared == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
         return reply;
@@ -147,6 +142,22 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStri
     timer.stop();
     reply.outcome = containsAny(reply.text, stopTokens) ? Outcome::StopToken : Outcome::Completed;
     return reply;
+}
+
+AtExchange::WaitEnd AtExchange::takeForeignAnswers()
+{
+    // Answers meant for others go first, or the next command would read them as its own.
+    WaitEnd cleared = WaitEnd::Done;
+    if (probePending_)
+        cleared = takeProbeAnswer();
+    if (cleared == WaitEnd::Done && owed_ > 0)
+        cleared = takeOwedAnswers();
+    return cleared;
+}
+
+bool AtExchange::clearLine()
+{
+    return takeForeignAnswers() == WaitEnd::Done;
 }
 
 void AtExchange::sendWithoutWaiting(const QString &command)

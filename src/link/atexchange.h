@@ -46,6 +46,10 @@ public:
     // command line meanwhile opens the reply. When a stop token is already among it, the phone
     // refused the command and the data is not written: it would be read as command lines.
     Reply SendDataAndWait(const QString &data, QTimer &timer, const QStringList &stopTokens = {});
+    // Takes off the line the answers meant for others (a pending probe's, those owed to cancelled
+    // commands), as every SendAndWait does first. False when that wait was cancelled or the
+    // program quits; nothing may be sent then.
+    bool clearLine();
     // Writes the command and CR and does not wait for the answer; whoever reads next gets it.
     void sendWithoutWaiting(const QString &command);
     // Writes the command and CR without waiting, but its answer is owed: the next command
@@ -92,6 +96,7 @@ private:
     WaitEnd collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done);
     // Waits for the reply to what was just written, with the timer running.
     Reply awaitReply(Reply reply, QTimer &timer, const QStringList &stopTokens);
+    WaitEnd takeForeignAnswers();
     WaitEnd takeProbeAnswer();
     WaitEnd takeOwedAnswers();
     void owe(int answers, QTimer &deadline);

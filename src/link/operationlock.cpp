@@ -26,7 +26,7 @@ bool OperationLock::ask(const QString &text, const QString &title) const
     return boxes_ && boxes_->ask(text, title);
 }
 
-bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepted)
+bool OperationLock::mayStart(std::initializer_list<qint16> alsoAccepted) const
 {
     if (action_ == NoPhone) {
         inform(QStringLiteral("Not Connected!"));
@@ -39,6 +39,13 @@ bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepte
         inform(QStringLiteral("Busy, try again..."));
         return false;
     }
+    return true;
+}
+
+bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepted)
+{
+    if (!mayStart(alsoAccepted))
+        return false;
     abort_ = false;
     setAction(code);
     return true;

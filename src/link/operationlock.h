@@ -58,6 +58,8 @@ public:
     // otherwise takes the lock with code and returns true. A Cancel left over from an earlier
     // operation does not reach this one.
     bool guard(qint16 code, std::initializer_list<qint16> alsoAccepted = {});
+    // The guard's refusals without taking the lock, for operations that check more before.
+    bool mayStart(std::initializer_list<qint16> alsoAccepted = {}) const;
     void finish() { setAction(Idle); }
     // The standard time-out handling: the phone counts as gone until the probe finds it.
     void timedOut() { setAction(NoPhone); }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class PhoneMelodies;
+
+// Writes a melody file into a melody slot of the phone: the header line, every line of the
+// file without waiting, Ctrl-Z, then the phone's "OK"; the list is read again afterwards.
+class MelodyUploader
+{
+public:
+    explicit MelodyUploader(PhoneMelodies &melodies);
+
+    // slotText as the slot box holds it; raise when "Increase Tone Height" is ticked.
+    void UploadMelody(const QString &slotText, const QString &path, bool raise);
+
+private:
+    PhoneMelodies &melodies_;
+};

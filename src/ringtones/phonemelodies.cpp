@@ -1,0 +1,44 @@
+#include "phonemelodies.h"
+
+#include "link/atexchange.h"
+#include "link/operationlock.h"
+
+PhoneMelodies::PhoneMelodies(AtExchange &exchange, OperationLock &lock, QObject *parent)
+    : QObject(parent), exchange_(exchange), lock_(lock)
+{
+}
+
+int PhoneMelodies::displayNumber(int slot)
+{
+    return slot <= 8 ? slot : slot + 2;
+}
+
+QString PhoneMelodies::nameIn(const QString &reply)
+{
+    const qsizetype first = reply.indexOf(QLatin1Char('"'));
+    if (first < 0)
+        return reply;
+    const qsizetype last = reply.lastIndexOf(QLatin1Char('"'));
+    if (last == first)
+        return reply.mid(first + 1);
+    return reply.mid(first + 1, last - first - 1);
+}
+
+void PhoneMelodies::ReadMelodyList()
+{
+    // Right after an upload the list is read under the upload's follow-up code.
+    if (!lock_.guard(OperationLock::LoadingRingtones, {OperationLock::ReloadingRingtones}))
+        return;
+    entries_.clear();
+    emit changed();
+    for (int slot = 1; slot <= Slots; ++slot) {
+        const AtExchange::Reply reply =
+            exchange_.SendAndWait(QStringLiteral("AT~MMYR=") + QString::number(slot), exchange_.timTimeout);
+        if (!lock_.answered(reply))
+            return;
+        entries_.append(QString::number(displayNumber(slot)) + QStringLiteral(": ") + nameIn(reply.text));
+        emit changed();
+    }
+    emit listRead();
+    lock_.finish();
+}

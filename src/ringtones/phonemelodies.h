@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class AtExchange;
+class OperationLock;
+
+// The melodies stored in the phone as last read: one entry per slot, "display number: name",
+// slots 1 to 8 shown as 1 to 8 and slots 9 to 16 as 11 to 18.
+class PhoneMelodies : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int Slots = 16;
+
+    PhoneMelodies(AtExchange &exchange, OperationLock &lock, QObject *parent = nullptr);
+
+    const QStringList &entries() const { return entries_; }
+
+    // Reads the names of all sixteen slots ("Refresh", the tab, the end of an upload).
+    void ReadMelodyList();
+
+    static int displayNumber(int slot);
+    // The text between the first and the last double quote of a "~MMYR:" reply; after the only
+    // one when there is one, the whole reply when there is none.
+    static QString nameIn(const QString &reply);
+
+    AtExchange &exchange() { return exchange_; }
+    OperationLock &lock() { return lock_; }
+
+signals:
+    void changed();
+    // All sixteen slots were read.
+    void listRead();
+
+private:
+    AtExchange &exchange_;
+    OperationLock &lock_;
+    QStringList entries_;
+};

@@ -1,0 +1,210 @@
+#include "linkrig.h"
+#include "testenvironment.h"
+#include "testfiles.h"
+
+#include "ringtones/melodyuploader.h"
+#include "ringtones/phonemelodies.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+static TestEnvironment environment;
+
+class TestPhoneMelodies : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void nameIn_data();
+    void nameIn();
+    void listReadsAllSixteenSlots();
+    void listTimeOutKeepsTheSlotsRead();
+
+    void uploadWritesTheFileAndReadsTheListAgain_data();
+    void uploadWritesTheFileAndReadsTheListAgain();
+    void uploadRefusals_data();
+    void uploadRefusals();
+    void uploadTimeOut();
+
+private:
+    QString file(const QByteArray &bytes);
+
+    LinkRig *rig = nullptr;
+    PhoneMelodies *melodies = nullptr;
+    QTemporaryDir *dir = nullptr;
+};
+
+void TestPhoneMelodies::init()
+{
+    rig = new LinkRig;
+    QVERIFY(rig->started);
+    melodies = new PhoneMelodies(rig->link.exchange, rig->link.lock);
+    dir = new QTemporaryDir;
+    for (int slot = 1; slot <= PhoneMelodies::Slots; ++slot)
+        rig->sim.state().melodies[slot - 1].name = "Tune " + QByteArray::number(slot);
+}
+
+void TestPhoneMelodies::cleanup()
+{
+    delete dir;
+    delete melodies;
+    delete rig;
+}
+
+QString TestPhoneMelodies::file(const QByteArray &bytes)
+{
+    const QString path = dir->filePath(QStringLiteral("tune.mdy"));
+    TestFiles::put(path, bytes);
+    return path;
+}
+
+void TestPhoneMelodies::nameIn_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("two quotes") << "\r\n~MMYR: 1,\"Trium\"\r\n\r\nOK\r\n"
+                                << "Trium";
+    QTest::newRow("inner quotes kept") << "~MMYR: 1,\"Say \"Hi\"\"\r\nOK\r\n"
+                                       << "Say \"Hi\"";
+    QTest::newRow("one quote: the rest") << "~MMYR: 1,\"Trium\r\nOK\r\n"
+                                         << "Trium\r\nOK\r\n";
+    QTest::newRow("no quote: all of it") << "\r\nOK\r\n"
+                                         << "\r\nOK\r\n";
+}
+
+void TestPhoneMelodies::nameIn()
+{
+    QFETCH(QString, reply);
+    QFETCH(QString, name);
+    QCOMPARE(PhoneMelodies::nameIn(reply), name);
+}
+
+void TestPhoneMelodies::listReadsAllSixteenSlots()
+{
+    QVERIFY(rig->startAndConnect());
+    rig->sim.clearTranscript();
+    QSignalSpy read(melodies, &PhoneMelodies::listRead);
+    melodies->ReadMelodyList();
+    QCOMPARE(rig->sim.transcript().size(), 16);
+    QCOMPARE(rig->sim.transcript().constLast(), QByteArray("AT~MMYR=16"));
+    QCOMPARE(melodies->entries().size(), 16);
+    QCOMPARE(melodies->entries().at(7), QStringLiteral("8: Tune 8"));
+    QCOMPARE(melodies->entries().at(8), QStringLiteral("11: Tune 9"));
+    QCOMPARE(melodies->entries().at(15), QStringLiteral("18: Tune 16"));
+    QCOMPARE(read.count(), 1);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestPhoneMelodies::listTimeOutKeepsTheSlotsRead()
+{
+    QVERIFY(rig->startAndConnect());
+    rig->link.exchange.timTimeout.setInterval(300);
+    rig->sim.failCommand("AT~MMYR=5", "ERROR");
+    QSignalSpy read(melodies, &PhoneMelodies::listRead);
+    melodies->ReadMelodyList();
+    QCOMPARE(melodies->entries().size(), 4);
+    QCOMPARE(read.count(), 0);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+}
+
+void TestPhoneMelodies::uploadWritesTheFileAndReadsTheListAgain_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("raise");
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QList<QByteArray>>("stored");
+    QTest::newRow("as it stands") << QByteArray("NAME=Abendlied\r\nTEMPO=120\r\nc 4\r\nM 8\r\n\r\ng4 2\r\n")
+                                  << false << QByteArray("AT~MMYW=3,\"Abendlied\",120")
+                                  << QList<QByteArray>{"c 4", "F3 8", "", "g4 2"};
+    QTest::newRow("raised") << QByteArray("NAME=Abendlied\r\nTEMPO=120\r\nc 4\r\nM 8\r\ng4 2\r\n") << true
+                            << QByteArray("AT~MMYW=3,\"Abendlied\",120")
+                            << QList<QByteArray>{"c+ 4", "F3 8", "g5 2"};
+    QTest::newRow("a top note keeps it as it stands")
+        << QByteArray("NAME=Hoch\r\nTEMPO=90\r\nc 4\r\nd+ 4\r\n") << true
+        << QByteArray("AT~MMYW=3,\"Hoch\",90") << QList<QByteArray>{"c 4", "d+ 4"};
+    QTest::newRow("Unix line ends, long name")
+        << QByteArray("NAME=A very long melody name\nTEMPO=100\nc 4\ne 4\n") << false
+        << QByteArray("AT~MMYW=3,\"A very long\",100") << QList<QByteArray>{"c 4", "e 4"};
+    // Ctrl-Z would end the notes early and make the next line a command that dials.
+    QTest::newRow("commands hidden in it")
+        << QByteArray("NAME=Bad\"Name\r\nTEMPO=1x2\r\nc 4\x1a\r\nATD0123;\r\ne 4\x1b\r\n") << false
+        << QByteArray("AT~MMYW=3,\"BadName\",12") << QList<QByteArray>{"c 4", "ATD0123;", "e 4"};
+}
+
+void TestPhoneMelodies::uploadWritesTheFileAndReadsTheListAgain()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, raise);
+    QFETCH(QByteArray, header);
+    QFETCH(QList<QByteArray>, stored);
+    QVERIFY(rig->startAndConnect());
+    rig->sim.clearTranscript();
+    MelodyUploader(*melodies).UploadMelody(QStringLiteral("3"), this->file(file), raise);
+
+    QCOMPARE(rig->sim.transcript().value(0), header);
+    QCOMPARE(rig->sim.state().melodies.at(2).lines, stored);
+    QVERIFY(rig->sim.state().dialled.isEmpty());
+    QCOMPARE(rig->sim.transcript().constLast(), QByteArray("AT~MMYR=16"));
+    const QByteArray name =
+        header.mid(header.indexOf('"') + 1, header.lastIndexOf('"') - header.indexOf('"') - 1);
+    QCOMPARE(melodies->entries().at(2), QStringLiteral("3: ") + QString::fromLatin1(name));
+    QVERIFY(rig->boxes.shown.isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestPhoneMelodies::uploadRefusals_data()
+{
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("slot 9 asked before the connection")
+        << false << "9" << true << QList<bool>{true} << 1 << QStringList{"Not Connected!"};
+    QTest::newRow("slot 9, No") << true << "9" << true << QList<bool>{false} << 1 << QStringList{};
+    QTest::newRow("no file") << true << "1" << false << QList<bool>{} << 0
+                             << QStringList{"File Not Found Error"};
+    QTest::newRow("empty slot") << true << "" << true << QList<bool>{} << 0
+                                << QStringList{"Please enter the number of the ringtone to replace (1-20)."};
+}
+
+void TestPhoneMelodies::uploadRefusals()
+{
+    QFETCH(bool, connected);
+    QFETCH(QString, slot);
+    QFETCH(bool, fileThere);
+    QFETCH(QList<bool>, answers);
+    QFETCH(int, questions);
+    QFETCH(QStringList, messages);
+    if (connected)
+        QVERIFY(rig->startAndConnect());
+    rig->sim.clearTranscript();
+    rig->boxes.answers = answers;
+    const QString path = fileThere ? file("NAME=A\r\nc 4\r\n") : dir->filePath(QStringLiteral("gone.mdy"));
+    const qint16 before = rig->link.lock.action();
+    MelodyUploader(*melodies).UploadMelody(slot, path, false);
+    QCOMPARE(rig->boxes.asked.size(), questions);
+    QCOMPARE(rig->boxes.texts(), messages);
+    QVERIFY(rig->sim.transcript().isEmpty());
+    QCOMPARE(rig->link.lock.action(), before);
+}
+
+void TestPhoneMelodies::uploadTimeOut()
+{
+    QVERIFY(rig->startAndConnect());
+    rig->link.exchange.timTimeout.setInterval(300);
+    rig->sim.failCommand("AT~MMYW", "ERROR");
+    MelodyUploader(*melodies).UploadMelody(QStringLiteral("2"), file("NAME=A\r\nTEMPO=100\r\nc 4\r\n"),
+                                           false);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+    // Ctrl-Z once after the notes, once more after the time-out; the list is not read.
+    QCOMPARE(rig->sim.transcript().count("AT~MMYR=1"), 0);
+    QVERIFY(melodies->entries().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestPhoneMelodies)
+#include "tst_phonemelodies.moc"
