@@ -2,8 +2,9 @@
 #include "link/phonelink.h"
 #include "mainwindow.h"
 #include "phonebook/phonebook.h"
-#include "sms/shortmessages.h"
 #include "programinfo.h"
+#include "ringtones/phonemelodies.h"
+#include "sms/shortmessages.h"
 
 #include <QApplication>
 
@@ -18,7 +19,8 @@ int main(int argc, char *argv[])
     DeviceInfo info(link.exchange, link.lock);
     Phonebook phonebook(link.exchange, link.lock, link.supervisor);
     ShortMessages sms(link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path());
-    MainWindow window(link, info, phonebook, sms);
+    PhoneMelodies melodies(link.exchange, link.lock);
+    MainWindow window(link, info, phonebook, sms, melodies);
     // Closing the window ends the program at once, also in the middle of an operation's wait.
     QObject::connect(&window, &MainWindow::programEnds, &app, [] { QCoreApplication::exit(0); });
     window.startUp();

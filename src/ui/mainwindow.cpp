@@ -16,6 +16,8 @@
 #include "programinfo.h"
 #include "programstate.h"
 #include "remotecontrolpage.h"
+#include "ringtones/phonemelodies.h"
+#include "ringtonescontroller.h"
 #include "ringtonespage.h"
 #include "servicecentredialog.h"
 #include "sms/shortmessages.h"
@@ -112,8 +114,8 @@ bool titleBarOnAScreen(const QPoint &place, int width)
 } // namespace
 
 MainWindow::MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, ShortMessages &sms,
-                       QWidget *parent)
-    : QMainWindow(parent), link_(link), info_(info), phonebook_(phonebook), sms_(sms)
+                       PhoneMelodies &melodies, QWidget *parent)
+    : QMainWindow(parent), link_(link), info_(info), phonebook_(phonebook), sms_(sms), melodies_(melodies)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramInfo::windowTitle());
@@ -156,6 +158,7 @@ MainWindow::~MainWindow()
     link_.tabs.setLoader(TabLoader::Infos, nullptr);
     link_.tabs.setLoader(TabLoader::Phonebook, nullptr);
     link_.tabs.setLoader(TabLoader::ViewSMS, nullptr);
+    link_.tabs.setLoader(TabLoader::Ringtones, nullptr);
 }
 
 void MainWindow::buildPages()
@@ -278,6 +281,9 @@ void MainWindow::connectLink()
     link_.tabs.setLoader(TabLoader::Phonebook, [this] { phonebook_.LoadPhonebook(); });
     link_.tabs.setLoader(TabLoader::ViewSMS, [this] { sms_.SMSDownload(); });
     viewSmsController = new ViewSmsController(*viewSms, sms_, link_, this);
+    link_.tabs.setLoader(TabLoader::Ringtones, [this] { melodies_.ReadMelodyList(); });
+    ringtonesController = new RingtonesController(*ringtones, melodies_, link_, this);
+    connect(&melodies_, &PhoneMelodies::listRead, viewSmsController, &ViewSmsController::resetDisplay);
     createSmsController = new CreateSmsController(*createSms, link_, this);
     connect(createSms->cmdSMSC, &QPushButton::clicked, this, &MainWindow::showServiceCentres);
     phonebookController =

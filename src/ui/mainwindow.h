@@ -12,6 +12,8 @@ class CreateSmsPage;
 class DeviceInfo;
 class Phonebook;
 class ShortMessages;
+class PhoneMelodies;
+class RingtonesController;
 class ViewSmsController;
 class CreateSmsController;
 class PhonebookController;
@@ -37,7 +39,7 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 public:
     MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, ShortMessages &sms,
-               QWidget *parent = nullptr);
+               PhoneMelodies &melodies, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Restores the window from the settings and looks for the phone at once.
@@ -78,6 +80,7 @@ public:
     ProgramState *programState;
     PhonebookController *phonebookController;
     ViewSmsController *viewSmsController;
+    RingtonesController *ringtonesController;
     CreateSmsController *createSmsController;
     StatusWindow *frmStatus;
     QTimer timKeyPressed; // 1000 ms: the end key held down
@@ -113,6 +116,7 @@ private:
     DeviceInfo &info_;
     Phonebook &phonebook_;
     ShortMessages &sms_;
+    PhoneMelodies &melodies_;
     DialogMessageBoxes dialogBoxes_{this};
     MessageBoxes *boxes_ = &dialogBoxes_;
     std::unique_ptr<DialogProgress> progress_;

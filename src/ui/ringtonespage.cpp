@@ -51,6 +51,8 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
     txtReplace->setMaximumWidth(txtReplace->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     Label2->setBuddy(txtReplace);
     cmdUpload = button("cmdUpload", QStringLiteral("Upload"));
+    txtMelody = textBox("txtMelody");
+    txtMelody->hide();
     auto *upload = new QHBoxLayout(Frame1);
     upload->addWidget(chkInc);
     upload->addSpacing(16);

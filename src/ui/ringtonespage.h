@@ -33,4 +33,5 @@ public:
     QLabel *Label2;
     QLineEdit *txtReplace;
     QPushButton *cmdUpload;
+    QLineEdit *txtMelody; // the chosen melody file, full path; kept out of sight
 };

@@ -22,10 +22,11 @@ public:
     void cmdRefreshSMS_Click();
     void cmdAutoSMSNow_Click();
     void cmdAutoSMSArchive_Click();
+    // The three display boxes back at their idle texts.
+    void resetDisplay();
 
 private:
     void showMessages();
-    void resetDisplay();
 
     ViewSmsPage &page_;
     ShortMessages &sms_;

@@ -6,9 +6,10 @@
 #include "link/phonelink.h"
 #include "mainwindow.h"
 #include "phonebook/phonebook.h"
-#include "sms/shortmessages.h"
 #include "programstate.h"
+#include "ringtones/phonemelodies.h"
 #include "simphone.h"
+#include "sms/shortmessages.h"
 
 #include <QLabel>
 #include <QSettings>
@@ -72,6 +73,7 @@ struct WindowRig
     Phonebook phonebook{link.exchange, link.lock, link.supervisor};
     RecordingBoxes boxes;
     ShortMessages sms{link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path()};
-    MainWindow window{link, info, phonebook, sms};
+    PhoneMelodies melodies{link.exchange, link.lock};
+    MainWindow window{link, info, phonebook, sms, melodies};
     bool started = false;
 };

@@ -7,24 +7,25 @@
 #include "aboutwindow.h"
 #include "createsmspage.h"
 #include "historywindow.h"
-#include "servicecentredialog.h"
-#include "viewsmspage.h"
 #include "info/deviceinfo.h"
 #include "link/phonelink.h"
 #include "mainwindow.h"
 #include "phonebook/phonebook.h"
-#include "sms/shortmessages.h"
 #include "programinfo.h"
+#include "ringtones/phonemelodies.h"
+#include "servicecentredialog.h"
 #include "simphone.h"
+#include "sms/shortmessages.h"
 #include "statuswindow.h"
+#include "viewsmspage.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QEventLoop>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -99,7 +100,8 @@ int main(int argc, char *argv[])
     DeviceInfo info(link.exchange, link.lock);
     Phonebook phonebook(link.exchange, link.lock, link.supervisor);
     ShortMessages sms(link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path());
-    MainWindow window(link, info, phonebook, sms);
+    PhoneMelodies melodies(link.exchange, link.lock);
+    MainWindow window(link, info, phonebook, sms, melodies);
     window.startUp();
     window.show();
     if (!runUntil([&] { return link.lock.action() == OperationLock::Idle; }, 10000))
@@ -119,7 +121,8 @@ int main(int argc, char *argv[])
         if (tab == TabLoader::CreateSMS - 1) {
             window.createSms->txtServiceCenter->setText(QStringLiteral("+491710760000"));
             window.createSms->txtSendSMSNumber->setText(QStringLiteral("+4917012345678"));
-            window.createSms->txtCreateSMS->setPlainText(QStringLiteral("Bin gleich da, bring die Karten mit!"));
+            window.createSms->txtCreateSMS->setPlainText(
+                QStringLiteral("Bin gleich da, bring die Karten mit!"));
         }
         ok = save(window,
                   QDir(folder).filePath(QStringLiteral("tab-%1-%2.png").arg(tab + 1).arg(names[tab]))) &&

@@ -1,0 +1,109 @@
+#include "ringtonescontroller.h"
+
+#include "filelist.h"
+#include "folderdialog.h"
+#include "ringtonespage.h"
+
+#include "link/phonelink.h"
+#include "ringtones/melodyfile.h"
+#include "ringtones/phonemelodies.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+RingtonesController::RingtonesController(RingtonesPage &page, PhoneMelodies &melodies, PhoneLink &link,
+                                         QWidget *window)
+    : QObject(window), page_(page), melodies_(melodies), link_(link), window_(window), uploader_(melodies)
+{
+    connect(&melodies_, &PhoneMelodies::changed, this, &RingtonesController::showMelodies);
+    connect(page_.cmdRefresh, &QPushButton::clicked, this, &RingtonesController::cmdRefresh_Click);
+    connect(page_.cmdUpload, &QPushButton::clicked, this, &RingtonesController::cmdUpload_Click);
+    connect(page_.listRingtones, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { listRingtones_Click(page_.listRingtones->row(item)); });
+    connect(page_.txtReplace, &QLineEdit::textChanged, this, &RingtonesController::txtReplace_Change);
+    page_.txtReplace->installEventFilter(this);
+    connect(page_.FileMDY, &QListWidget::currentRowChanged, this, &RingtonesController::FileMDY_Click);
+    connect(page_.cmdRingtonesOnHDRefresh, &QPushButton::clicked, page_.FileMDY, &FileList::refresh);
+    connect(page_.cmdPath, &QPushButton::clicked, this, &RingtonesController::cmdPath_Click);
+}
+
+void RingtonesController::showMelodies()
+{
+    page_.listRingtones->clear();
+    page_.listRingtones->addItems(melodies_.entries());
+}
+
+void RingtonesController::cmdRefresh_Click()
+{
+    link_.tabs.userLoads(TabLoader::Ringtones);
+    melodies_.ReadMelodyList();
+}
+
+void RingtonesController::cmdUpload_Click()
+{
+    uploader_.UploadMelody(page_.txtReplace->text(), page_.txtMelody->text(), page_.chkInc->isChecked());
+}
+
+void RingtonesController::listRingtones_Click(int row)
+{
+    // Only the first eight slots are offered from the list.
+    if (row >= 0 && row < 8)
+        page_.txtReplace->setText(QString::number(row + 1));
+}
+
+void RingtonesController::txtReplace_Change()
+{
+    QLineEdit *box = page_.txtReplace;
+    bool number = false;
+    const int value = box->text().toInt(&number);
+    QString kept = box->text();
+    if (!number)
+        kept.clear();
+    else if (value < 1)
+        kept = QStringLiteral("1");
+    else if (value > 20)
+        kept = QStringLiteral("20");
+    if (kept != box->text()) {
+        const QSignalBlocker quiet(box);
+        box->setText(kept);
+    }
+    // The next keystroke replaces the number.
+    if (kept.size() > 1)
+        box->setSelection(0, 2);
+}
+
+bool RingtonesController::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click into the slot box selects its first character, after the box has placed the caret.
+    if (watched == page_.txtReplace && event->type() == QEvent::MouseButtonRelease) {
+        QLineEdit *box = page_.txtReplace;
+        QTimer::singleShot(0, box, [box] { box->setSelection(0, 1); });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RingtonesController::FileMDY_Click()
+{
+    const QListWidgetItem *item = page_.FileMDY->currentItem();
+    if (!item)
+        return;
+    const QString path = QDir(page_.FileMDY->path()).filePath(item->text());
+    page_.txtMelody->setText(path);
+    // A file that can no longer be read counts as having no top notes.
+    page_.chkInc->setEnabled(!HasTopNotes(path));
+}
+
+void RingtonesController::cmdPath_Click()
+{
+    FolderDialog dialog(link_.settings, window_);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    page_.FileMDY->setPath(dialog.folder());
+    page_.captionFromFolder();
+}
