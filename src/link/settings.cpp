@@ -184,6 +184,16 @@ void Settings::setPathexp(const QString &path)
     store("pathexp", path);
 }
 
+QString Settings::value(const QString &key) const
+{
+    return store_.value(Group + QLatin1Char('/') + key).toString();
+}
+
+void Settings::setValue(const QString &key, const QString &value)
+{
+    store_.setValue(Group + QLatin1Char('/') + key, value);
+}
+
 QString Settings::device(int port) const
 {
     return text(QStringLiteral("device%1").arg(port).toLatin1().constData(), QString());

@@ -44,6 +44,10 @@ public:
     QString pathexp() const;
     void setPathexp(const QString &path);
 
+    // A text kept under a key of its own (the phone maker's service codes); empty when none.
+    QString value(const QString &key) const;
+    void setValue(const QString &key, const QString &value);
+
     // Device name configured for port n (key device<n>); empty when none.
     QString device(int port) const;
     void setDevice(int port, const QString &device);
