@@ -23,7 +23,8 @@ const QList<Code> &codes()
 const Code *codeOf(const QString &button)
 {
     const QList<Code> &all = codes();
-    const auto found = std::find_if(all.begin(), all.end(), [&](const Code &code) { return code.button == button; });
+    const auto found =
+        std::find_if(all.begin(), all.end(), [&](const Code &code) { return code.button == button; });
     return found == all.end() ? nullptr : &*found;
 }
 
@@ -40,14 +41,16 @@ namespace {
 
 bool allDigits(QStringView text)
 {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 } // namespace
 
 bool fitsCode(const QString &code, int digits)
 {
-    return code.size() == digits + 1 && code.startsWith(QLatin1Char('*')) && allDigits(QStringView(code).mid(1));
+    return code.size() == digits + 1 && code.startsWith(QLatin1Char('*')) &&
+           allDigits(QStringView(code).mid(1));
 }
 
 bool fitsLanguageCode(const QString &code)
@@ -65,7 +68,8 @@ QStringList keysOf(const QString &code)
 
 QStringList languageKeys(const QString &code)
 {
-    return QStringList{QStringLiteral("*"), QStringLiteral("#")} + keysOf(code) + QStringList{QStringLiteral("#")};
+    return QStringList{QStringLiteral("*"), QStringLiteral("#")} + keysOf(code) +
+           QStringList{QStringLiteral("#")};
 }
 
 QString settingsKeyOf(const QString &button)

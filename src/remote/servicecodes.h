@@ -11,10 +11,10 @@ namespace ServiceCodes {
 
 struct Code
 {
-    QString button;      // the button's object name
-    QString caption;     // as the button shows it
-    int digits = 0;      // the code is "*" and this many digits
-    QString builtIn;     // the code, when it is public
+    QString button;  // the button's object name
+    QString caption; // as the button shows it
+    int digits = 0;  // the code is "*" and this many digits
+    QString builtIn; // the code, when it is public
 };
 
 // The nine code buttons, in the frame's order.

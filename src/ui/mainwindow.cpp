@@ -15,6 +15,7 @@
 #include "phonebookpage.h"
 #include "programinfo.h"
 #include "programstate.h"
+#include "remotecontrolcontroller.h"
 #include "remotecontrolpage.h"
 #include "ringtones/phonemelodies.h"
 #include "ringtonescontroller.h"
@@ -285,6 +286,7 @@ void MainWindow::connectLink()
     ringtonesController = new RingtonesController(*ringtones, melodies_, link_, this);
     connect(&melodies_, &PhoneMelodies::listRead, viewSmsController, &ViewSmsController::resetDisplay);
     createSmsController = new CreateSmsController(*createSms, link_, this);
+    remoteControlController = new RemoteControlController(*remoteControl, link_, timKeyPressed, timKeySave, this);
     connect(createSms->cmdSMSC, &QPushButton::clicked, this, &MainWindow::showServiceCentres);
     phonebookController =
         new PhonebookController(*phonebook, *createSms, phonebook_, link_, menPhoneDeleAll, this);

@@ -14,6 +14,7 @@ class Phonebook;
 class ShortMessages;
 class PhoneMelodies;
 class RingtonesController;
+class RemoteControlController;
 class ViewSmsController;
 class CreateSmsController;
 class PhonebookController;
@@ -81,6 +82,7 @@ public:
     PhonebookController *phonebookController;
     ViewSmsController *viewSmsController;
     RingtonesController *ringtonesController;
+    RemoteControlController *remoteControlController;
     CreateSmsController *createSmsController;
     StatusWindow *frmStatus;
     QTimer timKeyPressed; // 1000 ms: the end key held down

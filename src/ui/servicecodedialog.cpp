@@ -19,10 +19,12 @@ ServiceCodeDialog::ServiceCodeDialog(const QString &what, Form form, int digits,
 
     const bool language = form == Form::LanguageCode;
     labExplain = new QLabel(
-        language ? QStringLiteral("The phone maker's code for the language \"%1\": %2 digits, typed between *# and #.")
-                       .arg(what)
-                       .arg(digits)
-                 : QStringLiteral("The phone maker's code for \"%1\": * and %2 digits.").arg(what).arg(digits),
+        language
+            ? QStringLiteral(
+                  "The phone maker's code for the language \"%1\": %2 digits, typed between *# and #.")
+                  .arg(what)
+                  .arg(digits)
+            : QStringLiteral("The phone maker's code for \"%1\": * and %2 digits.").arg(what).arg(digits),
         this);
     labExplain->setObjectName(QStringLiteral("labExplain"));
     labExplain->setWordWrap(true);

@@ -18,7 +18,8 @@ public:
         LanguageCode
     };
 
-    ServiceCodeDialog(const QString &what, Form form, int digits, const QString &current, QWidget *parent = nullptr);
+    ServiceCodeDialog(const QString &what, Form form, int digits, const QString &current,
+                      QWidget *parent = nullptr);
 
     QString code() const;
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class AtExchange;
+class OperationLock;
+
+// One key press on the phone.
+class KeyRelay
+{
+public:
+    KeyRelay(AtExchange &exchange, OperationLock &lock);
+
+    // Press time in tenths of a second; below 1 it is raised to 1 in the caller's variable too.
+    // True only when the phone acknowledged the key.
+    bool SendKey(const QString &key, qint16 &pressTime);
+    // Single keys with press time 1 and a pause between them, none after the last. Stops at the
+    // first key refused or unanswered, so at most one message is shown. True when every key
+    // was acknowledged.
+    bool SendKeys(const QStringList &keys);
+
+private:
+    AtExchange &exchange_;
+    OperationLock &lock_;
+};

@@ -1,0 +1,150 @@
+#include "remotecontrolcontroller.h"
+
+#include "keypad.h"
+#include "remotecontrolpage.h"
+#include "servicecodedialog.h"
+
+#include "link/phonelink.h"
+#include "remote/servicecodes.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+// The key each keypad button presses, by button number; the red key and "#" have long presses.
+const char *const KeyOfButton[] = {nullptr, "[", "]", "^", "<", ">", "v", "s", "e", "1", "2",
+                                   "6",     "5", "4", "3", "9", "8", "7", "#", "0", "*"};
+constexpr int EndKey = 8;
+constexpr int HashKey = 18;
+
+} // namespace
+
+RemoteControlController::RemoteControlController(RemoteControlPage &page, PhoneLink &link,
+                                                 QTimer &timKeyPressed, QTimer &timKeySave, QWidget *window)
+    : QObject(window), page_(page), link_(link), timKeyPressed_(timKeyPressed), timKeySave_(timKeySave),
+      window_(window), relay_(link.exchange, link.lock), text_(link.exchange, link.lock)
+{
+    bindKeypad();
+    bindServiceCodes();
+    text_.setModeSource([this] {
+        return page_.optNormalSend->isChecked() ? TextToKeys::Mode::MultiTap : TextToKeys::Mode::Predictive;
+    });
+    connect(page_.txtRC, &QLineEdit::textChanged, this,
+            [this](const QString &text) { text_.textChanged(text); });
+}
+
+void RemoteControlController::sendKey(const QString &key, qint16 pressTime)
+{
+    relay_.SendKey(key, pressTime);
+}
+
+void RemoteControlController::bindKeypad()
+{
+    // The long presses fire once.
+    timKeyPressed_.setSingleShot(true);
+    timKeySave_.setSingleShot(true);
+    connect(&timKeyPressed_, &QTimer::timeout, this, [this] { sendKey(QStringLiteral("p"), 1); });
+    connect(&timKeySave_, &QTimer::timeout, this, [this] { sendKey(QStringLiteral("#"), 11); });
+
+    for (int number = 1; number <= 20; ++number) {
+        QPushButton *button = page_.frmControl->button(number);
+        const QString key = QLatin1String(KeyOfButton[number]);
+        if (number == HashKey) {
+            // "#" has no click: the release sends it, after any long press.
+            connect(button, &QPushButton::pressed, &timKeySave_, qOverload<>(&QTimer::start));
+            connect(button, &QPushButton::released, this, [this, key] {
+                timKeySave_.stop();
+                sendKey(key, 1);
+            });
+            continue;
+        }
+        if (number == EndKey) {
+            connect(button, &QPushButton::pressed, &timKeyPressed_, qOverload<>(&QTimer::start));
+            connect(button, &QPushButton::released, &timKeyPressed_, &QTimer::stop);
+        }
+        connect(button, &QPushButton::clicked, this, [this, key] { sendKey(key, 1); });
+    }
+}
+
+void RemoteControlController::bindServiceCodes()
+{
+    for (const ServiceCodes::Code &code : ServiceCodes::codes()) {
+        auto *button = page_.findChild<QPushButton *>(code.button);
+        if (!button)
+            continue;
+        const QString name = code.button;
+        connect(button, &QPushButton::clicked, this, [this, name] { sendServiceCode(name); });
+        if (!code.builtIn.isEmpty())
+            continue;
+        // The maker's codes can be corrected later.
+        auto *change = new QAction(QStringLiteral("Change Code..."), button);
+        connect(change, &QAction::triggered, this, [this, name] { changeServiceCode(name); });
+        button->addAction(change);
+        button->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    connect(page_.cmdLanguage, &QPushButton::clicked, this, &RemoteControlController::cmdLanguage_Click);
+    auto *change = new QAction(QStringLiteral("Change Code..."), page_.cmdLanguage);
+    connect(change, &QAction::triggered, this,
+            [this] { changeLanguageCode(page_.cmbLanguage->currentText()); });
+    page_.cmdLanguage->addAction(change);
+    page_.cmdLanguage->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+bool RemoteControlController::changeServiceCode(const QString &button)
+{
+    const ServiceCodes::Code *code = ServiceCodes::codeOf(button);
+    if (!code || !code->builtIn.isEmpty())
+        return false;
+    const QString key = ServiceCodes::settingsKeyOf(button);
+    ServiceCodeDialog dialog(code->caption, ServiceCodeDialog::Form::ServiceCode, code->digits,
+                             link_.settings.value(key), window_);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    link_.settings.setValue(key, dialog.code());
+    return true;
+}
+
+bool RemoteControlController::changeLanguageCode(const QString &language)
+{
+    if (!ServiceCodes::languages().contains(language))
+        return false;
+    const QString key = ServiceCodes::settingsKeyOfLanguage(language);
+    ServiceCodeDialog dialog(language, ServiceCodeDialog::Form::LanguageCode, ServiceCodes::LanguageDigits,
+                             link_.settings.value(key), window_);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    link_.settings.setValue(key, dialog.code());
+    return true;
+}
+
+void RemoteControlController::sendServiceCode(const QString &button)
+{
+    const ServiceCodes::Code *code = ServiceCodes::codeOf(button);
+    if (!code)
+        return;
+    QString keys = code->builtIn;
+    if (keys.isEmpty()) {
+        const QString key = ServiceCodes::settingsKeyOf(button);
+        // A stored code of the wrong form is asked for again: it would be typed as another code.
+        if (!ServiceCodes::fitsCode(link_.settings.value(key), code->digits) && !changeServiceCode(button))
+            return;
+        keys = link_.settings.value(key);
+    }
+    relay_.SendKeys(ServiceCodes::keysOf(keys));
+}
+
+void RemoteControlController::cmdLanguage_Click()
+{
+    const QString language = page_.cmbLanguage->currentText();
+    if (!ServiceCodes::languages().contains(language))
+        return;
+    const QString key = ServiceCodes::settingsKeyOfLanguage(language);
+    if (!ServiceCodes::fitsLanguageCode(link_.settings.value(key)) && !changeLanguageCode(language))
+        return;
+    relay_.SendKeys(ServiceCodes::languageKeys(link_.settings.value(key)));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "remote/keyrelay.h"
+#include "remote/texttokeys.h"
+
+#include <QObject>
+
+class PhoneLink;
+class QPushButton;
+class QTimer;
+class RemoteControlPage;
+
+// Binds the "Rem&ote Control" tab: the keypad with its two long presses, typed text, and the
+// service codes, asked of the user the first time they are needed.
+class RemoteControlController : public QObject
+{
+    Q_OBJECT
+public:
+    // timKeyPressed and timKeySave are the window's long-press timers.
+    RemoteControlController(RemoteControlPage &page, PhoneLink &link, QTimer &timKeyPressed,
+                            QTimer &timKeySave, QWidget *window);
+
+    KeyRelay &relay() { return relay_; }
+
+    // A code button ("cmdIMEI", ...) and the language "Set" button.
+    void sendServiceCode(const QString &button);
+    void cmdLanguage_Click();
+    // Asks for the code behind a button anew; false when the user cancelled.
+    bool changeServiceCode(const QString &button);
+    bool changeLanguageCode(const QString &language);
+
+private:
+    void bindKeypad();
+    void bindServiceCodes();
+    void sendKey(const QString &key, qint16 pressTime);
+
+    RemoteControlPage &page_;
+    PhoneLink &link_;
+    QTimer &timKeyPressed_;
+    QTimer &timKeySave_;
+    QWidget *window_;
+    KeyRelay relay_;
+    TextToKeys text_;
+};
