@@ -27,7 +27,8 @@ RingtonesController::RingtonesController(RingtonesPage &page, PhoneMelodies &mel
     connect(page_.listRingtones, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { listRingtones_Click(page_.listRingtones->row(item)); });
     connect(page_.txtReplace, &QLineEdit::textChanged, this, &RingtonesController::txtReplace_Change);
-    page_.txtReplace->installEventFilter(this);
+    replaceBox_ = page_.txtReplace;
+    replaceBox_->installEventFilter(this);
     connect(page_.FileMDY, &QListWidget::currentRowChanged, this, &RingtonesController::FileMDY_Click);
     connect(page_.cmdRingtonesOnHDRefresh, &QPushButton::clicked, page_.FileMDY, &FileList::refresh);
     connect(page_.cmdPath, &QPushButton::clicked, this, &RingtonesController::cmdPath_Click);
@@ -81,8 +82,10 @@ void RingtonesController::txtReplace_Change()
 bool RingtonesController::eventFilter(QObject *watched, QEvent *event)
 {
     // A click into the slot box selects its first character, after the box has placed the caret.
-    if (watched == page_.txtReplace && event->type() == QEvent::MouseButtonRelease) {
-        QLineEdit *box = page_.txtReplace;
+    // Compared by address only: the filter also sees the events of the box's destruction, when
+    // the page is half gone.
+    if (event->type() == QEvent::MouseButtonRelease && watched == replaceBox_) {
+        QLineEdit *box = replaceBox_;
         QTimer::singleShot(0, box, [box] { box->setSelection(0, 1); });
     }
     return QObject::eventFilter(watched, event);

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class PhoneLink;
+class QLineEdit;
 class PhoneMelodies;
 class RingtonesPage;
 
@@ -35,4 +36,5 @@ private:
     PhoneLink &link_;
     QWidget *window_;
     MelodyUploader uploader_;
+    QLineEdit *replaceBox_ = nullptr;
 };

@@ -52,6 +52,7 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
     Label2->setBuddy(txtReplace);
     cmdUpload = button("cmdUpload", QStringLiteral("Upload"));
     txtMelody = textBox("txtMelody");
+    txtMelody->setParent(this); // in no layout: out of sight, but owned
     txtMelody->hide();
     auto *upload = new QHBoxLayout(Frame1);
     upload->addWidget(chkInc);
