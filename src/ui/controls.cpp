@@ -1,7 +1,11 @@
 #include "controls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -119,6 +123,31 @@ void setText(QWidget *widget, const QString &text)
         label->setText(text);
     else if (auto *group = qobject_cast<QGroupBox *>(widget))
         group->setTitle(text);
+}
+
+QBoxLayout *dialogButtons(QDialog *dialog, QPushButton *&ok, QPushButton *&cancel, const QString &okCaption,
+                          const QString &cancelCaption)
+{
+    ok = new QPushButton(okCaption, dialog);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    cancel = new QPushButton(cancelCaption, dialog);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
+}
+
+QComboBox *driveList(QWidget *parent)
+{
+    auto *drives = new QComboBox(parent);
+    drives->setObjectName(QStringLiteral("Drive1"));
+    for (const QFileInfo &drive : QDir::drives())
+        drives->addItem(drive.absoluteFilePath());
+    return drives;
 }
 
 } // namespace Controls

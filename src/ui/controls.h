@@ -3,7 +3,10 @@
 #include <QColor>
 #include <QString>
 
+class QBoxLayout;
 class QCheckBox;
+class QComboBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +40,14 @@ QGroupBox *frame(const char *name, const QString &caption);
 QRadioButton *option(const char *name, const QString &caption);
 QCheckBox *checkBox(const char *name, const QString &caption);
 QListWidget *list(const char *name);
+
+// The "OK" (default) and "Cancel" buttons of a dialog, created as cmdOK and cmdCancel under
+// dialog with the captions given, in a row pushed to the right; Cancel rejects the dialog.
+QBoxLayout *dialogButtons(QDialog *dialog, QPushButton *&ok, QPushButton *&cancel,
+                          const QString &okCaption = QStringLiteral("OK"),
+                          const QString &cancelCaption = QStringLiteral("Cancel"));
+// Drive1: every drive (root) the system has.
+QComboBox *driveList(QWidget *parent);
 
 // Text boxes come as line edits and multi-line editors; both lock the same way.
 void setReadOnly(QWidget *textBox, bool readOnly);

@@ -1,5 +1,6 @@
 #include "filechooserdialog.h"
 
+#include "controls.h"
 #include "filelist.h"
 #include "folderlist.h"
 
@@ -18,32 +19,20 @@ FileChooserDialog::FileChooserDialog(const QString &objectName, const QString &t
     setWindowTitle(title);
     setModal(true);
 
-    Drive1 = new QComboBox(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    for (const QFileInfo &drive : QDir::drives())
-        Drive1->addItem(drive.absoluteFilePath());
+    Drive1 = Controls::driveList(this);
     Dir1 = new FolderList(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     File1 = new FileList(pattern, this);
     File1->setObjectName(QStringLiteral("File1"));
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(Drive1, 0, 0);
     layout->addWidget(Dir1, 1, 0);
     layout->addWidget(File1, 0, 1, 2, 1);
     layout->addWidget(Text1, 2, 0, 1, 2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons, 3, 0, 1, 2);
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel), 3, 0, 1, 2);
     resize(520, 320);
 
     connect(Drive1, &QComboBox::currentTextChanged, Dir1, &FolderList::setPath);
@@ -54,7 +43,6 @@ FileChooserDialog::FileChooserDialog(const QString &objectName, const QString &t
         accept();
     });
     connect(cmdOK, &QPushButton::clicked, this, [this] { accept(); });
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FileChooserDialog::startAt(const QString &drive, const QString &folder, const QString &file)

@@ -1,5 +1,6 @@
 #include "folderdialog.h"
 
+#include "controls.h"
 #include "folderlist.h"
 
 #include "link/settings.h"
@@ -16,27 +17,15 @@ FolderDialog::FolderDialog(Settings &settings, QWidget *parent) : QDialog(parent
     setWindowTitle(QStringLiteral("Browse"));
     setModal(true);
 
-    Drive1 = new QComboBox(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    for (const QFileInfo &drive : QDir::drives())
-        Drive1->addItem(drive.absoluteFilePath());
+    Drive1 = Controls::driveList(this);
     Dir1 = new FolderList(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setPath(QDir::currentPath());
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Drive1);
     layout->addWidget(Dir1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel));
     resize(320, 360);
 
     const int drive = settings_.drive().isEmpty() ? -1 : Drive1->findText(settings_.drive());
@@ -46,7 +35,6 @@ FolderDialog::FolderDialog(Settings &settings, QWidget *parent) : QDialog(parent
         Dir1->setPath(settings_.path());
     connect(Drive1, &QComboBox::currentTextChanged, Dir1, &FolderList::setPath);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString FolderDialog::folder() const

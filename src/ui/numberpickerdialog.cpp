@@ -1,5 +1,7 @@
 #include "numberpickerdialog.h"
 
+#include "controls.h"
+
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,24 +19,14 @@ NumberPickerDialog::NumberPickerDialog(const QString &objectName, const QString 
     rows_ = new QListWidget(this);
     rows_->setObjectName(listName);
     rows_->addItems(rows);
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(rows_);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(
+        Controls::dialogButtons(this, cmdOK, cmdCancel, QStringLiteral("&OK"), QStringLiteral("&Cancel")));
     resize(320, 360);
 
     connect(cmdOK, &QPushButton::clicked, this, &NumberPickerDialog::take);
     connect(rows_, &QListWidget::itemDoubleClicked, this, &NumberPickerDialog::take);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void NumberPickerDialog::take()

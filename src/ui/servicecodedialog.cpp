@@ -1,5 +1,7 @@
 #include "servicecodedialog.h"
 
+#include "controls.h"
+
 #include "remote/servicecodes.h"
 
 #include <QHBoxLayout>
@@ -32,20 +34,10 @@ ServiceCodeDialog::ServiceCodeDialog(const QString &what, Form form, int digits,
     txtCode->setObjectName(QStringLiteral("txtCode"));
     const QString pattern = language ? QStringLiteral("[0-9]{0,%1}") : QStringLiteral("\\*?[0-9]{0,%1}");
     txtCode->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern.arg(digits)), txtCode));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(labExplain);
     layout->addWidget(txtCode);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel));
 
     const auto check = [this] { cmdOK->setEnabled(fits()); };
     connect(txtCode, &QLineEdit::textChanged, this, check);
@@ -54,7 +46,6 @@ ServiceCodeDialog::ServiceCodeDialog(const QString &what, Form form, int digits,
         if (fits())
             accept();
     });
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString ServiceCodeDialog::code() const
