@@ -5,6 +5,7 @@
 #include "remote/texttokeys.h"
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -145,13 +146,14 @@ void TestKeypad::sendKey()
 
 void TestKeypad::sendKeysPausesBetweenKeysOnly()
 {
+    QSignalSpy pauses(&rig->link.exchange.timPause, &QTimer::timeout);
     QVERIFY(relay->SendKeys({"*", "#", "0", "6", "#"}));
-    const qint64 returned = clock.elapsed();
     QCOMPARE(rig->sim.state().keysPressed, Keys({"\"*\",1", "\"#\",1", "\"0\",1", "\"6\",1", "\"#\",1"}));
     QCOMPARE(keyTimes.size(), 5);
     for (int i = 1; i < keyTimes.size(); ++i)
         QVERIFY2(keyTimes.at(i) - keyTimes.at(i - 1) >= 300 - Tolerance, qPrintable(QString::number(i)));
-    QVERIFY2(returned - keyTimes.last() < 300 - Tolerance, "paused after the last key");
+    // Counted, not timed: a busy machine may take its time after the last key.
+    QCOMPARE(pauses.count(), 4);
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
