@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 extra=""
 [ -n "${DISPLAY:-}" ] || extra="xvfb xauth imagemagick fonts-dejavu-core"
-tools/setup.sh $extra
+# Only what the demo runs; the tests are built by tools/test.sh.
+tools/setup.sh --quiet --target quenda --target quenda-simphone $extra
 
 demo="$root/build/demo"
 mkdir -p "$demo/config/Quenda" "$demo/data" "$demo/runtime"
@@ -20,7 +21,7 @@ trap 'kill $phone 2>/dev/null' EXIT INT TERM
 for _ in $(seq 50); do [ -s "$demo/phone.out" ] && break; sleep 0.1; done
 device=$(head -n 1 "$demo/phone.out")
 [ -n "$device" ] || { echo "The simulated phone did not start." >&2; exit 1; }
-echo "Simulated phone on $device"
+echo "Simulated phone started on $device"
 
 conf="$demo/config/Quenda/Quenda.conf"
 if [ -f "$conf" ] && grep -q '^device1=' "$conf"; then
@@ -35,6 +36,7 @@ fi
 grep -q '^path=' "$conf" || sed -i "/^\[Config\]/a path=$root/simphone/data/melodies" "$conf"
 
 if [ -n "${DISPLAY:-}" ]; then
+    echo "Starting Quenda (build/app/quenda); it finds the phone by itself. Close its window to end the demo."
     build/app/quenda
 else
     shot="$root/build/demo/quenda.png"
