@@ -54,4 +54,5 @@ fi
 
 stage "Configuring" cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # shellcheck disable=SC2086 # the targets are separate words
-stage "Building${targets:+ $(echo "$targets" | sed 's/--target //g')}" cmake --build build $targets
+names=$(echo $targets | sed 's/--target //g')
+stage "Building${names:+ $names}" cmake --build build $targets
