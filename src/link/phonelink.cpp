@@ -10,6 +10,17 @@ PhoneLink::PhoneLink(QObject *parent) : QObject(parent)
     // Whatever answers on that path next may be another phone, or the same one switched off
     // and on: in its own character set, with echo on. It is greeted anew.
     connect(&line, &SerialLine::deviceLost, &supervisor, [this] { supervisor.NewConnect = true; });
+    connect(&line, &SerialLine::lineStateChanged, this, &PhoneLink::lineProblemChanged);
+    connect(&supervisor, &Supervisor::lost, this, [this] {
+        if (line.isOpen())
+            ++silentProbes_;
+        emit lineProblemChanged();
+    });
+    connect(&supervisor, &Supervisor::connectionShown, this, [this](bool connected) {
+        if (connected)
+            silentProbes_ = 0;
+        emit lineProblemChanged();
+    });
 }
 
 void PhoneLink::beginStartUp()
@@ -37,6 +48,7 @@ void PhoneLink::GetSettings()
 
 void PhoneLink::resetConnection()
 {
+    silentProbes_ = 0;
     line.deconnect();
     supervisor.NewConnect = true;
     const int port = settings.comport();
@@ -64,4 +76,38 @@ QString PhoneLink::lineDescription() const
     if (!line.isOpen() && !line.openFailure().isEmpty())
         text += QLatin1Char('\n') + line.openFailure();
     return text;
+}
+
+QString PhoneLink::deviceForPort(int port) const
+{
+    return Platform::deviceForPort(port, settings.device(port));
+}
+
+void PhoneLink::useDevice(const QString &device)
+{
+    settings.setDevice(line.portNumber(), device);
+    resetConnection();
+    emit lineProblemChanged();
+}
+
+QString PhoneLink::lineProblem() const
+{
+    const QString device = line.deviceName();
+    if (!line.isOpen() && !line.openFailure().isEmpty()) {
+        switch (line.openError()) {
+        case QSerialPort::DeviceNotFoundError:
+            return tr("No such device: %1. Is the cable plugged in? (Settings, Device...)").arg(device);
+        case QSerialPort::PermissionError:
+            if (line.openFailure().contains(QLatin1String("busy"), Qt::CaseInsensitive))
+                return tr("Device busy: another program holds %1 (ModemManager?).").arg(device);
+            return tr("Permission denied on %1: add yourself to the dialout group "
+                      "(sudo usermod -aG dialout $USER) and log in again.")
+                .arg(device);
+        default:
+            return tr("%1 cannot be opened: %2").arg(device, line.openFailure());
+        }
+    }
+    if (line.isOpen() && silentProbes_ >= SilentProbesBeforeHint && !supervisor.isConnectedShown())
+        return tr("No answer from the phone on %1: is it switched on and the cable seated?").arg(device);
+    return QString();
 }

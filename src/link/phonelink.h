@@ -32,6 +32,15 @@ public:
 
     // The device behind the current port, and why it cannot be opened when that is so.
     QString lineDescription() const;
+    // The device port n maps to now.
+    QString deviceForPort(int port) const;
+    // The device chosen for the port in use; it takes effect at once, as a new port does.
+    void useDevice(const QString &device);
+
+    // Why there is no phone, in words a person can act on; empty while nothing is wrong or
+    // the phone has not yet had a fair chance to answer.
+    QString lineProblem() const;
+    static constexpr int SilentProbesBeforeHint = 3;
 
     Settings settings;
     SerialLine line;
@@ -45,8 +54,11 @@ signals:
     void comPortTicked(int port);
     // The phonebook memory option to select: SIM card or phone.
     void phonebookMemoryChosen(bool sim);
+    // lineProblem() may say something else now.
+    void lineProblemChanged();
 
 private:
     bool starting_ = false;
     int tickedComPort_ = 0;
+    int silentProbes_ = 0; // unanswered in a row on an open line
 };

@@ -32,6 +32,7 @@ void SerialLine::connect()
         return;
     const QString device = deviceName();
     if (device.isEmpty()) {
+        openError_ = QSerialPort::DeviceNotFoundError;
         openFailure_ = tr("No device for port %1").arg(portNumber_);
         emit lineStateChanged();
         return;
@@ -44,8 +45,10 @@ void SerialLine::connect()
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (port_.open(QIODevice::ReadWrite)) {
         openFailure_.clear();
+        openError_ = QSerialPort::NoError;
     } else {
         openFailure_ = port_.errorString();
+        openError_ = port_.error();
         port_.clearError();
     }
     emit lineStateChanged();
@@ -53,6 +56,9 @@ void SerialLine::connect()
 
 void SerialLine::deconnect()
 {
+    // What went wrong with the last open is not known to hold for the next one.
+    openFailure_.clear();
+    openError_ = QSerialPort::NoError;
     if (!port_.isOpen())
         return;
     port_.close();

@@ -28,6 +28,7 @@ public:
     bool isOpen() const;
     // Why the last attempt to open failed; empty after a successful open.
     QString openFailure() const { return openFailure_; }
+    QSerialPort::SerialPortError openError() const { return openError_; }
 
     // Writes the text as it stands; nothing happens on a closed port.
     void write(const QString &text);
@@ -52,5 +53,6 @@ private:
     DeviceResolver resolver_;
     int portNumber_ = 1;
     QString openFailure_;
+    QSerialPort::SerialPortError openError_ = QSerialPort::NoError;
     bool closePending_ = false;
 };

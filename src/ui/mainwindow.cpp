@@ -7,6 +7,7 @@
 #include "controls.h"
 #include "createsmscontroller.h"
 #include "createsmspage.h"
+#include "devicedialog.h"
 #include "filelist.h"
 #include "historywindow.h"
 #include "info/deviceinfo.h"
@@ -211,6 +212,10 @@ void MainWindow::buildStatusStrip()
     strip->addStretch();
     strip->addWidget(labLoadHeld, 1);
     strip->addStretch();
+    labLineHint = Controls::label("labLineHint", QString());
+    labLineHint->setWordWrap(true);
+    labLineHint->hide();
+    strip->addWidget(labLineHint, 2);
     strip->addWidget(Label4);
     strip->addWidget(labState);
 }
@@ -237,6 +242,10 @@ void MainWindow::buildMenus()
         });
         menCom[n - 1] = port;
     }
+    ports->setToolTipsVisible(true);
+    connect(ports, &QMenu::aboutToShow, this, &MainWindow::describePorts);
+    menDevice = namedAction(settings, "menDevice", QStringLiteral("Device..."));
+    connect(menDevice, &QAction::triggered, this, &MainWindow::chooseDevice);
     menReset = namedAction(settings, "menReset", QStringLiteral("Reset Program"));
 
     QMenu *help = namedMenu(bar, "menHelp", QStringLiteral("&Help"));
@@ -277,6 +286,7 @@ void MainWindow::connectLink()
     });
     connect(&link_.supervisor, &Supervisor::connectionShown, this, &MainWindow::showConnection);
     connect(&link_.line, &SerialLine::lineStateChanged, this, &MainWindow::describeLine);
+    connect(&link_, &PhoneLink::lineProblemChanged, this, &MainWindow::describeLine);
 
     link_.tabs.setLoader(TabLoader::Infos, [this] { info_.InfoDownload(); });
     link_.tabs.setLoader(TabLoader::Phonebook, [this] { phonebook_.LoadPhonebook(); });
@@ -286,7 +296,8 @@ void MainWindow::connectLink()
     ringtonesController = new RingtonesController(*ringtones, melodies_, link_, this);
     connect(&melodies_, &PhoneMelodies::listRead, viewSmsController, &ViewSmsController::resetDisplay);
     createSmsController = new CreateSmsController(*createSms, link_, this);
-    remoteControlController = new RemoteControlController(*remoteControl, link_, timKeyPressed, timKeySave, this);
+    remoteControlController =
+        new RemoteControlController(*remoteControl, link_, timKeyPressed, timKeySave, this);
     connect(createSms->cmdSMSC, &QPushButton::clicked, this, &MainWindow::showServiceCentres);
     phonebookController =
         new PhonebookController(*phonebook, *createSms, phonebook_, link_, menPhoneDeleAll, this);
@@ -385,7 +396,29 @@ void MainWindow::showConnection(bool connected)
 
 void MainWindow::describeLine()
 {
-    labState->setToolTip(link_.lineDescription());
+    const QString problem = link_.lineProblem();
+    labState->setToolTip(problem.isEmpty() ? link_.lineDescription()
+                                           : link_.lineDescription() + QLatin1Char('\n') + problem);
+    labLineHint->setText(problem);
+    labLineHint->setVisible(!problem.isEmpty());
+}
+
+void MainWindow::describePorts()
+{
+    for (int n = 1; n <= int(menCom.size()); ++n) {
+        const QString device = link_.deviceForPort(n);
+        menCom[n - 1]->setStatusTip(device);
+        menCom[n - 1]->setToolTip(device);
+    }
+}
+
+void MainWindow::chooseDevice()
+{
+    const int port = link_.line.portNumber();
+    DeviceDialog dialog(port, link_.settings.device(port), this);
+    if (dialog.exec() == QDialog::Accepted)
+        link_.useDevice(dialog.device());
+    describePorts();
 }
 
 void MainWindow::showHelp()

@@ -65,9 +65,11 @@ public:
     QLabel *Label4;
     QLabel *labState;
     QLabel *labLoadHeld; // why the tab on show is not loaded by itself any more
+    QLabel *labLineHint; // why there is no phone, when something can be done about it
 
     QAction *menExit;
     std::array<QAction *, 4> menCom; // menCom1 to menCom4
+    QAction *menDevice;
     QAction *menReset;
     QAction *menHilfe;
     QAction *menVersion;
@@ -113,6 +115,8 @@ private:
     void showHistory();
     void showAbout();
     void showServiceCentres();
+    void chooseDevice();
+    void describePorts();
 
     PhoneLink &link_;
     DeviceInfo &info_;

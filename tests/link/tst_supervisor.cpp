@@ -46,6 +46,7 @@ private slots:
     void pulledLineStaysQuietAndReconnects();
     void phoneAppearingAfterTheDeviceVanishedIsGreeted();
     void closedPortProbesQuietly();
+    void lineProblemsInWordsToActOn();
 
 private:
     LinkRig *rig = nullptr;
@@ -277,6 +278,30 @@ void TestSupervisor::closedPortProbesQuietly()
     QTest::qWait(500);
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
     QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+void TestSupervisor::lineProblemsInWordsToActOn()
+{
+    // A device that is not there.
+    rig->link.settings.setDevice(1, QStringLiteral("/nonexistent/quenda-test-device"));
+    QSignalSpy changed(&rig->link, &PhoneLink::lineProblemChanged);
+    rig->link.beginStartUp();
+    rig->link.finishStartUp();
+    QVERIFY(
+        rig->link.lineProblem().startsWith(QLatin1String("No such device: /nonexistent/quenda-test-device")));
+    QVERIFY(!changed.isEmpty());
+
+    // A phone that does not answer: said only after a few probes, gone once it answers.
+    rig->link.supervisor.timState.setInterval(200);
+    rig->sim.setUnplugged(true);
+    rig->link.useDevice(rig->sim.devicePath());
+    QVERIFY(rig->link.lineProblem().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        rig->link.lineProblem().startsWith(QLatin1String("No answer from the phone on ")), 10000);
+    QVERIFY(rig->link.line.isOpen());
+    rig->sim.setUnplugged(false);
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 5000);
+    QVERIFY(rig->link.lineProblem().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSupervisor)

@@ -3,6 +3,7 @@
 
 #include "controls.h"
 #include "createsmspage.h"
+#include "devicedialog.h"
 #include "filelist.h"
 #include "infospage.h"
 #include "phonebookpage.h"
@@ -11,6 +12,7 @@
 #include "viewsmspage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -26,6 +28,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 static TestEnvironment environment;
@@ -119,6 +122,7 @@ private slots:
     void choosingTheTickedPortChangesNothing();
     void choosingAnotherPortStoresItAndReconnects();
     void portChangeKeepsTheMemoryChosen();
+    void deviceChosenInTheWindowTakesEffect();
     void unreachablePositionOpensOnThePrimaryScreen_data();
     void unreachablePositionOpensOnThePrimaryScreen();
     void connectionLabelDescribesTheLine();
@@ -433,6 +437,29 @@ void TestMainWindow::portChangeKeepsTheMemoryChosen()
     QVERIFY(rig->boxes.shown.isEmpty());
 }
 
+void TestMainWindow::deviceChosenInTheWindowTakesEffect()
+{
+    rig->link.settings.setDevice(1, QStringLiteral("/nonexistent/quenda-test-device"));
+    rig->link.supervisor.timState.setInterval(200);
+    rig->start();
+    QTRY_VERIFY(rig->window.labLineHint->isVisible());
+    QVERIFY(rig->window.labLineHint->text().startsWith(QLatin1String("No such device")));
+
+    QTimer::singleShot(0, [this] {
+        QTRY_VERIFY(qobject_cast<DeviceDialog *>(QApplication::activeModalWidget()));
+        auto *dialog = qobject_cast<DeviceDialog *>(QApplication::activeModalWidget());
+        QCOMPARE(dialog->txtDevice->text(), QStringLiteral("/nonexistent/quenda-test-device"));
+        dialog->txtDevice->setText(rig->sim.devicePath());
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    });
+    rig->window.menDevice->trigger();
+    QCOMPARE(rig->link.settings.device(1), rig->sim.devicePath());
+    QVERIFY(rig->connected());
+    QVERIFY(!rig->window.labLineHint->isVisible());
+    rig->window.findChild<QMenu *>(QStringLiteral("menComPort"))->aboutToShow();
+    QCOMPARE(rig->window.menCom[0]->toolTip(), rig->sim.devicePath());
+}
+
 void TestMainWindow::unreachablePositionOpensOnThePrimaryScreen_data()
 {
     QTest::addColumn<QString>("top");
@@ -486,7 +513,8 @@ void TestMainWindow::connectionLabelDescribesTheLine()
     QTRY_VERIFY(!rig->link.line.openFailure().isEmpty());
     const QString tip = rig->window.labState->toolTip();
     QVERIFY2(tip.startsWith("Com 1: " + missing + "\n"), qPrintable(tip));
-    QCOMPARE(tip, rig->link.lineDescription());
+    // The description, then what to do about it.
+    QCOMPARE(tip, rig->link.lineDescription() + QLatin1Char('\n') + rig->link.lineProblem());
     QCOMPARE(rig->window.labState->text(), QStringLiteral("Not Connected"));
 
     // A device that appears is described without a reason once it is open.

@@ -40,11 +40,15 @@ struct WindowRig
         window.show();
     }
 
-    // Waits until the phone counts as connected and the window has unlocked.
+    // Waits until the phone counts as connected, the tab on show has loaded what it loads after
+    // a connect, and the window has unlocked.
     bool connected(int timeoutMs = 5000)
     {
         return QTest::qWaitFor(
-            [this] { return link.lock.action() == OperationLock::Idle && !window.programState->gesperrt; },
+            [this] {
+                return link.lock.action() == OperationLock::Idle && !window.programState->gesperrt &&
+                       !link.tabs.timWaitforLoad.isActive() && !link.tabs.timTabChange.isActive();
+            },
             timeoutMs);
     }
 
