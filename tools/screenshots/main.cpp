@@ -6,6 +6,7 @@
 
 #include "aboutwindow.h"
 #include "createsmspage.h"
+#include "devicedialog.h"
 #include "historywindow.h"
 #include "info/deviceinfo.h"
 #include "link/phonelink.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLabel>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
@@ -155,5 +157,29 @@ int main(int argc, char *argv[])
     settle(300);
     ok = save(*window.frmStatus, QDir(folder).filePath(QStringLiteral("working.png"))) && ok;
     window.frmStatus->cmdCancel->click();
+    runUntil([&] { return link.lock.action() == OperationLock::Idle; }, 5000);
+
+    DeviceDialog devices(link.line.portNumber(), link.settings.device(link.line.portNumber()), &window);
+    devices.show();
+    settle(300);
+    ok = save(devices, QDir(folder).filePath(QStringLiteral("device.png"))) && ok;
+    devices.close();
+
+    // The status strip when the phone stays silent, and when the device may not be opened.
+    window.tabMain->setCurrentIndex(TabLoader::RemoteControl - 1);
+    phone.setUnplugged(true);
+    runUntil([&] { return window.labLineHint->isVisible(); }, 15000);
+    settle(300);
+    ok = save(window, QDir(folder).filePath(QStringLiteral("hint-silent-phone.png"))) && ok;
+    const QString locked = home.filePath(QStringLiteral("ttyUSB9"));
+    QFile(locked).open(QIODevice::WriteOnly);
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    link.useDevice(locked);
+    runUntil([&] { return link.lineProblem().startsWith(QLatin1String("Permission")); }, 5000);
+    settle(300);
+    if (link.lineProblem().startsWith(QLatin1String("Permission")))
+        ok = save(window, QDir(folder).filePath(QStringLiteral("hint-permission.png"))) && ok;
+    else
+        std::printf("no permission problem to show: run without the right to override file permissions\n");
     return ok ? 0 : 1;
 }
