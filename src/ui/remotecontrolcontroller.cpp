@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // The key each keypad button presses, by button number; the red key and "#" have long presses.
@@ -48,27 +50,43 @@ void RemoteControlController::bindKeypad()
     // The long presses fire once.
     timKeyPressed_.setSingleShot(true);
     timKeySave_.setSingleShot(true);
-    connect(&timKeyPressed_, &QTimer::timeout, this, [this] { sendKey(QStringLiteral("p"), 1); });
-    connect(&timKeySave_, &QTimer::timeout, this, [this] { sendKey(QStringLiteral("#"), 11); });
+    connect(&timKeyPressed_, &QTimer::timeout, this, [this] { sendLongPress(QStringLiteral("p"), 1); });
+    connect(&timKeySave_, &QTimer::timeout, this, [this] { sendLongPress(QStringLiteral("#"), 11); });
 
     for (int number = 1; number <= 20; ++number) {
         QPushButton *button = page_.frmControl->button(number);
         const QString key = QLatin1String(KeyOfButton[number]);
-        if (number == HashKey) {
-            // "#" has no click: the release sends it, after any long press.
-            connect(button, &QPushButton::pressed, &timKeySave_, qOverload<>(&QTimer::start));
-            connect(button, &QPushButton::released, this, [this, key] {
-                timKeySave_.stop();
-                sendKey(key, 1);
+        if (number == HashKey || number == EndKey) {
+            // The release sends the key, after any long press. Locking the keypad while the long
+            // press's own key goes releases the button early; that release waits its turn.
+            QTimer *longPress = number == HashKey ? &timKeySave_ : &timKeyPressed_;
+            connect(button, &QPushButton::pressed, longPress, qOverload<>(&QTimer::start));
+            connect(button, &QPushButton::released, this, [this, key, longPress] {
+                longPress->stop();
+                sendOnRelease(key);
             });
             continue;
         }
-        if (number == EndKey) {
-            connect(button, &QPushButton::pressed, &timKeyPressed_, qOverload<>(&QTimer::start));
-            connect(button, &QPushButton::released, &timKeyPressed_, &QTimer::stop);
-        }
         connect(button, &QPushButton::clicked, this, [this, key] { sendKey(key, 1); });
     }
+}
+
+void RemoteControlController::sendLongPress(const QString &key, qint16 pressTime)
+{
+    longPressSending_ = true;
+    sendKey(key, pressTime);
+    longPressSending_ = false;
+    if (!releaseOwed_.isEmpty())
+        sendKey(std::exchange(releaseOwed_, QString()), 1);
+}
+
+void RemoteControlController::sendOnRelease(const QString &key)
+{
+    if (longPressSending_) {
+        releaseOwed_ = key;
+        return;
+    }
+    sendKey(key, 1);
 }
 
 void RemoteControlController::bindServiceCodes()

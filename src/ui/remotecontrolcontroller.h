@@ -33,6 +33,8 @@ private:
     void bindKeypad();
     void bindServiceCodes();
     void sendKey(const QString &key, qint16 pressTime);
+    void sendLongPress(const QString &key, qint16 pressTime);
+    void sendOnRelease(const QString &key);
 
     RemoteControlPage &page_;
     PhoneLink &link_;
@@ -41,4 +43,6 @@ private:
     QWidget *window_;
     KeyRelay relay_;
     TextToKeys text_;
+    bool longPressSending_ = false;
+    QString releaseOwed_; // the key of a release that came while a long press's key went
 };
