@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFile>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -18,6 +20,15 @@ inline double cpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+// Settings and data in home, so a benchmark never touches the user's. Call before anything
+// reads them.
+inline void useOwnSettings(const QTemporaryDir &home)
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+}
+
+#ifdef SIMPHONE_PROGRAM
 // The device path the phone serves on; empty when it did not start.
 inline QString startPhone(QProcess &phone, const QString &scenario)
 {
@@ -28,5 +39,6 @@ inline QString startPhone(QProcess &phone, const QString &scenario)
     }
     return QString::fromLocal8Bit(phone.readLine()).trimmed();
 }
+#endif
 
 } // namespace BenchSupport

@@ -37,8 +37,7 @@ template <typename Body> double cpuShare(Body body, double *wallSeconds)
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    BenchSupport::useOwnSettings(home);
     QCoreApplication app(argc, argv);
 
     QProcess phone;

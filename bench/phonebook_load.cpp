@@ -1,6 +1,8 @@
 // Time to read a full SIM of 250 contacts when the contacts cache already holds 100 000
 // lines, the whole load: the two commands, the listing, the table and the cache merge.
 
+#include "benchsupport.h"
+
 #include "link/phonelink.h"
 #include "phonebook/phonebook.h"
 #include "simphone.h"
@@ -16,8 +18,7 @@
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    BenchSupport::useOwnSettings(home);
     QCoreApplication app(argc, argv);
 
     simphone::SimPhone sim;

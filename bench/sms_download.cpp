@@ -53,8 +53,7 @@ QByteArray scenario()
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    BenchSupport::useOwnSettings(home);
     QCoreApplication app(argc, argv);
 
     const QString scenarioFile = home.filePath(QStringLiteral("slots.json"));

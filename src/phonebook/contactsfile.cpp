@@ -7,6 +7,7 @@
 #include "link/atexchange.h"
 #include "link/operationlock.h"
 #include "link/settings.h"
+#include "text/quotedfield.h"
 #include "text/textfile.h"
 
 #include <QFile>
@@ -86,7 +87,7 @@ void ContactsFile::import(const QString &path)
         // A line without separator holds no contact: it is passed over, not written as a repeat.
         if (!ContactLine::split(lines.at(d - 1), &name, &number))
             continue;
-        if (phonebook_.table().holds(ContactWriter::safeField(name), ContactWriter::safeField(number)))
+        if (phonebook_.table().holds(QuotedFieldText(name), QuotedFieldText(number)))
             continue;
         switch (writer.writeToFreePlace(name, number)) {
         case ContactWriter::Result::Written:

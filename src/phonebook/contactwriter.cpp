@@ -12,7 +12,7 @@ namespace {
 // The name as the phone will hold it, and as the table shows it again.
 QString phoneText(const QString &name)
 {
-    QString text = ContactWriter::safeField(name);
+    QString text = QuotedFieldText(name);
     PCToPhone(text);
     return text;
 }
@@ -26,11 +26,6 @@ QString pcText(QString phoneName)
 } // namespace
 
 ContactWriter::ContactWriter(Phonebook &phonebook) : phonebook_(phonebook) {}
-
-QString ContactWriter::safeField(const QString &text)
-{
-    return QuotedFieldText(text);
-}
 
 AtExchange::Reply ContactWriter::write(int index, const QString &number, const QString &phoneName)
 {
@@ -47,7 +42,7 @@ ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const
     const int index = table.lowestFreePlace(phonebook_.simCapacity());
     if (index == 0)
         return Result::Full;
-    const QString safeNumber = safeField(number);
+    const QString safeNumber = QuotedFieldText(number);
     const QString phoneName = phoneText(name);
     const AtExchange::Reply reply = write(index, safeNumber, phoneName);
     const bool answered = phonebook_.lock().answered(reply);
@@ -96,7 +91,7 @@ void ContactWriter::change(int visibleRow, const QString &name, const QString &n
         return;
     ContactTable &table = phonebook_.table();
     const int index = table.indexText(k).toInt();
-    const QString safeNumber = safeField(number);
+    const QString safeNumber = QuotedFieldText(number);
     const QString phoneName = phoneText(name);
     if (!phonebook_.lock().answered(write(index, safeNumber, phoneName)))
         return;

@@ -32,10 +32,6 @@ public:
     // holds the lock.
     Result writeToFreePlace(const QString &name, const QString &number);
 
-    // What may go between the quotes of a write command: quotes and control characters
-    // would end the field early or reach the phone as commands, so they are dropped.
-    static QString safeField(const QString &text);
-
 private:
     // Takes the lock with code and finds the entry of the selected visible row. -1 when the
     // lock was refused or no entry matches; the lock is free again then.

@@ -64,15 +64,6 @@ std::optional<QString> raisedBy(const QString &line, const QString &from, const 
     return to + line.mid(from.size());
 }
 
-// Ctrl-Z would end the melody early and turn every later line into a command for the phone;
-// ESC would abort the upload.
-QString withoutCommandCharacters(QString text)
-{
-    text.remove(QChar(26));
-    text.remove(QChar(27));
-    return text;
-}
-
 } // namespace
 
 QString MelodyFile::shortName() const
@@ -153,5 +144,5 @@ std::optional<QString> MelodyLineToPhone(const QString &line, bool raise)
         sent = QStringLiteral("F3") + line.mid(1);
     else
         sent = raise ? RaiseNoteLine(line) : line;
-    return withoutCommandCharacters(sent) + QLatin1Char('\r');
+    return DataText(sent) + QLatin1Char('\r');
 }

@@ -7,12 +7,6 @@
 #include "link/operationlock.h"
 #include "link/serialline.h"
 
-namespace {
-
-const QString CtrlZ = QString(QChar(26));
-
-} // namespace
-
 MelodyUploader::MelodyUploader(PhoneMelodies &melodies) : melodies_(melodies) {}
 
 void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, bool raise)
@@ -51,10 +45,10 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         if (const std::optional<QString> sent = MelodyLineToPhone(line, raised))
             exchange.line().write(*sent);
     }
-    const AtExchange::Reply reply = exchange.SendDataAndWait(CtrlZ, exchange.timTimeout);
+    const AtExchange::Reply reply = exchange.SendDataAndWait(QString(AtExchange::CtrlZ), exchange.timTimeout);
     if (reply.timedOut()) {
         // Ends whatever text entry the phone may still be in.
-        exchange.line().write(CtrlZ);
+        exchange.line().write(QString(AtExchange::CtrlZ));
         lock.timedOut();
         return;
     }

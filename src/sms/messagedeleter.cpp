@@ -7,12 +7,10 @@
 
 namespace {
 
-const QString EmptySlot = QStringLiteral("+CMS ERROR: 321");
-
 AtExchange::Reply deleteSlot(AtExchange &exchange, qint16 slot)
 {
     return exchange.SendAndWait(QStringLiteral("AT+CMGD=") + QString::number(slot), exchange.timTimeout, true,
-                                {EmptySlot});
+                                {ShortMessages::EmptySlot});
 }
 
 } // namespace
@@ -36,7 +34,7 @@ void MessageDeleter::remove(int row)
         lock.answered(reply);
         return;
     }
-    if (reply.timedOut() || reply.text.contains(EmptySlot)) {
+    if (reply.timedOut() || reply.text.contains(ShortMessages::EmptySlot)) {
         // The phone is there; it refused.
         lock.inform(QStringLiteral("Unable to delete SMS"));
         lock.finish();

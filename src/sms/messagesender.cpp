@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr QChar CtrlZ(26);
-constexpr QChar Escape(27);
-
 // Framed as whole lines, so that the words inside a reply's text do not count.
 const QStringList Refusals{QStringLiteral("\r\nERROR\r\n"), QStringLiteral("\r\n+CMS ERROR")};
 
@@ -23,9 +20,7 @@ QString MessageSender::phoneText(const QString &text)
 {
     QString converted = text;
     PCToPhone(converted);
-    converted.remove(CtrlZ);
-    converted.remove(Escape);
-    return converted;
+    return DataText(converted);
 }
 
 QString MessageSender::refusalIn(const QString &reply)
@@ -61,7 +56,8 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
     // A quote or a CR in the number would end the command line early.
     exchange_.sendWithoutWaiting(command + QLatin1Char('"') + QuotedFieldText(number) + QLatin1Char('"'));
     exchange_.Pause();
-    return answered(exchange_.SendDataAndWait(body + CtrlZ, exchange_.timTimeout, Refusals), failure);
+    return answered(exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, Refusals),
+                    failure);
 }
 
 void MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)

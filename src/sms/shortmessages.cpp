@@ -12,11 +12,7 @@
 
 #include <QFileInfo>
 
-namespace {
-
-const QString EmptySlot = QStringLiteral("+CMS ERROR: 321");
-
-} // namespace
+const QString ShortMessages::EmptySlot = QStringLiteral("+CMS ERROR: 321");
 
 ShortMessages::ShortMessages(AtExchange &exchange, OperationLock &lock, Supervisor &supervisor,
                              Settings &settings, const QString &contactsCachePath, QObject *parent)

@@ -26,6 +26,9 @@ public:
     // "SMS on Trium Mars" until the first complete download.
     QString caption() const { return caption_; }
 
+    // The phone's answer for a slot without a message.
+    static const QString EmptySlot;
+
     // The user asked for an archive run ("Get New SMs"): the next complete download archives
     // even with Auto-SMS off.
     bool manuell = false;

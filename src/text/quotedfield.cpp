@@ -11,3 +11,10 @@ QString QuotedFieldText(const QString &text)
     }
     return safe;
 }
+
+QString DataText(QString text)
+{
+    text.remove(QChar(26));
+    text.remove(QChar(27));
+    return text;
+}

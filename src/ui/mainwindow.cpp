@@ -285,7 +285,6 @@ void MainWindow::connectLink()
             phonebook->optPhone->setChecked(true);
     });
     connect(&link_.supervisor, &Supervisor::connectionShown, this, &MainWindow::showConnection);
-    connect(&link_.line, &SerialLine::lineStateChanged, this, &MainWindow::describeLine);
     connect(&link_, &PhoneLink::lineProblemChanged, this, &MainWindow::describeLine);
 
     link_.tabs.setLoader(TabLoader::Infos, [this] { info_.InfoDownload(); });

@@ -375,7 +375,8 @@ static bool heldLineByLine(const QStringList &lines, const SMSRecord &m)
                         (line == "Unsend Message" && m.key.startsWith("Unsend Message"))))
             s = -1;
         if (s == 0)
-            s = line.mid(8) == m.number || (line.mid(8) == "Unsend Message" && m.number.startsWith("Unsend Message"))
+            s = line.mid(8) == m.number ||
+                        (line.mid(8) == "Unsend Message" && m.number.startsWith("Unsend Message"))
                     ? 1
                     : -2;
         if (s == 2 && (m.text.isEmpty() ? line.startsWith("Name:   ") : m.text.startsWith(line)))
@@ -388,8 +389,16 @@ void TestShortMessages::archiveLookupFollowsTheLineByLineRule()
 {
     // Few distinct lines, so keys, numbers and texts meet in every order, records overlap and
     // candidates fall inside records.
-    const QStringList pool{"01/01/01 10:00:00", "Send Message", "Unsend Message", "Number: 0301",
-                           "Number: Unsend Message", "Hallo", "Hal", "Name:   Anna", "", "0301"};
+    const QStringList pool{"01/01/01 10:00:00",
+                           "Send Message",
+                           "Unsend Message",
+                           "Number: 0301",
+                           "Number: Unsend Message",
+                           "Hallo",
+                           "Hal",
+                           "Name:   Anna",
+                           "",
+                           "0301"};
     const QStringList keys{"01/01/01 10:00:00", "Send Message   1 ", "Unsend Message 2 ", "Hallo"};
     const QStringList numbers{"0301", "Unsend Message", "Hallo"};
     const QStringList texts{"Hallo\r\nWelt", "Hal", "", "0301"};

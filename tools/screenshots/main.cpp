@@ -23,8 +23,8 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLabel>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
