@@ -103,6 +103,20 @@ int ContactTable::entryOfVisibleRow(int s) const
     return s >= 0 && s < lstContacts_.size() ? entryOf(lstContacts_.at(s)) : -1;
 }
 
+int ContactTable::visibleRowOf(int k) const
+{
+    return k >= 0 && k < size() ? static_cast<int>(lstContacts_.indexOf(lstPlatz_.at(k))) : -1;
+}
+
+int ContactTable::entryAtPlace(int index) const
+{
+    for (int k = 0; k < size(); ++k) {
+        if (indexText(k).toInt() == index)
+            return k;
+    }
+    return -1;
+}
+
 QString ContactTable::indexText(int k) const
 {
     if (k < 0 || k >= size())

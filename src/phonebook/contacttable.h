@@ -34,6 +34,10 @@ public:
     int entryOf(const QString &visibleText) const;
     // The entry of visible row s; -1 when there is no such row.
     int entryOfVisibleRow(int s) const;
+    // The visible row of entry k; -1 when it has none.
+    int visibleRowOf(int k) const;
+    // The entry stored in place index; -1 when the place is free.
+    int entryAtPlace(int index) const;
     // The place of entry k, read from its listed row (at most three digits).
     QString indexText(int k) const;
     // The places in use, in phone order.

@@ -101,6 +101,26 @@ void ContactWriter::change(int visibleRow, const QString &name, const QString &n
     phonebook_.lock().finish();
 }
 
+void ContactWriter::writeAtPlace(int index, const QString &name, const QString &number)
+{
+    OperationLock &lock = phonebook_.lock();
+    if (!lock.guard(OperationLock::SavingContact))
+        return;
+    const QString safeNumber = QuotedFieldText(number);
+    const QString phoneName = phoneText(name);
+    if (!lock.answered(write(index, safeNumber, phoneName)))
+        return;
+    ContactTable &table = phonebook_.table();
+    const int type = ContactTable::typeOf(safeNumber);
+    const int k = table.entryAtPlace(index);
+    if (k >= 0)
+        table.replaceWritten(k, table.visibleRowOf(k), index, safeNumber, type, pcText(phoneName));
+    else
+        table.appendWritten(index, safeNumber, type, pcText(phoneName));
+    phonebook_.updateCaption();
+    lock.finish();
+}
+
 void ContactWriter::remove(int visibleRow)
 {
     const int k = lockSelected(OperationLock::DeletingContact, visibleRow);
@@ -140,14 +160,9 @@ void ContactWriter::removeAll()
         const QString &index = lstBelegt.at(n);
         if (!lock.answered(exchange.SendAndWait(QStringLiteral("AT+CPBW=") + index, exchange.timTimeout)))
             return;
-        for (int k = 0; k < table.size(); ++k) {
-            if (table.indexText(k) != index)
-                continue;
-            const int s = static_cast<int>(table.visible().indexOf(
-                ContactTable::visibleText(table.names().at(k), table.numbers().at(k))));
-            table.remove(k, s);
-            break;
-        }
+        const int k = static_cast<int>(table.indexesInUse().indexOf(index));
+        if (k >= 0)
+            table.remove(k, table.visibleRowOf(k));
     }
     lock.closeProgress();
     lock.finish();

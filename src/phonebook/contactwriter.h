@@ -21,6 +21,9 @@ public:
     void remove(int visibleRow);
     // "Delete All", after asking.
     void removeAll();
+    // Writes the contact into place index, over what is there; for front ends that address
+    // places rather than rows.
+    void writeAtPlace(int index, const QString &name, const QString &number);
 
     enum class Result
     {

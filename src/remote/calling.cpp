@@ -8,13 +8,28 @@ Calling::Calling(AtExchange &exchange, OperationLock &lock) : exchange_(exchange
 
 void Calling::placeCall(const QString &number)
 {
-    if (!lock_.guard(OperationLock::PlacingCall))
+    if (!dial(number))
         return;
-    // The dial's own answer is not awaited: a call may ring for as long as the user likes.
-    exchange_.sendWithoutWaiting(QStringLiteral("ATD") + number + QLatin1Char(';'));
     if (window_)
         window_->waitForFinish(number);
+    hangUp();
+}
+
+bool Calling::dial(const QString &number)
+{
+    if (!lock_.guard(OperationLock::PlacingCall))
+        return false;
+    // The dial's own answer is not awaited: a call may ring for as long as the user likes.
+    exchange_.sendWithoutWaiting(QStringLiteral("ATD") + number + QLatin1Char(';'));
+    return true;
+}
+
+bool Calling::hangUp()
+{
+    if (lock_.action() != OperationLock::PlacingCall && !lock_.guard(OperationLock::PlacingCall))
+        return false;
     if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("ATH"), exchange_.timTimeout, true)))
-        return;
+        return false;
     lock_.finish();
+    return true;
 }

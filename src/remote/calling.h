@@ -22,6 +22,10 @@ public:
     void setCallWindow(CallWindow *window) { window_ = window; }
 
     void placeCall(const QString &number);
+    // The two halves of a call, for front ends that end it some other way. dial leaves the
+    // lock taken until hangUp; hangUp also ends a call another run of the program placed.
+    bool dial(const QString &number);
+    bool hangUp();
 
 private:
     AtExchange &exchange_;

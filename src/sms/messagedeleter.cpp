@@ -28,7 +28,18 @@ void MessageDeleter::remove(int row)
         return;
     }
     // Only the message the user chose: another one may carry the same key.
-    const qint16 slot = selected->slot;
+    deleteWithLockHeld(selected->slot);
+}
+
+void MessageDeleter::removeSlot(qint16 slot)
+{
+    if (messages_.lock().guard(OperationLock::DeletingSMS))
+        deleteWithLockHeld(slot);
+}
+
+void MessageDeleter::deleteWithLockHeld(qint16 slot)
+{
+    OperationLock &lock = messages_.lock();
     const AtExchange::Reply reply = deleteSlot(messages_.exchange(), slot);
     if (reply.cancelled()) {
         lock.answered(reply);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class ShortMessages;
 
 // Deletes messages on the phone: the selected one from its own slot, or every listed one
@@ -13,7 +15,11 @@ public:
     void remove(int row);
     // "Delete All".
     void removeAll();
+    // The message in that slot, whether listed or not; for front ends that address slots.
+    void removeSlot(qint16 slot);
 
 private:
+    void deleteWithLockHeld(qint16 slot);
+
     ShortMessages &messages_;
 };

@@ -44,6 +44,14 @@ bool MessageSender::answered(const AtExchange::Reply &reply, const QString &fail
     return lock_.answered(reply);
 }
 
+const QString MessageSender::SentNotice = QStringLiteral("SMS succesfully send.");
+
+QString MessageSender::withCrLfLineBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
 bool MessageSender::command(const QString &command, const QString &failure)
 {
     return answered(exchange_.SendAndWait(command, exchange_.timTimeout, false, Refusals), failure);
@@ -80,7 +88,7 @@ void MessageSender::send(const QString &text, const QString &number, const QStri
         !transfer(QStringLiteral("AT+CMGS="), number, text, NotSent))
         return;
     lock_.finish();
-    lock_.inform(QStringLiteral("SMS succesfully send."));
+    lock_.inform(SentNotice);
 }
 
 void MessageSender::upload(const QString &text, const QString &number)

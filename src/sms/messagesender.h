@@ -22,6 +22,11 @@ public:
     // The text as the phone takes it: in its character set, and without Ctrl-Z and ESC, which
     // would end it early and leave the rest to be read as command lines.
     static QString phoneText(const QString &text);
+    // The box that tells of a sent message.
+    static const QString SentNotice;
+
+    // A text with LF line breaks (a text box, a pipe) as the phone keeps it: CR LF.
+    static QString withCrLfLineBreaks(QString text);
     // The phone's refusal in a reply ("ERROR", "+CMS ERROR: 500"); empty when there is none.
     static QString refusalIn(const QString &reply);
 

@@ -26,7 +26,7 @@ int ShortMessages::maxSms() const
     return supervisor_.MaxSMS;
 }
 
-void ShortMessages::SMSDownload()
+void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
 {
     if (!lock_.guard(OperationLock::LoadingSMs))
         return;
@@ -59,18 +59,20 @@ void ShortMessages::SMSDownload()
         messages_.append(record);
     }
 
-    if (settings_.autosms() || manuell)
-        archive();
+    const bool archiving = step == ArchiveStep::Always ||
+                           (step == ArchiveStep::AsSettingsSay && (settings_.autosms() || manuell));
+    if (archiving)
+        archive(archiveFile.isEmpty() ? settings_.filesms() : archiveFile);
     caption_ = messages_.caption(slotCount);
     emit captionChanged(caption_);
     lock_.closeProgress();
     lock_.finish();
 }
 
-void ShortMessages::archive()
+void ShortMessages::archive(const QString &path)
 {
     manuell = false;
-    const SmsArchive file(settings_.filesms());
+    const SmsArchive file(path);
     QString error;
     if (!file.archive(messages_.sorted(), &error))
         lock_.inform(QStringLiteral("The messages could not be archived in ") + file.path() +

@@ -33,7 +33,15 @@ public:
     // even with Auto-SMS off.
     bool manuell = false;
 
-    void SMSDownload();
+    // Whether a complete download ends with the archive step.
+    enum class ArchiveStep
+    {
+        AsSettingsSay, // Auto-SMS on, or "Get New SMs" asked for it
+        Skip,          // only list what is stored
+        Always,
+    };
+    // archiveFile: where the archive step writes; empty for the archive file of the settings.
+    void SMSDownload(ArchiveStep step = ArchiveStep::AsSettingsSay, const QString &archiveFile = QString());
 
     AtExchange &exchange() { return exchange_; }
     OperationLock &lock() { return lock_; }
@@ -43,7 +51,7 @@ signals:
     void captionChanged(const QString &caption);
 
 private:
-    void archive();
+    void archive(const QString &path);
 
     AtExchange &exchange_;
     OperationLock &lock_;

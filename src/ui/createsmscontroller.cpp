@@ -12,15 +12,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-namespace {
-
-QString lineBreaksAsCrLf(QString text)
-{
-    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
-
-} // namespace
-
 CreateSmsController::CreateSmsController(CreateSmsPage &page, PhoneLink &link, QObject *parent)
     : QObject(parent), page_(page), sender_(link.exchange, link.lock)
 {
@@ -47,7 +38,7 @@ CreateSmsController::CreateSmsController(CreateSmsPage &page, PhoneLink &link, Q
 
 QString CreateSmsController::messageText() const
 {
-    return lineBreaksAsCrLf(page_.txtCreateSMS->toPlainText());
+    return MessageSender::withCrLfLineBreaks(page_.txtCreateSMS->toPlainText());
 }
 
 void CreateSmsController::cmdSendSMS_Click()

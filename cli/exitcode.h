@@ -1,0 +1,10 @@
+#pragma once
+
+// What a run of quenda-cli tells the script that started it.
+enum ExitCode : int
+{
+    Success = 0,
+    PhoneFailed = 1, // the phone refused, or did not answer in time
+    UsageError = 2,  // the command line was wrong, or a question was left unanswered
+    NoPhone = 3,     // no phone on the line
+};

@@ -1,0 +1,64 @@
+#include "phonesession.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+PhoneSession::PhoneSession(bool answerYes) : boxes(answerYes)
+{
+    link.lock.setMessageBoxes(&boxes);
+    link.lock.setProgressWindow(&progress);
+}
+
+bool PhoneSession::connectPhone(const QString &devicePath)
+{
+    if (!devicePath.isEmpty())
+        link.line.setDeviceResolver([devicePath](int) { return devicePath; });
+    link.resetConnection();
+    link.line.connect();
+    if (!link.line.isOpen()) {
+        printError(link.lineProblem() + QStringLiteral(" Name the port with --device PATH."));
+        return false;
+    }
+
+    QEventLoop loop;
+    bool lost = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&link.supervisor, &Supervisor::connected, &loop, &QEventLoop::quit);
+    QObject::connect(&link.supervisor, &Supervisor::lost, &loop, [&] {
+        lost = true;
+        loop.quit();
+    });
+    // The first probe goes at once; the repeating one only retries a greeting that failed.
+    link.supervisor.start();
+    link.supervisor.probeTick();
+    deadline.start(GreetingDeadlineMs);
+    if (link.lock.action() != OperationLock::Idle)
+        loop.exec();
+    // From here on only the operation talks on the line.
+    link.supervisor.timState.stop();
+    link.supervisor.timGetState.stop();
+
+    if (link.lock.action() == OperationLock::Idle)
+        return true;
+    const QString device = link.line.deviceName();
+    if (lost)
+        printError(QStringLiteral("No answer from the phone on %1: is it switched on and the cable seated?")
+                       .arg(device));
+    else
+        printError(
+            QStringLiteral("The device on %1 answers but does not greet as a Mitsubishi phone.").arg(device));
+    return false;
+}
+
+ExitCode PhoneSession::outcome() const
+{
+    if (link.lock.action() == OperationLock::NoPhone) {
+        printError(QStringLiteral("The phone stopped answering."));
+        return PhoneFailed;
+    }
+    if (boxes.declined())
+        return UsageError;
+    return boxes.reportedFailure() ? PhoneFailed : Success;
+}

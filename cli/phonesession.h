@@ -1,0 +1,38 @@
+#pragma once
+
+#include "exitcode.h"
+#include "terminal.h"
+
+#include "info/deviceinfo.h"
+#include "link/phonelink.h"
+#include "phonebook/phonebook.h"
+#include "ringtones/phonemelodies.h"
+#include "sms/shortmessages.h"
+
+#include <QString>
+
+// The phone as one run of the command line sees it: the link and subsystems the window uses,
+// greeted once at the start instead of watched for the program's whole life.
+class PhoneSession
+{
+public:
+    explicit PhoneSession(bool answerYes);
+
+    // Opens the port (devicePath, or the one the settings name), probes and greets the phone
+    // as the window does. False, with the reason on stderr, when no phone is there.
+    bool connectPhone(const QString &devicePath);
+    // How the operation that just ran ended; a failure is explained on stderr.
+    ExitCode outcome() const;
+
+    // How long the greeting may take before the run gives up: the probe's own time-out, with
+    // room for one more try when the first answer was garbled.
+    static constexpr int GreetingDeadlineMs = 5000;
+
+    TerminalBoxes boxes;
+    TerminalProgress progress;
+    PhoneLink link;
+    DeviceInfo info{link.exchange, link.lock};
+    Phonebook phonebook{link.exchange, link.lock, link.supervisor};
+    ShortMessages sms{link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path()};
+    PhoneMelodies melodies{link.exchange, link.lock};
+};
