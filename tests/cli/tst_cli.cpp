@@ -1,0 +1,303 @@
+#include "linkrig.h"
+#include "testenvironment.h"
+
+#include "info/deviceinfo.h"
+#include "phonebook/contactwriter.h"
+#include "phonebook/phonebook.h"
+#include "remote/calling.h"
+#include "remote/keyrelay.h"
+#include "remote/servicecodes.h"
+#include "ringtones/melodyuploader.h"
+#include "ringtones/phonemelodies.h"
+#include "sms/messagedeleter.h"
+#include "sms/messagesender.h"
+#include "sms/shortmessages.h"
+
+#include <QProcess>
+#include <QTest>
+
+#include <functional>
+
+static TestEnvironment environment;
+
+namespace {
+
+const QString Centre = QStringLiteral("+491710760000");
+
+struct CliResult
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The phone as the demo scenario fills it, with what it receives recorded line by line.
+struct RecordedPhone
+{
+    RecordedPhone()
+    {
+        started = sim.start() && sim.loadScenario(QStringLiteral(SIMPHONE_DATA_DIR "/demo.json"));
+        sim.setReplyDelay(0);
+        QObject::connect(&sim, &simphone::SimPhone::commandReceived, &sim,
+                         [this](const QByteArray &line) { received.append(line); });
+    }
+    simphone::SimPhone sim;
+    QList<QByteArray> received;
+    bool started = false;
+};
+
+// quenda-cli as a script runs it; the event loop keeps turning meanwhile, for the phone.
+CliResult runCli(const QStringList &arguments, const QString &device, const QByteArray &input = {})
+{
+    QProcess process;
+    // A --device among the arguments comes later and wins.
+    process.start(QStringLiteral(QUENDA_CLI), QStringList{QStringLiteral("--device"), device} + arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    CliResult result;
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000))
+        return result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+// The window's side of an operation: the same core objects the main window wires up.
+struct WindowSide
+{
+    explicit WindowSide(LinkRig &rig) : rig(rig) {}
+    LinkRig &rig;
+    DeviceInfo info{rig.link.exchange, rig.link.lock};
+    Phonebook phonebook{rig.link.exchange, rig.link.lock, rig.link.supervisor};
+    ShortMessages sms{rig.link.exchange, rig.link.lock, rig.link.supervisor, rig.link.settings,
+                      phonebook.cache().path()};
+    PhoneMelodies melodies{rig.link.exchange, rig.link.lock};
+    MessageSender sender{rig.link.exchange, rig.link.lock};
+};
+
+using WindowOperation = std::function<void(WindowSide &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(WindowOperation)
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sendsWhatTheWindowSends_data();
+    void sendsWhatTheWindowSends();
+    void answersWithOutputAndExitCode_data();
+    void answersWithOutputAndExitCode();
+    void textFromStandardInput();
+    void archivesOnceOnly();
+    void phoneThatStopsAnsweringIsAFailure();
+    void silentLineMeansNoPhone();
+};
+
+void TestCli::sendsWhatTheWindowSends_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<WindowOperation>("operation");
+
+    const auto loadSim = [](WindowSide &w) {
+        w.phonebook.setSimSelected(true);
+        w.phonebook.LoadPhonebook();
+    };
+    QTest::newRow("info") << QStringList{"info"}
+                          << WindowOperation([](WindowSide &w) { w.info.InfoDownload(); });
+    QTest::newRow("contacts list") << QStringList{"contacts", "list", "--memory", "phone"}
+                                   << WindowOperation([](WindowSide &w) {
+                                          w.phonebook.setSimSelected(false);
+                                          w.phonebook.LoadPhonebook();
+                                      });
+    QTest::newRow("contacts write")
+        << QStringList{"contacts", "write", "--name", "Zoë", "--number", "+4930123"}
+        << WindowOperation([loadSim](WindowSide &w) {
+               loadSim(w);
+               ContactWriter(w.phonebook).create(QStringLiteral("Zoë"), QStringLiteral("+4930123"));
+           });
+    QTest::newRow("contacts delete")
+        << QStringList{"contacts", "delete", "3", "--memory", "sim"}
+        << WindowOperation([loadSim](WindowSide &w) {
+               loadSim(w);
+               const ContactTable &t = w.phonebook.table();
+               ContactWriter(w.phonebook).remove(t.visibleRowOf(t.entryAtPlace(3)));
+           });
+    QTest::newRow("sms list") << QStringList{"sms", "list"} << WindowOperation([](WindowSide &w) {
+        w.sms.SMSDownload(ShortMessages::ArchiveStep::Skip);
+    });
+    QTest::newRow("sms send") << QStringList{"sms",    "send", "--to",   "+4917012345678",
+                                             "--smsc", Centre, "Hi\nyou"}
+                              << WindowOperation([](WindowSide &w) {
+                                     w.sender.send(QStringLiteral("Hi\r\nyou"),
+                                                   QStringLiteral("+4917012345678"), Centre);
+                                 });
+    QTest::newRow("sms store") << QStringList{"sms", "store", "Draft"} << WindowOperation([](WindowSide &w) {
+        w.sender.upload(QStringLiteral("Draft"), QString());
+    });
+    QTest::newRow("sms delete") << QStringList{"sms", "delete", "6"} << WindowOperation([](WindowSide &w) {
+        MessageDeleter(w.sms).removeSlot(6);
+    });
+    QTest::newRow("ringtones list") << QStringList{"ringtones", "list"}
+                                    << WindowOperation([](WindowSide &w) { w.melodies.ReadMelodyList(); });
+    QTest::newRow("ringtones upload")
+        << QStringList{"ringtones", "upload", SIMPHONE_DATA_DIR "/melodies/quenda_theme.mdy",
+                       "--slot",    "3",      "--raise"}
+        << WindowOperation([](WindowSide &w) {
+               MelodyUploader(w.melodies)
+                   .UploadMelody(QStringLiteral("3"),
+                                 QStringLiteral(SIMPHONE_DATA_DIR "/melodies/quenda_theme.mdy"), true);
+           });
+    QTest::newRow("keys") << QStringList{"keys", "*#06#"} << WindowOperation([](WindowSide &w) {
+        KeyRelay(w.rig.link.exchange, w.rig.link.lock)
+            .SendKeys(ServiceCodes::keysOf(QStringLiteral("*#06#")));
+    });
+    QTest::newRow("hangup") << QStringList{"hangup"} << WindowOperation([](WindowSide &w) {
+        Calling(w.rig.link.exchange, w.rig.link.lock).hangUp();
+    });
+}
+
+// Same probe, same greeting, same operation: the command line and the window cannot disagree.
+void TestCli::sendsWhatTheWindowSends()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(WindowOperation, operation);
+
+    QList<QByteArray> fromWindow;
+    {
+        LinkRig rig;
+        QVERIFY(rig.sim.loadScenario(QStringLiteral(SIMPHONE_DATA_DIR "/demo.json")));
+        rig.sim.setReplyDelay(0);
+        QObject::connect(&rig.sim, &simphone::SimPhone::commandReceived, &rig.sim,
+                         [&](const QByteArray &line) { fromWindow.append(line); });
+        QVERIFY(rig.startAndConnect());
+        rig.link.supervisor.timState.stop();
+        WindowSide window(rig);
+        operation(window);
+        QVERIFY(rig.link.lock.action() != OperationLock::NoPhone);
+    }
+
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    const CliResult result = runCli(arguments, phone.sim.devicePath());
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(phone.received, fromWindow);
+}
+
+void TestCli::answersWithOutputAndExitCode_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("outContains");
+    QTest::addColumn<QString>("errContains");
+
+    QTest::newRow("info") << QStringList{"info"} << 0 << "Manufacturer: Mitsubishi\nModel: Trium Mars\n"
+                          << "";
+    QTest::newRow("info json") << QStringList{"info", "--json"} << 0 << "\"imsi\": \"262011234567890\""
+                               << "";
+    QTest::newRow("contacts") << QStringList{"contacts", "list", "--memory", "sim"} << 0
+                              << "1\tAnna\t+4917012345678\n2\tMüller\t08912345678\n"
+                              << "";
+    QTest::newRow("sms json") << QStringList{"sms", "list", "--json"} << 0
+                              << "\"text\": \"Einkaufsliste:\\nÄpfel\\nMöhren\\nSüßkartoffeln\""
+                              << "";
+    QTest::newRow("ringtones") << QStringList{"ringtones", "list"} << 0 << "11: Greensleeve\n"
+                               << "";
+    QTest::newRow("refused") << QStringList{"sms", "send", "--to", "+491609999999", "--smsc", Centre, "x"}
+                             << 1 << ""
+                             << "SMS not sent: +CMS ERROR: 500";
+    QTest::newRow("no such contact") << QStringList{"contacts", "delete", "99"} << 1 << ""
+                                     << "No contact in place 99";
+    QTest::newRow("question unanswered")
+        << QStringList{"ringtones", "upload", SIMPHONE_DATA_DIR "/melodies/twinkle.mdy", "--slot", "12"} << 2
+        << ""
+        << "Continue? No: give --yes";
+    QTest::newRow("unknown command") << QStringList{"frob"} << 2 << ""
+                                     << "Unknown command: frob";
+    QTest::newRow("name missing") << QStringList{"contacts", "write", "--number", "123"} << 2 << ""
+                                  << "Give --name N";
+    QTest::newRow("slot beyond") << QStringList{"sms", "delete", "200"} << 2 << ""
+                                 << "message slots";
+    QTest::newRow("not a key") << QStringList{"keys", "1\"2"} << 2 << ""
+                               << "Keys are 0 to 9";
+    QTest::newRow("surplus") << QStringList{"info", "extra"} << 2 << ""
+                             << "info takes no arguments";
+    QTest::newRow("help") << QStringList{"contacts", "write", "--help"} << 0 << "--index <I>"
+                          << "";
+    QTest::newRow("no device") << QStringList{"info", "--device", "/nonexistent/tty"} << 3 << ""
+                               << "No such device: /nonexistent/tty";
+}
+
+void TestCli::answersWithOutputAndExitCode()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, outContains);
+    QFETCH(QString, errContains);
+
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    const CliResult result = runCli(arguments, phone.sim.devicePath());
+    QVERIFY2(result.out.contains(outContains), qPrintable(result.out));
+    QVERIFY2(result.err.contains(errContains), qPrintable(result.err));
+    QCOMPARE(result.exitCode, exitCode);
+}
+
+void TestCli::textFromStandardInput()
+{
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    const CliResult result = runCli({"sms", "send", "--to", "+4917012345678", "--smsc", Centre, "-"},
+                                    phone.sim.devicePath(), "Grüße\naus Berlin\n");
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(phone.sim.state().sentMessages.size(), 1);
+    // In the phone's own code page 437, lines as the phone keeps them.
+    QCOMPARE(phone.sim.state().sentMessages.first().body, QByteArray("Gr\x81\xe1"
+                                                                     "e\r\naus Berlin"));
+}
+
+void TestCli::archivesOnceOnly()
+{
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    const QString archive = environment.path() + QStringLiteral("/archive.txt");
+    QCOMPARE(runCli({"sms", "archive", archive}, phone.sim.devicePath()).exitCode, 0);
+    QFile file(archive);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray first = file.readAll();
+    file.close();
+    QVERIFY(first.contains("Einkaufsliste:\r\n"));
+    QCOMPARE(runCli({"sms", "archive", archive}, phone.sim.devicePath()).exitCode, 0);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), first);
+}
+
+void TestCli::phoneThatStopsAnsweringIsAFailure()
+{
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    QObject::connect(&phone.sim, &simphone::SimPhone::commandReceived, &phone.sim,
+                     [&](const QByteArray &line) {
+                         if (line.startsWith("AT+COPS?"))
+                             phone.sim.setUnplugged(true);
+                     });
+    const CliResult result = runCli({"info"}, phone.sim.devicePath());
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(result.err.contains(QLatin1String("stopped answering")));
+}
+
+void TestCli::silentLineMeansNoPhone()
+{
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    phone.sim.setUnplugged(true);
+    const CliResult result = runCli({"info"}, phone.sim.devicePath());
+    QCOMPARE(result.exitCode, 3);
+    QVERIFY(result.err.contains(QLatin1String("No answer from the phone")));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
