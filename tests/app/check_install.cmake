@@ -6,7 +6,7 @@ if(NOT installed EQUAL 0)
     message(FATAL_ERROR "cmake --install failed")
 endif()
 
-foreach(path bin/quenda bin/quenda-simphone share/applications/quenda.desktop
+foreach(path bin/quenda bin/quenda-cli bin/quenda-simphone share/applications/quenda.desktop
              share/icons/hicolor/scalable/apps/quenda.svg share/icons/hicolor/48x48/apps/quenda.png
              share/icons/hicolor/128x128/apps/quenda.png)
     if(NOT EXISTS "${PREFIX}/${path}")
