@@ -96,6 +96,8 @@ public:
     bool isSet(const QCommandLineOption &option) const { return parser_.isSet(option); }
     QString value(const QCommandLineOption &option) const { return parser_.value(option); }
 
+    bool interrupted() const { return session_ && session_->interrupt.happened(); }
+
     // The phone, greeted; nothing when it is not there (the reason is on stderr).
     PhoneSession *phone()
     {
@@ -692,7 +694,8 @@ int run(const QStringList &arguments)
                              .arg(command->words.join(QLatin1Char(' ')), command->arguments.isEmpty()
                                                                              ? QStringLiteral("no arguments")
                                                                              : command->arguments));
-    return command->run(run);
+    const int code = command->run(run);
+    return run.interrupted() ? Interrupted : code;
 }
 
 } // namespace CommandLine

@@ -7,6 +7,9 @@ PhoneSession::PhoneSession(bool answerYes) : boxes(answerYes)
 {
     link.lock.setMessageBoxes(&boxes);
     link.lock.setProgressWindow(&progress);
+    // Ends the wait now running; the operation then stops before its next step, as with the
+    // Cancel button, and the phone is told with a bare "AT".
+    QObject::connect(&interrupt, &Interrupt::requested, &link.lock, [this] { link.lock.cancel(); });
 }
 
 bool PhoneSession::connectPhone(const QString &devicePath)
@@ -26,6 +29,7 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&link.supervisor, &Supervisor::connected, &loop, &QEventLoop::quit);
+    QObject::connect(&interrupt, &Interrupt::requested, &loop, &QEventLoop::quit);
     QObject::connect(&link.supervisor, &Supervisor::lost, &loop, [&] {
         lost = true;
         loop.quit();
@@ -40,8 +44,10 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     link.supervisor.timState.stop();
     link.supervisor.timGetState.stop();
 
-    if (link.lock.action() == OperationLock::Idle)
+    if (link.lock.action() == OperationLock::Idle && !interrupt.happened())
         return true;
+    if (interrupt.happened())
+        return false;
     const QString device = link.line.deviceName();
     if (lost)
         printError(QStringLiteral("No answer from the phone on %1: is it switched on and the cable seated?")
@@ -54,6 +60,10 @@ bool PhoneSession::connectPhone(const QString &devicePath)
 
 ExitCode PhoneSession::outcome() const
 {
+    if (interrupt.happened()) {
+        printError(QStringLiteral("Interrupted."));
+        return Interrupted;
+    }
     if (link.lock.action() == OperationLock::NoPhone) {
         printError(QStringLiteral("The phone stopped answering."));
         return PhoneFailed;

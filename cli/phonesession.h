@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exitcode.h"
+#include "interrupt.h"
 #include "terminal.h"
 
 #include "info/deviceinfo.h"
@@ -28,6 +29,7 @@ public:
     // room for one more try when the first answer was garbled.
     static constexpr int GreetingDeadlineMs = 5000;
 
+    Interrupt interrupt;
     TerminalBoxes boxes;
     TerminalProgress progress;
     PhoneLink link;

@@ -47,13 +47,16 @@ struct RecordedPhone
 };
 
 // quenda-cli as a script runs it; the event loop keeps turning meanwhile, for the phone.
-CliResult runCli(const QStringList &arguments, const QString &device, const QByteArray &input = {})
+CliResult runCli(const QStringList &arguments, const QString &device, const QByteArray &input = {},
+                 const std::function<void(QProcess &)> &started = {})
 {
     QProcess process;
     // A --device among the arguments comes later and wins.
     process.start(QStringLiteral(QUENDA_CLI), QStringList{QStringLiteral("--device"), device} + arguments);
     process.write(input);
     process.closeWriteChannel();
+    if (started)
+        started(process);
     CliResult result;
     if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000))
         return result;
@@ -94,6 +97,7 @@ private slots:
     void archivesOnceOnly();
     void phoneThatStopsAnsweringIsAFailure();
     void silentLineMeansNoPhone();
+    void interruptCancelsLikeTheCancelButton();
 };
 
 void TestCli::sendsWhatTheWindowSends_data()
@@ -297,6 +301,24 @@ void TestCli::silentLineMeansNoPhone()
     const CliResult result = runCli({"info"}, phone.sim.devicePath());
     QCOMPARE(result.exitCode, 3);
     QVERIFY(result.err.contains(QLatin1String("No answer from the phone")));
+}
+
+void TestCli::interruptCancelsLikeTheCancelButton()
+{
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    phone.sim.setReplyDelay(200);
+    const CliResult result = runCli({"sms", "list"}, phone.sim.devicePath(), {}, [&](QProcess &process) {
+        QObject::connect(&phone.sim, &simphone::SimPhone::commandReceived, &process,
+                         [&process](const QByteArray &line) {
+                             if (line == "at+cmgr=3")
+                                 process.terminate();
+                         });
+    });
+    QCOMPARE(result.exitCode, 130);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(QTest::qWaitFor([&] { return phone.received.constLast() == "AT"; }, 2000));
+    QCOMPARE(phone.received.mid(phone.received.indexOf("at+cmgr=3") + 1), QList<QByteArray>{"AT"});
 }
 
 QTEST_GUILESS_MAIN(TestCli)
