@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contact.h"
+
 #include <QList>
 #include <QString>
 
@@ -9,11 +11,7 @@
 class ContactsCache
 {
 public:
-    struct Entry
-    {
-        QString name;
-        QString number;
-    };
+    using Entry = Contact;
 
     explicit ContactsCache(const QString &path = defaultPath());
     static QString defaultPath();

@@ -3,6 +3,7 @@
 #include "contactline.h"
 #include "contactwriter.h"
 #include "phonebook.h"
+#include "vcard.h"
 
 #include "link/atexchange.h"
 #include "link/operationlock.h"
@@ -16,6 +17,38 @@
 namespace {
 
 const QString Warning = QStringLiteral("Warning");
+
+bool isVCard(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("vcf"), Qt::CaseInsensitive) == 0;
+}
+
+// A line without separator holds no contact: it is passed over, not written as a repeat.
+QList<Contact> readContactLines(const QString &path)
+{
+    QList<Contact> contacts;
+    for (const QString &line : TextFile::readLines(path)) {
+        Contact contact;
+        if (ContactLine::split(line, &contact.name, &contact.number))
+            contacts.append(contact);
+    }
+    return contacts;
+}
+
+bool writeContactLines(const QString &path, const QList<Contact> &contacts, QString *error)
+{
+    QStringList lines;
+    for (const Contact &contact : contacts)
+        lines.append(ContactLine::compose(contact.name, contact.number));
+    return TextFile::writeLines(path, lines, error);
+}
+
+QString skippedCardsText(int skipped)
+{
+    return skipped == 1 ? QStringLiteral("1 card in the file could not be read and was skipped.")
+                        : QString::number(skipped) +
+                              QStringLiteral(" cards in the file could not be read and were skipped.");
+}
 
 } // namespace
 
@@ -46,11 +79,11 @@ ContactsFile::Answer ContactsFile::acceptExport(const QString &path)
 bool ContactsFile::exportTo(const QString &path)
 {
     const ContactTable &table = phonebook_.table();
-    QStringList lines;
+    QList<Contact> contacts;
     for (int k = 0; k < table.size(); ++k)
-        lines.append(ContactLine::compose(table.names().at(k), table.numbers().at(k)));
+        contacts.append({table.names().at(k), table.numbers().at(k)});
     QString error;
-    if (TextFile::writeLines(path, lines, &error))
+    if (isVCard(path) ? VCard::write(path, contacts, &error) : writeContactLines(path, contacts, &error))
         return true;
     phonebook_.lock().inform(QStringLiteral("The contacts could not be written to ") + path +
                                  QStringLiteral(": ") + error,
@@ -73,8 +106,20 @@ void ContactsFile::import(const QString &path)
     OperationLock &lock = phonebook_.lock();
     if (!lock.guard(OperationLock::UploadingContact))
         return;
-    const QStringList lines = TextFile::readLines(path);
-    const int count = static_cast<int>(lines.size());
+    if (!isVCard(path)) {
+        writeNew(readContactLines(path));
+        return;
+    }
+    const VCard::Reading reading = VCard::read(path);
+    writeNew(reading.contacts);
+    if (reading.skippedCards > 0)
+        lock.inform(skippedCardsText(reading.skippedCards), Warning);
+}
+
+void ContactsFile::writeNew(const QList<Contact> &contacts)
+{
+    OperationLock &lock = phonebook_.lock();
+    const int count = static_cast<int>(contacts.size());
     lock.openProgress();
 
     ContactWriter writer(phonebook_);
@@ -82,14 +127,10 @@ void ContactsFile::import(const QString &path)
         if (lock.cancelledBeforeItem())
             return;
         lock.reportItem(d, count);
-        QString name;
-        QString number;
-        // A line without separator holds no contact: it is passed over, not written as a repeat.
-        if (!ContactLine::split(lines.at(d - 1), &name, &number))
+        const Contact &contact = contacts.at(d - 1);
+        if (phonebook_.table().holds(QuotedFieldText(contact.name), QuotedFieldText(contact.number)))
             continue;
-        if (phonebook_.table().holds(QuotedFieldText(name), QuotedFieldText(number)))
-            continue;
-        switch (writer.writeToFreePlace(name, number)) {
+        switch (writer.writeToFreePlace(contact.name, contact.number)) {
         case ContactWriter::Result::Written:
             break;
         case ContactWriter::Result::Full:

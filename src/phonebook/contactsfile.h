@@ -1,12 +1,16 @@
 #pragma once
 
+#include "contact.h"
+
+#include <QList>
 #include <QString>
 
 class Phonebook;
 class Settings;
 
-// The contacts exchange file: one contact line per contact, Windows-1252, CR LF. Export writes
-// the loaded table in phone order; import writes the file's new contacts to the SIM card.
+// The contacts exchange file: one contact line per contact, Windows-1252, CR LF; a name ending in
+// ".vcf" (any letter case) is a vCard file instead. Export writes the loaded table in phone
+// order; import writes the file's new contacts to the SIM card.
 class ContactsFile
 {
 public:
@@ -27,9 +31,13 @@ public:
     // Writes the table, in phone order. The old file is replaced only once the new one is
     // complete; a failure is reported in a "Warning" box.
     bool exportTo(const QString &path);
+    // Cards of a vCard file that could not be read are told of in one "Warning" box at the end.
     void import(const QString &path);
 
 private:
+    // Each contact the table does not hold yet, into the lowest free place, with progress.
+    void writeNew(const QList<Contact> &contacts);
+
     Phonebook &phonebook_;
     Settings &settings_;
 };

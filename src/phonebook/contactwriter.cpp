@@ -1,5 +1,6 @@
 #include "contactwriter.h"
 
+#include "contactname.h"
 #include "phonebook.h"
 
 #include "link/atexchange.h"
@@ -60,7 +61,7 @@ void ContactWriter::create(const QString &name, const QString &number)
     OperationLock &lock = phonebook_.lock();
     if (!lock.guard(OperationLock::UploadingContact))
         return;
-    switch (writeToFreePlace(name, number)) {
+    switch (writeToFreePlace(ContactName::fitForPhone(name), number)) {
     case Result::Full:
         lock.inform(QStringLiteral("Phonebook full"));
         lock.finish();
@@ -92,7 +93,7 @@ void ContactWriter::change(int visibleRow, const QString &name, const QString &n
     ContactTable &table = phonebook_.table();
     const int index = table.indexText(k).toInt();
     const QString safeNumber = QuotedFieldText(number);
-    const QString phoneName = phoneText(name);
+    const QString phoneName = phoneText(ContactName::fitForPhone(name));
     if (!phonebook_.lock().answered(write(index, safeNumber, phoneName)))
         return;
     table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),

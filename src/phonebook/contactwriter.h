@@ -15,7 +15,8 @@ public:
     explicit ContactWriter(Phonebook &phonebook);
 
     // The edit fields' "&Create As New", "S&ave Changes" and "&Delete"; visibleRow is the
-    // selected row of the visible list, -1 for none.
+    // selected row of the visible list, -1 for none. A typed name is fitted for the phone
+    // (ContactName::fitForPhone).
     void create(const QString &name, const QString &number);
     void change(int visibleRow, const QString &name, const QString &number);
     void remove(int visibleRow);

@@ -3,6 +3,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <array>
+
 namespace Cp1252 {
 
 namespace {
@@ -32,6 +35,22 @@ QByteArray encode(const QString &text)
         bytes.append(single.hasError() || one.size() != 1 ? QByteArray("?") : one);
     }
     return bytes;
+}
+
+bool holds(char32_t c)
+{
+    static const std::array<char16_t, 256> sorted = [] {
+        QByteArray every(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            every[b] = static_cast<char>(b);
+        const QString all = decode(every);
+        std::array<char16_t, 256> chars{};
+        for (int b = 0; b < 256; ++b)
+            chars[b] = all.at(b).unicode();
+        std::sort(chars.begin(), chars.end());
+        return chars;
+    }();
+    return c <= 0xFFFF && std::binary_search(sorted.begin(), sorted.end(), static_cast<char16_t>(c));
 }
 
 } // namespace Cp1252

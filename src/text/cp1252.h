@@ -13,4 +13,7 @@ QString decode(const QByteArray &bytes);
 // would end a message body on the phone.
 QByteArray encode(const QString &text);
 
+// True when c is one of the 256 characters decode gives, so encode keeps it.
+bool holds(char32_t c);
+
 } // namespace Cp1252

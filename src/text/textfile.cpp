@@ -71,13 +71,18 @@ bool appendLines(const QString &path, const QStringList &lines)
 
 bool writeLines(const QString &path, const QStringList &lines, QString *error)
 {
+    return writeBytes(path, encodeLines(lines), error);
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    file.write(encodeLines(lines));
+    file.write(bytes);
     if (!file.commit()) {
         if (error)
             *error = file.errorString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -17,5 +18,8 @@ bool appendLines(const QString &path, const QStringList &lines);
 // Writes the file anew. The old file is replaced only once the new one is complete, so a
 // failed write leaves it as it was. error gets the reason of a failure.
 bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+
+// As writeLines, for a file already in its bytes.
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace TextFile

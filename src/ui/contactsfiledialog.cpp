@@ -9,7 +9,7 @@ ContactsFileDialog::ContactsFileDialog(Mode mode, ContactsFile &file, Settings &
     : FileChooserDialog(mode == Mode::Export ? QStringLiteral("frmExp") : QStringLiteral("frmImp"),
                         mode == Mode::Export ? QStringLiteral("Export Contacts To File")
                                              : QStringLiteral("Import Contacts From File"),
-                        QStringLiteral("*.qd5"), parent),
+                        QStringLiteral("*.qd5 *.vcf"), parent),
       mode_(mode), file_(file), settings_(settings)
 {
     startAt(settings_.driveexp(), settings_.pathexp(), settings_.fileexp());

@@ -6,7 +6,7 @@ class ContactsFile;
 class Settings;
 
 // frmExp "Export Contacts To File" and frmImp "Import Contacts From File": a drive, a folder,
-// the "*.qd5" files in it and the full file name.
+// the "*.qd5" and "*.vcf" files in it and the full file name.
 class ContactsFileDialog : public FileChooserDialog
 {
     Q_OBJECT

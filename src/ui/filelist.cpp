@@ -20,5 +20,5 @@ void FileList::setPath(const QString &folder)
 void FileList::refresh()
 {
     clear();
-    addItems(QDir(path_).entryList({pattern_}, QDir::Files, QDir::Unsorted));
+    addItems(QDir(path_).entryList(QDir::nameFiltersFromString(pattern_), QDir::Files, QDir::Unsorted));
 }

@@ -3,8 +3,8 @@
 #include <QListWidget>
 #include <QString>
 
-// The files of one folder that match a name pattern, in the order the file system gives
-// them. Starts in the program's working folder.
+// The files of one folder that match a name pattern (several separated by blanks, "*.a *.b"),
+// in the order the file system gives them. Starts in the program's working folder.
 class FileList : public QListWidget
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "phonebookpage.h"
 
 #include "link/phonelink.h"
+#include "phonebook/contactname.h"
 #include "phonebook/numberfilter.h"
 #include "phonebook/phonebook.h"
 
@@ -24,8 +25,8 @@ PhonebookController::PhonebookController(PhonebookPage &page, CreateSmsPage &sms
       callingDialog_(window)
 {
     calling_.setCallWindow(&callingDialog_);
-    page_.txtName->setMaxLength(16);
-    page_.txtPhone->setMaxLength(46);
+    page_.txtName->setMaxLength(ContactName::MaxLength);
+    page_.txtPhone->setMaxLength(NumberFilter::MaxLength);
 
     connect(&phonebook_.table(), &ContactTable::changed, this, &PhonebookController::showContacts);
     connect(&phonebook_, &Phonebook::captionChanged, page_.frmContacts, &QGroupBox::setTitle);

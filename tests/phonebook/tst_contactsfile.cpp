@@ -36,6 +36,9 @@ private slots:
     void importCancelled();
     void cancelOnTheLastItemDoesNotStopTheNextOperation();
 
+    void vCardExportReadsBackWithoutWrites();
+    void vCardImportWritesItsNewContactsAndTellsOfSkippedCards();
+
 private:
     void load(const QList<QPair<QByteArray, QByteArray>> &contacts);
     PhonebookRig *rig = nullptr;
@@ -265,6 +268,45 @@ void TestContactsFile::cancelOnTheLastItemDoesNotStopTheNextOperation()
     QCOMPARE(rig->sim.state().simBook.value(1).name, QByteArray("C"));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
     QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+void TestContactsFile::vCardExportReadsBackWithoutWrites()
+{
+    load({{"zora", "0301"}, {"M\x81ller, J\x81rgen", "+4930"}});
+    const QString path = dir->filePath(QStringLiteral("book.vcf"));
+    QCOMPARE(file->acceptExport(path), ContactsFile::Answer::Close);
+    QCOMPARE(contents(path),
+             QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:zora\r\nN:zora;;;;\r\n"
+                        "TEL;TYPE=CELL:0301\r\nEND:VCARD\r\n"
+                        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:M\xc3\xbcller\\, J\xc3\xbcrgen\r\n"
+                        "N:M\xc3\xbcller;J\xc3\xbcrgen;;;\r\nTEL;TYPE=CELL:+4930\r\nEND:VCARD\r\n"));
+    file->import(path);
+    QVERIFY(rig->commandsOf("AT+CPBW").isEmpty());
+    QVERIFY(rig->boxes.shown.isEmpty());
+    QCOMPARE(rig->progress.texts, QStringList({"50%", "100%"}));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactsFile::vCardImportWritesItsNewContactsAndTellsOfSkippedCards()
+{
+    load({{"Anna", "0815"}});
+    const QString path = dir->filePath(QStringLiteral("new.VCF"));
+    put(path,
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anna\r\nTEL:0815\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=C3=BC=\r\n"
+        "rgen\r\nTEL;CELL:+49 170 1\r\nTEL;HOME:030 2\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nFN:No number\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nFN:Cut off\r\nTEL:1\r\n");
+    file->import(path);
+    QCOMPARE(rig->commandsOf("AT+CPBW"),
+             QList<QByteArray>({"AT+CPBW=2,\"+491701\",145,\"J\x81rgen M\x81ller/M\"",
+                                "AT+CPBW=3,\"0302\",129,\"J\x81rgen M\x81ller/H\""}));
+    QCOMPARE(rig->progress.texts, QStringList({"33%", "67%", "100%"}));
+    QCOMPARE(rig->boxes.shown, (QList<QPair<QString, QString>>{
+                                   {QStringLiteral("2 cards in the file could not be read and were skipped."),
+                                    QStringLiteral("Warning")}}));
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("3 Contacts On SIM - 247 Free"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
 QTEST_GUILESS_MAIN(TestContactsFile)

@@ -19,6 +19,7 @@ private slots:
     void createIntoAFullPhonebookSendsNothing();
     void createWithNoSimCapacityIsFull();
     void quotesAndControlCharactersNeverReachTheCommand();
+    void typedNamesAreFittedForThePhone();
     void changeKeepsTheRowInPlace();
     void changeWithoutSelectionSendsNothing();
     void changeActsOnTheFirstOfTwins();
@@ -115,6 +116,16 @@ void TestContactWriter::quotesAndControlCharactersNeverReachTheCommand()
     QCOMPARE(rig->phonebook.table().names().last(), QStringLiteral("EvATD1;"));
     QCOMPARE(rig->phonebook.table().numbers().last(), QStringLiteral("0301"));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestContactWriter::typedNamesAreFittedForThePhone()
+{
+    load({});
+    writer->create(QStringLiteral("Őrs Nagy"), QStringLiteral("1"));
+    writer->change(0, QStringLiteral("Łukasz Ŝ"), QStringLiteral("1"));
+    QCOMPARE(rig->commandsOf("AT+CPBW"),
+             QList<QByteArray>({"AT+CPBW=1,\"1\",129,\"Ors Nagy\"", "AT+CPBW=1,\"1\",129,\"?ukasz S\""}));
+    QCOMPARE(rig->phonebook.table().names(), QStringList{QStringLiteral("?ukasz S")});
 }
 
 void TestContactWriter::changeKeepsTheRowInPlace()
