@@ -108,7 +108,7 @@ void ContactWriter::writeAtPlace(int index, const QString &name, const QString &
     if (!lock.guard(OperationLock::SavingContact))
         return;
     const QString safeNumber = QuotedFieldText(number);
-    const QString phoneName = phoneText(name);
+    const QString phoneName = phoneText(ContactName::fitForPhone(name));
     if (!lock.answered(write(index, safeNumber, phoneName)))
         return;
     ContactTable &table = phonebook_.table();

@@ -95,6 +95,7 @@ private slots:
     void answersWithOutputAndExitCode();
     void textFromStandardInput();
     void archivesOnceOnly();
+    void vCardRoundTripWritesNothingNew();
     void phoneThatStopsAnsweringIsAFailure();
     void silentLineMeansNoPhone();
     void interruptCancelsLikeTheCancelButton();
@@ -276,6 +277,21 @@ void TestCli::archivesOnceOnly()
     QCOMPARE(runCli({"sms", "archive", archive}, phone.sim.devicePath()).exitCode, 0);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), first);
+}
+
+void TestCli::vCardRoundTripWritesNothingNew()
+{
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    const QString file = environment.path() + QStringLiteral("/sim.vcf");
+    QCOMPARE(runCli({"contacts", "export", file, "--memory", "sim"}, phone.sim.devicePath()).exitCode, 0);
+    QFile card(file);
+    QVERIFY(card.open(QIODevice::ReadOnly));
+    QVERIFY(card.readAll().contains("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anna\r\n"));
+    const int simContacts = phone.sim.state().simBook.size();
+    const CliResult result = runCli({"contacts", "import", file}, phone.sim.devicePath());
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(phone.sim.state().simBook.size(), simContacts);
 }
 
 void TestCli::phoneThatStopsAnsweringIsAFailure()
