@@ -122,6 +122,11 @@ bool HasTopNotes(const QString &path)
     return HasTopNotes(TextFile::readLines(path));
 }
 
+bool RaiseApplies(const QStringList &lines, bool ticked)
+{
+    return ticked && !HasTopNotes(lines);
+}
+
 QString RaiseNoteLine(const QString &line)
 {
     for (const RaiseRule &rule : RaiseRules) {
@@ -135,14 +140,29 @@ QString RaiseNoteLine(const QString &line)
     return line;
 }
 
-std::optional<QString> MelodyLineToPhone(const QString &line, bool raise)
+MelodyLineKind KindOfMelodyLine(const QString &line)
 {
     if (line.startsWith(NameKey) || line.startsWith(TempoKey))
-        return std::nullopt;
-    QString sent;
+        return MelodyLineKind::Header;
     if (line.startsWith(QLatin1Char('M')) || line.startsWith(QLatin1Char('m')))
-        sent = QStringLiteral("F3") + line.mid(1);
-    else
-        sent = raise ? RaiseNoteLine(line) : line;
-    return DataText(sent) + QLatin1Char('\r');
+        return MelodyLineKind::Command;
+    return MelodyLineKind::Note;
+}
+
+QString NoteLineToPhone(const QString &line, bool raise)
+{
+    return DataText(raise ? RaiseNoteLine(line) : line);
+}
+
+std::optional<QString> MelodyLineToPhone(const QString &line, bool raise)
+{
+    switch (KindOfMelodyLine(line)) {
+    case MelodyLineKind::Header:
+        return std::nullopt;
+    case MelodyLineKind::Command:
+        return DataText(QStringLiteral("F3") + line.mid(1)) + QLatin1Char('\r');
+    case MelodyLineKind::Note:
+        break;
+    }
+    return NoteLineToPhone(line, raise) + QLatin1Char('\r');
 }

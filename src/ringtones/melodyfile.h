@@ -32,8 +32,22 @@ bool HasTopNotes(const QStringList &lines);
 // A file that cannot be read has no top notes.
 bool HasTopNotes(const QString &path);
 
+// Whether "Increase Tone Height" raises this melody: ticked, and no note too high to go up.
+bool RaiseApplies(const QStringList &lines, bool ticked);
+
 // One octave up; a line that is no known note stays as it is.
 QString RaiseNoteLine(const QString &line);
+
+enum class MelodyLineKind
+{
+    Header,  // "NAME=", "TEMPO=": never sent as a line
+    Command, // "M"/"m": sent as "F3" and the rest
+    Note,    // everything else, sent as it stands or raised
+};
+MelodyLineKind KindOfMelodyLine(const QString &line);
+
+// A note line as the phone gets it, without the CR.
+QString NoteLineToPhone(const QString &line, bool raise);
 
 // The line as sent during an upload, CR included; nothing for the header lines.
 std::optional<QString> MelodyLineToPhone(const QString &line, bool raise);

@@ -37,7 +37,7 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         lock.timedOut();
         return;
     }
-    const bool raised = raise && !HasTopNotes(melody->lines);
+    const bool raised = RaiseApplies(melody->lines, raise);
     exchange.sendWithoutWaiting(QStringLiteral("AT~MMYW=") + slotText + QStringLiteral(",\"") +
                                 melody->nameToSend() + QStringLiteral("\",") + melody->tempoToSend());
     // The phone gives no prompt: the notes follow at once.

@@ -2,11 +2,15 @@
 
 #include "filelist.h"
 #include "folderdialog.h"
+#include "melodypreview.h"
 #include "ringtonespage.h"
+#include "rtttldialog.h"
 
 #include "link/phonelink.h"
+#include "link/userinterfaces.h"
 #include "ringtones/melodyfile.h"
 #include "ringtones/phonemelodies.h"
+#include "ringtones/rtttlimport.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -32,6 +36,8 @@ RingtonesController::RingtonesController(RingtonesPage &page, PhoneMelodies &mel
     connect(page_.FileMDY, &QListWidget::currentRowChanged, this, &RingtonesController::FileMDY_Click);
     connect(page_.cmdRingtonesOnHDRefresh, &QPushButton::clicked, page_.FileMDY, &FileList::refresh);
     connect(page_.cmdPath, &QPushButton::clicked, this, &RingtonesController::cmdPath_Click);
+    connect(page_.cmdImportRtttl, &QPushButton::clicked, this, &RingtonesController::cmdImportRtttl_Click);
+    preview = new MelodyPreview(page_, window_);
 }
 
 void RingtonesController::showMelodies()
@@ -109,4 +115,22 @@ void RingtonesController::cmdPath_Click()
         return;
     page_.FileMDY->setPath(dialog.folder());
     page_.captionFromFolder();
+}
+
+void RingtonesController::cmdImportRtttl_Click()
+{
+    RtttlDialog dialog(window_);
+    MessageBoxes *boxes = link_.lock.messageBoxes();
+    if (dialog.exec() != QDialog::Accepted || !boxes)
+        return;
+    QStringList report = ImportRtttl(dialog.text(), page_.FileMDY->path(), *boxes);
+    page_.FileMDY->refresh();
+    // A box taller than the screen would hide its OK button.
+    constexpr int MaxShown = 20;
+    if (report.size() > MaxShown) {
+        const qsizetype more = report.size() - MaxShown;
+        report.erase(report.begin() + MaxShown, report.end());
+        report.append(QStringLiteral("... and %1 more").arg(more));
+    }
+    boxes->inform(report.join(QLatin1Char('\n')), QStringLiteral("Import RTTTL"));
 }

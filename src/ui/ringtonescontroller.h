@@ -4,13 +4,14 @@
 
 #include <QObject>
 
+class MelodyPreview;
 class PhoneLink;
 class QLineEdit;
 class PhoneMelodies;
 class RingtonesPage;
 
 // Binds the "&Ringtones" tab: the phone's melody list, the melody files of a folder, the slot
-// box kept valid, and the upload.
+// box kept valid, the upload, the RTTTL import; the preview has a controller of its own.
 class RingtonesController : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     void txtReplace_Change();
     void FileMDY_Click();
     void cmdPath_Click();
+    void cmdImportRtttl_Click();
+
+    MelodyPreview *preview;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

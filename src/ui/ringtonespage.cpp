@@ -26,12 +26,23 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
     FileMDY->setObjectName(QStringLiteral("FileMDY"));
     cmdRingtonesOnHDRefresh = button("cmdRingtonesOnHDRefresh", QStringLiteral("Refresh"));
     cmdPath = button("cmdPath", QStringLiteral("Change Dir"));
+    cmdPlay = button("cmdPlay", QStringLiteral("Play"));
+    cmdSaveWav = button("cmdSaveWav", QStringLiteral("Save as WAV..."));
+    cmdImportRtttl = button("cmdImportRtttl", QStringLiteral("Import RTTTL..."));
+    labPlayer = label("labPlayer");
+    labPlayer->setWordWrap(true);
     auto *pcButtons = new QHBoxLayout;
     pcButtons->addWidget(cmdRingtonesOnHDRefresh);
     pcButtons->addWidget(cmdPath);
+    pcButtons->addWidget(cmdImportRtttl);
+    auto *preview = new QHBoxLayout;
+    preview->addWidget(cmdPlay);
+    preview->addWidget(cmdSaveWav);
     auto *onPC = new QVBoxLayout(frmRingOnPC);
     onPC->addWidget(FileMDY);
     onPC->addLayout(pcButtons);
+    onPC->addLayout(preview);
+    onPC->addWidget(labPlayer);
 
     Frame3 = frame("Frame3", QStringLiteral("Ringtones on Trium Mars"));
     listRingtones = list("listRingtones");

@@ -10,7 +10,8 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-// "&Ringtones": melody files on the PC, the melodies in the phone, and the upload.
+// "&Ringtones": melody files on the PC with their preview and the RTTTL import, the melodies in
+// the phone, and the upload.
 class RingtonesPage : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,10 @@ public:
     QPushButton *cmdRingtonesOnHDRefresh;
     QPushButton *cmdPath;
     FileList *FileMDY;
+    QPushButton *cmdImportRtttl;
+    QPushButton *cmdPlay; // "Play", or "Stop" while a melody plays
+    QPushButton *cmdSaveWav;
+    QLabel *labPlayer; // what the preview does, or why it cannot
     QGroupBox *Frame3;
     QPushButton *cmdDown;
     QPushButton *cmdRefresh;

@@ -2,23 +2,52 @@
 #include "testfiles.h"
 #include "windowrig.h"
 
+#include "audiooutput.h"
 #include "filelist.h"
 #include "folderdialog.h"
 #include "folderlist.h"
+#include "melodypreview.h"
+#include "ringtonescontroller.h"
 #include "ringtonespage.h"
+#include "rtttldialog.h"
+
+#include "ringtones/tonesynth.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 static TestEnvironment environment;
+
+// Stands in for the sound card: keeps what it was given, refuses when told to.
+class RecordingOutput : public AudioOutput
+{
+public:
+    bool play(const QByteArray &pcm, QString *error) override
+    {
+        played.append(pcm);
+        *error = refusal;
+        return refusal.isEmpty();
+    }
+    void stop() override { ++stops; }
+
+    QList<QByteArray> played;
+    int stops = 0;
+    QString refusal;
+};
 
 class TestRingtonesTab : public QObject
 {
@@ -33,9 +62,15 @@ private slots:
     void listEntriesChooseTheFirstEightSlots();
     void choosingAFileAndUploadingIt();
     void cancelledFolderDialogStoresTheVisitedFolder();
+    void playAndStop();
+    void saveAsWav();
+    void importRtttlIntoTheFolder();
 
 private:
     RingtonesPage &page() { return *rig->window.ringtones; }
+    void choose(const char *file);
+    // Runs answer on the modal dialog of type T that the click opens.
+    template <typename T> void onDialog(QPushButton *button, std::function<void(T *)> answer);
 
     WindowRig *rig = nullptr;
     QTemporaryDir dir;
@@ -145,6 +180,103 @@ void TestRingtonesTab::cancelledFolderDialogStoresTheVisitedFolder()
     QTest::mouseClick(page().cmdPath, Qt::LeftButton);
     QCOMPARE(rig->link.settings.path(), dir.filePath(QStringLiteral("more")));
     QCOMPARE(page().FileMDY->path(), dir.path());
+}
+
+void TestRingtonesTab::choose(const char *file)
+{
+    FileList *files = page().FileMDY;
+    files->setCurrentItem(files->findItems(QLatin1String(file), Qt::MatchExactly).value(0));
+}
+
+template <typename T> void TestRingtonesTab::onDialog(QPushButton *button, std::function<void(T *)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        QTRY_VERIFY(qobject_cast<T *>(QApplication::activeModalWidget()));
+        answer(qobject_cast<T *>(QApplication::activeModalWidget()));
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TestRingtonesTab::playAndStop()
+{
+    rig->start();
+    RecordingOutput output;
+    rig->window.ringtonesController->preview->setAudioOutput(&output);
+    QPushButton *play = page().cmdPlay;
+
+    QTest::mouseClick(play, Qt::LeftButton);
+    QCOMPARE(page().labPlayer->text(), QStringLiteral("Choose a melody file first."));
+    choose("low.mdy");
+    QTest::mouseClick(play, Qt::LeftButton);
+    // c for a quarter, g- for an eighth at 100 a minute: 900 ms.
+    QCOMPARE(output.played.size(), 1);
+    QCOMPARE(output.played.at(0).size(), qsizetype(2 * ToneSynth::SampleRate * 9 / 10));
+    QCOMPARE(play->text(), QStringLiteral("Stop"));
+    QCOMPARE(page().labPlayer->text(), QStringLiteral("Playing low.mdy"));
+    QTest::mouseClick(play, Qt::LeftButton);
+    QCOMPARE(output.stops, 1);
+    QCOMPARE(play->text(), QStringLiteral("Play"));
+
+    page().chkInc->setChecked(true);
+    QTest::mouseClick(play, Qt::LeftButton);
+    QCOMPARE(page().labPlayer->text(), QStringLiteral("Playing low.mdy, one octave up"));
+    QVERIFY(output.played.at(1) != output.played.at(0));
+    emit output.finished();
+    QCOMPARE(play->text(), QStringLiteral("Play"));
+    QCOMPARE(page().labPlayer->text(), QString());
+
+    // Another file, or another tab, ends the sound.
+    QTest::mouseClick(play, Qt::LeftButton);
+    choose("high.mdy");
+    QCOMPARE(output.stops, 2);
+    QCOMPARE(play->text(), QStringLiteral("Play"));
+    QTest::mouseClick(play, Qt::LeftButton);
+    rig->window.tabMain->setCurrentIndex(TabLoader::Phonebook - 1);
+    QCOMPARE(output.stops, 3);
+    QCOMPARE(play->text(), QStringLiteral("Play"));
+    rig->window.tabMain->setCurrentIndex(TabLoader::Ringtones - 1);
+
+    output.refusal = QStringLiteral("No sound output found.");
+    QTest::mouseClick(play, Qt::LeftButton);
+    QCOMPARE(play->text(), QStringLiteral("Play"));
+    QCOMPARE(page().labPlayer->text(), output.refusal);
+    output.refusal.clear();
+    QTest::mouseClick(play, Qt::LeftButton);
+    emit output.failed(QStringLiteral("The sound output failed."));
+    QCOMPARE(play->text(), QStringLiteral("Play"));
+    QCOMPARE(page().labPlayer->text(), QStringLiteral("The sound output failed."));
+    rig->window.ringtonesController->preview->setAudioOutput(nullptr);
+}
+
+void TestRingtonesTab::saveAsWav()
+{
+    rig->start();
+    choose("low.mdy");
+    const QString path = dir.filePath(QStringLiteral("low-sound.wav"));
+    onDialog<QFileDialog>(page().cmdSaveWav, [path](QFileDialog *dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own is protected
+    });
+    QCOMPARE(QFileInfo(path).size(), qint64(44 + 2 * ToneSynth::SampleRate * 9 / 10));
+    QCOMPARE(page().labPlayer->text(), QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
+    QFile::remove(path);
+}
+
+void TestRingtonesTab::importRtttlIntoTheFolder()
+{
+    rig->start();
+    QTemporaryDir source;
+    const QString file = source.filePath(QStringLiteral("tones.txt"));
+    TestFiles::put(file, "\xef\xbb\xbfTune:d=4,o=5,b=100:c,8p\r\nbroken\r\n");
+    onDialog<RtttlDialog>(page().cmdImportRtttl, [file](RtttlDialog *dialog) {
+        dialog->loadFile(file);
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+    });
+    QVERIFY(!page().FileMDY->findItems(QStringLiteral("Tune.mdy"), Qt::MatchExactly).isEmpty());
+    QCOMPARE(rig->boxes.texts(),
+             QStringList{"Line 1 \"Tune\": Tune.mdy, 2 notes, tempo 100\n"
+                         "Line 2: not converted: missing sections: not \"name:settings:notes\""});
+    QFile::remove(dir.filePath(QStringLiteral("Tune.mdy")));
 }
 
 QTEST_MAIN(TestRingtonesTab)

@@ -1,12 +1,13 @@
 // Takes the screenshots of the README: the window on each of its six tabs, connected to the
-// simulated phone with its demo contents, the about and version-history windows and
-// "Working...".
+// simulated phone with its demo contents, the about and version-history windows, the RTTTL
+// import and "Working...".
 //
 //   quenda-screenshots [OUTPUT_FOLDER]      (default: docs/screenshots)
 
 #include "aboutwindow.h"
 #include "createsmspage.h"
 #include "devicedialog.h"
+#include "filelist.h"
 #include "historywindow.h"
 #include "info/deviceinfo.h"
 #include "link/phonelink.h"
@@ -14,6 +15,8 @@
 #include "phonebook/phonebook.h"
 #include "programinfo.h"
 #include "ringtones/phonemelodies.h"
+#include "ringtonespage.h"
+#include "rtttldialog.h"
 #include "servicecentredialog.h"
 #include "simphone.h"
 #include "sms/shortmessages.h"
@@ -117,7 +120,9 @@ int main(int argc, char *argv[])
         // Whatever the tab loads, plus a few program-state ticks to show "Ready" again.
         runUntil([&] { return link.lock.action() == OperationLock::Idle; }, 15000);
         settle(700);
-        // A message chosen and one being written, as a person would have them.
+        // A melody chosen, a message chosen and one being written, as a person would have them.
+        if (tab == TabLoader::Ringtones - 1 && window.ringtones->FileMDY->count() > 0)
+            window.ringtones->FileMDY->setCurrentRow(0);
         if (tab == TabLoader::ViewSMS - 1 && window.viewSms->lstTimeDate->count() > 0)
             window.viewSms->lstTimeDate->setCurrentRow(0);
         if (tab == TabLoader::CreateSMS - 1) {
@@ -143,6 +148,15 @@ int main(int argc, char *argv[])
     settle(300);
     ok = save(catalogue, QDir(folder).filePath(QStringLiteral("service-centres.png"))) && ok;
     catalogue.close();
+
+    RtttlDialog rtttl(&window);
+    rtttl.show();
+    rtttl.txtRtttl->setPlainText(
+        QStringLiteral("Simpsons:d=4,o=5,b=160:32p,c.6,e6,f#6,8a6,g.6,e6,c6,8a,8f#,8f#,8f#,2g\n"
+                       "Entertainer:d=4,o=5,b=140:8d,8d#,8e,c6,8e,c6,8e,2c.6,8c6,8d6,8d#6,8e6,8c6,8d6,e6"));
+    settle(300);
+    ok = save(rtttl, QDir(folder).filePath(QStringLiteral("rtttl-import.png"))) && ok;
+    rtttl.close();
 
     HistoryWindow history(&window);
     history.show();
