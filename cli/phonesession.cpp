@@ -30,11 +30,10 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&link.supervisor, &Supervisor::connected, &loop, &QEventLoop::quit);
     QObject::connect(&interrupt, &Interrupt::requested, &loop, &QEventLoop::quit);
-    QObject::connect(&link.supervisor, &Supervisor::lost, &loop, [&] {
-        lost = true;
-        loop.quit();
-    });
-    // The first probe goes at once; the repeating one only retries a greeting that failed.
+    // A probe left unanswered is tried again until the deadline: the answer may only have
+    // been late, or drowned in noise on the line.
+    QObject::connect(&link.supervisor, &Supervisor::lost, &loop, [&] { lost = true; });
+    // The first probe goes at once; the repeating one only retries.
     link.supervisor.start();
     link.supervisor.probeTick();
     deadline.start(GreetingDeadlineMs);

@@ -25,8 +25,8 @@ public:
     // How the operation that just ran ended; a failure is explained on stderr.
     ExitCode outcome() const;
 
-    // How long the greeting may take before the run gives up: the probe's own time-out, with
-    // room for one more try when the first answer was garbled.
+    // How long the greeting may take before the run gives up: room for three probes, so that
+    // one late or garbled answer does not cost the run.
     static constexpr int GreetingDeadlineMs = 5000;
 
     Interrupt interrupt;

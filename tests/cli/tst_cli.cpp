@@ -98,6 +98,7 @@ private slots:
     void vCardRoundTripWritesNothingNew();
     void phoneThatStopsAnsweringIsAFailure();
     void silentLineMeansNoPhone();
+    void noiseOrALateAnswerIsOutlasted();
     void interruptCancelsLikeTheCancelButton();
 };
 
@@ -317,6 +318,28 @@ void TestCli::silentLineMeansNoPhone()
     const CliResult result = runCli({"info"}, phone.sim.devicePath());
     QCOMPARE(result.exitCode, 3);
     QVERIFY(result.err.contains(QLatin1String("No answer from the phone")));
+}
+
+void TestCli::noiseOrALateAnswerIsOutlasted()
+{
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    // The first probe's answer comes after its time-out; the greeting then meets noise.
+    phone.sim.setReplyDelay(1600);
+    bool noisy = false;
+    QObject::connect(&phone.sim, &simphone::SimPhone::commandReceived, &phone.sim,
+                     [&](const QByteArray &line) {
+                         if (phone.received.size() > 1)
+                             phone.sim.setReplyDelay(0);
+                         if (line == "AT+CGMI" && !noisy) {
+                             noisy = true;
+                             phone.sim.sendGarbage(40);
+                         }
+                     });
+    const CliResult result = runCli({"info"}, phone.sim.devicePath());
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.contains(QLatin1String("IMSI: 262011234567890")));
+    QVERIFY(phone.received.count("AT+CGMI") >= 2);
 }
 
 void TestCli::interruptCancelsLikeTheCancelButton()
