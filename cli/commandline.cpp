@@ -643,7 +643,8 @@ QString overview()
         text += QStringLiteral("  %1%2\n").arg(usage, -28).arg(command.summary);
     }
     text += QStringLiteral("\n'quenda-cli COMMAND --help' describes a command's options.\n"
-                           "Exit codes: 0 done, 1 the phone refused or timed out, 2 usage, 3 no phone.\n");
+                           "Exit codes: 0 done, 1 the phone refused or timed out, 2 usage, 3 no phone,\n"
+                           "130 interrupted (the operation is cancelled as with Cancel).\n");
     return text;
 }
 
