@@ -12,7 +12,7 @@ void Calling::placeCall(const QString &number)
         return;
     if (window_)
         window_->waitForFinish(number);
-    hangUp();
+    endCall();
 }
 
 bool Calling::dial(const QString &number)
@@ -28,6 +28,11 @@ bool Calling::hangUp()
 {
     if (lock_.action() != OperationLock::PlacingCall && !lock_.guard(OperationLock::PlacingCall))
         return false;
+    return endCall();
+}
+
+bool Calling::endCall()
+{
     if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("ATH"), exchange_.timTimeout, true)))
         return false;
     lock_.finish();

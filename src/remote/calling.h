@@ -28,6 +28,9 @@ public:
     bool hangUp();
 
 private:
+    // "ATH" with the lock already held for the call.
+    bool endCall();
+
     AtExchange &exchange_;
     OperationLock &lock_;
     CallWindow *window_ = nullptr;
