@@ -221,6 +221,15 @@ int contactsList(Run &run)
     if (!phone)
         return code;
     const ContactTable &table = phone->phonebook.table();
+    if (run.isSet(options().json)) {
+        QJsonArray array;
+        for (int k = 0; k < table.size(); ++k)
+            array.append(QJsonObject{{QStringLiteral("place"), table.indexText(k).toInt()},
+                                     {QStringLiteral("name"), table.names().at(k)},
+                                     {QStringLiteral("number"), table.numbers().at(k)}});
+        printJson(array);
+        return Success;
+    }
     for (int k = 0; k < table.size(); ++k)
         out() << table.indexText(k) << '\t' << table.names().at(k) << '\t' << table.numbers().at(k) << '\n';
     out() << Qt::flush;
@@ -488,7 +497,7 @@ const QList<Command> &commands()
         {{QStringLiteral("contacts"), QStringLiteral("list")},
          {},
          QStringLiteral("Place, name and number of every contact, tab-separated."),
-         {o.memory},
+         {o.memory, o.json},
          0,
          0,
          contactsList},

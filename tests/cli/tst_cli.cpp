@@ -206,6 +206,10 @@ void TestCli::answersWithOutputAndExitCode_data()
     QTest::newRow("contacts") << QStringList{"contacts", "list", "--memory", "sim"} << 0
                               << "1\tAnna\t+4917012345678\n2\tMüller\t08912345678\n"
                               << "";
+    QTest::newRow("contacts json")
+        << QStringList{"contacts", "list", "--json"} << 0
+        << "\"name\": \"Jürgen Größ\",\n        \"number\": \"+4915112233445\",\n        \"place\": 3"
+        << "";
     QTest::newRow("sms json") << QStringList{"sms", "list", "--json"} << 0
                               << "\"text\": \"Einkaufsliste:\\nÄpfel\\nMöhren\\nSüßkartoffeln\""
                               << "";

@@ -279,9 +279,18 @@ void TestPhonebookTab::exportAndImportDialogs()
     QCOMPARE(rig->link.settings.pathexp(), dir.path());
 
     QTRY_VERIFY(rig->connected());
+    for (const char *name : {"cards.vcf", "notes.txt"}) {
+        QFile other(dir.filePath(QLatin1String(name)));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+    }
     onNextDialog<ContactsFileDialog>([&](ContactsFileDialog *dialog) {
         QCOMPARE(dialog->objectName(), QStringLiteral("frmImp"));
         QCOMPARE(dialog->Text1->text(), exported);
+        QStringList listed;
+        for (int i = 0; i < dialog->File1->count(); ++i)
+            listed.append(dialog->File1->item(i)->text());
+        listed.sort();
+        QCOMPARE(listed, QStringList({"cards.vcf", "old.qd5", "out.qd5"}));
         dialog->Text1->setText(existing.fileName());
         dialog->cmdOK->click();
     });

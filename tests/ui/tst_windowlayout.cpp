@@ -98,6 +98,10 @@ void TestWindowLayout::controlsHaveTheirNamesAndCaptions_data()
     row("frmRingOnPC", "QGroupBox", "Ringtones On PC");
     row("cmdRingtonesOnHDRefresh", "QPushButton", "Refresh");
     row("cmdPath", "QPushButton", "Change Dir");
+    row("cmdImportRtttl", "QPushButton", "Import RTTTL...");
+    row("cmdPlay", "QPushButton", "Play");
+    row("cmdSaveWav", "QPushButton", "Save as WAV...");
+    row("labPlayer", "QLabel", QString());
     row("FileMDY", "QListWidget", QString());
     row("Frame3", "QGroupBox", "Ringtones on Trium Mars");
     row("cmdDown", "QPushButton", "Download");
