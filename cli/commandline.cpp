@@ -21,6 +21,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <optional>
 
 namespace CommandLine {
 namespace {
@@ -192,8 +193,10 @@ int info(Run &run)
 // Loads the memory the command names (the SIM card when sim is forced) into the table.
 PhoneSession *loadPhonebook(Run &run, bool simOnly, int *exitCode)
 {
-    bool sim = true;
-    if (!simOnly && run.isSet(options().memory)) {
+    std::optional<bool> sim; // none: the memory the window chose last
+    if (simOnly) {
+        sim = true;
+    } else if (run.isSet(options().memory)) {
         const QString memory = run.value(options().memory);
         if (memory != QLatin1String("sim") && memory != QLatin1String("phone")) {
             *exitCode = run.usage(QStringLiteral("--memory takes sim or phone: ") + memory);
@@ -206,9 +209,7 @@ PhoneSession *loadPhonebook(Run &run, bool simOnly, int *exitCode)
         *exitCode = NoPhone;
         return nullptr;
     }
-    if (!simOnly && !run.isSet(options().memory))
-        sim = phone->link.settings.sim();
-    phone->phonebook.setSimSelected(sim);
+    phone->phonebook.setSimSelected(sim.value_or(phone->link.settings.sim()));
     phone->phonebook.LoadPhonebook();
     *exitCode = phone->outcome();
     return *exitCode == Success ? phone : nullptr;

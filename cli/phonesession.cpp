@@ -43,10 +43,10 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     link.supervisor.timState.stop();
     link.supervisor.timGetState.stop();
 
-    if (link.lock.action() == OperationLock::Idle && !interrupt.happened())
-        return true;
     if (interrupt.happened())
         return false;
+    if (link.lock.action() == OperationLock::Idle)
+        return true;
     const QString device = link.line.deviceName();
     if (lost)
         printError(QStringLiteral("No answer from the phone on %1: is it switched on and the cable seated?")

@@ -161,7 +161,7 @@ void ContactWriter::removeAll()
         const QString &index = lstBelegt.at(n);
         if (!lock.answered(exchange.SendAndWait(QStringLiteral("AT+CPBW=") + index, exchange.timTimeout)))
             return;
-        const int k = static_cast<int>(table.indexesInUse().indexOf(index));
+        const int k = table.entryAtPlace(index.toInt());
         if (k >= 0)
             table.remove(k, table.visibleRowOf(k));
     }
