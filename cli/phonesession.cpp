@@ -12,6 +12,13 @@ PhoneSession::PhoneSession(bool answerYes) : boxes(answerYes)
     QObject::connect(&interrupt, &Interrupt::requested, &link.lock, [this] { link.lock.cancel(); });
 }
 
+PhoneSession::~PhoneSession()
+{
+    link.supervisor.timState.stop();
+    link.supervisor.timGetState.stop();
+    link.exchange.clearLine();
+}
+
 bool PhoneSession::connectPhone(const QString &devicePath)
 {
     if (!devicePath.isEmpty())

@@ -18,6 +18,9 @@ class PhoneSession
 {
 public:
     explicit PhoneSession(bool answerYes);
+    // Waits (within their time) for the answers the phone still owes to a cancelled run, so
+    // that the next run does not read them as its own.
+    ~PhoneSession();
 
     // Opens the port (devicePath, or the one the settings name), probes and greets the phone
     // as the window does. False, with the reason on stderr, when no phone is there.

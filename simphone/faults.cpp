@@ -12,6 +12,22 @@ QByteArray Faults::failureFor(const QByteArray &line) const
     return {};
 }
 
+int Faults::delayFor(const QByteArray &line) const
+{
+    const QByteArray upper = line.toUpper();
+    for (const auto &late : lateCommands) {
+        if (upper.startsWith(late.first))
+            return late.second;
+    }
+    return replyDelayMs;
+}
+
+int Faults::nextRandom(int bound)
+{
+    noiseSeed = noiseSeed * 1664525u + 1013904223u;
+    return bound <= 1 ? 0 : int((noiseSeed >> 8) % quint32(bound));
+}
+
 QByteArray Faults::nextGarbage(int count)
 {
     QByteArray bytes;

@@ -1,5 +1,7 @@
 #include "ptyline.h"
 
+#include <QTimer>
+
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -127,16 +129,36 @@ void PtyLine::flush()
     m_writeNotifier->setEnabled(false);
 }
 
+void PtyLine::setReadRate(int bytesPerSecond)
+{
+    m_readRate = qMax(0, bytesPerSecond);
+}
+
 void PtyLine::readAvailable()
 {
     char buffer[4096];
     while (true) {
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        // Paced: a few bytes, then the notifier rests for as long as they take on the line.
+        const size_t wanted = m_readRate > 0 ? size_t(qBound(1, m_readRate / 100, 64)) : sizeof buffer;
+        const ssize_t n = ::read(m_master, buffer, wanted);
         if (n > 0) {
             emit received(QByteArray(buffer, int(n)));
             // A handler may have closed the line.
             if (!isOpen())
                 return;
+            if (m_readRate > 0) {
+                if (!m_readPause) {
+                    m_readPause = new QTimer(this);
+                    m_readPause->setSingleShot(true);
+                    connect(m_readPause, &QTimer::timeout, this, [this] {
+                        if (m_readNotifier)
+                            m_readNotifier->setEnabled(true);
+                    });
+                }
+                m_readNotifier->setEnabled(false);
+                m_readPause->start(qMax(1, int(n * 1000 / m_readRate)));
+                return;
+            }
             continue;
         }
         if (n < 0 && errno == EINTR)

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QSocketNotifier;
+class QTimer;
 
 namespace simphone {
 
@@ -26,6 +27,9 @@ public:
 
     // Whatever the master cannot take now waits for it to drain.
     void write(const QByteArray &bytes);
+    // Reads at most that many bytes a second, so the client's writes back up in the driver;
+    // 0: as fast as they come.
+    void setReadRate(int bytesPerSecond);
 
 signals:
     void received(const QByteArray &bytes);
@@ -40,6 +44,8 @@ private:
     QSocketNotifier *m_readNotifier = nullptr;
     QSocketNotifier *m_writeNotifier = nullptr;
     QByteArray m_pending;
+    int m_readRate = 0;
+    QTimer *m_readPause = nullptr;
 };
 
 } // namespace simphone

@@ -53,7 +53,11 @@ struct SimPhone::Private
     void takeLine(const QByteArray &line);
     void takeDataByte(char c);
     Reply answer(const QByteArray &line);
-    void send(const Reply &reply);
+    void send(const Reply &reply, int delayMs);
+    // The parts cut into pieces as the line delivers them.
+    QList<ReplyPacer::Piece> paced(const QList<ReplyPacer::Piece> &parts);
+    int transmitMs(qsizetype bytes);
+    void maybeStray(QList<Insertion> &inserted);
     void echo(const QByteArray &bytes);
     void flushDataEcho();
     void resetInput();
@@ -73,6 +77,8 @@ struct SimPhone::Private
 
     PtyLine line;
     ReplyPacer pacer;
+    LinePace pace = SimPhone::testPace();
+    double transmitCarryMs = 0;
 
     // Input not yet complete: a command line, or the text after a prompt.
     QByteArray lineBuffer;
@@ -81,6 +87,7 @@ struct SimPhone::Private
     QByteArray dataPrompt;
     QByteArray dataEcho;
     DataHandler dataHandler;
+    int dataReplyDelayMs = 0; // a late command is late with its answer to the text too
 };
 
 SimPhone::Private::Private(SimPhone *owner)
@@ -122,14 +129,16 @@ void SimPhone::Private::takeLine(const QByteArray &commandLine)
     if (commandLine.trimmed().isEmpty())
         return;
     transcript.append(commandLine);
+    const int delayMs = faults.delayFor(commandLine);
     const Reply reply = answer(commandLine);
     if (reply.takeData) {
         takingData = true;
         data.clear();
         dataPrompt = reply.prompt;
         dataHandler = reply.takeData;
+        dataReplyDelayMs = delayMs;
     }
-    send(reply);
+    send(reply, delayMs);
     emit q->commandReceived(commandLine);
 }
 
@@ -142,9 +151,9 @@ void SimPhone::Private::takeDataByte(char c)
         const DataHandler handler = std::exchange(dataHandler, {});
         const QByteArray text = std::exchange(data, {});
         if (c == ctrlZ && !faults.textFailure.isEmpty())
-            send(Reply::withResult(faults.textFailure));
+            send(Reply::withResult(faults.textFailure), dataReplyDelayMs);
         else
-            send(handler(text, c == escape));
+            send(handler(text, c == escape), dataReplyDelayMs);
         return;
     }
     data.append(c);
@@ -152,7 +161,7 @@ void SimPhone::Private::takeDataByte(char c)
         dataEcho.append(c);
     if (c == '\r' && !dataPrompt.isEmpty()) {
         flushDataEcho();
-        send(Reply::expectData(dataPrompt, {}));
+        send(Reply::expectData(dataPrompt, {}), 0);
     }
 }
 
@@ -171,26 +180,71 @@ Reply SimPhone::Private::answer(const QByteArray &commandLine)
     return Reply::error();
 }
 
-void SimPhone::Private::send(const Reply &reply)
+void SimPhone::Private::send(const Reply &reply, int delayMs)
 {
     QList<Insertion> inserted;
-    if (reply.hasResult())
+    if (reply.hasResult()) {
         inserted = std::exchange(faults.intoNextReply, {});
+        maybeStray(inserted);
+    }
     const QByteArray bytes = reply.bytes(inserted);
 
     const int cut = faults.splitMarker.isEmpty() ? -1 : bytes.indexOf(faults.splitMarker);
     const int firstPart = cut + faults.splitMarker.size();
-    if (cut >= 0 && firstPart < bytes.size()) {
-        pacer.queue(
-            {{faults.replyDelayMs, bytes.left(firstPart)}, {faults.splitPauseMs, bytes.mid(firstPart)}});
-    } else {
-        pacer.queue({{faults.replyDelayMs, bytes}});
+    if (cut >= 0 && firstPart < bytes.size())
+        pacer.queue(paced({{delayMs, bytes.left(firstPart)}, {faults.splitPauseMs, bytes.mid(firstPart)}}));
+    else
+        pacer.queue(paced({{delayMs, bytes}}));
+}
+
+void SimPhone::Private::maybeStray(QList<Insertion> &inserted)
+{
+    if (faults.strayPercent <= 0 || faults.nextRandom(100) >= faults.strayPercent)
+        return;
+    static const QByteArray codes[] = {"RING", "+CMTI: \"SM\",1", "+CREG: 1", "OK"};
+    const QByteArray code = codes[faults.nextRandom(4)];
+    // A stray result only ever comes ahead of a reply; the codes also inside one.
+    if (code == "OK" || faults.nextRandom(2) == 0)
+        pacer.sendBetween(frame(code));
+    else
+        inserted.append({-1, frame(code)});
+}
+
+int SimPhone::Private::transmitMs(qsizetype bytes)
+{
+    if (pace.bytesPerSecond <= 0)
+        return 0;
+    transmitCarryMs += double(bytes) * 1000.0 / pace.bytesPerSecond;
+    const int whole = int(transmitCarryMs);
+    transmitCarryMs -= whole;
+    return whole;
+}
+
+QList<ReplyPacer::Piece> SimPhone::Private::paced(const QList<ReplyPacer::Piece> &parts)
+{
+    if (pace.whole())
+        return parts;
+    QList<ReplyPacer::Piece> pieces;
+    for (const ReplyPacer::Piece &part : parts) {
+        qsizetype at = 0;
+        while (at < part.bytes.size()) {
+            int size = pace.randomPieces ? 1 + faults.nextRandom(pace.pieceBytes) : pace.pieceBytes;
+            size = int(qMin<qsizetype>(size, part.bytes.size() - at));
+            int pause = transmitMs(size);
+            if (at == 0)
+                pause += part.pauseMs;
+            else
+                pause = qMax(pause, 1);
+            pieces.append({pause, part.bytes.mid(at, size)});
+            at += size;
+        }
     }
+    return pieces;
 }
 
 void SimPhone::Private::echo(const QByteArray &bytes)
 {
-    pacer.queue({{0, bytes}});
+    pacer.queue(paced({{0, bytes}}));
 }
 
 void SimPhone::Private::flushDataEcho()
@@ -357,6 +411,7 @@ void SimPhone::failMessageText(const QByteArray &resultLine)
 
 void SimPhone::clearFailures()
 {
+    d->faults.lateCommands.clear();
     d->faults.failures.clear();
     d->faults.textFailure.clear();
 }
@@ -364,6 +419,43 @@ void SimPhone::clearFailures()
 void SimPhone::setReplyDelay(int milliseconds)
 {
     d->faults.replyDelayMs = qMax(0, milliseconds);
+}
+
+LinePace SimPhone::testPace()
+{
+    return LinePace{0, 24, true};
+}
+
+LinePace SimPhone::cablePace()
+{
+    return LinePace{3840, 16, false};
+}
+
+void SimPhone::setLinePace(const LinePace &pace)
+{
+    d->pace = pace;
+    d->transmitCarryMs = 0;
+}
+
+void SimPhone::setReadRate(int bytesPerSecond)
+{
+    d->line.setReadRate(bytesPerSecond);
+}
+
+void SimPhone::delayCommand(const QByteArray &prefix, int milliseconds)
+{
+    const QByteArray key = prefix.toUpper();
+    auto &late = d->faults.lateCommands;
+    late.erase(
+        std::remove_if(late.begin(), late.end(), [&key](const auto &entry) { return entry.first == key; }),
+        late.end());
+    if (milliseconds > 0)
+        late.append({key, milliseconds});
+}
+
+void SimPhone::setStrayCodes(int percent)
+{
+    d->faults.strayPercent = qBound(0, percent, 100);
 }
 
 void SimPhone::setSplit(const QByteArray &marker, int pauseMs)

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+#include "faults.h"
+
 class QSocketNotifier;
 class QTimer;
 
@@ -127,9 +129,23 @@ public:
     // Answers every text closed by Ctrl-Z after a prompt with resultLine and keeps nothing of
     // it, e.g. "+CMS ERROR: 500" (the network refused it). Empty resultLine clears it.
     void failMessageText(const QByteArray &resultLine);
-    // Clears failCommand and failMessageText alike.
+    // Clears failCommand, failMessageText and delayCommand alike.
     void clearFailures();
     void setReplyDelay(int milliseconds); // before every reply
+    // Answers the commands that begin with prefix (case-insensitive) that late instead; 0 clears.
+    void delayCommand(const QByteArray &prefix, int milliseconds);
+    // How replies cross the line. Tests get testPace() from the start: random pieces of up to
+    // 24 bytes, each read on its own, so nothing passes on a reply that arrives whole; a test
+    // that needs replies whole sets LinePace{}. cablePace() is a 38400-baud cable through a USB
+    // adapter: 3840 bytes a second in pieces of 16.
+    void setLinePace(const LinePace &pace);
+    static LinePace testPace();
+    static LinePace cablePace();
+    // Takes what it is sent at that rate, as a slow handset does; 0: at once.
+    void setReadRate(int bytesPerSecond);
+    // That share of replies (in percent) brings an unsolicited code along, before it or inside
+    // it, or a stray "OK" before it.
+    void setStrayCodes(int percent);
     // Every reply that holds marker is written up to and including the marker, then the
     // rest after pauseMs: ("OK", 200) writes "...OK" and later "\r\n". Empty marker clears.
     void setSplit(const QByteArray &marker, int pauseMs);

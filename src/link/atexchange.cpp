@@ -1,12 +1,17 @@
 #include "atexchange.h"
 
+#include "replyframing.h"
 #include "serialline.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 
+#include <cmath>
 #include <utility>
 
 const QString AtExchange::FinalResult = QStringLiteral("OK\r\n");
+// Every phone that counts as connected has answered it with its maker's name.
+const QString AtExchange::SyncCommand = QStringLiteral("AT+CGMI");
 
 namespace {
 
@@ -17,22 +22,23 @@ void setUpTimer(QTimer &timer, const char *name, int interval)
     timer.setSingleShot(true);
 }
 
-bool containsAny(const QString &buffer, const QStringList &tokens)
+bool replyComplete(const QString &buffer)
 {
-    for (const QString &token : tokens) {
-        if (buffer.contains(token))
-            return true;
-    }
-    return false;
+    return ReplyFraming::findEnd(buffer).has_value();
 }
 
-bool isFinalResult(QStringView line)
+bool probeAnswerComplete(const QString &buffer)
 {
-    return line == QLatin1String("OK") || line == QLatin1String("ERROR") ||
-           line.startsWith(QLatin1String("+CME ERROR")) || line.startsWith(QLatin1String("+CMS ERROR"));
+    const auto end = ReplyFraming::findEnd(buffer);
+    return end && end->result == QLatin1String("OK");
 }
 
 } // namespace
+
+QString AtExchange::Reply::lineStartingWith(const QString &prefix) const
+{
+    return ReplyFraming::lineStartingWith(text, prefix);
+}
 
 AtExchange::AtExchange(SerialLine &line, QObject *parent) : QObject(parent), line_(line)
 {
@@ -40,22 +46,7 @@ AtExchange::AtExchange(SerialLine &line, QObject *parent) : QObject(parent), lin
     setUpTimer(timTimeOutLong, "timTimeOutLong", 30000);
     setUpTimer(timTimeoutState, "timTimeoutState", 1400);
     setUpTimer(timPause, "timPause", 300);
-}
-
-int AtExchange::finalResultsIn(const QString &text)
-{
-    int count = 0;
-    qsizetype start = 0;
-    for (qsizetype lf = text.indexOf(QLatin1Char('\n')); lf >= 0;
-         lf = text.indexOf(QLatin1Char('\n'), start)) {
-        QStringView line = QStringView(text).mid(start, lf - start);
-        while (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (isFinalResult(line))
-            ++count;
-        start = lf + 1;
-    }
-    return count;
+    timPause.setTimerType(Qt::PreciseTimer);
 }
 
 AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
@@ -70,7 +61,7 @@ AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
             loop.quit();
         }
     };
-    // Whatever arrived before the wait began counts too (a leftover "OK" ends it at once).
+    // Whatever arrived before the wait began counts too.
     pass();
     if (finished)
         return WaitEnd::Done;
@@ -88,42 +79,86 @@ AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
     return abandoned ? WaitEnd::Abandoned : WaitEnd::Quit;
 }
 
-AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer, bool drainFirst,
-                                          const QStringList &stopTokens)
+AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer, const QString &expectedLine)
+{
+    const Reply reply = exchange(command, timer);
+    if (expectedLine.isEmpty() || !reply.completed() || !reply.lineStartingWith(expectedLine).isEmpty())
+        return reply;
+    const Outcome inStep = resync(timer);
+    if (inStep != Outcome::Completed) {
+        Reply lost = reply;
+        lost.outcome = inStep;
+        return lost;
+    }
+    return exchange(command, timer);
+}
+
+AtExchange::Reply AtExchange::exchange(const QString &command, QTimer &timer)
 {
     Reply reply;
+    reply.command = command;
     const WaitEnd cleared = takeForeignAnswers();
     if (cleared != WaitEnd::Done) {
         reply.outcome = cleared == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
         return reply;
     }
-    if (drainFirst)
-        line_.drain();
-
+    // Stray results and codes that came between two commands would end this one's wait.
+    line_.drain();
     line_.write(command + QLatin1Char('\r'));
     timer.start();
-    return awaitReply(std::move(reply), timer, stopTokens);
+    return awaitReply(std::move(reply), timer);
 }
 
-AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer,
-                                              const QStringList &stopTokens)
+AtExchange::Reply AtExchange::resynchronise(QTimer &timer)
 {
     Reply reply;
+    reply.command = SyncCommand;
+    reply.outcome = resync(timer);
+    return reply;
+}
+
+AtExchange::Outcome AtExchange::resync(QTimer &timer)
+{
+    const WaitEnd cleared = takeForeignAnswers();
+    if (cleared != WaitEnd::Done)
+        return cleared == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
+    line_.drain();
+    line_.write(SyncCommand + QLatin1Char('\r'));
+    timer.start();
+    QString answers;
+    const WaitEnd end = collect(answers, timer, [](const QString &buffer) {
+        const qsizetype marker = buffer.lastIndexOf(QLatin1String("Mitsubishi"));
+        return marker >= 0 && ReplyFraming::findEnd(QStringView(buffer).mid(marker)).has_value();
+    });
+    if (end == WaitEnd::Abandoned && timer.isActive()) {
+        owedSoFar_ += answers;
+        owe(1, timer);
+        return Outcome::Cancelled;
+    }
+    const bool inStep = end == WaitEnd::Done && timer.isActive();
+    timer.stop();
+    return inStep ? Outcome::Completed : Outcome::TimedOut;
+}
+
+AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer)
+{
+    Reply reply;
+    reply.command = data;
     reply.text = line_.input();
-    if (containsAny(reply.text, stopTokens)) {
+    if (const auto end = ReplyFraming::findEnd(reply.text); end && ReplyFraming::isRefusal(end->result)) {
+        reply.text.truncate(end->end);
+        reply.result = end->result;
         reply.outcome = Outcome::StopToken;
         return reply;
     }
     line_.write(data);
     timer.start();
-    return awaitReply(std::move(reply), timer, stopTokens);
+    return awaitReply(std::move(reply), timer);
 }
 
-AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStringList &stopTokens)
+AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer)
 {
-    const WaitEnd end = collect(reply.text, timer, [&stopTokens](const QString &buffer) {
-        return buffer.contains(FinalResult) || containsAny(buffer, stopTokens);
-    });
+    const WaitEnd end = collect(reply.text, timer, replyComplete);
 
     if (end == WaitEnd::Abandoned && timer.isActive()) {
         // The phone answers all the same, within the command's own time.
@@ -132,15 +167,19 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStri
         reply.outcome = Outcome::Cancelled;
         return reply;
     }
+    const auto final = ReplyFraming::findEnd(reply.text);
     // A wait cut short by the program quitting counts as unanswered, so the operation ends at
     // once instead of racing through its remaining commands without waiting.
-    if (end != WaitEnd::Done || !timer.isActive()) {
+    if (end != WaitEnd::Done || !timer.isActive() || !final) {
         timer.stop();
         reply.outcome = Outcome::TimedOut;
         return reply;
     }
     timer.stop();
-    reply.outcome = containsAny(reply.text, stopTokens) ? Outcome::StopToken : Outcome::Completed;
+    // What follows the final result is not part of this reply: codes the phone sent unasked.
+    reply.text.truncate(final->end);
+    reply.result = final->result;
+    reply.outcome = ReplyFraming::isRefusal(final->result) ? Outcome::StopToken : Outcome::Completed;
     return reply;
 }
 
@@ -174,12 +213,26 @@ void AtExchange::sendUnawaited(const QString &command)
 
 void AtExchange::Pause()
 {
-    // Leaves the line alone: what arrives meanwhile belongs to the next reader.
-    timPause.start();
-    QEventLoop loop;
-    const auto onTimer = QObject::connect(&timPause, &QTimer::timeout, &loop, &QEventLoop::quit);
-    loop.exec();
-    QObject::disconnect(onTimer);
+    // Leaves the line alone: what arrives meanwhile belongs to the next reader. A timer may fire
+    // a little early; what is missing is waited out again.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const qint64 wanted = qint64(timPause.interval()) * 1000000;
+    QTimer rest;
+    rest.setSingleShot(true);
+    rest.setTimerType(Qt::PreciseTimer);
+    QTimer *running = &timPause;
+    while (elapsed.nsecsElapsed() < wanted) {
+        if (running == &timPause)
+            timPause.start();
+        else
+            rest.start(int(std::ceil(double(wanted - elapsed.nsecsElapsed()) / 1e6)));
+        QEventLoop loop;
+        const auto onTimer = QObject::connect(running, &QTimer::timeout, &loop, &QEventLoop::quit);
+        loop.exec();
+        QObject::disconnect(onTimer);
+        running = &rest;
+    }
 }
 
 void AtExchange::abandonWait()
@@ -195,7 +248,7 @@ bool AtExchange::settleOwedAnswers()
     if (owed_ == 0)
         return true;
     owedSoFar_ += line_.input();
-    if (finalResultsIn(owedSoFar_) < owed_ && owedDeadline_->isActive())
+    if (ReplyFraming::countReplies(owedSoFar_) < owed_ && owedDeadline_->isActive())
         return false;
     forgetOwed();
     return true;
@@ -204,19 +257,26 @@ bool AtExchange::settleOwedAnswers()
 void AtExchange::beginProbe()
 {
     probePending_ = true;
+    probeAnswer_.clear();
 }
 
 void AtExchange::endProbe()
 {
     probePending_ = false;
+    probeAnswer_.clear();
+}
+
+bool AtExchange::probeAnswered()
+{
+    probeAnswer_ += line_.input();
+    return probeAnswerComplete(probeAnswer_);
 }
 
 AtExchange::WaitEnd AtExchange::takeProbeAnswer()
 {
     probePending_ = false;
-    QString answer;
-    const WaitEnd end =
-        collect(answer, timTimeoutState, [](const QString &buffer) { return buffer.contains(FinalResult); });
+    QString answer = std::exchange(probeAnswer_, QString());
+    const WaitEnd end = collect(answer, timTimeoutState, probeAnswerComplete);
     if (end == WaitEnd::Abandoned && timTimeoutState.isActive()) {
         owedSoFar_ += answer;
         owe(1, timTimeoutState);
@@ -228,8 +288,9 @@ AtExchange::WaitEnd AtExchange::takeProbeAnswer()
 
 AtExchange::WaitEnd AtExchange::takeOwedAnswers()
 {
-    const WaitEnd end = collect(owedSoFar_, *owedDeadline_,
-                                [this](const QString &buffer) { return finalResultsIn(buffer) >= owed_; });
+    const WaitEnd end = collect(owedSoFar_, *owedDeadline_, [this](const QString &buffer) {
+        return ReplyFraming::countReplies(buffer) >= owed_;
+    });
     if (end == WaitEnd::Done)
         forgetOwed();
     return end;

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -10,27 +9,34 @@
 class QEventLoop;
 class SerialLine;
 
-// One command line out, its reply collected until the final result "OK" CR LF, a caller's
-// stop token or the timer running out. The wait is a nested event loop woken by the line's
-// data and the timer, so the window and the other timers keep running meanwhile.
+// One command line out, its reply collected until its final result has arrived as a whole
+// line of its own (see ReplyFraming) or the timer runs out. The wait is a nested event loop
+// woken by the line's data and the timer, so the window and the other timers keep running.
 class AtExchange : public QObject
 {
     Q_OBJECT
 public:
     enum class Outcome
     {
-        Completed,
-        StopToken,
+        Completed, // "OK"
+        StopToken, // an error result ("ERROR", "+CME ERROR: n", "+CMS ERROR: n"): refused
         TimedOut,
         Cancelled // the user cancelled the operation while it waited
     };
     struct Reply
     {
-        QString text;
+        QString command; // the command line answered, without its CR
+        QString text;    // what arrived, up to the end of the final result's line
+        QString result;  // the final result line ("OK", "+CMS ERROR: 321"); empty without one
         Outcome outcome = Outcome::TimedOut;
         bool timedOut() const { return outcome == Outcome::TimedOut; }
         bool cancelled() const { return outcome == Outcome::Cancelled; }
-        bool answered() const { return outcome == Outcome::Completed || outcome == Outcome::StopToken; }
+        bool completed() const { return outcome == Outcome::Completed; }
+        bool refused() const { return outcome == Outcome::StopToken; }
+        // The phone answered, either way: the line and the phone are fine.
+        bool answered() const { return completed() || refused(); }
+        // The line of this reply that begins with prefix, without its line end; empty if none.
+        QString lineStartingWith(const QString &prefix) const;
     };
 
     static const QString FinalResult; // "OK" CR LF
@@ -40,24 +46,34 @@ public:
 
     SerialLine &line() { return line_; }
 
-    Reply SendAndWait(const QString &command, QTimer &timer, bool drainFirst = false,
-                      const QStringList &stopTokens = {});
+    // Whatever the line holds before the command goes is not its answer and is thrown away.
+    // With expectedLine set (the prefix of the information line the answer carries, such as
+    // "+CMGR:"), an "OK" without that line cannot be the command's own answer: a stray result
+    // ended the wait while the real answer was still on its way. The line is then brought back
+    // in step and the command asked once more.
+    Reply SendAndWait(const QString &command, QTimer &timer, const QString &expectedLine = QString());
     // The data a command line announced (a message text with its closing Ctrl-Z), written as it
     // stands, without a CR, and waited for as SendAndWait waits. What the phone said to the
-    // command line meanwhile opens the reply. When a stop token is already among it, the phone
-    // refused the command and the data is not written: it would be read as command lines.
-    Reply SendDataAndWait(const QString &data, QTimer &timer, const QStringList &stopTokens = {});
+    // command line meanwhile opens the reply. When it already refused the command the data is
+    // not written: it would be read as command lines.
+    Reply SendDataAndWait(const QString &data, QTimer &timer);
     // Takes off the line the answers meant for others (a pending probe's, those owed to cancelled
     // commands), as every SendAndWait does first. False when that wait was cancelled or the
     // program quits; nothing may be sent then.
     bool clearLine();
-    // Writes the command and CR and does not wait for the answer; whoever reads next gets it.
+    // Writes the command and CR and does not wait for the answer.
     void sendWithoutWaiting(const QString &command);
     // Writes the command and CR without waiting, but its answer is owed: the next command
     // first takes it off the line instead of reading it as its own reply.
     void sendUnawaited(const QString &command);
-    // Waits timPause out (300 ms) with events running.
+    // Waits timPause out with events running; never less than its interval, which the handset
+    // needs between keys.
     void Pause();
+    // Takes off the line everything the phone still sends for earlier commands: a command with
+    // an answer nothing else carries is sent, and all up to the end of its answer is dropped.
+    // Completed once the line is in step; timed out or cancelled as a command's wait is.
+    Reply resynchronise(QTimer &timer);
+    static const QString SyncCommand;
 
     // Ends the wait now running at once as Cancelled. The phone still owes the answer to the
     // command that was waited for; it is taken off the line like the answer of sendUnawaited.
@@ -75,10 +91,8 @@ public:
     void beginProbe();
     void endProbe();
     bool probePending() const { return probePending_; }
-
-    // Final results ("OK", "ERROR", "+CME ERROR: n", "+CMS ERROR: n") among the complete
-    // lines of text.
-    static int finalResultsIn(const QString &text);
+    // Adds what has arrived to the probe's answer. True once that answer is a whole "OK".
+    bool probeAnswered();
 
     // One-shot timers bounding the waits; they do nothing but stop when they fire.
     QTimer timTimeout;      // 5000 ms: every ordinary command
@@ -95,8 +109,10 @@ private:
     };
     // Appends what the line brings to buffer until done(buffer) holds or the timer stops.
     WaitEnd collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done);
+    Reply exchange(const QString &command, QTimer &timer);
+    Outcome resync(QTimer &timer);
     // Waits for the reply to what was just written, with the timer running.
-    Reply awaitReply(Reply reply, QTimer &timer, const QStringList &stopTokens);
+    Reply awaitReply(Reply reply, QTimer &timer);
     WaitEnd takeForeignAnswers();
     WaitEnd takeProbeAnswer();
     WaitEnd takeOwedAnswers();
@@ -105,6 +121,7 @@ private:
 
     SerialLine &line_;
     bool probePending_ = false;
+    QString probeAnswer_;
 
     QEventLoop *wait_ = nullptr; // the innermost wait now running
     bool abandoned_ = false;

@@ -51,10 +51,21 @@ bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepte
     return true;
 }
 
+QString OperationLock::refusalText(const AtExchange::Reply &reply)
+{
+    return QStringLiteral("The phone refused \"%1\": %2").arg(reply.command, reply.result);
+}
+
 bool OperationLock::answered(const AtExchange::Reply &reply)
 {
-    if (reply.answered())
+    if (reply.completed())
         return true;
+    if (reply.refused()) {
+        // The phone is there; it said no. That ends the operation, not the connection.
+        finish();
+        inform(refusalText(reply));
+        return false;
+    }
     if (reply.cancelled())
         endCancelled(); // the Cancel itself already released the lock
     else

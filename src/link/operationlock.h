@@ -63,10 +63,13 @@ public:
     void finish() { setAction(Idle); }
     // The standard time-out handling: the phone counts as gone until the probe finds it.
     void timedOut() { setAction(NoPhone); }
-    // What an operation makes of a reply: true when the phone answered. A time-out gets the
-    // standard handling; a wait the user cancelled ends the operation as a cancel before its
-    // next item does. Either way the operation must end at once on false.
+    // What an operation makes of a reply: true when the phone answered "OK". A refusal frees
+    // the lock and names the phone's error in a message box; a time-out gets the standard
+    // handling; a wait the user cancelled ends the operation as a cancel before its next item
+    // does. Whatever the reason, the operation must end at once on false.
     bool answered(const AtExchange::Reply &reply);
+    // "The phone refused "<command>": <error>".
+    static QString refusalText(const AtExchange::Reply &reply);
 
     // Progress of a long operation.
     void openProgress();

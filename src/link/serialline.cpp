@@ -44,6 +44,8 @@ void SerialLine::connect()
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (port_.open(QIODevice::ReadWrite)) {
+        // What the line held before is left from an earlier program and answers nothing of ours.
+        port_.clear(QSerialPort::Input);
         openFailure_.clear();
         openError_ = QSerialPort::NoError;
     } else {
@@ -87,8 +89,9 @@ QString SerialLine::input()
 
 void SerialLine::drain()
 {
+    // Also what the driver holds and Qt has not read yet.
     if (port_.isOpen())
-        port_.readAll();
+        port_.clear(QSerialPort::Input);
 }
 
 void SerialLine::onError(QSerialPort::SerialPortError error)

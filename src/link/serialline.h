@@ -34,7 +34,7 @@ public:
     void write(const QString &text);
     // Everything received since the last read, removed from the port.
     QString input();
-    // Throws away whatever has been received.
+    // Throws away whatever has been received, in Qt's buffer and in the driver's.
     void drain();
 
 signals:

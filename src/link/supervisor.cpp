@@ -34,6 +34,8 @@ void Supervisor::probeTick()
     if (!exchange_.settleOwedAnswers())
         return;
     exchange_.line().connect();
+    // Nothing on the line yet can be the answer to this probe.
+    exchange_.line().drain();
     exchange_.sendWithoutWaiting(QStringLiteral("AT"));
     exchange_.beginProbe();
     exchange_.timTimeoutState.start();
@@ -49,8 +51,8 @@ void Supervisor::answerTick()
         return;
     }
 
-    const QString answer = exchange_.line().input();
-    const bool answered = answer.contains(AtExchange::FinalResult);
+    // The answer may come in pieces over several ticks.
+    const bool answered = exchange_.probeAnswered();
     if (!answered && exchange_.timTimeoutState.isActive())
         return;
 
@@ -91,7 +93,7 @@ bool Supervisor::greet()
     AtExchange::Reply reply;
     const auto ask = [&](const QString &command) {
         reply = exchange_.SendAndWait(command, exchange_.timTimeoutState);
-        return reply.answered();
+        return reply.completed();
     };
 
     if (!ask(QStringLiteral("AT+CGMI")) || !reply.text.contains(QLatin1String("Mitsubishi")))

@@ -2,6 +2,7 @@
 
 #include "contactname.h"
 #include "phonebook.h"
+#include "phonebooklisting.h"
 
 #include "link/atexchange.h"
 #include "link/operationlock.h"
@@ -40,9 +41,21 @@ AtExchange::Reply ContactWriter::write(int index, const QString &number, const Q
 ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const QString &number)
 {
     ContactTable &table = phonebook_.table();
-    const int index = table.lowestFreePlace(phonebook_.simCapacity());
-    if (index == 0)
-        return Result::Full;
+    int index = 0;
+    for (;;) {
+        index = table.lowestFreePlace(phonebook_.simCapacity());
+        if (index == 0)
+            return Result::Full;
+        // A place only counts as free on the phone's word: a listing that matched its count, or
+        // a look at the place itself.
+        if (phonebook_.listingChecked())
+            break;
+        const std::optional<bool> free = placeIsFree(index);
+        if (!free)
+            return Result::Ended;
+        if (*free)
+            break;
+    }
     const QString safeNumber = QuotedFieldText(number);
     const QString phoneName = phoneText(name);
     const AtExchange::Reply reply = write(index, safeNumber, phoneName);
@@ -54,6 +67,22 @@ ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const
         phonebook_.updateCaption();
     }
     return answered ? Result::Written : Result::Ended;
+}
+
+std::optional<bool> ContactWriter::placeIsFree(int index)
+{
+    AtExchange &exchange = phonebook_.exchange();
+    const AtExchange::Reply reply =
+        exchange.SendAndWait(QStringLiteral("AT+CPBR=") + QString::number(index), exchange.timTimeout);
+    if (!phonebook_.lock().answered(reply))
+        return std::nullopt;
+    const QStringList entries = PhonebookListing::entryLines(reply.text);
+    if (entries.isEmpty())
+        return true;
+    // Taken after all: into the table with it, so the next free place is looked for.
+    phonebook_.takeListedLine(entries.constFirst());
+    phonebook_.updateCaption();
+    return false;
 }
 
 void ContactWriter::create(const QString &name, const QString &number)

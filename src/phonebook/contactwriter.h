@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class Phonebook;
 
 // Writes to the phonebook memory selected by the last load: a new contact in the lowest free
@@ -30,7 +32,7 @@ public:
     {
         Written,
         Full,
-        Ended // timed out or cancelled: the operation must end; the lock has been seen to
+        Ended // refused, timed out or cancelled: the operation must end; the lock has been seen to
     };
     // Writes the contact into the lowest free place and appends it to the table. The caller
     // holds the lock.
@@ -41,6 +43,9 @@ private:
     // lock was refused or no entry matches; the lock is free again then.
     int lockSelected(qint16 code, int visibleRow);
     AtExchange::Reply write(int index, const QString &number, const QString &phoneName);
+    // Reads the place from the phone: true when it holds no contact; none when the operation
+    // has ended (refused, timed out, cancelled).
+    std::optional<bool> placeIsFree(int index);
 
     Phonebook &phonebook_;
 };

@@ -8,6 +8,8 @@
 #include "text/charconv.h"
 #include "text/replyparser.h"
 
+#include <algorithm>
+
 Phonebook::Phonebook(AtExchange &exchange, OperationLock &lock, Supervisor &supervisor, QObject *parent)
     : QObject(parent), exchange_(exchange), lock_(lock), supervisor_(supervisor)
 {
@@ -30,15 +32,14 @@ void Phonebook::LoadPhonebook()
     if (!lock_.guard(OperationLock::LoadingContacts))
         return;
     table_.clear();
+    listingChecked_ = false;
 
     const QString memory = sim_ ? QStringLiteral("AT+CPBS=\"SM\"") : QStringLiteral("AT+CPBS=\"ME\"");
     if (!lock_.answered(exchange_.SendAndWait(memory, exchange_.timTimeout)))
         return;
-    const AtExchange::Reply listing =
-        exchange_.SendAndWait(QStringLiteral("AT+CPBR=1,255"), exchange_.timTimeOutLong);
-    if (!lock_.answered(listing))
+    std::optional<int> used;
+    if (!askUsedPlaces(&used) || !readListing(used))
         return;
-    takeListing(listing.text);
 
     QList<ContactsCache::Entry> seen;
     for (int k = 0; k < table_.size(); ++k)
@@ -51,12 +52,50 @@ void Phonebook::LoadPhonebook()
     lock_.finish();
 }
 
-void Phonebook::takeListing(const QString &reply)
+bool Phonebook::askUsedPlaces(std::optional<int> *used)
 {
-    for (QString line : PhonebookListing::entryLines(reply)) {
-        PhoneToPC(line);
-        table_.appendListed(line);
+    const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("AT+CPBS?"), exchange_.timTimeout);
+    // A phone that does not tell goes without the check.
+    if (reply.refused())
+        return true;
+    if (!lock_.answered(reply))
+        return false;
+    *used = PhonebookListing::usedPlaces(reply.text);
+    return true;
+}
+
+bool Phonebook::readListing(std::optional<int> used)
+{
+    // A result that strayed onto the line ends the listing's wait before its rows have come:
+    // fewer rows than the phone counts mean the line is brought back in step and read again.
+    const int expected = used ? std::min(*used, PhonebookListing::MaxEntries) : 0;
+    constexpr int Reads = 3;
+    for (int read = 1; read <= Reads; ++read) {
+        const AtExchange::Reply listing =
+            exchange_.SendAndWait(QStringLiteral("AT+CPBR=1,255"), exchange_.timTimeOutLong);
+        // Some phones refuse to list a memory that holds nothing.
+        if (listing.refused() && used == 0)
+            break;
+        if (!lock_.answered(listing))
+            return false;
+        const QStringList lines = PhonebookListing::entryLines(listing.text);
+        listingChecked_ = used && lines.size() == expected;
+        if (!used || listingChecked_ || read == Reads) {
+            table_.clear();
+            for (const QString &line : lines)
+                takeListedLine(line);
+            break;
+        }
+        if (!lock_.answered(exchange_.resynchronise(exchange_.timTimeout)))
+            return false;
     }
+    return true;
+}
+
+void Phonebook::takeListedLine(QString line)
+{
+    PhoneToPC(line);
+    table_.appendListed(line);
 }
 
 bool Phonebook::learnSimCapacity()

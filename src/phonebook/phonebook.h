@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class AtExchange;
 class OperationLock;
 class Supervisor;
@@ -33,6 +35,11 @@ public:
     void updateCaption();
 
     void LoadPhonebook();
+    // The last load listed as many contacts as the phone counts in the memory, so a place the
+    // table shows free is free on the phone.
+    bool listingChecked() const { return listingChecked_; }
+    // An entry line of "AT+CPBR" as the phone sent it, into the table.
+    void takeListedLine(QString line);
 
     AtExchange &exchange() { return exchange_; }
     OperationLock &lock() { return lock_; }
@@ -41,7 +48,8 @@ signals:
     void captionChanged(const QString &caption);
 
 private:
-    void takeListing(const QString &reply);
+    bool askUsedPlaces(std::optional<int> *used);
+    bool readListing(std::optional<int> used);
     bool learnSimCapacity();
 
     AtExchange &exchange_;
@@ -50,6 +58,7 @@ private:
     ContactTable table_;
     ContactsCache cache_;
     bool sim_ = true;
+    bool listingChecked_ = false;
     int simCapacity_ = -1; // not asked yet
     QString caption_ = QStringLiteral("Contacts On Cellular");
 };

@@ -75,4 +75,22 @@ QStringList entryLines(const QString &reply)
     return entries;
 }
 
+std::optional<int> usedPlaces(const QString &reply)
+{
+    const qsizetype at = reply.indexOf(QLatin1String("+CPBS:"));
+    if (at < 0)
+        return std::nullopt;
+    qsizetype end = reply.indexOf(QLatin1Char('\r'), at);
+    if (end < 0)
+        end = reply.size();
+    const QStringList fields = reply.mid(at, end - at).split(QLatin1Char(','));
+    if (fields.size() < 2)
+        return std::nullopt;
+    bool ok = false;
+    const int used = fields.at(1).trimmed().toInt(&ok);
+    if (!ok || used < 0)
+        return std::nullopt;
+    return used;
+}
+
 } // namespace PhonebookListing

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The reply to "AT+CPBR=1,255": one entry line per contact, +CPBR: index,"number",type,"name".
 // Only lines that begin with "+CPBR: " are entries, so a RING, a registration report or a
 // stray "OK" between them costs no contact and adds none. A line break inside a quoted
@@ -13,5 +15,9 @@ constexpr int MaxEntries = 250;
 
 // The entry lines in reply order, at most MaxEntries, each with its own line end.
 QStringList entryLines(const QString &reply);
+
+// The places in use from the reply to "AT+CPBS?" (+CPBS: "SM",used,total); none when the phone
+// does not say.
+std::optional<int> usedPlaces(const QString &reply);
 
 } // namespace PhonebookListing

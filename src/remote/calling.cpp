@@ -33,7 +33,7 @@ bool Calling::hangUp()
 
 bool Calling::endCall()
 {
-    if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("ATH"), exchange_.timTimeout, true)))
+    if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("ATH"), exchange_.timTimeout)))
         return false;
     lock_.finish();
     return true;

@@ -8,6 +8,8 @@ PhoneMelodies::PhoneMelodies(AtExchange &exchange, OperationLock &lock, QObject 
 {
 }
 
+const QString PhoneMelodies::ReplyPrefix = QStringLiteral("~MMYR:");
+
 int PhoneMelodies::displayNumber(int slot)
 {
     return slot <= 8 ? slot : slot + 2;
@@ -32,11 +34,13 @@ void PhoneMelodies::ReadMelodyList()
     entries_.clear();
     emit changed();
     for (int slot = 1; slot <= Slots; ++slot) {
-        const AtExchange::Reply reply =
-            exchange_.SendAndWait(QStringLiteral("AT~MMYR=") + QString::number(slot), exchange_.timTimeout);
+        const AtExchange::Reply reply = exchange_.SendAndWait(
+            QStringLiteral("AT~MMYR=") + QString::number(slot), exchange_.timTimeout, ReplyPrefix);
         if (!lock_.answered(reply))
             return;
-        entries_.append(QString::number(displayNumber(slot)) + QStringLiteral(": ") + nameIn(reply.text));
+        // Only the reply's own line: a code the phone sent beside it is no part of the name.
+        entries_.append(QString::number(displayNumber(slot)) + QStringLiteral(": ") +
+                        nameIn(reply.lineStartingWith(ReplyPrefix)));
         emit changed();
     }
     emit listRead();

@@ -21,6 +21,9 @@ public:
     // Reads the names of all sixteen slots ("Refresh", the tab, the end of an upload).
     void ReadMelodyList();
 
+    // The information line of a slot's answer.
+    static const QString ReplyPrefix;
+
     static int displayNumber(int slot);
     // The text between the first and the last double quote of a "~MMYR:" reply; after the only
     // one when there is one, the whole reply when there is none.

@@ -1,16 +1,18 @@
 #include "cmgrreply.h"
 
+#include "link/replyframing.h"
 #include "text/charconv.h"
+
+const QString CmgrReply::Header = QStringLiteral("+CMGR:");
 
 namespace {
 
-const QString Header = QStringLiteral("+CMGR:");
 const QString UnsendMessage = QStringLiteral("Unsend Message");
 
 // From the line that holds the header; a reply without one is taken whole.
 QString fromHeader(const QString &reply)
 {
-    const qsizetype header = reply.indexOf(Header);
+    const qsizetype header = reply.indexOf(CmgrReply::Header);
     if (header < 0)
         return reply;
     // The framing line end before the header belongs to it: the text cut counts it.
@@ -51,14 +53,36 @@ QString CmgrReply::keyOfTimeStamp(const QString &t)
 
 QString CmgrReply::textOf(const QString &reply)
 {
-    QString rest = reply;
+    qsizetype bodyStart = 0;
     for (int i = 0; i < 2; ++i) {
-        const qsizetype lf = rest.indexOf(QLatin1Char('\n'));
+        const qsizetype lf = reply.indexOf(QLatin1Char('\n'), bodyStart);
         if (lf >= 0)
-            rest.remove(0, lf + 1);
+            bodyStart = lf + 1;
     }
-    // The body's CR LF, the empty line and "OK" CR LF.
-    rest.chop(8);
+    const auto end = ReplyFraming::findEnd(reply);
+    QString rest;
+    if (end && end->resultStart >= bodyStart) {
+        rest = reply.mid(bodyStart, end->resultStart - bodyStart);
+        const QLatin1String crLf("\r\n");
+        // The final result's own line break, codes the phone sent between text and result,
+        // then the text's closing line break.
+        if (rest.endsWith(crLf))
+            rest.chop(2);
+        while (rest.endsWith(crLf)) {
+            const QStringView body = QStringView(rest).chopped(2);
+            const qsizetype lineStart = body.lastIndexOf(crLf);
+            if (lineStart < 2 || !body.left(lineStart).endsWith(crLf) ||
+                !ReplyFraming::isUnsolicited(body.mid(lineStart + 2)))
+                break;
+            rest.truncate(lineStart);
+        }
+        if (rest.endsWith(crLf))
+            rest.chop(2);
+    } else {
+        // The body's CR LF, the empty line and "OK" CR LF.
+        rest = reply.mid(bodyStart);
+        rest.chop(8);
+    }
     PhoneToPC(rest);
     return rest;
 }

@@ -12,6 +12,9 @@
 class CmgrReply
 {
 public:
+    // The information line that opens a message; a reply without it holds none.
+    static const QString Header;
+
     // Labels are numbered per download, in slot order.
     void startDownload();
 

@@ -9,8 +9,7 @@ namespace {
 
 AtExchange::Reply deleteSlot(AtExchange &exchange, qint16 slot)
 {
-    return exchange.SendAndWait(QStringLiteral("AT+CMGD=") + QString::number(slot), exchange.timTimeout, true,
-                                {ShortMessages::EmptySlot});
+    return exchange.SendAndWait(QStringLiteral("AT+CMGD=") + QString::number(slot), exchange.timTimeout);
 }
 
 } // namespace
@@ -45,9 +44,11 @@ void MessageDeleter::deleteWithLockHeld(qint16 slot)
         lock.answered(reply);
         return;
     }
-    if (reply.timedOut() || reply.text.contains(ShortMessages::EmptySlot)) {
-        // The phone is there; it refused.
-        lock.inform(QStringLiteral("Unable to delete SMS"));
+    if (reply.timedOut() || reply.refused()) {
+        // The phone is there; it refused. Its answer for an empty slot needs no naming.
+        const bool named = reply.refused() && reply.result != ShortMessages::EmptySlot;
+        lock.inform(QStringLiteral("Unable to delete SMS") +
+                    (named ? QStringLiteral(": ") + reply.result : QString()));
         lock.finish();
         return;
     }

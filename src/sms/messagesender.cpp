@@ -6,9 +6,6 @@
 
 namespace {
 
-// Framed as whole lines, so that the words inside a reply's text do not count.
-const QStringList Refusals{QStringLiteral("\r\nERROR\r\n"), QStringLiteral("\r\n+CMS ERROR")};
-
 const QString NotSent = QStringLiteral("SMS not sent: ");
 const QString NotStored = QStringLiteral("SMS not stored: ");
 
@@ -23,22 +20,11 @@ QString MessageSender::phoneText(const QString &text)
     return DataText(converted);
 }
 
-QString MessageSender::refusalIn(const QString &reply)
-{
-    const QStringList lines = reply.split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const QString trimmed = line.trimmed();
-        if (trimmed == QLatin1String("ERROR") || trimmed.startsWith(QLatin1String("+CMS ERROR")))
-            return trimmed;
-    }
-    return QString();
-}
-
 bool MessageSender::answered(const AtExchange::Reply &reply, const QString &failure)
 {
-    if (reply.outcome == AtExchange::Outcome::StopToken) {
+    if (reply.refused()) {
         lock_.finish();
-        lock_.inform(failure + refusalIn(reply.text));
+        lock_.inform(failure + reply.result);
         return false;
     }
     return lock_.answered(reply);
@@ -54,7 +40,7 @@ QString MessageSender::withCrLfLineBreaks(QString text)
 
 bool MessageSender::command(const QString &command, const QString &failure)
 {
-    return answered(exchange_.SendAndWait(command, exchange_.timTimeout, false, Refusals), failure);
+    return answered(exchange_.SendAndWait(command, exchange_.timTimeout), failure);
 }
 
 bool MessageSender::transfer(const QString &command, const QString &number, const QString &text,
@@ -64,8 +50,7 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
     // A quote or a CR in the number would end the command line early.
     exchange_.sendWithoutWaiting(command + QLatin1Char('"') + QuotedFieldText(number) + QLatin1Char('"'));
     exchange_.Pause();
-    return answered(exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, Refusals),
-                    failure);
+    return answered(exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout), failure);
 }
 
 void MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)

@@ -27,8 +27,6 @@ public:
 
     // A text with LF line breaks (a text box, a pipe) as the phone keeps it: CR LF.
     static QString withCrLfLineBreaks(QString text);
-    // The phone's refusal in a reply ("ERROR", "+CMS ERROR: 500"); empty when there is none.
-    static QString refusalIn(const QString &reply);
 
 private:
     // False when the operation has ended: refused (with a message naming the phone's error,

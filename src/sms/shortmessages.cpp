@@ -42,15 +42,26 @@ void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
     const SenderNames names(ContactsCache(contactsCachePath_).read());
 
     const int slotCount = maxSms();
+    int unreadable = 0;
+    QString refusal;
     for (int i = 1; i <= slotCount; ++i) {
         if (lock_.cancelledBeforeItem())
             return;
         lock_.reportItem(i, slotCount);
         const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("at+cmgr=") + QString::number(i),
-                                                              exchange_.timTimeout, true, {EmptySlot});
+                                                              exchange_.timTimeout, CmgrReply::Header);
+        if (reply.refused()) {
+            // A slot the phone cannot read costs that slot, not the messages after it.
+            if (reply.result != EmptySlot) {
+                ++unreadable;
+                refusal = reply.result;
+            }
+            messages_.appendEmpty();
+            continue;
+        }
         if (!lock_.answered(reply))
             return;
-        if (reply.text.contains(QLatin1String("+CMS ERROR"))) {
+        if (reply.lineStartingWith(CmgrReply::Header).isEmpty()) {
             messages_.appendEmpty();
             continue;
         }
@@ -67,6 +78,15 @@ void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
     emit captionChanged(caption_);
     lock_.closeProgress();
     lock_.finish();
+    if (unreadable > 0)
+        lock_.inform(unreadableText(unreadable, refusal), QStringLiteral("Warning"));
+}
+
+QString ShortMessages::unreadableText(int count, const QString &refusal)
+{
+    return (count == 1 ? QStringLiteral("1 message slot could not be read")
+                       : QStringLiteral("%1 message slots could not be read").arg(count)) +
+           QStringLiteral("; the phone answered ") + refusal + QLatin1Char('.');
 }
 
 void ShortMessages::archive(const QString &path)

@@ -47,6 +47,9 @@ public:
     OperationLock &lock() { return lock_; }
     int maxSms() const;
 
+    // "2 message slots could not be read; the phone answered ERROR."
+    static QString unreadableText(int count, const QString &refusal);
+
 signals:
     void captionChanged(const QString &caption);
 

@@ -177,7 +177,7 @@ void TestDeviceInfo::timeoutAtSubscriberIdentityLeavesTheRest()
     info->InfoDownload();
     QCOMPARE(info->fields().imsi, QStringLiteral("262011234567890"));
 
-    rig->sim.failCommand("AT+CIMI", "ERROR");
+    rig->sim.delayCommand("AT+CIMI", 1000);
     rig->link.exchange.timTimeout.setInterval(300);
     info->InfoDownload();
     const auto &f = info->fields();

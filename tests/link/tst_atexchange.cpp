@@ -1,6 +1,7 @@
 #include "testenvironment.h"
 
 #include "link/atexchange.h"
+#include "link/replyframing.h"
 #include "link/serialline.h"
 #include "simphone.h"
 
@@ -8,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <utility>
 
 static TestEnvironment environment;
 
@@ -20,15 +23,18 @@ private slots:
     void init();
     void cleanup();
 
+    void framing_data();
+    void framing();
     void completesOnFinalResult();
     void okWithoutLineEndKeepsWaiting();
-    void okLineInsideDataEndsEarly();
-    void errorRunsIntoTimeout();
+    void textLinesThatReadAsResultsEndNothing();
+    void refusalsEndTheWaitAtOnce_data();
+    void refusalsEndTheWaitAtOnce();
     void closedPortTimesOut();
-    void leftoverOkEndsNextNonDrainingExchange();
-    void drainingExchangeIgnoresLeftover();
+    void leftoverOnTheLineIsNotTheAnswer();
     void eachExchangeStartsItsTimerFromZero();
-    void stopTokenEndsExchange();
+    void strayResultBeforeAnAnswerIsOutlasted();
+    void pauseIsNeverShort();
     void bytesCrossTheLineOneByOne();
     void pauseLeavesTheLineAlone();
     void unsolicitedCodesLandInTheReply();
@@ -62,11 +68,49 @@ void TestAtExchange::cleanup()
     delete sim;
 }
 
+void TestAtExchange::framing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("result"); // empty: the reply has not ended
+    QTest::addColumn<int>("end");        // where the reply ends
+
+    const QString header = QStringLiteral("\r\n+CMGR: \"REC READ\",\"+4917\",,\"02/03/14,09:15:02+04\"\r\n");
+    QTest::newRow("plain") << QStringLiteral("\r\nOK\r\n") << "OK" << 6;
+    QTest::newRow("OK without its line end") << QStringLiteral("\r\nOK\r") << "" << 0;
+    QTest::newRow("OK inside a line") << QStringLiteral("\r\nIs that OK\r\n") << "" << 0;
+    QTest::newRow("echo before") << QStringLiteral("AT\r\r\nOK\r\n") << "OK" << 9;
+    QTest::newRow("cme") << QStringLiteral("\r\n+CME ERROR: 21\r\n") << "+CME ERROR: 21" << 18;
+    QTest::newRow("cms after info") << QStringLiteral("\r\n+CPMS: 1\r\n\r\n+CMS ERROR: 500\r\nxx")
+                                    << "+CMS ERROR: 500" << 31;
+    QTest::newRow("message text OK") << header + QStringLiteral("OK\r\n") << "" << 0;
+    QTest::newRow("message text error") << header + QStringLiteral("+CMS ERROR: 500\r\n") << "" << 0;
+    QTest::newRow("message then result")
+        << header + QStringLiteral("OK\r\n\r\nOK\r\n") << "OK" << int(header.size()) + 10;
+    QTest::newRow("paragraph then result")
+        << header + QStringLiteral("Hi\r\n\r\nthere\r\n\r\nERROR\r\n") << "ERROR" << int(header.size()) + 22;
+    QTest::newRow("RING is no result") << QStringLiteral("\r\nRING\r\n") << "" << 0;
+}
+
+void TestAtExchange::framing()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+    QFETCH(int, end);
+    const auto found = ReplyFraming::findEnd(text);
+    QCOMPARE(found.has_value(), !result.isEmpty());
+    if (found) {
+        QCOMPARE(found->result, result);
+        QCOMPARE(found->end, end);
+    }
+}
+
 void TestAtExchange::completesOnFinalResult()
 {
+    sim->injectUnsolicited("RING");
     const auto reply = exchange->SendAndWait(QStringLiteral("AT+CGMI"), exchange->timTimeout);
     QCOMPARE(reply.outcome, Outcome::Completed);
     QCOMPARE(reply.text, QStringLiteral("\r\nMitsubishi\r\n\r\nOK\r\n"));
+    QCOMPARE(reply.result, QStringLiteral("OK"));
     QVERIFY(!exchange->timTimeout.isActive());
     QCOMPARE(sim->transcript(), QList<QByteArray>{"AT+CGMI"});
 }
@@ -82,33 +126,42 @@ void TestAtExchange::okWithoutLineEndKeepsWaiting()
     QVERIFY(reply.text.endsWith(QLatin1String("OK\r\n")));
 }
 
-void TestAtExchange::okLineInsideDataEndsEarly()
+void TestAtExchange::textLinesThatReadAsResultsEndNothing()
 {
     sim->state().textMode = true;
-    sim->state().messages.insert(
-        1, {"REC READ", "+491701234567", "01/05/30,12:00:00+08", "Is that OK\r\nSee you"});
-    sim->setSplit("that OK\r\n", 300);
-    const auto reply =
-        exchange->SendAndWait(QStringLiteral("at+cmgr=1"), exchange->timTimeout, true, {"+CMS ERROR"});
-    QCOMPARE(reply.outcome, Outcome::Completed);
-    QVERIFY(reply.text.contains(QLatin1String("Is that OK\r\n")));
-    QVERIFY2(!reply.text.contains(QLatin1String("See you")),
-             "the body line ending in OK should end the wait");
+    sim->state().messages.insert(1, {"REC READ", "+491701234567", "01/05/30,12:00:00+08", "OK\r\nSee you"});
+    sim->state().messages.insert(2, {"REC READ", "+491701234567", "01/05/30,12:00:00+08", "+CMS ERROR: 500"});
+    sim->setSplit("OK\r\n", 300);
+    const auto first = exchange->SendAndWait(QStringLiteral("at+cmgr=1"), exchange->timTimeout);
+    QCOMPARE(first.outcome, Outcome::Completed);
+    QVERIFY2(first.text.contains(QLatin1String("See you\r\n\r\nOK\r\n")), qPrintable(first.text));
+    sim->setSplit("ERROR", 300);
+    const auto second = exchange->SendAndWait(QStringLiteral("at+cmgr=2"), exchange->timTimeout);
+    QCOMPARE(second.outcome, Outcome::Completed);
+    QVERIFY(second.text.contains(QLatin1String("+CMS ERROR: 500\r\n\r\nOK\r\n")));
 }
 
-void TestAtExchange::errorRunsIntoTimeout()
+void TestAtExchange::refusalsEndTheWaitAtOnce_data()
 {
-    sim->failCommand("AT+CGMM", "ERROR");
+    QTest::addColumn<QByteArray>("result");
+    QTest::newRow("ERROR") << QByteArray("ERROR");
+    QTest::newRow("CME") << QByteArray("+CME ERROR: 21");
+    QTest::newRow("CMS") << QByteArray("+CMS ERROR: 321");
+}
+
+void TestAtExchange::refusalsEndTheWaitAtOnce()
+{
+    QFETCH(QByteArray, result);
+    sim->failCommand("AT+CGMM", result);
     QElapsedTimer clock;
     clock.start();
     const auto reply = exchange->SendAndWait(QStringLiteral("AT+CGMM"), exchange->timTimeout);
-    QCOMPARE(reply.outcome, Outcome::TimedOut);
-    QVERIFY(clock.elapsed() >= 550);
-    QVERIFY(reply.text.contains(QLatin1String("ERROR")));
-
-    sim->failCommand("AT+CPBW=", "+CME ERROR: 21");
-    const auto cme = exchange->SendAndWait(QStringLiteral("AT+CPBW=1"), exchange->timTimeout);
-    QCOMPARE(cme.outcome, Outcome::TimedOut);
+    QCOMPARE(reply.outcome, Outcome::StopToken);
+    QVERIFY(reply.refused() && reply.answered());
+    QCOMPARE(reply.result, QString::fromLatin1(result));
+    QCOMPARE(reply.command, QStringLiteral("AT+CGMM"));
+    QVERIFY(clock.elapsed() < 400);
+    QVERIFY(!exchange->timTimeout.isActive());
 }
 
 void TestAtExchange::closedPortTimesOut()
@@ -124,29 +177,14 @@ void TestAtExchange::closedPortTimesOut()
     QVERIFY(sim->transcript().isEmpty());
 }
 
-void TestAtExchange::leftoverOkEndsNextNonDrainingExchange()
-{
-    exchange->sendWithoutWaiting(QStringLiteral("AT"));
-    QSignalSpy arrived(line, &SerialLine::dataArrived);
-    QVERIFY(arrived.wait(1000));
-    sim->setReplyDelay(400);
-
-    QElapsedTimer clock;
-    clock.start();
-    const auto reply = exchange->SendAndWait(QStringLiteral("AT+CGMI"), exchange->timTimeout);
-    QCOMPARE(reply.outcome, Outcome::Completed);
-    QVERIFY2(clock.elapsed() < 300, "the old OK should end the wait before the phone answers");
-    QVERIFY(!reply.text.contains(QLatin1String("Mitsubishi")));
-}
-
-void TestAtExchange::drainingExchangeIgnoresLeftover()
+void TestAtExchange::leftoverOnTheLineIsNotTheAnswer()
 {
     exchange->sendWithoutWaiting(QStringLiteral("AT"));
     QSignalSpy arrived(line, &SerialLine::dataArrived);
     QVERIFY(arrived.wait(1000));
     sim->setReplyDelay(200);
 
-    const auto reply = exchange->SendAndWait(QStringLiteral("AT+CGMI"), exchange->timTimeout, true);
+    const auto reply = exchange->SendAndWait(QStringLiteral("AT+CGMI"), exchange->timTimeout);
     QCOMPARE(reply.outcome, Outcome::Completed);
     QCOMPARE(reply.text, QStringLiteral("\r\nMitsubishi\r\n\r\nOK\r\n"));
 }
@@ -164,14 +202,32 @@ void TestAtExchange::eachExchangeStartsItsTimerFromZero()
     QVERIFY(second.text.contains(QLatin1String("Mitsubishi")));
 }
 
-void TestAtExchange::stopTokenEndsExchange()
+void TestAtExchange::strayResultBeforeAnAnswerIsOutlasted()
 {
+    // The stray "OK" comes first and on its own; the real answer follows later.
     sim->state().textMode = true;
-    const auto reply = exchange->SendAndWait(QStringLiteral("at+cmgr=3"), exchange->timTimeout, true,
-                                             {QStringLiteral("+CMS ERROR: 321")});
-    QCOMPARE(reply.outcome, Outcome::StopToken);
-    QCOMPARE(reply.text, QStringLiteral("\r\n+CMS ERROR: 321\r\n"));
-    QVERIFY(!exchange->timTimeout.isActive());
+    sim->state().messages.insert(2, {"REC READ", "+491701234567", "01/05/30,12:00:00+08", "Hello"});
+    sim->setReplyDelay(150);
+    bool strayed = false;
+    connect(sim, &simphone::SimPhone::commandReceived, this, [this, &strayed](const QByteArray &command) {
+        if (command == "at+cmgr=2" && !std::exchange(strayed, true))
+            sim->injectUnsolicited("OK");
+    });
+    const auto reply = exchange->SendAndWait(QStringLiteral("at+cmgr=2"), exchange->timTimeout, "+CMGR:");
+    QCOMPARE(reply.outcome, Outcome::Completed);
+    QVERIFY2(reply.text.contains(QLatin1String("Hello")), qPrintable(reply.text));
+    const auto next = exchange->SendAndWait(QStringLiteral("AT+CGMM"), exchange->timTimeout);
+    QVERIFY(next.text.contains(QLatin1String("Trium")));
+}
+
+void TestAtExchange::pauseIsNeverShort()
+{
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        exchange->Pause();
+        QVERIFY2(clock.nsecsElapsed() >= 300'000'000, qPrintable(QString::number(clock.nsecsElapsed())));
+    }
 }
 
 void TestAtExchange::bytesCrossTheLineOneByOne()
@@ -205,6 +261,7 @@ void TestAtExchange::unsolicitedCodesLandInTheReply()
     QCOMPARE(reply.outcome, Outcome::Completed);
     QVERIFY(reply.text.contains(QLatin1String("RING")));
     QVERIFY(reply.text.contains(QLatin1String("Mitsubishi")));
+    QCOMPARE(reply.outcome, Outcome::Completed);
 }
 
 void TestAtExchange::waitEndedByQuittingCountsAsUnanswered()

@@ -95,7 +95,7 @@ void TestCalling::refusedWhileBusy()
 void TestCalling::hangUpUnansweredMeansNoPhone()
 {
     rig->link.exchange.timTimeout.setInterval(300);
-    rig->sim.failCommand("ATH", "ERROR");
+    rig->sim.delayCommand("ATH", 1000);
     calling->placeCall(QStringLiteral("0301"));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
 }

@@ -102,7 +102,7 @@ void TestPhoneMelodies::listTimeOutKeepsTheSlotsRead()
 {
     QVERIFY(rig->startAndConnect());
     rig->link.exchange.timTimeout.setInterval(300);
-    rig->sim.failCommand("AT~MMYR=5", "ERROR");
+    rig->sim.delayCommand("AT~MMYR=5", 1000);
     QSignalSpy read(melodies, &PhoneMelodies::listRead);
     melodies->ReadMelodyList();
     QCOMPARE(melodies->entries().size(), 4);
@@ -197,7 +197,7 @@ void TestPhoneMelodies::uploadTimeOut()
 {
     QVERIFY(rig->startAndConnect());
     rig->link.exchange.timTimeout.setInterval(300);
-    rig->sim.failCommand("AT~MMYW", "ERROR");
+    rig->sim.delayCommand("AT~MMYW", 1000);
     MelodyUploader(*melodies).UploadMelody(QStringLiteral("2"), file("NAME=A\r\nTEMPO=100\r\nc 4\r\n"),
                                            false);
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));

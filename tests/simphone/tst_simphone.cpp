@@ -731,6 +731,7 @@ void TestSimPhone::replyDelay()
 
 void TestSimPhone::splitReply()
 {
+    phone->setLinePace({});
     phone->state().echo = false;
     phone->setSplit("OK", 300);
     QElapsedTimer clock;

@@ -244,12 +244,16 @@ void TestMessageSender::timeOuts_data()
     QTest::addColumn<QString>("op");
     QTest::addColumn<QByteArray>("failing");
     QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<qint16>("action");
 
-    QTest::newRow("send, phone gone") << "send" << QByteArray() << QStringList{};
+    const qint16 gone = OperationLock::NoPhone;
+    QTest::newRow("send, phone gone") << "send" << QByteArray() << QStringList{} << gone;
     QTest::newRow("send after a store that timed out")
-        << "both" << QByteArray() << QStringList{QStringLiteral("Not Connected!")};
-    // Not a recognised error: waited out.
-    QTest::newRow("text answered +CME ERROR") << "send" << QByteArray("+CME ERROR: 100") << QStringList{};
+        << "both" << QByteArray() << QStringList{QStringLiteral("Not Connected!")} << gone;
+    // Any final error is a refusal, named at once; the phone is still there.
+    QTest::newRow("text answered +CME ERROR")
+        << "send" << QByteArray("+CME ERROR: 100")
+        << QStringList{QStringLiteral("SMS not sent: +CME ERROR: 100")} << qint16(OperationLock::Idle);
 }
 
 void TestMessageSender::timeOuts()
@@ -257,6 +261,7 @@ void TestMessageSender::timeOuts()
     QFETCH(QString, op);
     QFETCH(QByteArray, failing);
     QFETCH(QStringList, boxes);
+    QFETCH(qint16, action);
 
     rig->link.exchange.timTimeout.setInterval(300);
     if (failing.isEmpty())
@@ -265,7 +270,7 @@ void TestMessageSender::timeOuts()
         rig->sim.failMessageText(failing);
     run(op, QStringLiteral("Text"), QStringLiteral("0171"), Centre);
     QCOMPARE(rig->boxes.texts(), boxes);
-    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+    QCOMPARE(rig->link.lock.action(), action);
 }
 
 QTEST_GUILESS_MAIN(TestMessageSender)

@@ -125,7 +125,7 @@ void TestInfosTab::batteryLevels()
 void TestInfosTab::timeoutAtSubscriberIdentityLeavesTheRest()
 {
     rig->link.exchange.timTimeout.setInterval(300);
-    rig->sim.failCommand("AT+CIMI", "ERROR");
+    rig->sim.delayCommand("AT+CIMI", 1000);
     rig->link.settings.setStarttab(TabLoader::Infos);
     rig->start();
     QTRY_VERIFY(rig->commands().contains("AT+CIMI"));
@@ -148,7 +148,7 @@ void TestInfosTab::labelsKeepTheirValuesBetweenRuns()
     QCOMPARE(page->labModel->text(), QStringLiteral("Trium Mars"));
     // A second run that stops early: what it emptied stays empty, the rest stays as read.
     rig->link.exchange.timTimeout.setInterval(300);
-    rig->sim.failCommand("AT+CBC", "ERROR");
+    rig->sim.delayCommand("AT+CBC", 1000);
     rig->sim.state().model = "Trium Neo";
     QTRY_COMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
     rig->info.InfoDownload();

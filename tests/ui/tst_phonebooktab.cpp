@@ -102,8 +102,8 @@ void TestPhonebookTab::showLoadedPhonebook()
 void TestPhonebookTab::showingTheTabLoadsTheSim()
 {
     showLoadedPhonebook();
-    QCOMPARE(rig->commands().mid(rig->commands().indexOf("AT+CPBS=\"SM\""), 3),
-             QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBR=1,255", "AT+CPBW=?"}));
+    QCOMPARE(rig->commands().mid(rig->commands().indexOf("AT+CPBS=\"SM\""), 4),
+             QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBS?", "AT+CPBR=1,255", "AT+CPBW=?"}));
     QCOMPARE(page().lstContacts->item(0)->text(), QStringLiteral("Anna\t(030) 99"));
     QCOMPARE(page().lstContacts->item(1)->text(), QStringLiteral("Müller\t+4917012"));
     QCOMPARE(page().frmContacts->title(), QStringLiteral("3 Contacts On SIM - 247 Free"));

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// Where a reply ends on a line that delivers it in pieces. A final result ("OK", "ERROR",
+// "+CME ERROR: n", "+CMS ERROR: n") counts only as a whole line of its own, and not inside the
+// text a "+CMGR:" or "+CMGL:" line announces: that text runs to the first empty line, so a
+// message reading "OK" or "+CMS ERROR: 500" ends nothing. A text holding an empty line followed
+// by a line that reads exactly as a final result cannot be told from the reply's end.
+// Pure text rules; nothing here touches the line.
+namespace ReplyFraming {
+
+struct End
+{
+    qsizetype resultStart = 0; // where the final result's line begins
+    qsizetype end = 0;         // just past its line feed
+    QString result;            // the final result as it reads, without its line end
+};
+
+// The end of the first reply in text, once its final result has arrived whole.
+std::optional<End> findEnd(QStringView text);
+// How many replies text holds whole.
+int countReplies(QStringView text);
+
+bool isFinalResult(QStringView line);
+// A final result by which the phone refuses the command.
+bool isRefusal(QStringView line);
+// A line the phone sends on its own: a call, a new message, a registration report.
+bool isUnsolicited(QStringView line);
+
+// The whole line beginning with prefix, without its line end; empty when there is none.
+QString lineStartingWith(QStringView text, QStringView prefix);
+
+} // namespace ReplyFraming
