@@ -100,6 +100,8 @@ private slots:
     void silentLineMeansNoPhone();
     void noiseOrALateAnswerIsOutlasted();
     void interruptCancelsLikeTheCancelButton();
+    void interruptedRunLeavesNoAnswersForTheNext();
+    void refusalIsNamedAndFails();
 };
 
 void TestCli::sendsWhatTheWindowSends_data()
@@ -362,6 +364,40 @@ void TestCli::interruptCancelsLikeTheCancelButton()
     QVERIFY(result.out.isEmpty());
     QVERIFY(QTest::qWaitFor([&] { return phone.received.constLast() == "AT"; }, 2000));
     QCOMPARE(phone.received.mid(phone.received.indexOf("at+cmgr=3") + 1), QList<QByteArray>{"AT"});
+}
+
+void TestCli::interruptedRunLeavesNoAnswersForTheNext()
+{
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    phone.sim.setReplyDelay(500);
+    const CliResult first = runCli({"contacts", "list"}, phone.sim.devicePath(), {}, [&](QProcess &process) {
+        QObject::connect(&phone.sim, &simphone::SimPhone::commandReceived, &process,
+                         [&process](const QByteArray &line) {
+                             if (line == "AT+CPBR=1,255")
+                                 process.terminate();
+                         });
+    });
+    QCOMPARE(first.exitCode, 130);
+    // The next run starts at once: anything the first run left owing would arrive in the middle
+    // of it.
+    const CliResult second = runCli({"info"}, phone.sim.devicePath());
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(second.out.contains(QLatin1String("\nManufacturer: Mitsubishi\nModel: Trium Mars\n")),
+             qPrintable(second.out));
+    QVERIFY(second.out.contains(QLatin1String("IMSI: 262011234567890")));
+}
+
+void TestCli::refusalIsNamedAndFails()
+{
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    phone.sim.failCommand("AT+CPBR=1,", "+CME ERROR: 21");
+    const CliResult result = runCli({"contacts", "list"}, phone.sim.devicePath());
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.err.contains(QLatin1String("The phone refused \"AT+CPBR=1,255\": +CME ERROR: 21")),
+             qPrintable(result.err));
+    QVERIFY(!result.err.contains(QLatin1String("stopped answering")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

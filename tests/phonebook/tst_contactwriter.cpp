@@ -3,6 +3,8 @@
 
 #include "phonebook/contactwriter.h"
 
+#include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
 
 static TestEnvironment environment;
@@ -30,6 +32,10 @@ private slots:
     void deleteAllCancelled();
     void cancelLeavesNoAnswerForLaterCommands();
     void deleteAllOnAnEmptyMemory();
+    void strayResultBeforeTheListingCostsNoContact();
+    void placesNotCountedAreReadBeforeWriting();
+    void refusalsAreNamedAtOnce_data();
+    void refusalsAreNamedAtOnce();
 
 private:
     void load(const QList<int> &places);
@@ -58,6 +64,78 @@ void TestContactWriter::load(const QList<int> &places)
     QVERIFY(rig->startAndConnect());
     rig->phonebook.LoadPhonebook();
     rig->sim.clearTranscript();
+}
+
+void TestContactWriter::strayResultBeforeTheListingCostsNoContact()
+{
+    for (int place = 1; place <= 21; ++place)
+        rig->sim.state().simBook.insert(place, {"0301" + QByteArray::number(place), 129, "N"});
+    const auto before = rig->sim.state().simBook;
+    QVERIFY(rig->startAndConnect());
+    rig->sim.delayCommand("AT+CPBR=1,255", 150);
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, this, [this](const QByteArray &line) {
+        if (line == "AT+CPBR=1,255" && rig->commandsOf("AT+CPBR=1,255").size() == 1)
+            rig->sim.injectUnsolicited("OK");
+    });
+    rig->phonebook.LoadPhonebook();
+    QCOMPARE(rig->phonebook.table().size(), 21);
+    QVERIFY(rig->phonebook.listingChecked());
+    // The stray result ended the first read; the line was brought in step and read again.
+    QCOMPARE(rig->commandsOf("AT+CPBR=1,255").size(), 2);
+    writer->create(QStringLiteral("New"), QStringLiteral("0302"));
+    QCOMPARE(rig->commandsOf("AT+CPBW=").constLast(), QByteArray("AT+CPBW=22,\"0302\",129,\"New\""));
+    for (auto it = before.begin(); it != before.end(); ++it)
+        QCOMPARE(rig->sim.state().simBook.value(it.key()).number, it->number);
+}
+
+void TestContactWriter::placesNotCountedAreReadBeforeWriting()
+{
+    // The phone does not count its entries, and place 3 was written behind Quenda's back.
+    rig->sim.failCommand("AT+CPBS?", "ERROR");
+    load({1, 2});
+    QVERIFY(!rig->phonebook.listingChecked());
+    rig->sim.state().simBook.insert(3, {"0303", 129, "Behind"});
+    writer->create(QStringLiteral("New"), QStringLiteral("0302"));
+    QCOMPARE(rig->sim.transcript(),
+             QList<QByteArray>({"AT+CPBR=3", "AT+CPBR=4", "AT+CPBW=4,\"0302\",129,\"New\""}));
+    QCOMPARE(rig->sim.state().simBook.value(3).name, QByteArray("Behind"));
+    QCOMPARE(rig->phonebook.table().size(), 4);
+    QVERIFY(rig->boxes.texts().isEmpty());
+}
+
+void TestContactWriter::refusalsAreNamedAtOnce_data()
+{
+    QTest::addColumn<bool>("listing");
+    QTest::addColumn<QByteArray>("result");
+    QTest::newRow("write ERROR") << false << QByteArray("ERROR");
+    QTest::newRow("write CME 21") << false << QByteArray("+CME ERROR: 21");
+    QTest::newRow("listing ERROR") << true << QByteArray("ERROR");
+    QTest::newRow("listing CME 21") << true << QByteArray("+CME ERROR: 21");
+}
+
+void TestContactWriter::refusalsAreNamedAtOnce()
+{
+    QFETCH(bool, listing);
+    QFETCH(QByteArray, result);
+    load({1, 2});
+    QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
+    rig->sim.failCommand(listing ? "AT+CPBR=1," : "AT+CPBW=", result);
+    QElapsedTimer clock;
+    clock.start();
+    if (listing)
+        rig->phonebook.LoadPhonebook();
+    else
+        writer->create(QStringLiteral("New"), QStringLiteral("0302"));
+    QVERIFY(clock.elapsed() < 1500);
+    const QString command =
+        listing ? QStringLiteral("AT+CPBR=1,255") : QStringLiteral("AT+CPBW=3,\"0302\",129,\"New\"");
+    QCOMPARE(rig->boxes.texts(), QStringList{"The phone refused \"" + command + "\": " + result});
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QCOMPARE(rig->phonebook.table().size(), listing ? 0 : 2);
+    QCOMPARE(rig->sim.state().simBook.size(), 2);
+    QTest::qWait(200);
+    QCOMPARE(lost.count(), 0);
+    QVERIFY(rig->link.supervisor.isConnectedShown());
 }
 
 void TestContactWriter::createGoesToTheLowestFreePlace()
@@ -264,7 +342,8 @@ void TestContactWriter::deleteAllOnAnEmptyMemory()
     writer->removeAll();
     QCOMPARE(rig->progress.opened, 1);
     QCOMPARE(rig->progress.closed, 1);
-    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBS?", "AT+CPBR=1,255", "AT+CPBW=?"}));
+    QCOMPARE(rig->sim.transcript(),
+             QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBS?", "AT+CPBR=1,255", "AT+CPBW=?"}));
 }
 
 QTEST_GUILESS_MAIN(TestContactWriter)

@@ -21,6 +21,7 @@ private slots:
     void nameIn_data();
     void nameIn();
     void listReadsAllSixteenSlots();
+    void codesBesideRepliesCostNoName();
     void listTimeOutKeepsTheSlotsRead();
 
     void uploadWritesTheFileAndReadsTheListAgain_data();
@@ -80,6 +81,25 @@ void TestPhoneMelodies::nameIn()
     QFETCH(QString, reply);
     QFETCH(QString, name);
     QCOMPARE(PhoneMelodies::nameIn(reply), name);
+}
+
+void TestPhoneMelodies::codesBesideRepliesCostNoName()
+{
+    QVERIFY(rig->startAndConnect());
+    // A new-message report framed into slot 3's reply; a stray "OK" ahead of slot 5's late one.
+    rig->sim.delayCommand("AT~MMYR=5", 150);
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, this, [this](const QByteArray &line) {
+        if (line == "AT~MMYR=2")
+            rig->sim.injectIntoNextReply("+CMTI: \"SM\",3");
+        if (line == "AT~MMYR=5" && rig->sim.transcript().count("AT~MMYR=5") == 1)
+            rig->sim.injectUnsolicited("OK");
+    });
+    melodies->ReadMelodyList();
+    QCOMPARE(melodies->entries().size(), 16);
+    for (int slot = 1; slot <= 16; ++slot)
+        QCOMPARE(melodies->entries().at(slot - 1),
+                 QStringLiteral("%1: Tune %2").arg(PhoneMelodies::displayNumber(slot)).arg(slot));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
 void TestPhoneMelodies::listReadsAllSixteenSlots()

@@ -9,6 +9,7 @@
 #include "sms/smsarchive.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +53,11 @@ private slots:
     void deleteTheSelectedSlotOnly();
     void deleteRefusedByThePhone();
     void deleteAllInListOrderThenReload();
+
+    void textsThatReadAsResultsStayTexts();
+    void slotErrorsCostOneSlotEach_data();
+    void slotErrorsCostOneSlotEach();
+    void codesOnTheLineCostNothing();
 
     void archiveRecordsOnceByteForByte();
     void archiveFindsLabelsAndEmptyTextsAgain();
@@ -301,6 +307,82 @@ void TestShortMessages::deleteAllInListOrderThenReload()
     QCOMPARE(rig->sim.transcript().at(3), QByteArray("at+cmgf=1"));
     QCOMPARE(sms->messages().count(), 0);
     QCOMPARE(sms->caption(), QStringLiteral("SMS on Trium Mars - 0 Stored - 10 Free"));
+}
+
+void TestShortMessages::textsThatReadAsResultsStayTexts()
+{
+    rig->link.settings.setAutosms(true);
+    connect({{1, received("0301", "01/01/01,10:00:00+08", "OK")},
+             {2, received("0302", "01/01/02,10:00:00+08", "Alles OK\r\nbis morgen")},
+             {3, received("0303", "01/01/03,10:00:00+08", "Third")},
+             {4, received("0304", "01/01/04,10:00:00+08", "+CMS ERROR: 500")}});
+    // The first piece ends right after the text's "OK".
+    rig->sim.setSplit("OK\r\n", 50);
+    sms->SMSDownload();
+    QStringList texts;
+    for (const SMSRecord &record : sms->messages().sorted())
+        texts.append(QString::number(record.slot) + QLatin1Char(' ') + record.text);
+    QCOMPARE(texts, QStringList({"1 OK", "2 Alles OK\r\nbis morgen", "3 Third", "4 +CMS ERROR: 500"}));
+    QVERIFY(contents(rig->link.settings.filesms()).contains("\r\nAlles OK\r\nbis morgen\r\nName:"));
+    QVERIFY(!contents(rig->link.settings.filesms()).contains("Send Message"));
+
+    MessageDeleter(*sms).remove(1);
+    QCOMPARE(rig->sim.transcript().constLast(), QByteArray("AT+CMGD=2"));
+    QCOMPARE(rig->sim.state().messages.keys(), QList<int>({1, 3, 4}));
+}
+
+void TestShortMessages::slotErrorsCostOneSlotEach_data()
+{
+    QTest::addColumn<QByteArray>("refusal");
+    QTest::newRow("ERROR") << QByteArray("ERROR");
+    QTest::newRow("CMS 500") << QByteArray("+CMS ERROR: 500");
+}
+
+void TestShortMessages::slotErrorsCostOneSlotEach()
+{
+    QFETCH(QByteArray, refusal);
+    connect({{1, received("0301", "01/01/01,10:00:00+08", "A")},
+             {2, received("0302", "01/01/02,10:00:00+08", "B")},
+             {3, received("0303", "01/01/03,10:00:00+08", "C")}},
+            4);
+    rig->sim.failCommand("at+cmgr=2", refusal);
+    QElapsedTimer clock;
+    clock.start();
+    sms->SMSDownload();
+    QVERIFY(clock.elapsed() < 2000);
+    QCOMPARE(keys(), QStringList({"01/01/01 10:00:00", "01/03/01 10:00:00"}));
+    QCOMPARE(sms->messages().slotMap().at(1), QStringLiteral("empty"));
+    QCOMPARE(rig->boxes.texts(),
+             QStringList{"1 message slot could not be read; the phone answered " + refusal + '.'});
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestShortMessages::codesOnTheLineCostNothing()
+{
+    rig->link.settings.setAutosms(true);
+    connect({{1, received("0301", "01/01/01,10:00:00+08", "Hello there")},
+             {2, received("0302", "01/01/02,10:00:00+08", "Second")},
+             {3, received("0303", "01/01/03,10:00:00+08", "Third")}},
+            5);
+    // A RING between text and result; a new-message report between replies; a stray "OK" ahead
+    // of an answer that comes late.
+    rig->sim.delayCommand("at+cmgr=3", 150);
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, this, [this](const QByteArray &line) {
+        if (line == "at+cmgf=1")
+            rig->sim.injectIntoNextReply("RING");
+        if (line == "at+cmgr=2")
+            rig->sim.injectUnsolicited("+CMTI: \"SM\",4");
+        if (line == "at+cmgr=3" && rig->sim.transcript().count("at+cmgr=3") == 1)
+            rig->sim.injectUnsolicited("OK");
+    });
+    sms->SMSDownload();
+    QStringList texts;
+    for (const SMSRecord &record : sms->messages().sorted())
+        texts.append(QString::number(record.slot) + QLatin1Char(' ') + record.text);
+    QCOMPARE(texts, QStringList({"1 Hello there", "2 Second", "3 Third"}));
+    QCOMPARE(sms->messages().slotMap().mid(3), QStringList({"empty", "empty"}));
+    QVERIFY(!contents(rig->link.settings.filesms()).contains("RING"));
+    QVERIFY(rig->boxes.texts().isEmpty());
 }
 
 void TestShortMessages::archiveRecordsOnceByteForByte()
