@@ -20,6 +20,15 @@ struct LinePace
     bool whole() const { return pieceBytes <= 0; }
 };
 
+// How the phone and its cable behave on the line, as a scenario or the command line sets it.
+struct LineBehaviour
+{
+    LinePace pace;
+    int readRate = 0; // bytes a second the phone takes in; 0: at once
+    int replyDelayMs = 0;
+    int strayPercent = 0;
+};
+
 // What is wrong with the phone or its cable at the moment.
 struct Faults
 {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,26 @@ int main(int argc, char *argv[])
     const QCommandLineOption link(QStringLiteral("link"),
                                   QStringLiteral("Also makes a symbolic link to the device at PATH."),
                                   QStringLiteral("PATH"));
+    const auto valueOption = [&parser](const char *name, const char *description, const char *valueName) {
+        const QCommandLineOption option{QLatin1String(name), QLatin1String(description),
+                                        QLatin1String(valueName)};
+        parser.addOption(option);
+        return option;
+    };
+    const QCommandLineOption rate =
+        valueOption("bytes-per-second",
+                    "How fast replies cross the line (default 3840: a 38400-baud cable; 0: at once).", "N");
+    const QCommandLineOption piece =
+        valueOption("piece-bytes", "Replies arrive in pieces of N bytes (default 16; 0: whole).", "N");
+    const QCommandLineOption randomPieces(QStringLiteral("random-pieces"),
+                                          QStringLiteral("Pieces of random sizes up to the piece size."));
+    parser.addOption(randomPieces);
+    const QCommandLineOption readRate =
+        valueOption("read-rate", "Takes what it is sent at N bytes a second (default: at once).", "N");
+    const QCommandLineOption replyDelay = valueOption("reply-delay", "Answers every command MS late.", "MS");
+    const QCommandLineOption stray = valueOption(
+        "stray", "PERCENT of the replies bring an unsolicited code along, or a stray OK before them.",
+        "PERCENT");
     parser.addOption(scenario);
     parser.addOption(link);
     parser.process(app);
@@ -74,8 +95,43 @@ int main(int argc, char *argv[])
     if (!phone.start())
         return fail(phone.errorString());
     QString error;
+    // A cable's pace unless the scenario or the options say otherwise.
+    phone.setLinePace(simphone::SimPhone::cablePace());
     if (parser.isSet(scenario) && !phone.loadScenario(parser.value(scenario), &error))
         return fail(error);
+    const auto whole = [&parser](const QCommandLineOption &option, int *value) {
+        bool ok = false;
+        const int n = parser.value(option).toInt(&ok);
+        if (!ok || n < 0)
+            return false;
+        *value = n;
+        return true;
+    };
+    int n = 0;
+    simphone::LinePace pace = phone.linePace();
+    for (const auto &[option, target] :
+         {std::pair{&rate, &pace.bytesPerSecond}, std::pair{&piece, &pace.pieceBytes}}) {
+        if (parser.isSet(*option) && !whole(*option, target))
+            return fail(QStringLiteral("--%1 takes a whole number").arg(option->names().constFirst()));
+    }
+    if (parser.isSet(randomPieces))
+        pace.randomPieces = true;
+    phone.setLinePace(pace);
+    if (parser.isSet(readRate)) {
+        if (!whole(readRate, &n))
+            return fail(QStringLiteral("--read-rate takes a whole number"));
+        phone.setReadRate(n);
+    }
+    if (parser.isSet(replyDelay)) {
+        if (!whole(replyDelay, &n))
+            return fail(QStringLiteral("--reply-delay takes a whole number"));
+        phone.setReplyDelay(n);
+    }
+    if (parser.isSet(stray)) {
+        if (!whole(stray, &n) || n > 100)
+            return fail(QStringLiteral("--stray takes a percentage from 0 to 100"));
+        phone.setStrayCodes(n);
+    }
     QString path = phone.devicePath();
     if (parser.isSet(link)) {
         if (!phone.addLink(parser.value(link), &error))

@@ -161,11 +161,29 @@ void readMelodies(const QJsonValue &value, PhoneState &state)
     }
 }
 
+LineBehaviour readLine(const QJsonValue &value)
+{
+    const QJsonObject o = objectAt(value, "line");
+    allowOnly(o, {"bytesPerSecond", "pieceBytes", "randomPieces", "readRate", "replyDelay", "stray"}, "line");
+    LineBehaviour line;
+    line.pace.bytesPerSecond = number(o, "bytesPerSecond", "line", 0, 1000000, 0);
+    line.pace.pieceBytes = number(o, "pieceBytes", "line", 0, 4096, 0);
+    const QJsonValue random = o.value("randomPieces");
+    if (!random.isUndefined() && !random.isBool())
+        fail(QStringLiteral("line: \"randomPieces\" must be true or false"));
+    line.pace.randomPieces = random.toBool(false);
+    line.readRate = number(o, "readRate", "line", 0, 1000000, 0);
+    line.replyDelayMs = number(o, "replyDelay", "line", 0, 60000, 0);
+    line.strayPercent = number(o, "stray", "line", 0, 100, 0);
+    return line;
+}
+
 void readState(const QJsonObject &root, PhoneState &state)
 {
     allowOnly(root,
               {"manufacturer", "model", "imsi", "imei", "battery", "operator", "registration",
-               "serviceCentre", "phonebooks", "messageCapacity", "messages", "refusedRecipients", "melodies"},
+               "serviceCentre", "phonebooks", "messageCapacity", "messages", "refusedRecipients", "melodies",
+               "line"},
               "scenario");
     state.manufacturer = text(root, "manufacturer", "scenario", state.manufacturer);
     state.model = text(root, "model", "scenario", state.model);
@@ -211,7 +229,8 @@ void readState(const QJsonObject &root, PhoneState &state)
 
 } // namespace
 
-bool readScenario(const QString &fileName, PhoneState &state, QString *error)
+bool readScenario(const QString &fileName, PhoneState &state, QString *error,
+                  std::optional<LineBehaviour> *line)
 {
     auto report = [error](const QString &reason) {
         if (error)
@@ -232,12 +251,17 @@ bool readScenario(const QString &fileName, PhoneState &state, QString *error)
         return report(fileName + QStringLiteral(": not a JSON object"));
 
     PhoneState fresh;
+    std::optional<LineBehaviour> behaviour;
     try {
         readState(doc.object(), fresh);
+        if (doc.object().contains("line"))
+            behaviour = readLine(doc.object().value("line"));
     } catch (const ScenarioError &e) {
         return report(fileName + QStringLiteral(": ") + e.reason);
     }
     state = fresh;
+    if (line)
+        *line = behaviour;
     return true;
 }
 

@@ -350,7 +350,20 @@ const PhoneState &SimPhone::state() const
 
 bool SimPhone::loadScenario(const QString &fileName, QString *error)
 {
-    return readScenario(fileName, d->state, error);
+    std::optional<LineBehaviour> line;
+    if (!readScenario(fileName, d->state, error, &line))
+        return false;
+    if (line)
+        setLineBehaviour(*line);
+    return true;
+}
+
+void SimPhone::setLineBehaviour(const LineBehaviour &line)
+{
+    setLinePace(line.pace);
+    setReadRate(line.readRate);
+    setReplyDelay(line.replyDelayMs);
+    setStrayCodes(line.strayPercent);
 }
 
 QList<QByteArray> SimPhone::transcript() const
@@ -435,6 +448,11 @@ void SimPhone::setLinePace(const LinePace &pace)
 {
     d->pace = pace;
     d->transmitCarryMs = 0;
+}
+
+LinePace SimPhone::linePace() const
+{
+    return d->pace;
 }
 
 void SimPhone::setReadRate(int bytesPerSecond)

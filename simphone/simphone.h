@@ -110,7 +110,8 @@ public:
     PhoneState &state();
     const PhoneState &state() const;
 
-    // Fills the state from a scenario file (JSON). False and a reason when it cannot.
+    // Fills the state from a scenario file (JSON), and the line's behaviour when it has a "line"
+    // key. False and a reason when it cannot.
     bool loadScenario(const QString &fileName, QString *error = nullptr);
 
     // Every command line received (without its CR) and every data block taken after a
@@ -139,6 +140,7 @@ public:
     // that needs replies whole sets LinePace{}. cablePace() is a 38400-baud cable through a USB
     // adapter: 3840 bytes a second in pieces of 16.
     void setLinePace(const LinePace &pace);
+    LinePace linePace() const;
     static LinePace testPace();
     static LinePace cablePace();
     // Takes what it is sent at that rate, as a slow handset does; 0: at once.
@@ -146,6 +148,7 @@ public:
     // That share of replies (in percent) brings an unsolicited code along, before it or inside
     // it, or a stray "OK" before it.
     void setStrayCodes(int percent);
+    void setLineBehaviour(const LineBehaviour &line);
     // Every reply that holds marker is written up to and including the marker, then the
     // rest after pauseMs: ("OK", 200) writes "...OK" and later "\r\n". Empty marker clears.
     void setSplit(const QByteArray &marker, int pauseMs);

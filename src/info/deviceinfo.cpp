@@ -2,6 +2,7 @@
 
 #include "link/atexchange.h"
 #include "link/operationlock.h"
+#include "link/replyframing.h"
 #include "text/replyparser.h"
 
 #include <QLocale>
@@ -35,7 +36,12 @@ DeviceInfo::DeviceInfo(AtExchange &exchange, OperationLock &lock, QObject *paren
 
 bool DeviceInfo::ask(const QString &command, QString *reply)
 {
-    const AtExchange::Reply answer = exchange_.SendAndWait(command, exchange_.timTimeout);
+    // A setting ("AT+COPS=3,0") answers with "OK" alone; a query with its information line.
+    const QString expected = !reply ? QString()
+                             : command.endsWith(QLatin1Char('?')) || command == QLatin1String("AT+CBC")
+                                 ? ReplyFraming::ownPrefix(command)
+                                 : AtExchange::AnyInformation;
+    const AtExchange::Reply answer = exchange_.SendAndWait(command, exchange_.timTimeout, expected);
     if (!lock_.answered(answer))
         return false;
     if (reply)

@@ -11,6 +11,7 @@
 
 const QString AtExchange::FinalResult = QStringLiteral("OK\r\n");
 // Every phone that counts as connected has answered it with its maker's name.
+const QString AtExchange::AnyInformation = QStringLiteral("\n");
 const QString AtExchange::SyncCommand = QStringLiteral("AT+CGMI");
 
 namespace {
@@ -82,7 +83,10 @@ AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
 AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer, const QString &expectedLine)
 {
     const Reply reply = exchange(command, timer);
-    if (expectedLine.isEmpty() || !reply.completed() || !reply.lineStartingWith(expectedLine).isEmpty())
+    if (expectedLine.isEmpty() || !reply.completed())
+        return reply;
+    if (expectedLine == AnyInformation ? ReplyFraming::holdsInformation(reply.text)
+                                       : !reply.lineStartingWith(expectedLine).isEmpty())
         return reply;
     const Outcome inStep = resync(timer);
     if (inStep != Outcome::Completed) {
@@ -176,8 +180,10 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer)
         return reply;
     }
     timer.stop();
-    // What follows the final result is not part of this reply: codes the phone sent unasked.
+    // What follows the final result is not part of this reply, nor are the codes the phone sent
+    // unasked in between.
     reply.text.truncate(final->end);
+    reply.text = ReplyFraming::withoutUnsolicited(reply.text, ReplyFraming::ownPrefix(reply.command));
     reply.result = final->result;
     reply.outcome = ReplyFraming::isRefusal(final->result) ? Outcome::StopToken : Outcome::Completed;
     return reply;

@@ -26,7 +26,7 @@ public:
     struct Reply
     {
         QString command; // the command line answered, without its CR
-        QString text;    // what arrived, up to the end of the final result's line
+        QString text;    // what arrived up to the end of the final result's line, less unsolicited codes
         QString result;  // the final result line ("OK", "+CMS ERROR: 321"); empty without one
         Outcome outcome = Outcome::TimedOut;
         bool timedOut() const { return outcome == Outcome::TimedOut; }
@@ -50,7 +50,9 @@ public:
     // With expectedLine set (the prefix of the information line the answer carries, such as
     // "+CMGR:"), an "OK" without that line cannot be the command's own answer: a stray result
     // ended the wait while the real answer was still on its way. The line is then brought back
-    // in step and the command asked once more.
+    // in step and the command asked once more. AnyInformation stands for an answer of bare text
+    // ("AT+CGMI": "Mitsubishi").
+    static const QString AnyInformation;
     Reply SendAndWait(const QString &command, QTimer &timer, const QString &expectedLine = QString());
     // The data a command line announced (a message text with its closing Ctrl-Z), written as it
     // stands, without a CR, and waited for as SendAndWait waits. What the phone said to the

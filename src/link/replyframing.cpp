@@ -93,6 +93,68 @@ int countReplies(QStringView text)
     return count;
 }
 
+namespace {
+
+// Calls visit(start, end, line, inText) for every line, the last one even without a line feed.
+template <typename Visit> void forEachLine(QStringView text, Visit visit)
+{
+    bool inText = false;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype end = lf < 0 ? text.size() : lf + 1;
+        const QStringView line = withoutCarriageReturns(text.mid(start, (lf < 0 ? text.size() : lf) - start));
+        const bool wasText = inText;
+        if (inText)
+            inText = !line.isEmpty();
+        else if (announcesText(line))
+            inText = true;
+        visit(start, end, line, wasText);
+        start = end;
+    }
+}
+
+} // namespace
+
+QString ownPrefix(QStringView command)
+{
+    if (!command.startsWith(QLatin1String("AT"), Qt::CaseInsensitive) || command.size() < 3)
+        return QString();
+    qsizetype end = 2;
+    while (end < command.size() && command.at(end) != QLatin1Char('=') && command.at(end) != QLatin1Char('?'))
+        ++end;
+    return command.mid(2, end - 2).toString().toUpper() + QLatin1Char(':');
+}
+
+QString withoutUnsolicited(QStringView text, QStringView ownPrefix)
+{
+    QString kept;
+    kept.reserve(text.size());
+    qsizetype emptyLineAt = -1; // where in kept an empty line stands last
+    forEachLine(text, [&](qsizetype start, qsizetype end, QStringView line, bool inText) {
+        if (!inText && isUnsolicited(line) && (ownPrefix.isEmpty() || !line.startsWith(ownPrefix))) {
+            if (emptyLineAt >= 0)
+                kept.truncate(emptyLineAt);
+            emptyLineAt = -1;
+            return;
+        }
+        // The empty line that ends a message text frames a code after it as well.
+        emptyLineAt = line.isEmpty() ? kept.size() : -1;
+        kept += text.mid(start, end - start);
+    });
+    return kept;
+}
+
+bool holdsInformation(QStringView text)
+{
+    bool found = false;
+    forEachLine(text, [&found](qsizetype, qsizetype, QStringView line, bool inText) {
+        if (inText || (!line.isEmpty() && !isFinalResult(line) && !isUnsolicited(line)))
+            found = true;
+    });
+    return found;
+}
+
 QString lineStartingWith(QStringView text, QStringView prefix)
 {
     qsizetype start = 0;

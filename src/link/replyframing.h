@@ -31,6 +31,14 @@ bool isRefusal(QStringView line);
 // A line the phone sends on its own: a call, a new message, a registration report.
 bool isUnsolicited(QStringView line);
 
+// The prefix of the information lines that answer command: "+CREG:" for "AT+CREG?".
+QString ownPrefix(QStringView command);
+// text without the codes the phone sent unasked (each with the empty line that framed it),
+// outside the text a message header announces. Lines with ownPrefix answer the command.
+QString withoutUnsolicited(QStringView text, QStringView ownPrefix = {});
+// A line other than a final result or an unsolicited code, outside message text.
+bool holdsInformation(QStringView text);
+
 // The whole line beginning with prefix, without its line end; empty when there is none.
 QString lineStartingWith(QStringView text, QStringView prefix);
 

@@ -54,7 +54,8 @@ void Phonebook::LoadPhonebook()
 
 bool Phonebook::askUsedPlaces(std::optional<int> *used)
 {
-    const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("AT+CPBS?"), exchange_.timTimeout);
+    const AtExchange::Reply reply =
+        exchange_.SendAndWait(QStringLiteral("AT+CPBS?"), exchange_.timTimeout, QStringLiteral("+CPBS:"));
     // A phone that does not tell goes without the check.
     if (reply.refused())
         return true;

@@ -37,7 +37,8 @@ private slots:
     void pauseIsNeverShort();
     void bytesCrossTheLineOneByOne();
     void pauseLeavesTheLineAlone();
-    void unsolicitedCodesLandInTheReply();
+    void unsolicitedCodesAreTakenOut_data();
+    void unsolicitedCodesAreTakenOut();
     // Last: it ends the application's event loops and starts them again afterwards.
     void waitEndedByQuittingCountsAsUnanswered();
 
@@ -254,14 +255,38 @@ void TestAtExchange::pauseLeavesTheLineAlone()
     QCOMPARE(line->input(), QStringLiteral("\r\nMitsubishi\r\n\r\nOK\r\n"));
 }
 
-void TestAtExchange::unsolicitedCodesLandInTheReply()
+void TestAtExchange::unsolicitedCodesAreTakenOut_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("RING framed") << "AT+CGMI"
+                                 << "\r\nMitsubishi\r\n\r\nRING\r\n\r\nOK\r\n"
+                                 << "\r\nMitsubishi\r\n\r\nOK\r\n";
+    QTest::newRow("own +CREG kept, report dropped") << "AT+CREG?"
+                                                    << "\r\n+CMTI: \"SM\",3\r\n\r\n+CREG: 2,1\r\n\r\nOK\r\n"
+                                                    << "\r\n+CREG: 2,1\r\n\r\nOK\r\n";
+    const QString header = QStringLiteral("\r\n+CMGR: \"REC READ\",\"0301\",,\"01/01/01,10:00:00+08\"\r\n");
+    QTest::newRow("after a message text") << "at+cmgr=1" << header + "Hi\r\n\r\nRING\r\n\r\nOK\r\n"
+                                          << header + "Hi\r\n\r\nOK\r\n";
+    QTest::newRow("text that reads as one") << "at+cmgr=1" << header + "RING\r\n\r\nOK\r\n"
+                                            << header + "RING\r\n\r\nOK\r\n";
+}
+
+void TestAtExchange::unsolicitedCodesAreTakenOut()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    QCOMPARE(ReplyFraming::withoutUnsolicited(text, ReplyFraming::ownPrefix(command)), kept);
+
+    // On the line, in pieces, beside a reply.
     sim->injectIntoNextReply("RING");
+    sim->injectUnsolicited("+CREG: 1");
     const auto reply = exchange->SendAndWait(QStringLiteral("AT+CGMI"), exchange->timTimeout);
     QCOMPARE(reply.outcome, Outcome::Completed);
-    QVERIFY(reply.text.contains(QLatin1String("RING")));
-    QVERIFY(reply.text.contains(QLatin1String("Mitsubishi")));
-    QCOMPARE(reply.outcome, Outcome::Completed);
+    QCOMPARE(reply.text, QStringLiteral("\r\nMitsubishi\r\n\r\nOK\r\n"));
 }
 
 void TestAtExchange::waitEndedByQuittingCountsAsUnanswered()

@@ -129,6 +129,9 @@ private slots:
     void refusedMessageTexts();
     void replyDelay();
     void splitReply();
+    void pacedLikeACable();
+    void lateCommandsAndSlowReading();
+    void strayCodesComeBesideReplies();
     void unsolicitedBetweenReplies();
     void unsolicitedInsideReply();
     void garbage();
@@ -751,6 +754,73 @@ void TestSimPhone::splitReply()
     phone->setSplit({}, 0);
     expect("AT\r", ok());
     QCOMPARE(client->chunks.size(), 1);
+}
+
+void TestSimPhone::pacedLikeACable()
+{
+    phone->state().echo = false;
+    seedPhonebook();
+    phone->setLinePace(SimPhone::cablePace());
+    expect("AT+CPBS=\"SM\"\r", ok());
+    client->take();
+    QElapsedTimer clock;
+    clock.start();
+    client->send("AT+CPBR=1,255\r");
+    QTRY_VERIFY_WITH_TIMEOUT(client->received.endsWith("\r\nOK\r\n"), timeoutMs);
+    const qint64 elapsed = clock.elapsed();
+    const qsizetype bytes = client->received.size();
+    QVERIFY2(elapsed * 3840 >= (bytes - 16) * 1000,
+             qPrintable(QStringLiteral("%1 bytes in %2 ms").arg(bytes).arg(elapsed)));
+    QVERIFY(client->chunks.size() >= bytes / 16);
+    for (const QByteArray &chunk : std::as_const(client->chunks))
+        QVERIFY(chunk.size() <= 16);
+
+    // Random pieces still add up to the reply.
+    phone->setLinePace(SimPhone::testPace());
+    const QByteArray whole = client->take();
+    expect("AT+CPBR=1,255\r", whole);
+    QVERIFY(client->chunks.size() > 1);
+}
+
+void TestSimPhone::lateCommandsAndSlowReading()
+{
+    phone->state().echo = false;
+    phone->setLinePace({});
+    phone->delayCommand("at+cgmm", 300);
+    QElapsedTimer clock;
+    clock.start();
+    expect("AT+CGMI\r", ok("Mitsubishi"));
+    QVERIFY(clock.elapsed() < 250);
+    clock.restart();
+    expect("AT+CGMM\r", ok("Trium Mars"));
+    QVERIFY(clock.elapsed() >= 280);
+
+    // 100 bytes a second: a 50-byte line takes half a second to be taken in.
+    phone->setReadRate(100);
+    const QByteArray padded = "AT+CGMI" + QByteArray(42, ' ') + '\r';
+    clock.restart();
+    client->take();
+    client->send(padded);
+    client->waitForBytes(ok("Mitsubishi").size(), timeoutMs);
+    QVERIFY2(clock.elapsed() >= 400, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestSimPhone::strayCodesComeBesideReplies()
+{
+    phone->state().echo = false;
+    phone->setLinePace({});
+    phone->setStrayCodes(100);
+    QByteArray all;
+    for (int i = 0; i < 20; ++i) {
+        client->take();
+        client->send("AT+CGMI\r");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            client->received.endsWith("\r\nOK\r\n") && client->received.contains("Mitsubishi"), timeoutMs);
+        QTest::qWait(5);
+        all += client->take();
+    }
+    QCOMPARE(all.count("Mitsubishi"), 20);
+    QVERIFY(all.count("\r\nOK\r\n") + all.count("RING") + all.count("+CMTI:") + all.count("+CREG:") >= 40);
 }
 
 void TestSimPhone::unsolicitedBetweenReplies()
