@@ -82,19 +82,21 @@ AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
 
 AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer, const QString &expectedLine)
 {
-    const Reply reply = exchange(command, timer);
-    if (expectedLine.isEmpty() || !reply.completed())
-        return reply;
-    if (expectedLine == AnyInformation ? ReplyFraming::holdsInformation(reply.text)
-                                       : !reply.lineStartingWith(expectedLine).isEmpty())
-        return reply;
-    const Outcome inStep = resync(timer);
-    if (inStep != Outcome::Completed) {
-        Reply lost = reply;
-        lost.outcome = inStep;
-        return lost;
+    // Stray results are rare; three in a row for the same command are taken as its answer.
+    constexpr int Asks = 3;
+    Reply reply = exchange(command, timer);
+    for (int ask = 1; ask < Asks && !expectedLine.isEmpty() && reply.completed(); ++ask) {
+        if (expectedLine == AnyInformation ? ReplyFraming::holdsInformation(reply.text)
+                                           : !reply.lineStartingWith(expectedLine).isEmpty())
+            break;
+        const Outcome inStep = resync(timer);
+        if (inStep != Outcome::Completed) {
+            reply.outcome = inStep;
+            return reply;
+        }
+        reply = exchange(command, timer);
     }
-    return exchange(command, timer);
+    return reply;
 }
 
 AtExchange::Reply AtExchange::exchange(const QString &command, QTimer &timer)
@@ -144,10 +146,10 @@ AtExchange::Outcome AtExchange::resync(QTimer &timer)
     return inStep ? Outcome::Completed : Outcome::TimedOut;
 }
 
-AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer)
+AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine)
 {
     Reply reply;
-    reply.command = data;
+    reply.command = commandLine;
     reply.text = line_.input();
     if (const auto end = ReplyFraming::findEnd(reply.text); end && ReplyFraming::isRefusal(end->result)) {
         reply.text.truncate(end->end);

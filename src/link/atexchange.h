@@ -50,15 +50,16 @@ public:
     // With expectedLine set (the prefix of the information line the answer carries, such as
     // "+CMGR:"), an "OK" without that line cannot be the command's own answer: a stray result
     // ended the wait while the real answer was still on its way. The line is then brought back
-    // in step and the command asked once more. AnyInformation stands for an answer of bare text
+    // in step and the command asked again (twice at most). AnyInformation stands for an answer of bare text
     // ("AT+CGMI": "Mitsubishi").
     static const QString AnyInformation;
     Reply SendAndWait(const QString &command, QTimer &timer, const QString &expectedLine = QString());
     // The data a command line announced (a message text with its closing Ctrl-Z), written as it
     // stands, without a CR, and waited for as SendAndWait waits. What the phone said to the
     // command line meanwhile opens the reply. When it already refused the command the data is
-    // not written: it would be read as command lines.
-    Reply SendDataAndWait(const QString &data, QTimer &timer);
+    // not written: it would be read as command lines. The reply names commandLine, the line
+    // that announced the data, as the command it answers.
+    Reply SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine);
     // Takes off the line the answers meant for others (a pending probe's, those owed to cancelled
     // commands), as every SendAndWait does first. False when that wait was cancelled or the
     // program quits; nothing may be sent then.

@@ -1,6 +1,7 @@
 #include "replyframing.h"
 
 #include <initializer_list>
+#include <utility>
 
 namespace ReplyFraming {
 
@@ -130,16 +131,15 @@ QString withoutUnsolicited(QStringView text, QStringView ownPrefix)
 {
     QString kept;
     kept.reserve(text.size());
-    qsizetype emptyLineAt = -1; // where in kept an empty line stands last
+    bool dropEmptyLine = false; // the rest of a dropped code's frame
     forEachLine(text, [&](qsizetype start, qsizetype end, QStringView line, bool inText) {
+        const bool frameRest = std::exchange(dropEmptyLine, false) && line.isEmpty();
+        if (frameRest)
+            return;
         if (!inText && isUnsolicited(line) && (ownPrefix.isEmpty() || !line.startsWith(ownPrefix))) {
-            if (emptyLineAt >= 0)
-                kept.truncate(emptyLineAt);
-            emptyLineAt = -1;
+            dropEmptyLine = true;
             return;
         }
-        // The empty line that ends a message text frames a code after it as well.
-        emptyLineAt = line.isEmpty() ? kept.size() : -1;
         kept += text.mid(start, end - start);
     });
     return kept;

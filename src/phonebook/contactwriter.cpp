@@ -72,11 +72,19 @@ ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const
 std::optional<bool> ContactWriter::placeIsFree(int index)
 {
     AtExchange &exchange = phonebook_.exchange();
-    const AtExchange::Reply reply =
-        exchange.SendAndWait(QStringLiteral("AT+CPBR=") + QString::number(index), exchange.timTimeout);
-    if (!phonebook_.lock().answered(reply))
-        return std::nullopt;
-    const QStringList entries = PhonebookListing::entryLines(reply.text);
+    OperationLock &lock = phonebook_.lock();
+    const QString read = QStringLiteral("AT+CPBR=") + QString::number(index);
+    // A free place answers a bare "OK", as a stray result on the line would: it only counts
+    // when a second look, with the line brought in step in between, says the same.
+    QStringList entries;
+    for (int look = 0; look < 2 && entries.isEmpty(); ++look) {
+        if (look > 0 && !lock.answered(exchange.resynchronise(exchange.timTimeout)))
+            return std::nullopt;
+        const AtExchange::Reply reply = exchange.SendAndWait(read, exchange.timTimeout);
+        if (!lock.answered(reply))
+            return std::nullopt;
+        entries = PhonebookListing::entryLines(reply.text);
+    }
     if (entries.isEmpty())
         return true;
     // Taken after all: into the table with it, so the next free place is looked for.

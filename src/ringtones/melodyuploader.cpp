@@ -38,14 +38,16 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         return;
     }
     const bool raised = RaiseApplies(melody->lines, raise);
-    exchange.sendWithoutWaiting(QStringLiteral("AT~MMYW=") + slotText + QStringLiteral(",\"") +
-                                melody->nameToSend() + QStringLiteral("\",") + melody->tempoToSend());
+    const QString header = QStringLiteral("AT~MMYW=") + slotText + QStringLiteral(",\"") +
+                           melody->nameToSend() + QStringLiteral("\",") + melody->tempoToSend();
+    exchange.sendWithoutWaiting(header);
     // The phone gives no prompt: the notes follow at once.
     for (const QString &line : melody->lines) {
         if (const std::optional<QString> sent = MelodyLineToPhone(line, raised))
             exchange.line().write(*sent);
     }
-    const AtExchange::Reply reply = exchange.SendDataAndWait(QString(AtExchange::CtrlZ), exchange.timTimeout);
+    const AtExchange::Reply reply =
+        exchange.SendDataAndWait(QString(AtExchange::CtrlZ), exchange.timTimeout, header);
     if (reply.timedOut()) {
         // Ends whatever text entry the phone may still be in.
         exchange.line().write(QString(AtExchange::CtrlZ));

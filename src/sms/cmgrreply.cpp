@@ -17,7 +17,8 @@ QString fromHeader(const QString &reply)
         return reply;
     // The framing line end before the header belongs to it: the text cut counts it.
     const qsizetype lineStart = reply.lastIndexOf(QLatin1Char('\n'), header);
-    return lineStart < 0 ? reply.mid(header) : reply.mid(lineStart);
+    // Without one (a line end lost on the line) it is put back, so the text cut stays right.
+    return lineStart < 0 ? QLatin1Char('\n') + reply.mid(header) : reply.mid(lineStart);
 }
 
 } // namespace

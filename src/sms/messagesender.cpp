@@ -48,9 +48,11 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
 {
     const QString body = phoneText(text);
     // A quote or a CR in the number would end the command line early.
-    exchange_.sendWithoutWaiting(command + QLatin1Char('"') + QuotedFieldText(number) + QLatin1Char('"'));
+    const QString commandLine = command + QLatin1Char('"') + QuotedFieldText(number) + QLatin1Char('"');
+    exchange_.sendWithoutWaiting(commandLine);
     exchange_.Pause();
-    return answered(exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout), failure);
+    return answered(exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, commandLine),
+                    failure);
 }
 
 void MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)

@@ -96,8 +96,8 @@ void TestContactWriter::placesNotCountedAreReadBeforeWriting()
     QVERIFY(!rig->phonebook.listingChecked());
     rig->sim.state().simBook.insert(3, {"0303", 129, "Behind"});
     writer->create(QStringLiteral("New"), QStringLiteral("0302"));
-    QCOMPARE(rig->sim.transcript(),
-             QList<QByteArray>({"AT+CPBR=3", "AT+CPBR=4", "AT+CPBW=4,\"0302\",129,\"New\""}));
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"AT+CPBR=3", "AT+CPBR=4", "AT+CGMI", "AT+CPBR=4",
+                                                       "AT+CPBW=4,\"0302\",129,\"New\""}));
     QCOMPARE(rig->sim.state().simBook.value(3).name, QByteArray("Behind"));
     QCOMPARE(rig->phonebook.table().size(), 4);
     QVERIFY(rig->boxes.texts().isEmpty());

@@ -58,6 +58,7 @@ private slots:
     void slotErrorsCostOneSlotEach_data();
     void slotErrorsCostOneSlotEach();
     void codesOnTheLineCostNothing();
+    void randomCodesCostNothing();
 
     void archiveRecordsOnceByteForByte();
     void archiveFindsLabelsAndEmptyTextsAgain();
@@ -142,6 +143,11 @@ void TestShortMessages::recordOfReply_data()
     QTest::newRow("RING before it") << "\r\nRING\r\n" + hello + tail << "06/15/01 12:34:56"
                                     << "+4917012"
                                     << "Hello";
+    QTest::newRow("no line end before the header")
+        << QStringLiteral("+CMGR: \"REC READ\",\"0301\",,\"01/06/15,12:34:56+08\"\r\nAlles OK\r\nbis") + tail
+        << "06/15/01 12:34:56"
+        << "0301"
+        << "Alles OK\r\nbis";
     QTest::newRow("quoted registration report before it")
         << "\r\n+CREG: 1,\"00C3\",\"1A2B\"\r\n" + hello + tail << "06/15/01 12:34:56"
         << "+4917012"
@@ -383,6 +389,25 @@ void TestShortMessages::codesOnTheLineCostNothing()
     QCOMPARE(sms->messages().slotMap().mid(3), QStringList({"empty", "empty"}));
     QVERIFY(!contents(rig->link.settings.filesms()).contains("RING"));
     QVERIFY(rig->boxes.texts().isEmpty());
+}
+
+void TestShortMessages::randomCodesCostNothing()
+{
+    QMap<int, simphone::Message> stored;
+    const QList<QByteArray> texts{"OK", "Alles OK\r\nbis morgen", "+CMS ERROR: 500", "Hi\r\n\r\nthere"};
+    for (int slot = 1; slot <= 20; ++slot)
+        stored.insert(slot,
+                      received("0301",
+                               "01/01/" + QByteArray::number(slot).rightJustified(2, '0') + ",10:00:00+08",
+                               texts.at(slot % texts.size())));
+    connect(stored, 20);
+    rig->sim.setStrayCodes(25);
+    for (int run = 0; run < 6; ++run) {
+        sms->SMSDownload();
+        QCOMPARE(sms->messages().count(), 20);
+        for (const SMSRecord &record : sms->messages().sorted())
+            QCOMPARE(record.text, QString::fromLatin1(stored.value(record.slot).body));
+    }
 }
 
 void TestShortMessages::archiveRecordsOnceByteForByte()
