@@ -145,11 +145,27 @@ QString withoutUnsolicited(QStringView text, QStringView ownPrefix)
     return kept;
 }
 
+namespace {
+
+// "+COPS: 0,0,..." or "~MMYR: 1,...": the information line of some command.
+bool isPrefixedInformation(QStringView line)
+{
+    if (line.size() < 3 || (line.at(0) != QLatin1Char('+') && line.at(0) != QLatin1Char('~')))
+        return false;
+    qsizetype i = 1;
+    while (i < line.size() && line.at(i).isLetter())
+        ++i;
+    return i > 1 && i < line.size() && line.at(i) == QLatin1Char(':');
+}
+
+} // namespace
+
 bool holdsInformation(QStringView text)
 {
     bool found = false;
     forEachLine(text, [&found](qsizetype, qsizetype, QStringView line, bool inText) {
-        if (inText || (!line.isEmpty() && !isFinalResult(line) && !isUnsolicited(line)))
+        if (!inText && !line.isEmpty() && !isFinalResult(line) && !isUnsolicited(line) &&
+            !isPrefixedInformation(line))
             found = true;
     });
     return found;

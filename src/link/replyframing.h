@@ -36,7 +36,8 @@ QString ownPrefix(QStringView command);
 // text without the codes the phone sent unasked (each with the empty line that framed it),
 // outside the text a message header announces. Lines with ownPrefix answer the command.
 QString withoutUnsolicited(QStringView text, QStringView ownPrefix = {});
-// A line other than a final result or an unsolicited code, outside message text.
+// A line of bare text, such as "AT+CGMI" answers: not a final result, not an unsolicited code,
+// and not another command's "+NAME:" line that came late.
 bool holdsInformation(QStringView text);
 
 // The whole line beginning with prefix, without its line end; empty when there is none.
