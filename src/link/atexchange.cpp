@@ -51,7 +51,8 @@ AtExchange::AtExchange(SerialLine &line, QObject *parent) : QObject(parent), lin
 }
 
 AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
-                                        const std::function<bool(const QString &)> &done)
+                                        const std::function<bool(const QString &)> &done,
+                                        const QTimer *wakeAlso)
 {
     QEventLoop loop;
     bool finished = false;
@@ -70,9 +71,13 @@ AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
     const bool outerAbandoned = std::exchange(abandoned_, false);
     const auto onData = QObject::connect(&line_, &SerialLine::dataArrived, &loop, pass);
     const auto onTimer = QObject::connect(&timer, &QTimer::timeout, &loop, pass);
+    QMetaObject::Connection onOther;
+    if (wakeAlso)
+        onOther = QObject::connect(wakeAlso, &QTimer::timeout, &loop, pass);
     loop.exec();
     QObject::disconnect(onData);
     QObject::disconnect(onTimer);
+    QObject::disconnect(onOther);
     wait_ = outer;
     const bool abandoned = std::exchange(abandoned_, outerAbandoned);
     if (finished)
@@ -144,6 +149,59 @@ AtExchange::Outcome AtExchange::resync(QTimer &timer)
     const bool inStep = end == WaitEnd::Done && timer.isActive();
     timer.stop();
     return inStep ? Outcome::Completed : Outcome::TimedOut;
+}
+
+AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTimer &timer)
+{
+    Reply reply;
+    reply.command = command;
+    const WaitEnd cleared = takeForeignAnswers();
+    if (cleared != WaitEnd::Done) {
+        reply.outcome = cleared == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
+        return reply;
+    }
+    line_.drain();
+    line_.write(command + QLatin1Char('\r'));
+    timer.start();
+    // The handset wants its pause before the text even when its prompt comes sooner.
+    timPause.start();
+    const WaitEnd end = collect(
+        reply.text, timer,
+        [this](const QString &buffer) {
+            return ReplyFraming::findEnd(buffer).has_value() ||
+                   (ReplyFraming::holdsPrompt(buffer) && !timPause.isActive());
+        },
+        &timPause);
+    timPause.stop();
+    const auto final = ReplyFraming::findEnd(reply.text);
+    if (end == WaitEnd::Abandoned && timer.isActive()) {
+        owedSoFar_ += reply.text;
+        owe(1, timer);
+        reply.outcome = Outcome::Cancelled;
+        return reply;
+    }
+    const bool prompted = ReplyFraming::holdsPrompt(reply.text);
+    if (end != WaitEnd::Done || !timer.isActive() || (!final && !prompted)) {
+        timer.stop();
+        reply.outcome = Outcome::TimedOut;
+        return reply;
+    }
+    timer.stop();
+    if (final) {
+        // Even an "OK" here means the phone takes no text now.
+        reply.text.truncate(final->end);
+        reply.result = final->result;
+        reply.outcome = Outcome::StopToken;
+        return reply;
+    }
+    reply.result = QStringLiteral("> ");
+    reply.outcome = Outcome::Completed;
+    return reply;
+}
+
+void AtExchange::endTextEntry()
+{
+    line_.write(QString(Escape));
 }
 
 AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine)

@@ -54,6 +54,15 @@ public:
     // ("AT+CGMI": "Mitsubishi").
     static const QString AnyInformation;
     Reply SendAndWait(const QString &command, QTimer &timer, const QString &expectedLine = QString());
+    // A command line that announces text ("AT+CMGS=..."), written as SendAndWait writes it, then
+    // waited for until the phone's "> " prompt has arrived and timPause has run out, so that the
+    // text only ever goes where the phone takes it as text. Completed (result "> ") once it may
+    // go; otherwise refused, timed out or cancelled as SendAndWait. When it did not complete the
+    // phone may still be in text entry: endTextEntry() takes it out.
+    Reply SendAndWaitForPrompt(const QString &command, QTimer &timer);
+    // ESC: ends the text entry a phone may be in; a phone in command mode ignores it.
+    void endTextEntry();
+    static constexpr QChar Escape{27};
     // The data a command line announced (a message text with its closing Ctrl-Z), written as it
     // stands, without a CR, and waited for as SendAndWait waits. What the phone said to the
     // command line meanwhile opens the reply. When it already refused the command the data is
@@ -111,7 +120,9 @@ private:
         Quit       // the loop was ended from outside: the program is quitting
     };
     // Appends what the line brings to buffer until done(buffer) holds or the timer stops.
-    WaitEnd collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done);
+    // wakeAlso: a second timer whose end is worth a look at done(buffer).
+    WaitEnd collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done,
+                    const QTimer *wakeAlso = nullptr);
     Reply exchange(const QString &command, QTimer &timer);
     Outcome resync(QTimer &timer);
     // Waits for the reply to what was just written, with the timer running.

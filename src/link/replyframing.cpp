@@ -48,6 +48,11 @@ template <typename Visit> void forEachResultLine(QStringView text, Visit visit)
 
 } // namespace
 
+bool holdsPrompt(QStringView text)
+{
+    return text.startsWith(QLatin1String("> ")) || text.contains(QLatin1String("\n> "));
+}
+
 bool isRefusal(QStringView line)
 {
     return line == QLatin1String("ERROR") || line.startsWith(QLatin1String("+CME ERROR")) ||

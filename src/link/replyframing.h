@@ -26,6 +26,8 @@ std::optional<End> findEnd(QStringView text);
 int countReplies(QStringView text);
 
 bool isFinalResult(QStringView line);
+// The "> " by which the phone asks for the text a command announced, at the start of a line.
+bool holdsPrompt(QStringView text);
 // A final result by which the phone refuses the command.
 bool isRefusal(QStringView line);
 // A line the phone sends on its own: a call, a new message, a registration report.

@@ -44,15 +44,27 @@ bool MessageSender::command(const QString &command, const QString &failure)
 }
 
 bool MessageSender::transfer(const QString &command, const QString &number, const QString &text,
-                             const QString &failure)
+                             const QString &confirmation, const QString &failure)
 {
     const QString body = phoneText(text);
     // A quote or a CR in the number would end the command line early.
     const QString commandLine = command + QLatin1Char('"') + QuotedFieldText(number) + QLatin1Char('"');
-    exchange_.sendWithoutWaiting(commandLine);
-    exchange_.Pause();
-    return answered(exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, commandLine),
-                    failure);
+    const AtExchange::Reply prompt = exchange_.SendAndWaitForPrompt(commandLine, exchange_.timTimeout);
+    if (!prompt.completed()) {
+        // The prompt may have come after all, late: the phone must not stay in text entry.
+        if (!prompt.refused())
+            exchange_.endTextEntry();
+        return answered(prompt, failure);
+    }
+    const AtExchange::Reply reply =
+        exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, commandLine);
+    // Sent or stored only on the phone's word: the reference or place it gives the message.
+    if (reply.completed() && reply.lineStartingWith(confirmation).isEmpty()) {
+        lock_.finish();
+        lock_.inform(failure + QStringLiteral("no confirmation from the phone"));
+        return false;
+    }
+    return answered(reply, failure);
 }
 
 void MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)
@@ -72,7 +84,7 @@ void MessageSender::send(const QString &text, const QString &number, const QStri
         return;
     if (!command(QStringLiteral("AT+CMGF=1"), NotSent) ||
         !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'), NotSent) ||
-        !transfer(QStringLiteral("AT+CMGS="), number, text, NotSent))
+        !transfer(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), NotSent))
         return;
     lock_.finish();
     lock_.inform(SentNotice);
@@ -83,7 +95,7 @@ void MessageSender::upload(const QString &text, const QString &number)
     if (!lock_.guard(OperationLock::UploadingSMS))
         return;
     if (!command(QStringLiteral("AT+CMGF=1"), NotStored) ||
-        !transfer(QStringLiteral("AT+CMGW="), number, text, NotStored))
+        !transfer(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored))
         return;
     lock_.finish();
 }

@@ -33,8 +33,10 @@ private:
     // the link being fine), timed out or cancelled.
     bool answered(const AtExchange::Reply &reply, const QString &failure);
     bool command(const QString &command, const QString &failure);
-    // The command line that announces the text, the pause in place of its prompt, the text.
-    bool transfer(const QString &command, const QString &number, const QString &text, const QString &failure);
+    // The command line that announces the text, its prompt (and the pause), the text; done when
+    // the phone confirms with a line beginning with confirmation.
+    bool transfer(const QString &command, const QString &number, const QString &text,
+                  const QString &confirmation, const QString &failure);
 
     AtExchange &exchange_;
     OperationLock &lock_;

@@ -30,6 +30,7 @@ private slots:
     void phoneErrors();
     void timeOuts_data();
     void timeOuts();
+    void promptTooLateLeavesNoTextEntry();
 
 private:
     void run(const QString &op, const QString &text, const QString &number, const QString &centre);
@@ -187,21 +188,27 @@ void TestMessageSender::phoneErrors_data()
     QTest::addColumn<QByteArray>("result");
     QTest::addColumn<int>("commands"); // lines the phone took
     QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("lateMs"); // the failing command is answered that late
 
-    QTest::newRow("text refused on send")
-        << "send" << QByteArray() << QByteArray("+CMS ERROR: 500") << 4 << "SMS not sent: +CMS ERROR: 500";
+    QTest::newRow("text refused on send") << "send" << QByteArray() << QByteArray("+CMS ERROR: 500") << 4
+                                          << "SMS not sent: +CMS ERROR: 500" << 0;
     QTest::newRow("text refused on store") << "upload" << QByteArray() << QByteArray("+CMS ERROR: 500") << 3
-                                           << "SMS not stored: +CMS ERROR: 500";
+                                           << "SMS not stored: +CMS ERROR: 500" << 0;
     QTest::newRow("text mode refused")
-        << "upload" << QByteArray("AT+CMGF") << QByteArray("ERROR") << 1 << "SMS not stored: ERROR";
+        << "upload" << QByteArray("AT+CMGF") << QByteArray("ERROR") << 1 << "SMS not stored: ERROR" << 0;
     QTest::newRow("centre refused") << "send" << QByteArray("AT+CSCA") << QByteArray("+CMS ERROR: 304") << 2
-                                    << "SMS not sent: +CMS ERROR: 304";
+                                    << "SMS not sent: +CMS ERROR: 304" << 0;
     // The phone gave no prompt: the text, with its CR, would be read as command lines.
     QTest::newRow("send refused before the text")
         << "send" << QByteArray("AT+CMGS") << QByteArray("+CMS ERROR: 500") << 3
-        << "SMS not sent: +CMS ERROR: 500";
+        << "SMS not sent: +CMS ERROR: 500" << 0;
+    // Refused after the pause of the text: still no text goes.
+    QTest::newRow("send refused late") << "send" << QByteArray("AT+CMGS") << QByteArray("+CMS ERROR: 330")
+                                       << 3 << "SMS not sent: +CMS ERROR: 330" << 500;
+    QTest::newRow("store refused late") << "upload" << QByteArray("AT+CMGW") << QByteArray("+CMS ERROR: 500")
+                                        << 2 << "SMS not stored: +CMS ERROR: 500" << 350;
     QTest::newRow("memory full") << "upload" << QByteArray("full") << QByteArray() << 2
-                                 << "SMS not stored: +CMS ERROR: 322";
+                                 << "SMS not stored: +CMS ERROR: 322" << 0;
 }
 
 void TestMessageSender::phoneErrors()
@@ -211,7 +218,10 @@ void TestMessageSender::phoneErrors()
     QFETCH(QByteArray, result);
     QFETCH(int, commands);
     QFETCH(QString, box);
+    QFETCH(int, lateMs);
 
+    if (lateMs > 0)
+        rig->sim.delayCommand(failing, lateMs);
     if (failing == "full")
         rig->sim.state().messageCapacity = 0;
     else if (failing.isEmpty())
@@ -271,6 +281,21 @@ void TestMessageSender::timeOuts()
     run(op, QStringLiteral("Text"), QStringLiteral("0171"), Centre);
     QCOMPARE(rig->boxes.texts(), boxes);
     QCOMPARE(rig->link.lock.action(), action);
+}
+
+void TestMessageSender::promptTooLateLeavesNoTextEntry()
+{
+    rig->link.exchange.timTimeout.setInterval(400);
+    rig->sim.delayCommand("AT+CMGW", 700);
+    sender->upload(QStringLiteral("Hi\nATD0900123;"), QStringLiteral("0171"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+    // The phone is taken out of its text entry and found again; nothing it took ran or stayed.
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 5000);
+    QVERIFY(rig->sim.state().dialled.isEmpty());
+    QVERIFY(rig->sim.state().messages.isEmpty());
+    rig->sim.clearFailures();
+    sender->upload(QStringLiteral("Danach"), QStringLiteral("0171"));
+    QCOMPARE(rig->sim.state().messages.value(1).body, QByteArray("Danach"));
 }
 
 QTEST_GUILESS_MAIN(TestMessageSender)
