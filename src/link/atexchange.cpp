@@ -151,7 +151,7 @@ AtExchange::Outcome AtExchange::resync(QTimer &timer)
     return inStep ? Outcome::Completed : Outcome::TimedOut;
 }
 
-AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTimer &timer)
+AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTimer &timer, Prompt prompt)
 {
     Reply reply;
     reply.command = command;
@@ -167,9 +167,9 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
     timPause.start();
     const WaitEnd end = collect(
         reply.text, timer,
-        [this](const QString &buffer) {
+        [this, prompt](const QString &buffer) {
             return ReplyFraming::findEnd(buffer).has_value() ||
-                   (ReplyFraming::holdsPrompt(buffer) && !timPause.isActive());
+                   ((prompt == Prompt::None || ReplyFraming::holdsPrompt(buffer)) && !timPause.isActive());
         },
         &timPause);
     timPause.stop();
@@ -180,7 +180,7 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
         reply.outcome = Outcome::Cancelled;
         return reply;
     }
-    const bool prompted = ReplyFraming::holdsPrompt(reply.text);
+    const bool prompted = prompt == Prompt::None || ReplyFraming::holdsPrompt(reply.text);
     if (end != WaitEnd::Done || !timer.isActive() || (!final && !prompted)) {
         timer.stop();
         reply.outcome = Outcome::TimedOut;
@@ -194,7 +194,8 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
         reply.outcome = Outcome::StopToken;
         return reply;
     }
-    reply.result = QStringLiteral("> ");
+    if (prompt == Prompt::Expected)
+        reply.result = QStringLiteral("> ");
     reply.outcome = Outcome::Completed;
     return reply;
 }

@@ -59,7 +59,14 @@ public:
     // text only ever goes where the phone takes it as text. Completed (result "> ") once it may
     // go; otherwise refused, timed out or cancelled as SendAndWait. When it did not complete the
     // phone may still be in text entry: endTextEntry() takes it out.
-    Reply SendAndWaitForPrompt(const QString &command, QTimer &timer);
+    // A command that gives no prompt (the melody header) is waited for through timPause alone:
+    // Completed (result empty) when it has not refused the command by then.
+    enum class Prompt
+    {
+        Expected,
+        None
+    };
+    Reply SendAndWaitForPrompt(const QString &command, QTimer &timer, Prompt prompt = Prompt::Expected);
     // ESC: ends the text entry a phone may be in; a phone in command mode ignores it.
     void endTextEntry();
     static constexpr QChar Escape{27};

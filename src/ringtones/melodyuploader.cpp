@@ -7,6 +7,12 @@
 #include "link/operationlock.h"
 #include "link/serialline.h"
 
+namespace {
+
+const QString NotStored = QStringLiteral("Ringtone not stored: ");
+
+} // namespace
+
 MelodyUploader::MelodyUploader(PhoneMelodies &melodies) : melodies_(melodies) {}
 
 void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, bool raise)
@@ -30,18 +36,32 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         lock.inform(QStringLiteral("Please enter the number of the ringtone to replace (1-20)."));
         return;
     }
+    // What the phone would refuse is refused here, before a header goes that would leave the
+    // notes to be read as command lines.
+    const QString refusal = problemBeforeSending(slotText, *melody, raise);
+    if (!refusal.isEmpty()) {
+        lock.inform(NotStored + refusal);
+        return;
+    }
     lock.setAction(OperationLock::UploadingRingtone);
 
     AtExchange &exchange = melodies_.exchange();
-    if (!exchange.clearLine()) {
-        lock.timedOut();
+    const QString header = QStringLiteral("AT~MMYW=") + slotText + QStringLiteral(",\"") +
+                           melody->nameToSend() + QStringLiteral("\",") + melody->tempoToSend();
+    // The phone gives no prompt; the pause is its time to refuse the header.
+    const AtExchange::Reply taken =
+        exchange.SendAndWaitForPrompt(header, exchange.timTimeout, AtExchange::Prompt::None);
+    if (!taken.completed()) {
+        if (taken.refused()) {
+            lock.finish();
+            lock.inform(NotStored + taken.result);
+            return;
+        }
+        exchange.line().write(QString(AtExchange::CtrlZ)); // ends the melody entry it may be in
+        lock.answered(taken);
         return;
     }
     const bool raised = RaiseApplies(melody->lines, raise);
-    const QString header = QStringLiteral("AT~MMYW=") + slotText + QStringLiteral(",\"") +
-                           melody->nameToSend() + QStringLiteral("\",") + melody->tempoToSend();
-    exchange.sendWithoutWaiting(header);
-    // The phone gives no prompt: the notes follow at once.
     for (const QString &line : melody->lines) {
         if (const std::optional<QString> sent = MelodyLineToPhone(line, raised))
             exchange.line().write(*sent);
@@ -54,8 +74,36 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         lock.timedOut();
         return;
     }
+    if (reply.refused()) {
+        lock.finish();
+        lock.inform(NotStored + reply.result);
+        return;
+    }
     if (!lock.answered(reply))
         return;
     lock.setAction(OperationLock::ReloadingRingtones);
     melodies_.ReadMelodyList();
+}
+
+QString MelodyUploader::problemBeforeSending(const QString &slotText, const MelodyFile &melody, bool raise)
+{
+    bool digits = !slotText.isEmpty();
+    for (const QChar c : slotText)
+        digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const int slot = digits ? slotText.toInt() : 0;
+    if (slot < 1 || slot > PhoneMelodies::Slots)
+        return QStringLiteral("the phone has no melody slot \"%1\" (1 to %2).")
+            .arg(slotText)
+            .arg(PhoneMelodies::Slots);
+    if (melody.tempoToSend().isEmpty())
+        return QStringLiteral("the file gives no tempo (a TEMPO= line with digits).");
+    const bool raised = RaiseApplies(melody.lines, raise);
+    for (qsizetype n = 0; n < melody.lines.size(); ++n) {
+        const std::optional<QString> sent = MelodyLineToPhone(melody.lines.at(n), raised);
+        // No note line begins so; the phone would run it as a command.
+        if (sent && sent->trimmed().startsWith(QLatin1String("AT"), Qt::CaseInsensitive))
+            return QStringLiteral("the file holds a command, not a note: \"%1\".")
+                .arg(melody.lines.at(n).trimmed());
+    }
+    return QString();
 }

@@ -29,6 +29,7 @@ private slots:
     void uploadRefusals_data();
     void uploadRefusals();
     void uploadTimeOut();
+    void refusedHeaderSendsNoLine();
 
 private:
     QString file(const QByteArray &bytes);
@@ -148,10 +149,10 @@ void TestPhoneMelodies::uploadWritesTheFileAndReadsTheListAgain_data()
     QTest::newRow("Unix line ends, long name")
         << QByteArray("NAME=A very long melody name\nTEMPO=100\nc 4\ne 4\n") << false
         << QByteArray("AT~MMYW=3,\"A very long\",100") << QList<QByteArray>{"c 4", "e 4"};
-    // Ctrl-Z would end the notes early and make the next line a command that dials.
-    QTest::newRow("commands hidden in it")
-        << QByteArray("NAME=Bad\"Name\r\nTEMPO=1x2\r\nc 4\x1a\r\nATD0123;\r\ne 4\x1b\r\n") << false
-        << QByteArray("AT~MMYW=3,\"BadName\",12") << QList<QByteArray>{"c 4", "ATD0123;", "e 4"};
+    // Ctrl-Z would end the notes early and make the next line a command.
+    QTest::newRow("control characters in it")
+        << QByteArray("NAME=Bad\"Name\r\nTEMPO=1x2\r\nc 4\x1a\r\ne 4\x1b\r\n") << false
+        << QByteArray("AT~MMYW=3,\"BadName\",12") << QList<QByteArray>{"c 4", "e 4"};
 }
 
 void TestPhoneMelodies::uploadWritesTheFileAndReadsTheListAgain()
@@ -179,24 +180,38 @@ void TestPhoneMelodies::uploadRefusals_data()
 {
     QTest::addColumn<bool>("connected");
     QTest::addColumn<QString>("slot");
-    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<QByteArray>("contents"); // empty: no file
     QTest::addColumn<QList<bool>>("answers");
     QTest::addColumn<int>("questions");
     QTest::addColumn<QStringList>("messages");
+    const QByteArray tune = "NAME=A\r\nTEMPO=100\r\nc 4\r\n";
     QTest::newRow("slot 9 asked before the connection")
-        << false << "9" << true << QList<bool>{true} << 1 << QStringList{"Not Connected!"};
-    QTest::newRow("slot 9, No") << true << "9" << true << QList<bool>{false} << 1 << QStringList{};
-    QTest::newRow("no file") << true << "1" << false << QList<bool>{} << 0
+        << false << "9" << tune << QList<bool>{true} << 1 << QStringList{"Not Connected!"};
+    QTest::newRow("slot 9, No") << true << "9" << tune << QList<bool>{false} << 1 << QStringList{};
+    QTest::newRow("no file") << true << "1" << QByteArray() << QList<bool>{} << 0
                              << QStringList{"File Not Found Error"};
-    QTest::newRow("empty slot") << true << "" << true << QList<bool>{} << 0
+    QTest::newRow("empty slot") << true << "" << tune << QList<bool>{} << 0
                                 << QStringList{"Please enter the number of the ringtone to replace (1-20)."};
+    // What the phone would refuse leaves no header behind which the notes would run as commands.
+    QTest::newRow("slot above 16")
+        << true << "17" << tune << QList<bool>{true} << 1
+        << QStringList{"Ringtone not stored: the phone has no melody slot \"17\" (1 to 16)."};
+    QTest::newRow("slot +5") << true << "+5" << tune << QList<bool>{} << 0
+                             << QStringList{
+                                    "Ringtone not stored: the phone has no melody slot \"+5\" (1 to 16)."};
+    QTest::newRow("no tempo")
+        << true << "1" << QByteArray("NAME=A\r\nc 4\r\n") << QList<bool>{} << 0
+        << QStringList{"Ringtone not stored: the file gives no tempo (a TEMPO= line with digits)."};
+    QTest::newRow("a command in it")
+        << true << "1" << QByteArray("NAME=A\r\nTEMPO=100\r\nc 4\r\n at+cpbw=1\r\n") << QList<bool>{} << 0
+        << QStringList{"Ringtone not stored: the file holds a command, not a note: \"at+cpbw=1\"."};
 }
 
 void TestPhoneMelodies::uploadRefusals()
 {
     QFETCH(bool, connected);
     QFETCH(QString, slot);
-    QFETCH(bool, fileThere);
+    QFETCH(QByteArray, contents);
     QFETCH(QList<bool>, answers);
     QFETCH(int, questions);
     QFETCH(QStringList, messages);
@@ -204,13 +219,28 @@ void TestPhoneMelodies::uploadRefusals()
         QVERIFY(rig->startAndConnect());
     rig->sim.clearTranscript();
     rig->boxes.answers = answers;
-    const QString path = fileThere ? file("NAME=A\r\nc 4\r\n") : dir->filePath(QStringLiteral("gone.mdy"));
+    const QString path = !contents.isEmpty() ? file(contents) : dir->filePath(QStringLiteral("gone.mdy"));
     const qint16 before = rig->link.lock.action();
     MelodyUploader(*melodies).UploadMelody(slot, path, false);
     QCOMPARE(rig->boxes.asked.size(), questions);
     QCOMPARE(rig->boxes.texts(), messages);
     QVERIFY(rig->sim.transcript().isEmpty());
     QCOMPARE(rig->link.lock.action(), before);
+}
+
+void TestPhoneMelodies::refusedHeaderSendsNoLine()
+{
+    QVERIFY(rig->startAndConnect());
+    rig->sim.clearTranscript();
+    // Refused late, but within the phone's time to refuse.
+    rig->sim.failCommand("AT~MMYW", "ERROR");
+    rig->sim.delayCommand("AT~MMYW", 150);
+    MelodyUploader(*melodies).UploadMelody(QStringLiteral("2"), file("NAME=A\r\nTEMPO=100\r\nc 4\r\n"),
+                                           false);
+    QCOMPARE(rig->boxes.texts(), QStringList{"Ringtone not stored: ERROR"});
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QTest::qWait(300);
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT~MMYW=2,\"A\",100"});
 }
 
 void TestPhoneMelodies::uploadTimeOut()
