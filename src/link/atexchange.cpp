@@ -23,11 +23,6 @@ void setUpTimer(QTimer &timer, const char *name, int interval)
     timer.setSingleShot(true);
 }
 
-bool replyComplete(const QString &buffer)
-{
-    return ReplyFraming::findEnd(buffer).has_value();
-}
-
 bool probeAnswerComplete(const QString &buffer)
 {
     const auto end = ReplyFraming::findEnd(buffer);
@@ -205,7 +200,8 @@ void AtExchange::endTextEntry()
     line_.write(QString(Escape));
 }
 
-AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine)
+AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine,
+                                              const QString &confirmation)
 {
     Reply reply;
     reply.command = commandLine;
@@ -218,12 +214,32 @@ AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer
     }
     line_.write(data);
     timer.start();
-    return awaitReply(std::move(reply), timer);
+    return awaitReply(std::move(reply), timer, confirmation);
 }
 
-AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer)
+AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QString &confirmation)
 {
-    const WaitEnd end = collect(reply.text, timer, replyComplete);
+    // From where the reply may end: past the confirmation line when one is awaited, unless the
+    // phone refused.
+    const auto endsFrom = [&confirmation](const QString &buffer) -> qsizetype {
+        if (confirmation.isEmpty())
+            return 0;
+        const qsizetype line = buffer.indexOf(QLatin1Char('\n') + confirmation);
+        if (line >= 0)
+            return line + 1;
+        for (qsizetype at = 0;;) {
+            const auto end = ReplyFraming::findEnd(QStringView(buffer).mid(at));
+            if (!end)
+                return -1;
+            if (ReplyFraming::isRefusal(end->result))
+                return at + end->resultStart;
+            at += end->end;
+        }
+    };
+    const WaitEnd end = collect(reply.text, timer, [&endsFrom](const QString &buffer) {
+        const qsizetype from = endsFrom(buffer);
+        return from >= 0 && ReplyFraming::findEnd(QStringView(buffer).mid(from)).has_value();
+    });
 
     if (end == WaitEnd::Abandoned && timer.isActive()) {
         // The phone answers all the same, within the command's own time.
@@ -232,7 +248,12 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer)
         reply.outcome = Outcome::Cancelled;
         return reply;
     }
-    const auto final = ReplyFraming::findEnd(reply.text);
+    const qsizetype from = endsFrom(reply.text);
+    auto final = from >= 0 ? ReplyFraming::findEnd(QStringView(reply.text).mid(from)) : std::nullopt;
+    if (final) {
+        final->resultStart += from;
+        final->end += from;
+    }
     // A wait cut short by the program quitting counts as unanswered, so the operation ends at
     // once instead of racing through its remaining commands without waiting.
     if (end != WaitEnd::Done || !timer.isActive() || !final) {

@@ -75,7 +75,10 @@ public:
     // command line meanwhile opens the reply. When it already refused the command the data is
     // not written: it would be read as command lines. The reply names commandLine, the line
     // that announced the data, as the command it answers.
-    Reply SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine);
+    // With confirmation set ("+CMGS:"), an "OK" before that line is no end: the phone's answer
+    // to the text always carries it, so a stray result cannot pass for the phone's word.
+    Reply SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine,
+                          const QString &confirmation = QString());
     // Takes off the line the answers meant for others (a pending probe's, those owed to cancelled
     // commands), as every SendAndWait does first. False when that wait was cancelled or the
     // program quits; nothing may be sent then.
@@ -133,7 +136,7 @@ private:
     Reply exchange(const QString &command, QTimer &timer);
     Outcome resync(QTimer &timer);
     // Waits for the reply to what was just written, with the timer running.
-    Reply awaitReply(Reply reply, QTimer &timer);
+    Reply awaitReply(Reply reply, QTimer &timer, const QString &confirmation = QString());
     WaitEnd takeForeignAnswers();
     WaitEnd takeProbeAnswer();
     WaitEnd takeOwedAnswers();

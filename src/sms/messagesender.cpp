@@ -57,7 +57,7 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
         return answered(prompt, failure);
     }
     const AtExchange::Reply reply =
-        exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, commandLine);
+        exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, commandLine, confirmation);
     // Sent or stored only on the phone's word: the reference or place it gives the message.
     if (reply.completed() && reply.lineStartingWith(confirmation).isEmpty()) {
         lock_.finish();

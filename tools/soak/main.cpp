@@ -9,6 +9,7 @@
 #include "link/phonelink.h"
 #include "phonebook/contactwriter.h"
 #include "phonebook/phonebook.h"
+#include "ringtones/melodyuploader.h"
 #include "ringtones/phonemelodies.h"
 #include "simphone.h"
 #include "sms/messagedeleter.h"
@@ -69,6 +70,8 @@ private:
     void downloadMessages();
     void deleteMessage();
     void uploadMessage();
+    void sendMessage();
+    void uploadMelody();
     void readMelodies();
     void readInfo();
     void checkStoresAgainstQuenda();
@@ -196,6 +199,9 @@ Soak::End Soak::run(const std::function<void()> &operation)
         return End::Lost;
     if (link.lock.action() != OperationLock::Idle)
         fault(QStringLiteral("the lock is left at %1").arg(link.lock.action()));
+    // The one box that tells of success.
+    if (boxes.texts() == QStringList{MessageSender::SentNotice})
+        return End::Done;
     return boxes.shown.isEmpty() ? End::Done : End::Refused;
 }
 
@@ -335,9 +341,9 @@ void Soak::uploadMessage()
     if (sim.state().messages.size() >= 25)
         return;
     const auto before = sim.state().messages;
-    const QByteArray text = "Stored " + QByteArray::number(operations);
-    // Refusals of the text command itself are left out: the text would then run as commands.
-    troubleTheLine({"AT+CMGF"});
+    // A line of the text that would dial, were it ever read as a command.
+    const QByteArray text = "Stored " + QByteArray::number(operations) + "\r\nATD0900123;";
+    troubleTheLine({"AT+CMGF", "AT+CMGW"});
     const End end = run([&] { sender.upload(pc(text), QStringLiteral("0301")); });
     calmTheLine();
     const auto &after = sim.state().messages;
@@ -348,6 +354,49 @@ void Soak::uploadMessage()
         fault(QStringLiteral("a stored message is there %1 times").arg(found));
     if (end == End::Refused && after.size() != before.size())
         fault(QStringLiteral("a refused upload changed the messages"));
+}
+
+void Soak::sendMessage()
+{
+    const qsizetype before = sim.state().sentMessages.size();
+    const QByteArray text = anyText() + "\r\nAT+CPBW=1";
+    troubleTheLine({"AT+CMGF", "AT+CSCA", "AT+CMGS"});
+    const End end =
+        run([&] { sender.send(pc(text), QStringLiteral("0301"), QStringLiteral("+491710760000")); });
+    calmTheLine();
+    const auto &sent = sim.state().sentMessages;
+    if (end == End::Done && (sent.size() != before + 1 || sent.constLast().body != text))
+        fault(QStringLiteral("a message reported sent is not among the %1 sent").arg(sent.size()));
+    if (end == End::Refused && sent.size() != before)
+        fault(QStringLiteral("a refused message went out"));
+    if (end == End::Refused && boxes.texts().constLast().contains(QLatin1String("succesfully")))
+        fault(QStringLiteral("reported sent and refused alike"));
+}
+
+void Soak::uploadMelody()
+{
+    const int slot = rng.bounded(1, 9);
+    const QByteArray name = "Up" + QByteArray::number(operations);
+    const QList<QByteArray> lines{"c 4", "e 8", "g 4"};
+    const QString path = dir.filePath(QStringLiteral("tune.mdy"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fault(QStringLiteral("no melody file"));
+    file.write("NAME=" + name + "\r\nTEMPO=120\r\n" + lines.join("\r\n") + "\r\n");
+    file.close();
+    const simphone::Melody before = sim.state().melodies.at(slot - 1);
+    troubleTheLine({"AT~MMYW", "AT~MMYR="});
+    const End end = run([&] { MelodyUploader(melodies).UploadMelody(QString::number(slot), path, false); });
+    calmTheLine();
+    const simphone::Melody &after = sim.state().melodies.at(slot - 1);
+    // A refusal may come for the list read after a stored melody; the melody counts by what the
+    // phone holds then.
+    const bool stored = after.name == name && after.lines == lines;
+    if (end == End::Done && !stored)
+        fault(
+            QStringLiteral("melody %1 holds %2 after an upload reported done").arg(slot).arg(pc(after.name)));
+    if (end == End::Refused && !stored && (after.name != before.name || after.lines != before.lines))
+        fault(QStringLiteral("a refused upload changed melody %1").arg(slot));
 }
 
 void Soak::readMelodies()
@@ -386,7 +435,12 @@ void Soak::round()
         fault(QStringLiteral("the phone did not come back"));
         return;
     }
-    switch (rng.bounded(9)) {
+    // Texts hold command lines; none may ever run.
+    if (!sim.state().dialled.isEmpty()) {
+        fault(QStringLiteral("%1 was dialled").arg(pc(sim.state().dialled.constLast())));
+        sim.state().dialled.clear();
+    }
+    switch (rng.bounded(10)) {
     case 0:
     case 1:
         loadPhonebook();
@@ -405,7 +459,10 @@ void Soak::round()
         rng.bounded(2) ? deleteMessage() : uploadMessage();
         break;
     case 7:
-        readMelodies();
+        rng.bounded(2) ? readMelodies() : uploadMelody();
+        break;
+    case 8:
+        sendMessage();
         break;
     default:
         readInfo();
