@@ -99,19 +99,41 @@ AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer,
     return reply;
 }
 
-AtExchange::Reply AtExchange::exchange(const QString &command, QTimer &timer)
+AtExchange::WaitEnd AtExchange::sendLine(const QString &command, QTimer &timer)
 {
-    Reply reply;
-    reply.command = command;
     const WaitEnd cleared = takeForeignAnswers();
-    if (cleared != WaitEnd::Done) {
-        reply.outcome = cleared == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
-        return reply;
-    }
+    if (cleared != WaitEnd::Done)
+        return cleared;
     // Stray results and codes that came between two commands would end this one's wait.
     line_.drain();
     line_.write(command + QLatin1Char('\r'));
     timer.start();
+    return WaitEnd::Done;
+}
+
+AtExchange::Outcome AtExchange::unanswered(WaitEnd end)
+{
+    return end == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
+}
+
+bool AtExchange::oweIfAbandoned(WaitEnd end, QTimer &timer, const QString &soFar)
+{
+    if (end != WaitEnd::Abandoned || !timer.isActive())
+        return false;
+    // The phone answers all the same, within the command's own time.
+    owedSoFar_ += soFar;
+    owe(1, timer);
+    return true;
+}
+
+AtExchange::Reply AtExchange::exchange(const QString &command, QTimer &timer)
+{
+    Reply reply;
+    reply.command = command;
+    if (const WaitEnd sent = sendLine(command, timer); sent != WaitEnd::Done) {
+        reply.outcome = unanswered(sent);
+        return reply;
+    }
     return awaitReply(std::move(reply), timer);
 }
 
@@ -125,22 +147,15 @@ AtExchange::Reply AtExchange::resynchronise(QTimer &timer)
 
 AtExchange::Outcome AtExchange::resync(QTimer &timer)
 {
-    const WaitEnd cleared = takeForeignAnswers();
-    if (cleared != WaitEnd::Done)
-        return cleared == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
-    line_.drain();
-    line_.write(SyncCommand + QLatin1Char('\r'));
-    timer.start();
+    if (const WaitEnd sent = sendLine(SyncCommand, timer); sent != WaitEnd::Done)
+        return unanswered(sent);
     QString answers;
     const WaitEnd end = collect(answers, timer, [](const QString &buffer) {
         const qsizetype marker = buffer.lastIndexOf(QLatin1String("Mitsubishi"));
         return marker >= 0 && ReplyFraming::findEnd(QStringView(buffer).mid(marker)).has_value();
     });
-    if (end == WaitEnd::Abandoned && timer.isActive()) {
-        owedSoFar_ += answers;
-        owe(1, timer);
+    if (oweIfAbandoned(end, timer, answers))
         return Outcome::Cancelled;
-    }
     const bool inStep = end == WaitEnd::Done && timer.isActive();
     timer.stop();
     return inStep ? Outcome::Completed : Outcome::TimedOut;
@@ -150,14 +165,10 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
 {
     Reply reply;
     reply.command = command;
-    const WaitEnd cleared = takeForeignAnswers();
-    if (cleared != WaitEnd::Done) {
-        reply.outcome = cleared == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
+    if (const WaitEnd sent = sendLine(command, timer); sent != WaitEnd::Done) {
+        reply.outcome = unanswered(sent);
         return reply;
     }
-    line_.drain();
-    line_.write(command + QLatin1Char('\r'));
-    timer.start();
     // The handset wants its pause before the text even when its prompt comes sooner.
     timPause.start();
     const WaitEnd end = collect(
@@ -169,9 +180,7 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
         &timPause);
     timPause.stop();
     const auto final = ReplyFraming::findEnd(reply.text);
-    if (end == WaitEnd::Abandoned && timer.isActive()) {
-        owedSoFar_ += reply.text;
-        owe(1, timer);
+    if (oweIfAbandoned(end, timer, reply.text)) {
         reply.outcome = Outcome::Cancelled;
         return reply;
     }
@@ -241,10 +250,7 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStri
         return from >= 0 && ReplyFraming::findEnd(QStringView(buffer).mid(from)).has_value();
     });
 
-    if (end == WaitEnd::Abandoned && timer.isActive()) {
-        // The phone answers all the same, within the command's own time.
-        owedSoFar_ += reply.text;
-        owe(1, timer);
+    if (oweIfAbandoned(end, timer, reply.text)) {
         reply.outcome = Outcome::Cancelled;
         return reply;
     }
@@ -365,11 +371,8 @@ AtExchange::WaitEnd AtExchange::takeProbeAnswer()
     probePending_ = false;
     QString answer = std::exchange(probeAnswer_, QString());
     const WaitEnd end = collect(answer, timTimeoutState, probeAnswerComplete);
-    if (end == WaitEnd::Abandoned && timTimeoutState.isActive()) {
-        owedSoFar_ += answer;
-        owe(1, timTimeoutState);
+    if (oweIfAbandoned(end, timTimeoutState, answer))
         return end;
-    }
     timTimeoutState.stop();
     return end;
 }

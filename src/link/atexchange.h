@@ -133,6 +133,11 @@ private:
     // wakeAlso: a second timer whose end is worth a look at done(buffer).
     WaitEnd collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done,
                     const QTimer *wakeAlso = nullptr);
+    // Takes foreign answers off the line, drains it, writes the command and starts the timer.
+    WaitEnd sendLine(const QString &command, QTimer &timer);
+    static Outcome unanswered(WaitEnd end);
+    // A wait the user cancelled while the phone still had time to answer: its answer is owed.
+    bool oweIfAbandoned(WaitEnd end, QTimer &timer, const QString &soFar);
     Reply exchange(const QString &command, QTimer &timer);
     Outcome resync(QTimer &timer);
     // Waits for the reply to what was just written, with the timer running.
