@@ -174,12 +174,14 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
     const WaitEnd end = collect(
         reply.text, timer,
         [this, prompt](const QString &buffer) {
-            return ReplyFraming::findEnd(buffer).has_value() ||
+            return ReplyFraming::findRefusal(buffer).has_value() ||
                    ((prompt == Prompt::None || ReplyFraming::holdsPrompt(buffer)) && !timPause.isActive());
         },
         &timPause);
     timPause.stop();
-    const auto final = ReplyFraming::findEnd(reply.text);
+    // Only a refusal says no: an "OK" here is no answer of this command's, which either asks for
+    // its text or refuses it.
+    const auto final = ReplyFraming::findRefusal(reply.text);
     if (oweIfAbandoned(end, timer, reply.text)) {
         reply.outcome = Outcome::Cancelled;
         return reply;
@@ -192,7 +194,6 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
     }
     timer.stop();
     if (final) {
-        // Even an "OK" here means the phone takes no text now.
         reply.text.truncate(final->end);
         reply.result = final->result;
         reply.outcome = Outcome::StopToken;
@@ -236,14 +237,8 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStri
         const qsizetype line = buffer.indexOf(QLatin1Char('\n') + confirmation);
         if (line >= 0)
             return line + 1;
-        for (qsizetype at = 0;;) {
-            const auto end = ReplyFraming::findEnd(QStringView(buffer).mid(at));
-            if (!end)
-                return -1;
-            if (ReplyFraming::isRefusal(end->result))
-                return at + end->resultStart;
-            at += end->end;
-        }
+        const auto refusal = ReplyFraming::findRefusal(buffer);
+        return refusal ? refusal->resultStart : -1;
     };
     const WaitEnd end = collect(reply.text, timer, [&endsFrom](const QString &buffer) {
         const qsizetype from = endsFrom(buffer);

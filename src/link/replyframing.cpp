@@ -89,6 +89,18 @@ std::optional<End> findEnd(QStringView text)
     return found;
 }
 
+std::optional<End> findRefusal(QStringView text)
+{
+    std::optional<End> found;
+    forEachResultLine(text, [&found](qsizetype start, qsizetype end, QStringView line) {
+        if (!isRefusal(line))
+            return false;
+        found = End{start, end, line.toString()};
+        return true;
+    });
+    return found;
+}
+
 int countReplies(QStringView text)
 {
     int count = 0;

@@ -22,6 +22,8 @@ struct End
 
 // The end of the first reply in text, once its final result has arrived whole.
 std::optional<End> findEnd(QStringView text);
+// The first final result in text that refuses the command; an "OK" before it is passed over.
+std::optional<End> findRefusal(QStringView text);
 // How many replies text holds whole.
 int countReplies(QStringView text);
 

@@ -36,6 +36,11 @@ void Supervisor::probeTick()
     exchange_.line().connect();
     // Nothing on the line yet can be the answer to this probe.
     exchange_.line().drain();
+    // A phone left in text or melody entry (a program that stopped in the middle) takes every
+    // "AT" as text and never answers; ESC ends the entry without sending, and is nothing to a
+    // phone in command mode.
+    if (lastProbeUnanswered_)
+        exchange_.endTextEntry();
     exchange_.sendWithoutWaiting(QStringLiteral("AT"));
     exchange_.beginProbe();
     exchange_.timTimeoutState.start();
@@ -59,7 +64,8 @@ void Supervisor::answerTick()
     timGetState.stop();
     exchange_.endProbe();
 
-    if (!exchange_.timTimeoutState.isActive()) {
+    lastProbeUnanswered_ = !exchange_.timTimeoutState.isActive();
+    if (lastProbeUnanswered_) {
         showConnected(false);
         lock_.setAction(OperationLock::NoPhone);
         NewConnect = true;

@@ -47,4 +47,5 @@ private:
     OperationLock &lock_;
     bool connectedShown_ = false;
     bool handshakeRunning_ = false;
+    bool lastProbeUnanswered_ = false;
 };

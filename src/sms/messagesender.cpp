@@ -51,9 +51,9 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
     const QString commandLine = command + QLatin1Char('"') + QuotedFieldText(number) + QLatin1Char('"');
     const AtExchange::Reply prompt = exchange_.SendAndWaitForPrompt(commandLine, exchange_.timTimeout);
     if (!prompt.completed()) {
-        // The prompt may have come after all, late: the phone must not stay in text entry.
-        if (!prompt.refused())
-            exchange_.endTextEntry();
+        // The prompt may have come after all, late: the phone must not stay in text entry. A
+        // phone that refused is in command mode, where ESC does nothing.
+        exchange_.endTextEntry();
         return answered(prompt, failure);
     }
     const AtExchange::Reply reply =

@@ -40,6 +40,7 @@ private slots:
     void erroredHandshakeStepStartsOverAtNextProbe();
     void lossAndRegreeting();
     void answerSplitAcrossTicksIsRecognised();
+    void phoneLeftInTextEntryIsFoundAgain();
     void probeHeldOffWhileHandshakeRuns();
     void operationTakingLineDuringPendingProbe();
     void phoneBackAfterOneMissedCommandSkipsHandshake();
@@ -160,6 +161,20 @@ void TestSupervisor::answerSplitAcrossTicksIsRecognised()
     QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
     QVERIFY(rig->startAndConnect(5000));
     QCOMPARE(lost.count(), 0);
+}
+
+void TestSupervisor::phoneLeftInTextEntryIsFoundAgain()
+{
+    QVERIFY(rig->startAndConnect());
+    rig->sim.state().textMode = true;
+    // An earlier program asked for a message text and went.
+    rig->link.exchange.sendWithoutWaiting(QStringLiteral("AT+CMGW=\"0171\""));
+    QTest::qWait(100);
+    rig->link.supervisor.timState.setInterval(300);
+    QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
+    QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 4000);
+    QVERIFY(rig->sim.state().messages.isEmpty());
 }
 
 void TestSupervisor::probeHeldOffWhileHandshakeRuns()

@@ -44,7 +44,8 @@ public:
     explicit Soak(quint32 seed) : rng(seed) {}
 
     bool start();
-    void round();
+    // False once the phone no longer comes back: nothing after that would tell anything.
+    bool round();
 
     int operations = 0;
     QStringList faults;
@@ -429,11 +430,11 @@ void Soak::readInfo()
             QStringLiteral("infos read as %1/%2/%3/%4").arg(f.manufacturer, f.model, f.imsi, f.operatorName));
 }
 
-void Soak::round()
+bool Soak::round()
 {
     if (!waitIdle()) {
         fault(QStringLiteral("the phone did not come back"));
-        return;
+        return false;
     }
     // Texts hold command lines; none may ever run.
     if (!sim.state().dialled.isEmpty()) {
@@ -468,6 +469,7 @@ void Soak::round()
         readInfo();
         break;
     }
+    return true;
 }
 
 } // namespace
@@ -487,8 +489,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     QDeadlineTimer deadline(qint64(minutes * 60000));
-    while (!deadline.hasExpired())
-        soak.round();
+    while (!deadline.hasExpired() && soak.round()) {
+    }
     std::printf("soak: %d operations in %.1f minutes, %lld faults\n", soak.operations, minutes,
                 static_cast<long long>(soak.faults.size()));
     return soak.faults.isEmpty() ? 0 : 1;
