@@ -9,7 +9,6 @@
 #include <cmath>
 #include <utility>
 
-const QString AtExchange::FinalResult = QStringLiteral("OK\r\n");
 // Every phone that counts as connected has answered it with its maker's name.
 const QString AtExchange::AnyInformation = QStringLiteral("\n");
 const QString AtExchange::SyncCommand = QStringLiteral("AT+CGMI");

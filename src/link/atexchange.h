@@ -39,7 +39,6 @@ public:
         QString lineStartingWith(const QString &prefix) const;
     };
 
-    static const QString FinalResult; // "OK" CR LF
     static constexpr QChar CtrlZ{26}; // closes the text a command takes after its line
 
     explicit AtExchange(SerialLine &line, QObject *parent = nullptr);

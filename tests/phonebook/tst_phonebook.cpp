@@ -75,7 +75,8 @@ void TestPhonebook::loadsTheSimSorted()
     rig->sim.clearTranscript();
 
     rig->phonebook.LoadPhonebook();
-    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBS?", "AT+CPBR=1,255", "AT+CPBW=?"}));
+    QCOMPARE(rig->sim.transcript(),
+             QList<QByteArray>({"AT+CPBS=\"SM\"", "AT+CPBS?", "AT+CPBR=1,255", "AT+CPBW=?"}));
     const ContactTable &table = rig->phonebook.table();
     QCOMPARE(table.names(), QStringList({"zora", "Anna", "Müller", "bert"}));
     QCOMPARE(table.numbers(), QStringList({"030111", "030222", "030333", "030555"}));
