@@ -147,6 +147,14 @@ void PtyLine::readAvailable()
             if (!isOpen())
                 return;
             if (m_readRate > 0) {
+                // The pace counts from the first byte after a rest, so a timer that fires late
+                // is made up for by the next pause instead of slowing the phone down.
+                const auto dueMs = [this] { return m_paceBytes * 1000 / m_readRate; };
+                if (!m_paceClock.isValid() || m_paceClock.elapsed() > dueMs() + 100) {
+                    m_paceClock.start();
+                    m_paceBytes = 0;
+                }
+                m_paceBytes += n;
                 if (!m_readPause) {
                     m_readPause = new QTimer(this);
                     m_readPause->setSingleShot(true);
@@ -156,7 +164,7 @@ void PtyLine::readAvailable()
                     });
                 }
                 m_readNotifier->setEnabled(false);
-                m_readPause->start(qMax(1, int(n * 1000 / m_readRate)));
+                m_readPause->start(int(qMax<qint64>(1, dueMs() - m_paceClock.elapsed())));
                 return;
             }
             continue;

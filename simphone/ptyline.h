@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -46,6 +47,8 @@ private:
     QByteArray m_pending;
     int m_readRate = 0;
     QTimer *m_readPause = nullptr;
+    QElapsedTimer m_paceClock;
+    qint64 m_paceBytes = 0; // taken since m_paceClock started
 };
 
 } // namespace simphone

@@ -64,12 +64,14 @@ AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
     QEventLoop *const outer = std::exchange(wait_, &loop);
     const bool outerAbandoned = std::exchange(abandoned_, false);
     const auto onData = QObject::connect(&line_, &SerialLine::dataArrived, &loop, pass);
+    const auto onSent = QObject::connect(&line_, &SerialLine::sendingProgressed, &loop, pass);
     const auto onTimer = QObject::connect(&timer, &QTimer::timeout, &loop, pass);
     QMetaObject::Connection onOther;
     if (wakeAlso)
         onOther = QObject::connect(wakeAlso, &QTimer::timeout, &loop, pass);
     loop.exec();
     QObject::disconnect(onData);
+    QObject::disconnect(onSent);
     QObject::disconnect(onTimer);
     QObject::disconnect(onOther);
     wait_ = outer;
@@ -98,16 +100,49 @@ AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer,
     return reply;
 }
 
-AtExchange::WaitEnd AtExchange::sendLine(const QString &command, QTimer &timer)
+AtExchange::WaitEnd AtExchange::sendLine(const QString &command, QTimer &timer, QString &soFar)
 {
     const WaitEnd cleared = takeForeignAnswers();
     if (cleared != WaitEnd::Done)
         return cleared;
     // Stray results and codes that came between two commands would end this one's wait.
     line_.drain();
-    line_.write(command + QLatin1Char('\r'));
+    return sendData(command + QLatin1Char('\r'), timer, soFar);
+}
+
+AtExchange::WaitEnd AtExchange::sendData(const QString &data, QTimer &timer, QString &soFar)
+{
+    line_.write(data);
+    return finishSending(timer, soFar);
+}
+
+AtExchange::WaitEnd AtExchange::finishSending(QTimer &timer, QString &soFar)
+{
+    // A long write (a melody) takes seconds on the wire; the phone's time to answer begins when
+    // it has had the last byte. Until then the line only counts as stuck when it takes nothing
+    // more for the answer's time.
+    QTimer stall;
+    stall.setSingleShot(true);
+    const auto watch = [this, &stall, &timer] { stall.start(int(line_.msUntilSent()) + timer.interval()); };
+    watch();
+    const auto onProgress = QObject::connect(&line_, &SerialLine::sendingProgressed, &stall, watch);
+    const WaitEnd end = collect(soFar, stall, [this](const QString &buffer) {
+        // A refusal while a long text still leaves: the rest would run as command lines.
+        return !line_.sending() || ReplyFraming::findRefusal(buffer).has_value();
+    });
+    QObject::disconnect(onProgress);
+    if (line_.sending() && ReplyFraming::findRefusal(soFar))
+        line_.discardUnsent();
     timer.start();
-    return WaitEnd::Done;
+    if (end == WaitEnd::Abandoned) {
+        oweIfAbandoned(end, timer, soFar);
+        return end;
+    }
+    if (end == WaitEnd::Done && line_.sending() && !ReplyFraming::findRefusal(soFar)) {
+        timer.stop();
+        return WaitEnd::Stuck;
+    }
+    return end;
 }
 
 AtExchange::Outcome AtExchange::unanswered(WaitEnd end)
@@ -129,7 +164,7 @@ AtExchange::Reply AtExchange::exchange(const QString &command, QTimer &timer)
 {
     Reply reply;
     reply.command = command;
-    if (const WaitEnd sent = sendLine(command, timer); sent != WaitEnd::Done) {
+    if (const WaitEnd sent = sendLine(command, timer, reply.text); sent != WaitEnd::Done) {
         reply.outcome = unanswered(sent);
         return reply;
     }
@@ -146,9 +181,9 @@ AtExchange::Reply AtExchange::resynchronise(QTimer &timer)
 
 AtExchange::Outcome AtExchange::resync(QTimer &timer)
 {
-    if (const WaitEnd sent = sendLine(SyncCommand, timer); sent != WaitEnd::Done)
-        return unanswered(sent);
     QString answers;
+    if (const WaitEnd sent = sendLine(SyncCommand, timer, answers); sent != WaitEnd::Done)
+        return unanswered(sent);
     const WaitEnd end = collect(answers, timer, [](const QString &buffer) {
         const qsizetype marker = buffer.lastIndexOf(QLatin1String("Mitsubishi"));
         return marker >= 0 && ReplyFraming::findEnd(QStringView(buffer).mid(marker)).has_value();
@@ -164,7 +199,7 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
 {
     Reply reply;
     reply.command = command;
-    if (const WaitEnd sent = sendLine(command, timer); sent != WaitEnd::Done) {
+    if (const WaitEnd sent = sendLine(command, timer, reply.text); sent != WaitEnd::Done) {
         reply.outcome = unanswered(sent);
         return reply;
     }
@@ -209,6 +244,14 @@ void AtExchange::endTextEntry()
     line_.write(QString(Escape));
 }
 
+AtExchange::Reply AtExchange::endDataEntry(QTimer &timer)
+{
+    // The rest of a melody nobody waits for would only be read as command lines.
+    line_.discardUnsent();
+    line_.write(QString(Escape) + CtrlZ);
+    return resynchronise(timer);
+}
+
 AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine,
                                               const QString &confirmation)
 {
@@ -221,8 +264,10 @@ AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer
         reply.outcome = Outcome::StopToken;
         return reply;
     }
-    line_.write(data);
-    timer.start();
+    if (const WaitEnd sent = sendData(data, timer, reply.text); sent != WaitEnd::Done) {
+        reply.outcome = unanswered(sent);
+        return reply;
+    }
     return awaitReply(std::move(reply), timer, confirmation);
 }
 

@@ -69,6 +69,10 @@ public:
     // ESC: ends the text entry a phone may be in; a phone in command mode ignores it.
     void endTextEntry();
     static constexpr QChar Escape{27};
+    // After text or melody lines that found no answer in time: what has not left yet is thrown
+    // away, ESC (which drops a message text) and Ctrl-Z (which ends a melody) go, and the phone
+    // is asked whether it answers again (resynchronise). Completed once it does.
+    Reply endDataEntry(QTimer &timer);
     // The data a command line announced (a message text with its closing Ctrl-Z), written as it
     // stands, without a CR, and waited for as SendAndWait waits. What the phone said to the
     // command line meanwhile opens the reply. When it already refused the command the data is
@@ -125,6 +129,7 @@ private:
     enum class WaitEnd
     {
         Done,      // done(buffer) held or the timer ran out
+        Stuck,     // the line took nothing more of what was written for the timer's time
         Abandoned, // abandonWait()
         Quit       // the loop was ended from outside: the program is quitting
     };
@@ -132,8 +137,14 @@ private:
     // wakeAlso: a second timer whose end is worth a look at done(buffer).
     WaitEnd collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done,
                     const QTimer *wakeAlso = nullptr);
-    // Takes foreign answers off the line, drains it, writes the command and starts the timer.
-    WaitEnd sendLine(const QString &command, QTimer &timer);
+    // Takes foreign answers off the line, drains it, writes the command and starts the timer
+    // once it has left. What arrives meanwhile goes to soFar.
+    WaitEnd sendLine(const QString &command, QTimer &timer, QString &soFar);
+    // Writes what the phone takes after a command line, then as sendLine.
+    WaitEnd sendData(const QString &data, QTimer &timer, QString &soFar);
+    // Waits until the line has carried all that was written. The timer's interval bounds a
+    // stall; it starts once all has left, or with the answer owed when the user cancelled.
+    WaitEnd finishSending(QTimer &timer, QString &soFar);
     static Outcome unanswered(WaitEnd end);
     // A wait the user cancelled while the phone still had time to answer: its answer is owed.
     bool oweIfAbandoned(WaitEnd end, QTimer &timer, const QString &soFar);

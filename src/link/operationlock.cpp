@@ -73,6 +73,14 @@ bool OperationLock::answered(const AtExchange::Reply &reply)
     return false;
 }
 
+void OperationLock::dataUnanswered(const AtExchange::Reply &check, const QString &failure)
+{
+    if (!answered(check))
+        return;
+    finish();
+    inform(failure + QStringLiteral("the phone did not answer in time"));
+}
+
 void OperationLock::openProgress()
 {
     if (progress_)

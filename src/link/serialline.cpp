@@ -9,6 +9,14 @@ SerialLine::SerialLine(QObject *parent) : QObject(parent)
     resolver_ = [](int port) { return Platform::deviceForPort(port, QString()); };
     QObject::connect(&port_, &QSerialPort::readyRead, this, &SerialLine::dataArrived);
     QObject::connect(&port_, &QSerialPort::errorOccurred, this, &SerialLine::onError);
+    QObject::connect(&port_, &QSerialPort::bytesWritten, this, &SerialLine::sendingProgressed);
+    clock_.start();
+    for (QTimer *timer : {&feed_, &wireFree_}) {
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+    QObject::connect(&feed_, &QTimer::timeout, this, &SerialLine::feed);
+    QObject::connect(&wireFree_, &QTimer::timeout, this, &SerialLine::sendingProgressed);
 }
 
 void SerialLine::setDeviceResolver(DeviceResolver resolver)
@@ -63,6 +71,7 @@ void SerialLine::deconnect()
     openError_ = QSerialPort::NoError;
     if (!port_.isOpen())
         return;
+    discardUnsent();
     port_.close();
     emit lineStateChanged();
 }
@@ -76,8 +85,49 @@ void SerialLine::write(const QString &text)
 {
     if (!port_.isOpen())
         return;
-    port_.write(Cp1252::encode(text));
-    port_.flush();
+    unsent_ += Cp1252::encode(text);
+    feed();
+}
+
+void SerialLine::feed()
+{
+    if (!port_.isOpen() || unsent_.isEmpty())
+        return;
+    const qint64 now = clock_.elapsed();
+    const qint64 aheadMs = qMax<qint64>(0, wireBusyUntilMs_ - now);
+    const qint64 room = (WireLeadMs - aheadMs) * BytesPerSecond / 1000;
+    if (room > 0) {
+        const QByteArray chunk = unsent_.left(room);
+        unsent_.remove(0, chunk.size());
+        port_.write(chunk);
+        port_.flush();
+        wireBusyUntilMs_ =
+            qMax(now, wireBusyUntilMs_) + (chunk.size() * 1000 + BytesPerSecond - 1) / BytesPerSecond;
+        wireFree_.start(int(wireBusyUntilMs_ - now));
+    }
+    if (!unsent_.isEmpty())
+        feed_.start(qMax(1, int(wireBusyUntilMs_ - now) - WireLeadMs / 2));
+}
+
+bool SerialLine::sending() const
+{
+    return port_.isOpen() && (!unsent_.isEmpty() || port_.bytesToWrite() > 0 || wireFree_.isActive());
+}
+
+qint64 SerialLine::msUntilSent() const
+{
+    return qMax<qint64>(0, wireBusyUntilMs_ - clock_.elapsed()) +
+           (unsent_.size() * 1000 + BytesPerSecond - 1) / BytesPerSecond;
+}
+
+void SerialLine::discardUnsent()
+{
+    unsent_.clear();
+    feed_.stop();
+    if (port_.isOpen())
+        port_.clear(QSerialPort::Output);
+    wireBusyUntilMs_ = clock_.elapsed();
+    wireFree_.stop();
 }
 
 QString SerialLine::input()
@@ -112,6 +162,7 @@ void SerialLine::closeAfterDeviceLoss()
 {
     closePending_ = false;
     const bool wasOpen = port_.isOpen();
+    discardUnsent();
     if (wasOpen)
         port_.close();
     port_.clearError();

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
 // The one serial port to the phone: 38400 8N1, no flow control, text one byte per character
 // in Windows-1252. Opening and writing fail silently, as the rest of the program expects;
 // the reason of the last failed open is kept for the window to show.
+// Writes reach the driver at the wire's pace: a driver buffer that runs full makes Qt report
+// the port as gone, and a reply's time may only begin once the phone has had the last byte.
 class SerialLine : public QObject
 {
     Q_OBJECT
@@ -30,8 +35,17 @@ public:
     QString openFailure() const { return openFailure_; }
     QSerialPort::SerialPortError openError() const { return openError_; }
 
-    // Writes the text as it stands; nothing happens on a closed port.
+    // Writes the text as it stands; nothing happens on a closed port. What the wire cannot
+    // carry yet goes on leaving while the event loop runs.
     void write(const QString &text);
+    // The line carries 38400 baud, ten bits a byte.
+    static constexpr int BytesPerSecond = 3840;
+    // Written bytes are still on their way: held here, in the driver, or on the wire.
+    bool sending() const;
+    // Milliseconds the wire needs for what the driver has been given, at the least.
+    qint64 msUntilSent() const;
+    // Throws away what has not left yet (the rest of a melody nobody waits for any more).
+    void discardUnsent();
     // Everything received since the last read, removed from the port.
     QString input();
     // Throws away whatever has been received, in Qt's buffer and in the driver's.
@@ -40,6 +54,8 @@ public:
 signals:
     // Bytes are waiting to be read.
     void dataArrived();
+    // Some of what was written has left, or all of it (sending() is false then).
+    void sendingProgressed();
     // Opened, closed, or an open failed.
     void lineStateChanged();
     // The device went away under an open port (cable pulled, phone switched off).
@@ -48,8 +64,16 @@ signals:
 private:
     void onError(QSerialPort::SerialPortError error);
     void closeAfterDeviceLoss();
+    // Gives the driver what the wire will carry within WireLeadMs.
+    void feed();
+    static constexpr int WireLeadMs = 250;
 
     QSerialPort port_;
+    QByteArray unsent_; // written, not yet given to the driver
+    QElapsedTimer clock_;
+    qint64 wireBusyUntilMs_ = 0; // when the wire has carried what the driver was given
+    QTimer feed_;
+    QTimer wireFree_; // runs while the wire still carries bytes
     DeviceResolver resolver_;
     int portNumber_ = 1;
     QString openFailure_;

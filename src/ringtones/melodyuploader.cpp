@@ -51,16 +51,17 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
     // The phone gives no prompt; the pause is its time to refuse the header.
     const AtExchange::Reply taken =
         exchange.SendAndWaitForPrompt(header, exchange.timTimeout, AtExchange::Prompt::None);
-    if (!taken.completed()) {
-        if (taken.refused()) {
-            lock.finish();
-            lock.inform(NotStored + taken.result);
-            return;
-        }
-        exchange.line().write(QString(AtExchange::CtrlZ)); // ends the melody entry it may be in
-        lock.answered(taken);
+    if (taken.refused()) {
+        lock.finish();
+        lock.inform(NotStored + taken.result);
         return;
     }
+    if (taken.timedOut()) {
+        lock.dataUnanswered(exchange.endDataEntry(exchange.timTimeoutState), NotStored);
+        return;
+    }
+    if (!lock.answered(taken))
+        return;
     const bool raised = RaiseApplies(melody->lines, raise);
     for (const QString &line : melody->lines) {
         if (const std::optional<QString> sent = MelodyLineToPhone(line, raised))
@@ -68,15 +69,14 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
     }
     const AtExchange::Reply reply =
         exchange.SendDataAndWait(QString(AtExchange::CtrlZ), exchange.timTimeout, header);
-    if (reply.timedOut()) {
-        // Ends whatever text entry the phone may still be in.
-        exchange.line().write(QString(AtExchange::CtrlZ));
-        lock.timedOut();
-        return;
-    }
     if (reply.refused()) {
         lock.finish();
         lock.inform(NotStored + reply.result);
+        return;
+    }
+    if (reply.timedOut()) {
+        // The phone may still be in melody entry, with the rest of the melody on its way.
+        lock.dataUnanswered(exchange.endDataEntry(exchange.timTimeoutState), NotStored);
         return;
     }
     if (!lock.answered(reply))

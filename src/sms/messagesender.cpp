@@ -58,6 +58,11 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
     }
     const AtExchange::Reply reply =
         exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, commandLine, confirmation);
+    if (reply.timedOut()) {
+        // The text may never have left, and the phone still be in text entry.
+        lock_.dataUnanswered(exchange_.endDataEntry(exchange_.timTimeoutState), failure);
+        return false;
+    }
     // Sent or stored only on the phone's word: the reference or place it gives the message.
     if (reply.completed() && reply.lineStartingWith(confirmation).isEmpty()) {
         lock_.finish();

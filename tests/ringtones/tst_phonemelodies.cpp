@@ -5,6 +5,9 @@
 #include "ringtones/melodyuploader.h"
 #include "ringtones/phonemelodies.h"
 
+#include "link/serialline.h"
+
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +33,7 @@ private slots:
     void uploadRefusals();
     void uploadTimeOut();
     void refusedHeaderSendsNoLine();
+    void longMelodyOnASlowLine();
 
 private:
     QString file(const QByteArray &bytes);
@@ -250,10 +254,41 @@ void TestPhoneMelodies::uploadTimeOut()
     rig->sim.delayCommand("AT~MMYW", 1000);
     MelodyUploader(*melodies).UploadMelody(QStringLiteral("2"), file("NAME=A\r\nTEMPO=100\r\nc 4\r\n"),
                                            false);
-    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
-    // Ctrl-Z once after the notes, once more after the time-out; the list is not read.
+    // The phone answers again once out of melody entry: only the upload failed.
+    QCOMPARE(rig->boxes.texts(), QStringList{"Ringtone not stored: the phone did not answer in time"});
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
     QCOMPARE(rig->sim.transcript().count("AT~MMYR=1"), 0);
-    QVERIFY(melodies->entries().isEmpty());
+    QCOMPARE(rig->sim.transcript().constLast(), QByteArray("AT+CGMI"));
+
+    // A phone that is gone is handled as every lost phone.
+    rig->boxes.shown.clear();
+    rig->sim.setUnplugged(true);
+    MelodyUploader(*melodies).UploadMelody(QStringLiteral("2"), file("NAME=A\r\nTEMPO=100\r\nc 4\r\n"),
+                                           false);
+    QVERIFY(rig->boxes.texts().isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
+}
+
+void TestPhoneMelodies::longMelodyOnASlowLine()
+{
+    QVERIFY(rig->startAndConnect());
+    // About 40 KB, read by the phone at the line's speed: ten seconds on the wire.
+    QByteArray tune = "NAME=Long\r\nTEMPO=120\r\n";
+    QList<QByteArray> notes;
+    while (tune.size() < 40 * 1024) {
+        notes.append("c" + QByteArray::number(notes.size() % 4 + 3) + " 16");
+        tune += notes.constLast() + "\r\n";
+    }
+    rig->sim.setReadRate(SerialLine::BytesPerSecond);
+    rig->link.exchange.timTimeout.setInterval(2000);
+    QElapsedTimer clock;
+    clock.start();
+    MelodyUploader(*melodies).UploadMelody(QStringLiteral("4"), file(tune), false);
+    QVERIFY2(clock.elapsed() > 9000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(rig->boxes.texts(), QStringList{});
+    QCOMPARE(rig->sim.state().melodies.at(3).lines, notes);
+    QCOMPARE(melodies->entries().at(3), QStringLiteral("4: Long"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
 QTEST_GUILESS_MAIN(TestPhoneMelodies)

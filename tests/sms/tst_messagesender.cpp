@@ -273,7 +273,8 @@ void TestMessageSender::timeOuts()
     QFETCH(QStringList, boxes);
     QFETCH(qint16, action);
 
-    rig->link.exchange.timTimeout.setInterval(300);
+    // Longer than the pause before the text, which the prompt's wait includes.
+    rig->link.exchange.timTimeout.setInterval(600);
     if (failing.isEmpty())
         rig->sim.setUnplugged(true);
     else
