@@ -99,10 +99,13 @@ MelodyFile ParseMelody(const QStringList &lines)
     return melody;
 }
 
-std::optional<MelodyFile> ReadMelodyFile(const QString &path)
+std::optional<MelodyFile> ReadMelodyFile(const QString &path, bool *tooLarge)
 {
     bool ok = false;
-    const QStringList lines = TextFile::readLines(path, &ok);
+    bool large = false;
+    const QStringList lines = TextFile::readLinesUpTo(path, MelodyFile::MaxFileBytes, &ok, &large);
+    if (tooLarge)
+        *tooLarge = large;
     if (!ok)
         return std::nullopt;
     return ParseMelody(lines);
@@ -119,7 +122,8 @@ bool HasTopNotes(const QStringList &lines)
 
 bool HasTopNotes(const QString &path)
 {
-    return HasTopNotes(TextFile::readLines(path));
+    const std::optional<MelodyFile> melody = ReadMelodyFile(path);
+    return melody && HasTopNotes(melody->lines);
 }
 
 bool RaiseApplies(const QStringList &lines, bool ticked)

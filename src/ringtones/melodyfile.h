@@ -10,6 +10,8 @@
 struct MelodyFile
 {
     static constexpr int NameLength = 11;
+    // Far above any ringtone (a hundred notes take about a kilobyte); a larger file is no melody.
+    static constexpr qint64 MaxFileBytes = 64 * 1024;
 
     QString name;  // the last name value, as in the file
     QString tempo; // the last tempo value, as in the file
@@ -24,8 +26,8 @@ struct MelodyFile
 };
 
 MelodyFile ParseMelody(const QStringList &lines);
-// Nothing when the file cannot be read.
-std::optional<MelodyFile> ReadMelodyFile(const QString &path);
+// Nothing when the file cannot be read, or is larger than MaxFileBytes (tooLarge set then).
+std::optional<MelodyFile> ReadMelodyFile(const QString &path, bool *tooLarge = nullptr);
 
 // A melody with a note this high cannot go one octave up.
 bool HasTopNotes(const QStringList &lines);

@@ -26,7 +26,13 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         return;
     if (!lock.mayStart())
         return;
-    const std::optional<MelodyFile> melody = path.isEmpty() ? std::nullopt : ReadMelodyFile(path);
+    bool tooLarge = false;
+    const std::optional<MelodyFile> melody = path.isEmpty() ? std::nullopt : ReadMelodyFile(path, &tooLarge);
+    if (tooLarge) {
+        lock.inform(NotStored + QStringLiteral("the file is larger than a melody can be (%1 KB at most).")
+                                    .arg(MelodyFile::MaxFileBytes / 1024));
+        return;
+    }
     if (!melody) {
         lock.inform(QStringLiteral("File Not Found Error"));
         return;

@@ -29,18 +29,9 @@ bool endsWithLineEnd(const QString &path)
     return !file.seek(file.size() - 1) || !file.getChar(&last) || last == '\n' || last == '\r';
 }
 
-} // namespace
-
-QStringList readLines(const QString &path, bool *ok)
+QStringList splitLines(const QByteArray &bytes)
 {
-    QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    if (ok)
-        *ok = opened;
-    if (!opened)
-        return {};
-
-    const QString text = Cp1252::decode(file.readAll());
+    const QString text = Cp1252::decode(bytes);
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -55,6 +46,35 @@ QStringList readLines(const QString &path, bool *ok)
     if (start < text.size())
         lines.append(text.mid(start));
     return lines;
+}
+
+} // namespace
+
+QStringList readLines(const QString &path, bool *ok)
+{
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok)
+        *ok = opened;
+    if (!opened)
+        return {};
+    return splitLines(file.readAll());
+}
+
+QStringList readLinesUpTo(const QString &path, qint64 maxBytes, bool *ok, bool *tooLarge)
+{
+    *ok = false;
+    *tooLarge = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes) {
+        *tooLarge = true;
+        return {};
+    }
+    *ok = true;
+    return splitLines(bytes);
 }
 
 bool appendLines(const QString &path, const QStringList &lines)

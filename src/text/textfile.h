@@ -11,6 +11,10 @@ namespace TextFile {
 // The lines of the file; ok is false (and the list empty) when it cannot be read.
 QStringList readLines(const QString &path, bool *ok = nullptr);
 
+// As readLines, for a file of at most maxBytes; a larger one (or one that never ends, such as
+// /dev/zero) is not read beyond that, and tooLarge is set with ok false.
+QStringList readLinesUpTo(const QString &path, qint64 maxBytes, bool *ok, bool *tooLarge);
+
 // Appends each line and CR LF, creating the file when missing. A file whose last line has no
 // line end gets one first, so the first new line is not glued onto it.
 bool appendLines(const QString &path, const QStringList &lines);

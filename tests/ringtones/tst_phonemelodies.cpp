@@ -206,6 +206,9 @@ void TestPhoneMelodies::uploadRefusals_data()
     QTest::newRow("no tempo")
         << true << "1" << QByteArray("NAME=A\r\nc 4\r\n") << QList<bool>{} << 0
         << QStringList{"Ringtone not stored: the file gives no tempo (a TEMPO= line with digits)."};
+    QTest::newRow("larger than a melody can be")
+        << true << "1" << tune + QByteArray(64 * 1024, 'c') << QList<bool>{} << 0
+        << QStringList{"Ringtone not stored: the file is larger than a melody can be (64 KB at most)."};
     QTest::newRow("a command in it")
         << true << "1" << QByteArray("NAME=A\r\nTEMPO=100\r\nc 4\r\n at+cpbw=1\r\n") << QList<bool>{} << 0
         << QStringList{"Ringtone not stored: the file holds a command, not a note: \"at+cpbw=1\"."};

@@ -17,6 +17,7 @@ private slots:
     void appendStartsOnANewLine();
     void failedWriteKeepsTheOldFile();
     void missingFileReadsAsNothing();
+    void boundedReadStopsAtItsLimit();
 };
 
 using TestFiles::contents;
@@ -93,6 +94,31 @@ void TestTextFile::missingFileReadsAsNothing()
     bool ok = true;
     QVERIFY(TextFile::readLines(QStringLiteral("/nonexistent/file"), &ok).isEmpty());
     QVERIFY(!ok);
+}
+
+void TestTextFile::boundedReadStopsAtItsLimit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    put(path, "1234\r\n6789");
+    struct Case
+    {
+        QString path;
+        qint64 limit;
+        bool ok;
+        bool tooLarge;
+    };
+    // A file that never ends is cut off at the limit, not read until memory runs out.
+    for (const Case &c : {Case{path, 10, true, false}, Case{path, 9, false, true},
+                          Case{QStringLiteral("/dev/zero"), 1000, false, true},
+                          Case{QStringLiteral("/nonexistent/file"), 10, false, false}}) {
+        bool ok = !c.ok;
+        bool tooLarge = !c.tooLarge;
+        const QStringList lines = TextFile::readLinesUpTo(c.path, c.limit, &ok, &tooLarge);
+        QCOMPARE(ok, c.ok);
+        QCOMPARE(tooLarge, c.tooLarge);
+        QCOMPARE(lines, c.ok ? QStringList({"1234", "6789"}) : QStringList());
+    }
 }
 
 QTEST_APPLESS_MAIN(TestTextFile)
