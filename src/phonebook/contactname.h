@@ -7,9 +7,8 @@ namespace ContactName {
 
 constexpr int MaxLength = 16;
 
-// Replaces a character Windows-1252 cannot hold by its base letters (its Unicode decomposition
-// without the accents), or by "?" when it has none, drops what QuotedFieldText drops and cuts
-// to MaxLength. A name that already fits comes back unchanged.
+// Fits the name to the phone's character set (PhoneCharset::fit), drops what QuotedFieldText
+// drops and cuts to MaxLength. A name that already fits comes back unchanged.
 QString fitForPhone(const QString &name);
 
 } // namespace ContactName

@@ -1,6 +1,7 @@
 #include "contactsfile.h"
 
 #include "contactline.h"
+#include "contactname.h"
 #include "contactwriter.h"
 #include "phonebook.h"
 #include "vcard.h"
@@ -29,8 +30,11 @@ QList<Contact> readContactLines(const QString &path)
     QList<Contact> contacts;
     for (const QString &line : TextFile::readLines(path)) {
         Contact contact;
-        if (ContactLine::split(line, &contact.name, &contact.number))
-            contacts.append(contact);
+        if (!ContactLine::split(line, &contact.name, &contact.number))
+            continue;
+        // A name the phone cannot hold would be refused, and end the import.
+        contact.name = ContactName::fitForPhone(contact.name);
+        contacts.append(contact);
     }
     return contacts;
 }
@@ -111,6 +115,12 @@ void ContactsFile::import(const QString &path)
         return;
     }
     const VCard::Reading reading = VCard::read(path);
+    if (reading.contacts.isEmpty() && reading.skippedCards > 0) {
+        lock.finish();
+        lock.inform(skippedCardsText(reading.skippedCards) + QStringLiteral(" The file holds no contact."),
+                    Warning);
+        return;
+    }
     writeNew(reading.contacts);
     if (reading.skippedCards > 0)
         lock.inform(skippedCardsText(reading.skippedCards), Warning);
@@ -119,6 +129,12 @@ void ContactsFile::import(const QString &path)
 void ContactsFile::writeNew(const QList<Contact> &contacts)
 {
     OperationLock &lock = phonebook_.lock();
+    // A file in another encoding (UTF-16) or of another kind gives nothing; that is no import.
+    if (contacts.isEmpty()) {
+        lock.finish();
+        lock.inform(QStringLiteral("The file holds no contact."), Warning);
+        return;
+    }
     const int count = static_cast<int>(contacts.size());
     lock.openProgress();
 

@@ -2,6 +2,7 @@
 
 #include "link/operationlock.h"
 #include "text/charconv.h"
+#include "text/phonecharset.h"
 #include "text/quotedfield.h"
 
 namespace {
@@ -15,7 +16,7 @@ MessageSender::MessageSender(AtExchange &exchange, OperationLock &lock) : exchan
 
 QString MessageSender::phoneText(const QString &text)
 {
-    QString converted = text;
+    QString converted = PhoneCharset::fit(text).text;
     PCToPhone(converted);
     return DataText(converted);
 }
@@ -72,19 +73,46 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
     return answered(reply, failure);
 }
 
-void MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)
+bool MessageSender::acceptsLosses(const QString &text, const QString &verb)
+{
+    const QString lost = PhoneCharset::fit(text).lost;
+    if (lost.isEmpty())
+        return true;
+    QStringList shown;
+    for (const char32_t c : lost.toUcs4())
+        shown.append(QString::fromUcs4(&c, 1));
+    return lock_.ask(
+        QStringLiteral("The phone cannot show %1; it would get \"?\" instead. %2 the message anyway?")
+            .arg(shown.join(QLatin1Char(' ')), verb),
+        QStringLiteral("Warning"));
+}
+
+bool MessageSender::fieldsGiven(const QString &number, const QString &serviceCentre)
 {
     // The guard's refusals come before those of the fields.
-    if (lock_.action() == OperationLock::Idle) {
-        if (serviceCentre.isEmpty()) {
-            lock_.inform(QStringLiteral("Please enter the number of your Service Center (SMSC)"));
-            return;
-        }
-        if (number.isEmpty()) {
-            lock_.inform(QStringLiteral("Please enter phonenumber."));
-            return;
-        }
+    if (lock_.action() != OperationLock::Idle)
+        return true;
+    if (serviceCentre.isEmpty()) {
+        lock_.inform(QStringLiteral("Please enter the number of your Service Center (SMSC)"));
+        return false;
     }
+    if (number.isEmpty()) {
+        lock_.inform(QStringLiteral("Please enter phonenumber."));
+        return false;
+    }
+    return true;
+}
+
+void MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)
+{
+    if (!fieldsGiven(number, serviceCentre) ||
+        (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Send"))))
+        return;
+    sendFitted(text, number, serviceCentre);
+}
+
+void MessageSender::sendFitted(const QString &text, const QString &number, const QString &serviceCentre)
+{
     if (!lock_.guard(OperationLock::SendingSMS))
         return;
     if (!command(QStringLiteral("AT+CMGF=1"), NotSent) ||
@@ -97,6 +125,13 @@ void MessageSender::send(const QString &text, const QString &number, const QStri
 
 void MessageSender::upload(const QString &text, const QString &number)
 {
+    if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store")))
+        return;
+    uploadFitted(text, number);
+}
+
+void MessageSender::uploadFitted(const QString &text, const QString &number)
+{
     if (!lock_.guard(OperationLock::UploadingSMS))
         return;
     if (!command(QStringLiteral("AT+CMGF=1"), NotStored) ||
@@ -107,6 +142,10 @@ void MessageSender::upload(const QString &text, const QString &number)
 
 void MessageSender::uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre)
 {
-    upload(text, number);
-    send(text, number, serviceCentre);
+    // One question for both.
+    if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store and send")))
+        return;
+    uploadFitted(text, number);
+    if (fieldsGiven(number, serviceCentre))
+        sendFitted(text, number, serviceCentre);
 }

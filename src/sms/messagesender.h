@@ -19,8 +19,11 @@ public:
     // "Upload+Send": both, each with its own checks.
     void uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre);
 
-    // The text as the phone takes it: in its character set, and without Ctrl-Z and ESC, which
-    // would end it early and leave the rest to be read as command lines.
+    // The longest text, counted with CR LF line breaks.
+    static constexpr int MaxText = 160;
+
+    // The text as the phone takes it: fitted to its character set (PhoneCharset::fit), without
+    // Ctrl-Z and ESC, which would end it early and leave the rest to be read as command lines.
     static QString phoneText(const QString &text);
     // The box that tells of a sent message.
     static const QString SentNotice;
@@ -29,6 +32,13 @@ public:
     static QString withCrLfLineBreaks(QString text);
 
 private:
+    // Asks whether to go on when the phone would show some of the text as "?"; true when
+    // nothing is lost or the user says yes. verb: "Send", "Store", "Store and send".
+    bool acceptsLosses(const QString &text, const QString &verb);
+    // The service centre and number a send needs; asked for only when the phone is idle.
+    bool fieldsGiven(const QString &number, const QString &serviceCentre);
+    void sendFitted(const QString &text, const QString &number, const QString &serviceCentre);
+    void uploadFitted(const QString &text, const QString &number);
     // False when the operation has ended: refused (with a message naming the phone's error,
     // the link being fine), timed out or cancelled.
     bool answered(const AtExchange::Reply &reply, const QString &failure);

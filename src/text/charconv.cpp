@@ -52,3 +52,12 @@ void PCToPhone(QString &text)
         }
     }
 }
+
+bool RepairedForPhone(QChar c)
+{
+    for (const Repair &r : Table) {
+        if (c.unicode() == r.shown)
+            return true;
+    }
+    return false;
+}

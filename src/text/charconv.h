@@ -10,3 +10,5 @@
 void PhoneToPC(QString &text);
 // Before sending to the phone. A typed § goes out as the letter S.
 void PCToPhone(QString &text);
+// Whether c is one of the characters PCToPhone carries to the phone (§ as the letter S).
+bool RepairedForPhone(QChar c);

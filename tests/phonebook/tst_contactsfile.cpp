@@ -167,16 +167,21 @@ void TestContactsFile::importIntoTheNextFreePlaces()
 {
     load({{"a", "1"}, {"b", "2"}, {"c", "3"}});
     const QString path = dir->filePath(QStringLiteral("new.qd5"));
+    // A name longer than the phone takes, or with characters it lacks, is fitted as a typed one.
     put(path, "J\xfcrgen\x89\x86\x89+4917\r\nb\x89\x86\x89"
               "2\r\nZed\x89\x86\x89"
               "0301\r\nZed\x89\x86\x89"
-              "0301\r\n");
+              "0301\r\nRen\xe9"
+              "e Abcdefghijklmnop\x80\x89\x86\x89"
+              "0302\r\n");
     file->import(path);
     QCOMPARE(rig->commandsOf("AT+CPBW"),
-             QList<QByteArray>({"AT+CPBW=4,\"+4917\",145,\"J\x81rgen\"", "AT+CPBW=5,\"0301\",129,\"Zed\""}));
-    QCOMPARE(rig->progress.texts, QStringList({"25%", "50%", "75%", "100%"}));
-    QCOMPARE(rig->phonebook.table().names(), QStringList({"a", "b", "c", "Jürgen", "Zed"}));
-    QCOMPARE(rig->phonebook.caption(), QStringLiteral("5 Contacts On SIM - 245 Free"));
+             QList<QByteArray>({"AT+CPBW=4,\"+4917\",145,\"J\x81rgen\"", "AT+CPBW=5,\"0301\",129,\"Zed\"",
+                                "AT+CPBW=6,\"0302\",129,\"Renee Abcdefghij\""}));
+    QCOMPARE(rig->progress.texts, QStringList({"20%", "40%", "60%", "80%", "100%"}));
+    QCOMPARE(rig->phonebook.table().names(),
+             QStringList({"a", "b", "c", "Jürgen", "Zed", "Renee Abcdefghij"}));
+    QCOMPARE(rig->phonebook.caption(), QStringLiteral("6 Contacts On SIM - 244 Free"));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
@@ -215,10 +220,16 @@ void TestContactsFile::importOfAnEmptyFile()
 {
     load({});
     const QString path = dir->filePath(QStringLiteral("nothing.qd5"));
-    put(path, "");
-    file->import(path);
-    QCOMPARE(rig->progress.opened, 1);
-    QCOMPARE(rig->progress.closed, 1);
+    // Nothing to import is said, whether the file is empty or in an encoding that gives nothing.
+    for (const QByteArray &bytes : {QByteArray(), QByteArray("\xff\xfeA\0n\0n\0a\0;\0"
+                                                             "1\0\r\0\n\0",
+                                                             16)}) {
+        put(path, bytes);
+        rig->boxes.shown.clear();
+        file->import(path);
+        QCOMPARE(rig->boxes.texts(), QStringList{"The file holds no contact."});
+    }
+    QCOMPARE(rig->progress.opened, 0);
     QVERIFY(rig->sim.transcript().isEmpty());
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }

@@ -44,12 +44,15 @@ void TestVCard::fitForPhone_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("fitted");
-    QTest::newRow("fits") << QStringLiteral("Zoë «Café» €5") << QStringLiteral("Zoë «Café» €5");
+    QTest::newRow("fits") << QStringLiteral("Jürgen Öß ¿¡ £5¥") << QStringLiteral("Jürgen Öß ¿¡ £5¥");
+    // The phone would show these as other characters.
+    QTest::newRow("beyond the phone's characters")
+        << QStringLiteral("Zoë «Café» €5") << QStringLiteral("Zoe ?Cafe? ?5");
     QTest::newRow("cut") << QStringLiteral("Jürgen Müller-Lüdenscheidt")
                          << QStringLiteral("Jürgen Müller-Lü");
     QTest::newRow("base letters") << QStringLiteral("Őrs Dvořák ﬁ Ｔｏｍ")
-                                  << QStringLiteral("Ors Dvorák fi To");
-    QTest::newRow("accent typed apart") << QStringLiteral("E\u0301mile") << QStringLiteral("Émile");
+                                  << QStringLiteral("Ors Dvorak fi To");
+    QTest::newRow("accent typed apart") << QStringLiteral("E\u0301mile") << QStringLiteral("Emile");
     QTest::newRow("no base letter") << QStringLiteral("Łukasz Дима 😀") << QStringLiteral("?ukasz ???? ?");
     QTest::newRow("quote and controls") << QStringLiteral("Ev\"a\r\nATD1;\x1a") << QStringLiteral("EvaATD1;");
     QTest::newRow("cleaned before cut")
@@ -85,11 +88,11 @@ void TestVCard::writtenCardsReadBack_data()
                              << QStringLiteral("Jürgen Müller");
     QTest::newRow("escapes") << QStringLiteral("a\\b,c;d e, f") << QStringLiteral("0815")
                              << QStringLiteral("a\\b,c;d e, f");
-    QTest::newRow("sixteen") << QStringLiteral("€ÄÖÜäöüß€ÄÖÜäöüß") << QStringLiteral("112")
-                             << QStringLiteral("€ÄÖÜäöüß€ÄÖÜäöüß");
+    QTest::newRow("sixteen") << QStringLiteral("£ÄÖÜäöüß£ÄÖÜäöüß") << QStringLiteral("112")
+                             << QStringLiteral("£ÄÖÜäöüß£ÄÖÜäöüß");
     // Longer than a line: folded between characters, and cut when read.
-    QTest::newRow("folded") << QLatin1Char('a') + QString(80, QChar(0x20AC)) + QStringLiteral("\\;,")
-                            << QStringLiteral("1") << QLatin1Char('a') + QString(15, QChar(0x20AC));
+    QTest::newRow("folded") << QLatin1Char('a') + QString(80, QChar(0x00DF)) + QStringLiteral("\\;,")
+                            << QStringLiteral("1") << QLatin1Char('a') + QString(15, QChar(0x00DF));
     QTest::newRow("no name") << QString() << QStringLiteral("*100#") << QString();
 }
 
@@ -162,7 +165,7 @@ void TestVCard::reads_data()
     QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     QTest::newRow("UTF-16 with byte order mark")
         << QByteArray(utf16.encode(QStringLiteral("BEGIN:VCARD\r\nFN:Łódź\r\nTEL:7\r\nEND:VCARD\r\n")))
-        << QStringList{"?ódz|7"} << 0;
+        << QStringList{"?odz|7"} << 0;
 }
 
 void TestVCard::reads()

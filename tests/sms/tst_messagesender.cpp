@@ -31,6 +31,8 @@ private slots:
     void timeOuts_data();
     void timeOuts();
     void promptTooLateLeavesNoTextEntry();
+    void charactersThePhoneLacks_data();
+    void charactersThePhoneLacks();
 
 private:
     void run(const QString &op, const QString &text, const QString &number, const QString &centre);
@@ -297,6 +299,47 @@ void TestMessageSender::promptTooLateLeavesNoTextEntry()
     rig->sim.clearFailures();
     sender->upload(QStringLiteral("Danach"), QStringLiteral("0171"));
     QCOMPARE(rig->sim.state().messages.value(1).body, QByteArray("Danach"));
+}
+
+void TestMessageSender::charactersThePhoneLacks_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<QByteArray>("body"); // what the phone got; empty: nothing
+    const QString asked = QStringLiteral("The phone cannot show \u0142 \u20AC \U0001F600; it would get \"?\" "
+                                         "instead. %1 the message anyway?");
+    const QString text = QStringLiteral("Cze\u015B\u0107 \u0142\u20AC\u00E9\U0001F600 \u00FC\U0001F600");
+    const QByteArray fitted = "Czesc ??e? \x81?";
+    QTest::newRow("send, yes") << "send" << text << true << QStringList{asked.arg("Send")} << fitted;
+    QTest::newRow("send, no") << "send" << text << false << QStringList{asked.arg("Send")} << QByteArray();
+    QTest::newRow("store, yes") << "upload" << text << true << QStringList{asked.arg("Store")} << fitted;
+    QTest::newRow("both, one question")
+        << "both" << text << true << QStringList{asked.arg("Store and send")} << fitted;
+    // Accents alone cost no question: the base letters stand in.
+    QTest::newRow("accents only") << "send" << QStringLiteral("Caf\u00E9 Dvo\u0159\u00E1k") << false
+                                  << QStringList{} << QByteArray("Cafe Dvorak");
+}
+
+void TestMessageSender::charactersThePhoneLacks()
+{
+    QFETCH(QString, op);
+    QFETCH(QString, text);
+    QFETCH(bool, answer);
+    QFETCH(QStringList, questions);
+    QFETCH(QByteArray, body);
+    rig->boxes.answers = {answer};
+    run(op, text, QStringLiteral("0171"), Centre);
+    QStringList texts;
+    for (const auto &question : rig->boxes.asked)
+        texts.append(question.first);
+    QCOMPARE(texts, questions);
+    const QByteArray stored = rig->sim.state().messages.value(1).body;
+    const QByteArray sent = rig->sim.state().sentMessages.value(0).body;
+    QCOMPARE(op == QLatin1String("upload") ? stored : sent, body);
+    if (body.isEmpty())
+        QVERIFY(rig->sim.transcript().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestMessageSender)

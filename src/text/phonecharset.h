@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// What the phone shows as the user typed it. Names and message texts reach it in its code page
+// 437 through the repairs of PCToPhone, so it takes printable ASCII, the line breaks and the
+// national characters those repairs carry; any other character would arrive as another one.
+namespace PhoneCharset {
+
+bool holds(char32_t c);
+
+struct Fitted
+{
+    QString text;
+    QString lost; // every character that became "?", once each, in the order of the text
+};
+
+// Composes the text first; a character the phone lacks becomes its base letters ("é" gives "e",
+// "ﬁ" gives "fi") or, without any, "?". Control characters other than CR and LF are dropped:
+// Ctrl-Z or ESC would end a text early and leave the rest to be read as command lines.
+Fitted fit(const QString &text);
+
+} // namespace PhoneCharset
