@@ -360,7 +360,8 @@ QString messageText(const QString &argument)
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
         return QString();
-    QString text = QString::fromUtf8(in.readAll());
+    // Far more than a message holds, so an endless input is refused as too long, not read up.
+    QString text = QString::fromUtf8(in.read(64 * 1024));
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(text.endsWith(QLatin1String("\r\n")) ? 2 : 1);
     return MessageSender::withCrLfLineBreaks(text);
@@ -372,6 +373,10 @@ int smsSend(Run &run)
     if (!isDialable(number))
         return run.usage(QStringLiteral("Give the recipient with --to NUMBER (digits, *, #, a leading +)."));
     const QString text = messageText(run.argument(0));
+    if (text.size() > MessageSender::MaxText)
+        return run.usage(QStringLiteral("The message has %1 characters; it holds %2 at most.")
+                             .arg(text.size())
+                             .arg(MessageSender::MaxText));
     PhoneSession *phone = run.phone();
     if (!phone)
         return NoPhone;
@@ -389,6 +394,10 @@ int smsStore(Run &run)
     if (run.isSet(options().to) && !isDialable(number))
         return run.usage(QStringLiteral("--to takes digits, *, # and a leading +: ") + number);
     const QString text = messageText(run.argument(0));
+    if (text.size() > MessageSender::MaxText)
+        return run.usage(QStringLiteral("The message has %1 characters; it holds %2 at most.")
+                             .arg(text.size())
+                             .arg(MessageSender::MaxText));
     PhoneSession *phone = run.phone();
     if (!phone)
         return NoPhone;
@@ -469,7 +478,7 @@ int dial(Run &run)
     PhoneSession *phone = run.phone();
     if (!phone)
         return NoPhone;
-    if (!Calling(phone->link.exchange, phone->link.lock).dial(run.argument(0)))
+    if (!Calling(phone->link.exchange, phone->link.lock).dialAnswered(run.argument(0)))
         return phone->outcome();
     printError(QStringLiteral("Dialling %1; 'quenda-cli hangup' ends the call.").arg(run.argument(0)));
     return Success;

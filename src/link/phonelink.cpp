@@ -2,6 +2,8 @@
 
 #include "platform.h"
 
+#include <QFileInfo>
+
 PhoneLink::PhoneLink(QObject *parent) : QObject(parent)
 {
     line.setDeviceResolver([this](int port) { return Platform::deviceForPort(port, settings.device(port)); });
@@ -98,7 +100,10 @@ QString PhoneLink::lineProblem() const
         case QSerialPort::DeviceNotFoundError:
             return tr("No such device: %1. Is the cable plugged in? (Settings, Device...)").arg(device);
         case QSerialPort::PermissionError:
-            if (line.openFailure().contains(QLatin1String("busy"), Qt::CaseInsensitive))
+            // Qt reports a port that another program has locked or holds exclusively as a
+            // permission error too; a device we may read and write is only busy.
+            if (line.openFailure().contains(QLatin1String("busy"), Qt::CaseInsensitive) ||
+                (QFileInfo(device).isReadable() && QFileInfo(device).isWritable()))
                 return tr("Device busy: another program holds %1 (ModemManager?).").arg(device);
             return tr("Permission denied on %1: add yourself to the dialout group "
                       "(sudo usermod -aG dialout $USER) and log in again.")

@@ -47,6 +47,15 @@ bool writeContactLines(const QString &path, const QList<Contact> &contacts, QStr
     return TextFile::writeLines(path, lines, error);
 }
 
+// Whether a new file of that name can be written, without creating it: an empty file left by an
+// export that was killed would be refused as an export target later.
+bool mayCreate(const QString &path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    return !file.fileName().isEmpty() && folder.isDir() && folder.isWritable();
+}
+
 QString skippedCardsText(int skipped)
 {
     return skipped == 1 ? QStringLiteral("1 card in the file could not be read and was skipped.")
@@ -68,12 +77,9 @@ ContactsFile::Answer ContactsFile::acceptExport(const QString &path)
         // The old file stays until the new one is written in full.
         if (!lock.ask(QStringLiteral("File already exists. Replace?"), Warning))
             return Answer::StayOpen;
-    } else {
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly)) {
-            lock.inform(QStringLiteral("Invalid Filename!"), Warning);
-            return Answer::InvalidName;
-        }
+    } else if (!mayCreate(path)) {
+        lock.inform(QStringLiteral("Invalid Filename!"), Warning);
+        return Answer::InvalidName;
     }
     settings_.setFileexp(path);
     exportTo(path);

@@ -24,6 +24,14 @@ bool Calling::dial(const QString &number)
     return true;
 }
 
+bool Calling::dialAnswered(const QString &number)
+{
+    if (!lock_.guard(OperationLock::PlacingCall))
+        return false;
+    return lock_.answered(
+        exchange_.SendAndWait(QStringLiteral("ATD") + number + QLatin1Char(';'), exchange_.timTimeout));
+}
+
 bool Calling::hangUp()
 {
     if (lock_.action() != OperationLock::PlacingCall && !lock_.guard(OperationLock::PlacingCall))

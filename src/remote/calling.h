@@ -25,6 +25,9 @@ public:
     // The two halves of a call, for front ends that end it some other way. dial leaves the
     // lock taken until hangUp; hangUp also ends a call another run of the program placed.
     bool dial(const QString &number);
+    // As dial, for a front end that cannot show the call: waits for the phone's answer to the
+    // dial, and is false when it refused it (the reason in a box) or gave none in time.
+    bool dialAnswered(const QString &number);
     bool hangUp();
 
 private:

@@ -2,7 +2,8 @@
 
 #include "tonesynth.h"
 
-#include <QSaveFile>
+#include "text/textfile.h"
+
 #include <QtEndian>
 
 namespace WavFile {
@@ -42,12 +43,8 @@ QByteArray header(qint64 pcmBytes)
 
 bool write(const QString &path, const QByteArray &pcm, QString *error)
 {
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(header(pcm.size())) == HeaderSize &&
-                         file.write(pcm) == pcm.size() && file.commit();
-    if (!written && error)
-        *error = file.errorString();
-    return written;
+    // Replaced only once complete, and a full disk reported, as every file of the tool.
+    return TextFile::writeBytes(path, header(pcm.size()) + pcm, error);
 }
 
 } // namespace WavFile

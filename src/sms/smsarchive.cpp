@@ -67,54 +67,66 @@ QString SmsArchive::recordOf(const SMSRecord &message)
 
 SmsArchive::Contents::Contents(const QList<SMSRecord> &messages, const QStringList &lines)
 {
-    for (const SMSRecord &message : messages)
-        starts_.insert(message.key, {});
-    starts_.insert(SendLabel, {});
-    starts_.insert(UnsendLabel, {});
+    for (const SMSRecord &message : messages) {
+        const int index = static_cast<int>(matches_.size());
+        matches_.append({message, textToMatch(message.text)});
+        startedBy_[message.key].append(index);
+        if (message.key.startsWith(SendLabel))
+            startedBy_[SendLabel].append(index);
+        if (message.key.startsWith(UnsendLabel))
+            startedBy_[UnsendLabel].append(index);
+    }
     add(lines);
 }
 
 void SmsArchive::Contents::add(const QStringList &lines)
 {
-    for (const QString &line : lines) {
-        if (line.isEmpty())
+    for (const QString &line : lines)
+        add(line);
+}
+
+void SmsArchive::Contents::add(const QString &line)
+{
+    if (line.isEmpty())
+        return;
+    QList<int> stillIn;
+    QList<int> justLeft;
+    for (const int index : std::as_const(inRecord_)) {
+        Match &match = matches_[index];
+        const SMSRecord &message = match.message;
+        if (++match.linesIntoRecord == 1) {
+            const QString number = line.mid(NumberPrefix.size());
+            if (number == message.number ||
+                (number == UnsendLabel && message.number.startsWith(UnsendLabel))) {
+                stillIn.append(index);
+                continue;
+            }
+        } else if (match.text.isEmpty() ? line.startsWith(NamePrefix) : match.text.startsWith(line)) {
+            // A record of an empty text has no text line: its name line follows the number.
+            match.held = true;
+        }
+        match.linesIntoRecord = -1;
+        justLeft.append(index);
+    }
+    inRecord_ = stillIn;
+    const auto started = startedBy_.constFind(line);
+    if (started == startedBy_.constEnd())
+        return;
+    for (const int index : *started) {
+        Match &match = matches_[index];
+        // A line its own record took cannot start another one of it.
+        if (match.held || match.linesIntoRecord >= 0 || justLeft.contains(index))
             continue;
-        const auto start = starts_.find(line);
-        if (start != starts_.end())
-            start->append(static_cast<int>(lines_.size()));
-        lines_.append(line);
+        match.linesIntoRecord = 0;
+        inRecord_.append(index);
     }
 }
 
 bool SmsArchive::Contents::holds(const SMSRecord &message) const
 {
-    // Only lines equal to the key or to its label can start a record. A started record takes
-    // the next line as its number and, when that fits, the one after as its text; neither can
-    // start another record, so candidates inside a started record are passed over.
-    QList<int> candidates = starts_.value(message.key);
-    if (message.key.startsWith(SendLabel))
-        candidates += starts_.value(SendLabel);
-    if (message.key.startsWith(UnsendLabel))
-        candidates += starts_.value(UnsendLabel);
-    std::sort(candidates.begin(), candidates.end());
-
-    const QString text = textToMatch(message.text);
-    int busyUntil = -1;
-    for (const int start : std::as_const(candidates)) {
-        if (start <= busyUntil)
-            continue;
-        busyUntil = start + 1;
-        if (start + 1 >= lines_.size())
-            break;
-        const QString number = lines_.at(start + 1).mid(8);
-        if (number != message.number && !(number == UnsendLabel && message.number.startsWith(UnsendLabel)))
-            continue;
-        busyUntil = start + 2;
-        if (start + 2 >= lines_.size())
-            break;
-        const QString &line = lines_.at(start + 2);
-        // A record of an empty text has no text line: its name line follows the number.
-        if (text.isEmpty() ? line.startsWith(NamePrefix) : text.startsWith(line))
+    for (const Match &match : matches_) {
+        if (match.held && match.message.key == message.key && match.message.number == message.number &&
+            match.message.text == message.text)
             return true;
     }
     return false;
@@ -122,15 +134,20 @@ bool SmsArchive::Contents::holds(const SMSRecord &message) const
 
 bool SmsArchive::archive(const QList<SMSRecord> &messages, QString *error) const
 {
+    // A device or a pipe would be read without end (/dev/zero) or swallow the records.
+    if (QFileInfo::exists(path_) && !QFileInfo(path_).isFile()) {
+        if (error)
+            *error = QStringLiteral("is not a regular file");
+        return false;
+    }
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    bool readable = false;
-    Contents contents(messages, TextFile::readLines(path_, &readable));
-    if (!readable) {
+    Contents contents(messages);
+    if (!TextFile::forEachLine(path_, [&contents](const QString &line) { contents.add(line); })) {
         if (error)
             *error = QStringLiteral("cannot be read");
         return false;

@@ -26,21 +26,33 @@ public:
 
     static QString recordOf(const SMSRecord &message);
 
-    // What the archive holds, read once and looked up by the lines records of the given
-    // messages would start with, so a download does not scan the whole file once per message.
+    // Which of the given messages the archive holds, found while its lines go by one at a
+    // time, so a download does not keep the file in memory nor scan it once per message.
     class Contents
     {
     public:
         explicit Contents(const QList<SMSRecord> &messages, const QStringList &lines = {});
-        // Lines as a file of them reads, empty ones included.
+        // The next line of the file, empty ones included.
+        void add(const QString &line);
         void add(const QStringList &lines);
-        // True when a record of the message is in: its key (or bare label), then its number,
-        // then the beginning of its text, empty lines not counted.
+        // True when a record of the message has gone by: its key (or bare label), then its
+        // number, then the beginning of its text, empty lines not counted.
         bool holds(const SMSRecord &message) const;
 
     private:
-        QStringList lines_;                 // without the empty ones
-        QHash<QString, QList<int>> starts_; // key and label lines -> where they stand in lines_
+        // One message on its way through the lines. A record it started takes the next line
+        // as its number and, when that fits, the one after as its text; neither can start
+        // another record of it.
+        struct Match
+        {
+            SMSRecord message;
+            QString text;             // what the first text line must begin
+            int linesIntoRecord = -1; // -1: outside a record
+            bool held = false;
+        };
+        QList<Match> matches_;
+        QHash<QString, QList<int>> startedBy_; // key and label lines -> the matches they start
+        QList<int> inRecord_;
     };
 
 private:

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <utility>
+
 namespace TextFile {
 
 namespace {
@@ -77,6 +79,36 @@ QStringList readLinesUpTo(const QString &path, qint64 maxBytes, bool *ok, bool *
     return splitLines(bytes);
 }
 
+bool forEachLine(const QString &path, const std::function<void(const QString &)> &visit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QString line;
+    bool afterCr = false; // a LF right after a CR ends no second line
+    while (true) {
+        const QByteArray block = file.read(64 * 1024);
+        if (block.isEmpty())
+            break;
+        for (const QChar c : Cp1252::decode(block)) {
+            const bool cr = c == QLatin1Char('\r');
+            if (cr || c == QLatin1Char('\n')) {
+                if (cr || !afterCr)
+                    visit(std::exchange(line, QString()));
+                afterCr = cr;
+                continue;
+            }
+            afterCr = false;
+            line.append(c);
+            if (line.size() == MaxStreamedLine)
+                visit(std::exchange(line, QString()));
+        }
+    }
+    if (!line.isEmpty())
+        visit(line);
+    return file.error() == QFileDevice::NoError;
+}
+
 bool appendLines(const QString &path, const QStringList &lines)
 {
     const bool newLineFirst = !endsWithLineEnd(path);
@@ -102,7 +134,14 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
             *error = file.errorString();
         return false;
     }
-    file.write(bytes);
+    // A full disk shows only when the buffer goes out; commit alone does not always tell.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
     if (!file.commit()) {
         if (error)
             *error = file.errorString();

@@ -16,7 +16,7 @@ class CreateSmsController : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int MaxText = 160;
+    static constexpr int MaxText = MessageSender::MaxText;
     static constexpr int MaxNumber = 250;
 
     CreateSmsController(CreateSmsPage &page, PhoneLink &link, QObject *parent = nullptr);

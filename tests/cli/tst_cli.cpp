@@ -13,6 +13,7 @@
 #include "sms/messagesender.h"
 #include "sms/shortmessages.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
 
@@ -102,6 +103,7 @@ private slots:
     void interruptCancelsLikeTheCancelButton();
     void interruptedRunLeavesNoAnswersForTheNext();
     void refusalIsNamedAndFails();
+    void limitsAndRefusalsOfTheWindow();
 };
 
 void TestCli::sendsWhatTheWindowSends_data()
@@ -398,6 +400,58 @@ void TestCli::refusalIsNamedAndFails()
     QVERIFY2(result.err.contains(QLatin1String("The phone refused \"AT+CPBR=1,255\": +CME ERROR: 21")),
              qPrintable(result.err));
     QVERIFY(!result.err.contains(QLatin1String("stopped answering")));
+}
+
+void TestCli::limitsAndRefusalsOfTheWindow()
+{
+    const QString utf16File = environment.path() + QStringLiteral("/utf16.qd5");
+    {
+        QFile file(utf16File);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // "Anna", the separator and a number as UTF-16 writes them: no line of it splits.
+        file.write(QByteArray("\xff\xfe"
+                              "A\0n\0n\0a\0\x30\x20\x20\x20\x30\x20"
+                              "1\0\r\0\n\0",
+                              20));
+    }
+    const QString lacking = QStringLiteral("Zdj\u0119cie \u0142adne \U0001F600");
+    struct Case
+    {
+        QStringList arguments;
+        std::function<void(simphone::SimPhone &)> setUp;
+        int exitCode;
+        QString errContains;
+        QByteArray sentBody; // what the phone sent, when anything
+    };
+    const QStringList send{"sms", "send", "--to", "0301", "--smsc", Centre};
+    const QList<Case> cases{
+        {send + QStringList{QString(161, QLatin1Char('x'))}, {}, 2, "it holds 160 at most", {}},
+        {send + QStringList{lacking}, {}, 2, "The phone cannot show \u0142 \U0001F600", {}},
+        {send + QStringList{lacking, "--yes"}, {}, 0, "", "Zdjecie ?adne ?"},
+        {{"dial", "0301"},
+         [](simphone::SimPhone &sim) { sim.failCommand("ATD", "ERROR"); },
+         1,
+         "The phone refused \"ATD0301;\": ERROR",
+         {}},
+        {{"sms", "archive", "/dev/zero"}, {}, 1, "/dev/zero: is not a regular file", {}},
+        {{"contacts", "import", utf16File}, {}, 1, "The file holds no contact.", {}},
+    };
+    for (const Case &c : cases) {
+        RecordedPhone phone;
+        QVERIFY(phone.started);
+        if (c.setUp)
+            c.setUp(phone.sim);
+        const qsizetype contacts = phone.sim.state().simBook.size();
+        QElapsedTimer clock;
+        clock.start();
+        const CliResult result = runCli(c.arguments, phone.sim.devicePath());
+        const QString what = c.arguments.join(QLatin1Char(' ')) + QStringLiteral(": ") + result.err;
+        QVERIFY2(result.err.contains(c.errContains), qPrintable(what));
+        QVERIFY2(result.exitCode == c.exitCode, qPrintable(what));
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(what));
+        QCOMPARE(phone.sim.state().sentMessages.value(0).body, c.sentBody);
+        QCOMPARE(phone.sim.state().simBook.size(), contacts);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -314,6 +314,15 @@ void TestSupervisor::lineProblemsInWordsToActOn()
     rig->sim.setUnplugged(false);
     QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 5000);
     QVERIFY(rig->link.lineProblem().isEmpty());
+
+    // A port another program holds: busy, not a question of permissions.
+    PhoneLink other;
+    other.settings.setDevice(1, rig->sim.devicePath());
+    other.line.connect();
+    QVERIFY(!other.line.isOpen());
+    QCOMPARE(
+        other.lineProblem(),
+        QStringLiteral("Device busy: another program holds %1 (ModemManager?).").arg(rig->sim.devicePath()));
 }
 
 QTEST_GUILESS_MAIN(TestSupervisor)

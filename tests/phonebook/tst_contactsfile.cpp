@@ -5,8 +5,13 @@
 #include "phonebook/contactsfile.h"
 #include "phonebook/contactwriter.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 static TestEnvironment environment;
 
@@ -25,6 +30,7 @@ private slots:
     void replaceAskedFirst();
     void invalidFileName();
     void failedWriteKeepsTheOldFileAndWarns();
+    void failedExportToANewNameLeavesNoFile();
     void wildcardNamesActOnTheNamedFileOnly();
 
     void importOfAnExportedFileWritesNothing();
@@ -118,6 +124,26 @@ void TestContactsFile::invalidFileName()
     QCOMPARE(rig->boxes.shown.at(0),
              qMakePair(QStringLiteral("Invalid Filename!"), QStringLiteral("Warning")));
     QCOMPARE(rig->link.settings.fileexp(), QStringLiteral("/somewhere/kept.qd5"));
+}
+
+void TestContactsFile::failedExportToANewNameLeavesNoFile()
+{
+    // A new name only ever holds the complete file: an export that fails half-way (here no file
+    // may grow at all) or is killed leaves nothing that a later export would have to replace.
+    load({{"anna", "0815"}});
+    const QString path = dir->filePath(QStringLiteral("new.qd5"));
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit none = before;
+    none.rlim_cur = 0;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &none), 0);
+    const ContactsFile::Answer answer = file->acceptExport(path);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    QCOMPARE(answer, ContactsFile::Answer::Close);
+    QCOMPARE(rig->boxes.shown.size(), 1);
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 void TestContactsFile::failedWriteKeepsTheOldFileAndWarns()
