@@ -367,16 +367,24 @@ QString messageText(const QString &argument)
     return MessageSender::withCrLfLineBreaks(text);
 }
 
+// The window's text box holds no more either.
+int refuseOverlong(Run &run, const QString &text)
+{
+    if (text.size() <= MessageSender::MaxText)
+        return Success;
+    return run.usage(QStringLiteral("The message has %1 characters; it holds %2 at most.")
+                         .arg(text.size())
+                         .arg(MessageSender::MaxText));
+}
+
 int smsSend(Run &run)
 {
     const QString number = run.value(options().to);
     if (!isDialable(number))
         return run.usage(QStringLiteral("Give the recipient with --to NUMBER (digits, *, #, a leading +)."));
     const QString text = messageText(run.argument(0));
-    if (text.size() > MessageSender::MaxText)
-        return run.usage(QStringLiteral("The message has %1 characters; it holds %2 at most.")
-                             .arg(text.size())
-                             .arg(MessageSender::MaxText));
+    if (const int code = refuseOverlong(run, text); code != Success)
+        return code;
     PhoneSession *phone = run.phone();
     if (!phone)
         return NoPhone;
@@ -394,10 +402,8 @@ int smsStore(Run &run)
     if (run.isSet(options().to) && !isDialable(number))
         return run.usage(QStringLiteral("--to takes digits, *, # and a leading +: ") + number);
     const QString text = messageText(run.argument(0));
-    if (text.size() > MessageSender::MaxText)
-        return run.usage(QStringLiteral("The message has %1 characters; it holds %2 at most.")
-                             .arg(text.size())
-                             .arg(MessageSender::MaxText));
+    if (const int code = refuseOverlong(run, text); code != Success)
+        return code;
     PhoneSession *phone = run.phone();
     if (!phone)
         return NoPhone;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <limits>
 #include <utility>
 
 namespace TextFile {
@@ -31,22 +32,51 @@ bool endsWithLineEnd(const QString &path)
     return !file.seek(file.size() - 1) || !file.getChar(&last) || last == '\n' || last == '\r';
 }
 
+// Cuts text into lines as its blocks come: at CR LF, at a lone CR or at a lone LF. A line that
+// reaches maxLine goes on in pieces of that length.
+class LineSplitter
+{
+public:
+    using Visit = std::function<void(const QString &)>;
+    LineSplitter(Visit visit, qsizetype maxLine) : visit_(std::move(visit)), maxLine_(maxLine) {}
+
+    void add(const QByteArray &block)
+    {
+        for (const QChar c : Cp1252::decode(block)) {
+            const bool cr = c == QLatin1Char('\r');
+            if (cr || c == QLatin1Char('\n')) {
+                // A LF right after a CR ends no second line.
+                if (cr || !afterCr_)
+                    visit_(std::exchange(line_, QString()));
+                afterCr_ = cr;
+                continue;
+            }
+            afterCr_ = false;
+            line_.append(c);
+            if (line_.size() == maxLine_)
+                visit_(std::exchange(line_, QString()));
+        }
+    }
+    void finish()
+    {
+        if (!line_.isEmpty())
+            visit_(std::exchange(line_, QString()));
+    }
+
+private:
+    Visit visit_;
+    qsizetype maxLine_;
+    QString line_;
+    bool afterCr_ = false;
+};
+
 QStringList splitLines(const QByteArray &bytes)
 {
-    const QString text = Cp1252::decode(bytes);
     QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
+    LineSplitter splitter([&lines](const QString &line) { lines.append(line); },
+                          std::numeric_limits<qsizetype>::max());
+    splitter.add(bytes);
+    splitter.finish();
     return lines;
 }
 
@@ -84,28 +114,10 @@ bool forEachLine(const QString &path, const std::function<void(const QString &)>
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QString line;
-    bool afterCr = false; // a LF right after a CR ends no second line
-    while (true) {
-        const QByteArray block = file.read(64 * 1024);
-        if (block.isEmpty())
-            break;
-        for (const QChar c : Cp1252::decode(block)) {
-            const bool cr = c == QLatin1Char('\r');
-            if (cr || c == QLatin1Char('\n')) {
-                if (cr || !afterCr)
-                    visit(std::exchange(line, QString()));
-                afterCr = cr;
-                continue;
-            }
-            afterCr = false;
-            line.append(c);
-            if (line.size() == MaxStreamedLine)
-                visit(std::exchange(line, QString()));
-        }
-    }
-    if (!line.isEmpty())
-        visit(line);
+    LineSplitter splitter(visit, MaxStreamedLine);
+    for (QByteArray block = file.read(64 * 1024); !block.isEmpty(); block = file.read(64 * 1024))
+        splitter.add(block);
+    splitter.finish();
     return file.error() == QFileDevice::NoError;
 }
 
@@ -138,9 +150,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         if (error)
             *error = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return false;
+        return false; // never committed: the old file stays, the temporary one goes
     }
     if (!file.commit()) {
         if (error)
