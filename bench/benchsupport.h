@@ -30,9 +30,10 @@ inline void useOwnSettings(const QTemporaryDir &home)
 
 #ifdef SIMPHONE_PROGRAM
 // The device path the phone serves on; empty when it did not start.
-inline QString startPhone(QProcess &phone, const QString &scenario)
+inline QString startPhone(QProcess &phone, const QString &scenario, const QStringList &options = {})
 {
-    phone.start(QStringLiteral(SIMPHONE_PROGRAM), {QStringLiteral("--scenario"), scenario});
+    phone.start(QStringLiteral(SIMPHONE_PROGRAM),
+                QStringList{QStringLiteral("--scenario"), scenario} + options);
     if (!phone.waitForStarted() || !phone.waitForReadyRead(5000)) {
         std::fprintf(stderr, "the simulated phone did not start\n");
         return QString();

@@ -101,6 +101,7 @@ void SerialLine::feed()
         unsent_.remove(0, chunk.size());
         port_.write(chunk);
         port_.flush();
+        emit bytesCrossed(Direction::Sent, chunk);
         wireBusyUntilMs_ =
             qMax(now, wireBusyUntilMs_) + (chunk.size() * 1000 + BytesPerSecond - 1) / BytesPerSecond;
         wireFree_.start(int(wireBusyUntilMs_ - now));
@@ -134,14 +135,20 @@ QString SerialLine::input()
 {
     if (!port_.isOpen())
         return QString();
-    return Cp1252::decode(port_.readAll());
+    const QByteArray bytes = port_.readAll();
+    if (!bytes.isEmpty())
+        emit bytesCrossed(Direction::Received, bytes);
+    return Cp1252::decode(bytes);
 }
 
 void SerialLine::drain()
 {
-    // Also what the driver holds and Qt has not read yet.
-    if (port_.isOpen())
-        port_.clear(QSerialPort::Input);
+    if (!port_.isOpen())
+        return;
+    if (const QByteArray dropped = port_.readAll(); !dropped.isEmpty())
+        emit bytesCrossed(Direction::Received, dropped);
+    // Also what reaches the driver meanwhile.
+    port_.clear(QSerialPort::Input);
 }
 
 void SerialLine::onError(QSerialPort::SerialPortError error)

@@ -51,6 +51,12 @@ public:
     // Throws away whatever has been received, in Qt's buffer and in the driver's.
     void drain();
 
+    enum class Direction
+    {
+        Sent,
+        Received
+    };
+
 signals:
     // Bytes are waiting to be read.
     void dataArrived();
@@ -60,6 +66,8 @@ signals:
     void lineStateChanged();
     // The device went away under an open port (cable pulled, phone switched off).
     void deviceLost();
+    // Bytes crossed the line: handed to the driver, or read (also those drained unread).
+    void bytesCrossed(SerialLine::Direction direction, const QByteArray &bytes);
 
 private:
     void onError(QSerialPort::SerialPortError error);
