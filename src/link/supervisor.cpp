@@ -14,6 +14,16 @@ Supervisor::Supervisor(AtExchange &exchange, OperationLock &lock, QObject *paren
     timGetState.setInterval(75);
     connect(&timState, &QTimer::timeout, this, &Supervisor::probeTick);
     connect(&timGetState, &QTimer::timeout, this, &Supervisor::answerTick);
+    // The answer is looked at when it arrives; the tick only bounds how long that may take.
+    // Queued: the greeting's own waits need the port's later data signals, which the port
+    // holds back while a handler of its signal still runs.
+    connect(
+        &exchange_.line(), &SerialLine::dataArrived, this,
+        [this] {
+            if (timGetState.isActive())
+                answerTick();
+        },
+        Qt::QueuedConnection);
 }
 
 void Supervisor::start()

@@ -7,8 +7,8 @@ class AtExchange;
 class OperationLock;
 
 // Watches the line for the program's whole life: a bare "AT" every 1750 ms while no operation
-// is busy, its answer checked every 75 ms; a phone that answers again after a loss is greeted
-// with the handshake before it counts as connected.
+// is busy, its answer looked at as it arrives (and every 75 ms); a phone that answers again
+// after a loss is greeted with the handshake before it counts as connected.
 class Supervisor : public QObject
 {
     Q_OBJECT

@@ -40,6 +40,7 @@ private slots:
     void erroredHandshakeStepStartsOverAtNextProbe();
     void lossAndRegreeting();
     void answerSplitAcrossTicksIsRecognised();
+    void answerLookedAtAsItArrives();
     void phoneLeftInTextEntryIsFoundAgain();
     void probeHeldOffWhileHandshakeRuns();
     void operationTakingLineDuringPendingProbe();
@@ -161,6 +162,17 @@ void TestSupervisor::answerSplitAcrossTicksIsRecognised()
     QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
     QVERIFY(rig->startAndConnect(5000));
     QCOMPARE(lost.count(), 0);
+}
+
+void TestSupervisor::answerLookedAtAsItArrives()
+{
+    // The tick only bounds the wait: a greeting that waited for it would take a minute here.
+    rig->link.supervisor.timGetState.setInterval(60000);
+    rig->sim.setSplit("OK", 100);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(rig->startAndConnect(5000));
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestSupervisor::phoneLeftInTextEntryIsFoundAgain()
