@@ -8,6 +8,7 @@
 #include "link/settings.h"
 #include "link/supervisor.h"
 #include "phonebook/contactscache.h"
+#include "text/replyparser.h"
 #include "text/textfile.h"
 
 #include <QFileInfo>
@@ -41,13 +42,34 @@ void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
         TextFile::appendLines(contactsCachePath_, {});
     const SenderNames names(ContactsCache(contactsCachePath_).read());
 
+    // The phone says how many messages it holds: once all are in, the slots after the last
+    // one are empty, and reading them only costs time.
     const int slotCount = maxSms();
+    int stored = UnknownCount;
+    if (slotCount > 0 && !askStoredCount(stored))
+        return;
+    int found = 0;
     int unreadable = 0;
     QString refusal;
     for (int i = 1; i <= slotCount; ++i) {
         if (lock_.cancelledBeforeItem())
             return;
-        lock_.reportItem(i, slotCount);
+        if (stored != UnknownCount && found >= stored) {
+            // Unless one came in meanwhile: then the rest is read as without a count.
+            int now = UnknownCount;
+            if (!askStoredCount(now))
+                return;
+            if (now != UnknownCount && now <= found) {
+                for (; i <= slotCount; ++i)
+                    messages_.appendEmpty();
+                break;
+            }
+            stored = UnknownCount;
+        }
+        if (stored > 0)
+            lock_.reportItem(found + 1, stored);
+        else
+            lock_.reportItem(i, slotCount);
         const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("at+cmgr=") + QString::number(i),
                                                               exchange_.timTimeout, CmgrReply::Header);
         if (reply.refused()) {
@@ -68,6 +90,7 @@ void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
         SMSRecord record = replies_.parse(reply.text, static_cast<qint16>(i));
         names.find(record.number, &record.name);
         messages_.append(record);
+        ++found;
     }
 
     const bool archiving = step == ArchiveStep::Always ||
@@ -80,6 +103,24 @@ void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
     lock_.finish();
     if (unreadable > 0)
         lock_.inform(unreadableText(unreadable, refusal), QStringLiteral("Warning"));
+}
+
+bool ShortMessages::askStoredCount(int &count)
+{
+    static const QString Header = QStringLiteral("+CPMS:");
+    count = UnknownCount;
+    const AtExchange::Reply reply =
+        exchange_.SendAndWait(QStringLiteral("AT+CPMS?"), exchange_.timTimeout, Header);
+    if (reply.refused())
+        return true;
+    if (!lock_.answered(reply))
+        return false;
+    // +CPMS: "SM",3,10,...: the first storage is the one "at+cmgr=" reads.
+    qint16 used = -1;
+    if (ParseNumberField(reply.lineStartingWith(Header), 1, QLatin1Char(','), QLatin1Char(','), used) &&
+        used >= 0)
+        count = used;
+    return true;
 }
 
 QString ShortMessages::unreadableText(int count, const QString &refusal)

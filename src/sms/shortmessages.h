@@ -11,8 +11,9 @@ class OperationLock;
 class Settings;
 class Supervisor;
 
-// The messages stored on the phone: reading every slot into the message list, the caption with
-// the stored and free counts, and the archive step at the end of a complete download.
+// The messages stored on the phone: reading the slots into the message list, up to the last
+// message the phone says it holds, the caption with the stored and free counts, and the
+// archive step at the end of a complete download.
 class ShortMessages : public QObject
 {
     Q_OBJECT
@@ -54,6 +55,10 @@ signals:
     void captionChanged(const QString &caption);
 
 private:
+    // How many messages the phone holds, from "AT+CPMS?"; UnknownCount when it refuses to say
+    // or says nothing readable. False when the download must end (time-out, Cancel).
+    bool askStoredCount(int &count);
+    static constexpr int UnknownCount = -1;
     void archive(const QString &path);
 
     AtExchange &exchange_;

@@ -47,8 +47,13 @@ private slots:
     void senderNames_data();
     void senderNames();
 
-    void downloadReadsEverySlot();
+    void downloadReadsUpToTheLastMessage();
     void phoneWithoutSlots();
+    void countedDownloadGivesTheFullScansResults_data();
+    void countedDownloadGivesTheFullScansResults();
+    void messageArrivingMeanwhileIsListed();
+    void closingCountInterrupted_data();
+    void closingCountInterrupted();
     void cancelAtSlot4Of10();
     void deleteTheSelectedSlotOnly();
     void deleteRefusedByThePhone();
@@ -214,7 +219,7 @@ void TestShortMessages::senderNames()
     QCOMPARE(name, named ? QStringLiteral("Anna") : QStringLiteral("Unknown"));
 }
 
-void TestShortMessages::downloadReadsEverySlot()
+void TestShortMessages::downloadReadsUpToTheLastMessage()
 {
     put(dir->filePath(QStringLiteral("quenda.lst")), "Anna\x89\x86\x89"
                                                      "030123\r\n");
@@ -223,9 +228,11 @@ void TestShortMessages::downloadReadsEverySlot()
              {9, received("0171", "00/12/31,23:59:59+04", "Old")}});
     sms->SMSDownload();
 
-    QList<QByteArray> expected{"at+cmgf=1"};
-    for (int i = 1; i <= 10; ++i)
+    // Slot 10 stays unread: the phone said it holds three.
+    QList<QByteArray> expected{"at+cmgf=1", "AT+CPMS?"};
+    for (int i = 1; i <= 9; ++i)
         expected.append("at+cmgr=" + QByteArray::number(i));
+    expected.append("AT+CPMS?");
     QCOMPARE(rig->sim.transcript(), expected);
     QCOMPARE(sms->messages().slotMap(),
              QStringList({"06/15/01 12:34:56", "empty", "empty", "Unsend Message 1 ", "empty", "empty",
@@ -247,6 +254,114 @@ void TestShortMessages::phoneWithoutSlots()
     sms->SMSDownload();
     QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"at+cmgf=1"});
     QCOMPARE(sms->caption(), QStringLiteral("SMS on Trium Mars - 0 Stored - 0 Free"));
+}
+
+namespace {
+
+// Everything a download leaves for the list, the boxes and deletion.
+QStringList listed(const ShortMessages &sms)
+{
+    QStringList rows = sms.messages().slotMap();
+    for (const SMSRecord &r : sms.messages().sorted())
+        rows.append(QStringLiteral("%1|%2|%3|%4|%5").arg(r.slot).arg(r.key, r.number, r.name, r.text));
+    rows.append(sms.caption());
+    return rows;
+}
+
+QMap<int, simphone::Message> twelveMessages()
+{
+    QMap<int, simphone::Message> messages;
+    for (int slot = 1; slot <= 12; ++slot)
+        messages.insert(slot, slot % 4 == 0
+                                  ? stored("", "Entwurf " + QByteArray::number(slot))
+                                  : received("+4930" + QByteArray::number(slot),
+                                             "02/06/" + QByteArray::number(10 + slot) + ",12:34:56+08",
+                                             "Text " + QByteArray::number(slot) + "\r\nzweite Zeile"));
+    return messages;
+}
+
+} // namespace
+
+void TestShortMessages::countedDownloadGivesTheFullScansResults_data()
+{
+    QTest::addColumn<QByteArray>("countAnswer");
+    QTest::newRow("count refused") << QByteArray("ERROR");
+    QTest::newRow("count refused as a message error") << QByteArray("+CMS ERROR: 302");
+    QTest::newRow("no count given") << QByteArray("OK");
+}
+
+void TestShortMessages::countedDownloadGivesTheFullScansResults()
+{
+    QFETCH(QByteArray, countAnswer);
+    put(dir->filePath(QStringLiteral("quenda.lst")), "Eva\x89\x86\x89"
+                                                     "+49305\r\n");
+    rig->link.settings.setAutosms(true);
+    connect(twelveMessages(), 255);
+    sms->SMSDownload();
+    QList<QByteArray> commands = rig->sim.transcript();
+    QCOMPARE(commands.takeFirst(), QByteArray("at+cmgf=1"));
+    QVERIFY2(commands.size() <= 14, QByteArray::number(commands.size()).constData());
+    QCOMPARE(commands.constLast(), QByteArray("AT+CPMS?"));
+    const QStringList counted = listed(*sms);
+    const QByteArray countedArchive = contents(rig->link.settings.filesms());
+    QCOMPARE(sms->messages().count(), 12);
+    QVERIFY(countedArchive.contains("Text 11"));
+
+    // A phone that does not tell its count gets every slot read.
+    rig->sim.failCommand("AT+CPMS", countAnswer);
+    rig->link.settings.setFilesms(dir->filePath(QStringLiteral("full.log")));
+    rig->sim.clearTranscript();
+    sms->SMSDownload();
+    QVERIFY(rig->sim.transcript().contains("at+cmgr=255"));
+    QCOMPARE(listed(*sms), counted);
+    QCOMPARE(contents(rig->link.settings.filesms()), countedArchive);
+    QVERIFY(rig->boxes.shown.isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+}
+
+void TestShortMessages::messageArrivingMeanwhileIsListed()
+{
+    connect(twelveMessages(), 255);
+    QObject::connect(
+        &rig->sim, &simphone::SimPhone::commandReceived, &rig->sim, [this](const QByteArray &line) {
+            if (line == "at+cmgr=5")
+                rig->sim.state().messages.insert(40, received("+4940", "02/07/01,08:00:00+08", "Neu"));
+        });
+    sms->SMSDownload();
+    QVERIFY(rig->sim.transcript().contains("at+cmgr=255"));
+    QCOMPARE(sms->messages().slotMap().size(), 255);
+    QCOMPARE(sms->messages().slotMap().at(39), QStringLiteral("07/01/02 08:00:00"));
+    QCOMPARE(sms->caption(), QStringLiteral("SMS on Trium Mars - 13 Stored - 242 Free"));
+}
+
+void TestShortMessages::closingCountInterrupted_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("Cancel") << true;
+    QTest::newRow("phone gone") << false;
+}
+
+void TestShortMessages::closingCountInterrupted()
+{
+    QFETCH(bool, cancel);
+    rig->link.settings.setAutosms(true);
+    connect({{1, received("0301", "01/06/15,12:34:56+08", "A")}, {2, stored("", "B")}});
+    rig->link.exchange.timTimeout.setInterval(500);
+    int counts = 0;
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim, [&](const QByteArray &line) {
+        if (line == "AT+CPMS?" && ++counts == 2) {
+            if (cancel)
+                rig->link.lock.cancel();
+            else
+                rig->sim.setUnplugged(true);
+        }
+    });
+    sms->SMSDownload();
+    QCOMPARE(counts, 2);
+    QCOMPARE(sms->caption(), QStringLiteral("SMS on Trium Mars"));
+    QVERIFY(!QFile::exists(rig->link.settings.filesms()));
+    QCOMPARE(rig->link.lock.action(), qint16(cancel ? OperationLock::Idle : OperationLock::NoPhone));
+    QVERIFY(rig->boxes.shown.isEmpty());
 }
 
 void TestShortMessages::cancelAtSlot4Of10()

@@ -116,7 +116,7 @@ void TestViewSmsTab::switchingAutoSmsOnDownloadsAndArchives()
     rig->sim.clearTranscript();
     page().chkAutoSMS->click();
     QVERIFY(rig->link.settings.autosms());
-    QTRY_VERIFY(rig->commands().contains("at+cmgr=10"));
+    QTRY_VERIFY(rig->commands().contains("at+cmgr=1"));
     QTRY_VERIFY(QFile::exists(rig->link.settings.filesms()));
     QVERIFY(rig->connected());
     page().chkAutoSMS->click();
