@@ -3,6 +3,8 @@
 #include "exitcode.h"
 #include "phonesession.h"
 
+#include "backup/backupfolder.h"
+#include "backup/phonebackup.h"
 #include "phonebook/contactsfile.h"
 #include "phonebook/contactwriter.h"
 #include "remote/calling.h"
@@ -13,7 +15,9 @@
 #include "sms/messagesender.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -174,12 +178,7 @@ int info(Run &run)
         {QStringLiteral("IMSI"), f.imsi},
     };
     if (run.isSet(options().json)) {
-        QJsonObject object;
-        for (const auto &[label, value] : fields) {
-            QString key = label.toLower().remove(QLatin1Char(' '));
-            object.insert(key == QLatin1String("operatorid") ? QStringLiteral("operatorId") : key, value);
-        }
-        printJson(object);
+        printJson(phone->info.json());
         return Success;
     }
     for (const auto &[label, value] : fields)
@@ -462,6 +461,57 @@ int ringtonesUpload(Run &run)
     return phone->outcome();
 }
 
+// --- backup ---
+
+int backup(Run &run)
+{
+    const QString folder = run.argument(0);
+    switch (BackupFolder(folder, PhoneBackup::fileNames()).target()) {
+    case BackupFolder::Target::Free:
+        break;
+    case BackupFolder::Target::EarlierBackup:
+        if (!run.isSet(options().yes))
+            return run.usage(folder + QStringLiteral(" holds an earlier backup; --yes replaces it."));
+        break;
+    case BackupFolder::Target::Occupied:
+        return run.usage(folder + QStringLiteral(" holds other files. Name a new or an empty folder."));
+    case BackupFolder::Target::NotAFolder:
+        return run.usage(folder + QStringLiteral(" cannot be a folder."));
+    }
+    PhoneSession *phone = run.phone();
+    if (!phone)
+        return NoPhone;
+    PhoneBackup::Summary summary;
+    if (!PhoneBackup(phone->link, phone->phonebook.cache().path()).run(folder, &summary)) {
+        const ExitCode code = phone->outcome();
+        return code == Success ? PhoneFailed : code;
+    }
+    out() << summary.text() << '\n' << Qt::flush;
+    return Success;
+}
+
+int restore(Run &run)
+{
+    const QString file = QDir(run.argument(0)).filePath(PhoneBackup::SimContactsFile);
+    if (!QFileInfo(file).isFile()) {
+        printError(QStringLiteral("No %1: is %2 a backup folder?").arg(file, run.argument(0)));
+        return UsageError;
+    }
+    int code = Success;
+    PhoneSession *phone = loadPhonebook(run, true, &code);
+    if (!phone)
+        return code;
+    const ContactTable &table = phone->phonebook.table();
+    const int before = table.size();
+    ContactsFile(phone->phonebook, phone->link.settings).import(file);
+    // Written contacts join the table at its end.
+    for (int k = before; k < table.size(); ++k)
+        out() << table.indexText(k) << '\t' << table.names().at(k) << '\t' << table.numbers().at(k) << '\n';
+    out() << QStringLiteral("%1 contacts written to the SIM card.").arg(table.size() - before) << '\n'
+          << Qt::flush;
+    return phone->outcome();
+}
+
 // --- remote control ---
 
 int keys(Run &run)
@@ -596,6 +646,22 @@ const QList<Command> &commands()
          1,
          1,
          ringtonesUpload},
+        {{QStringLiteral("backup")},
+         QStringLiteral("DIR"),
+         QStringLiteral(
+             "Back up contacts, messages, melody names and phone details into the new folder DIR."),
+         {},
+         1,
+         1,
+         backup},
+        {{QStringLiteral("restore")},
+         QStringLiteral("DIR"),
+         QStringLiteral(
+             "Write the SIM contacts of the backup in DIR that the SIM card lacks to its free places."),
+         {},
+         1,
+         1,
+         restore},
         {{QStringLiteral("keys")},
          QStringLiteral("SEQUENCE"),
          QStringLiteral("Press the keys of SEQUENCE one by one (0-9, *, #)."),

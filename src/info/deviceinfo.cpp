@@ -49,10 +49,10 @@ bool DeviceInfo::ask(const QString &command, QString *reply)
     return true;
 }
 
-void DeviceInfo::InfoDownload()
+bool DeviceInfo::InfoDownload()
 {
     if (!lock_.guard(OperationLock::LoadingInfos))
-        return;
+        return false;
 
     fields_.netState.clear();
     fields_.cell.clear();
@@ -64,49 +64,63 @@ void DeviceInfo::InfoDownload()
 
     QString reply;
     if (!ask(QStringLiteral("AT+CBC"), &reply))
-        return;
+        return false;
     setBattery(reply);
 
     if (!ask(QStringLiteral("AT+CGMI"), &reply))
-        return;
+        return false;
     fields_.manufacturer = firstLine(reply);
     emit changed();
 
     if (!ask(QStringLiteral("AT+COPS=3,0"), nullptr) || !ask(QStringLiteral("AT+COPS?"), &reply))
-        return;
+        return false;
     if (reply.contains(Comma)) {
         fields_.operatorName = field(reply, 1, Quote, Quote);
         emit changed();
     }
 
     if (!ask(QStringLiteral("AT+COPS=3,2"), nullptr) || !ask(QStringLiteral("AT+COPS?"), &reply))
-        return;
+        return false;
     if (reply.contains(Comma)) {
         fields_.operatorId = field(reply, 1, Quote, Quote);
         emit changed();
     }
 
     if (!ask(QStringLiteral("AT+CGMM"), &reply))
-        return;
+        return false;
     fields_.model = firstLine(reply);
     emit changed();
 
     if (!ask(QStringLiteral("AT+CREG=2"), nullptr) || !ask(QStringLiteral("AT+CREG?"), &reply))
-        return;
+        return false;
     fields_.net = field(reply, 1, Quote, Quote);
     fields_.cell = field(reply, 3, Quote, Quote);
     fields_.netState = registrationText(field(reply, 1, Comma, Comma));
     emit changed();
 
     if (!ask(QStringLiteral("AT+CREG=0"), nullptr))
-        return;
+        return false;
 
     if (!ask(QStringLiteral("AT+CIMI"), &reply))
-        return;
+        return false;
     fields_.imsi = firstLine(reply);
     emit changed();
 
     lock_.finish();
+    return true;
+}
+
+QJsonObject DeviceInfo::json() const
+{
+    return {{QStringLiteral("battery"), fields_.battery},
+            {QStringLiteral("manufacturer"), fields_.manufacturer},
+            {QStringLiteral("model"), fields_.model},
+            {QStringLiteral("operator"), fields_.operatorName},
+            {QStringLiteral("operatorId"), fields_.operatorId},
+            {QStringLiteral("state"), fields_.netState},
+            {QStringLiteral("net"), fields_.net},
+            {QStringLiteral("cell"), fields_.cell},
+            {QStringLiteral("imsi"), fields_.imsi}};
 }
 
 void DeviceInfo::setBattery(const QString &reply)

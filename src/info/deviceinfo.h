@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 
@@ -30,8 +31,12 @@ public:
 
     DeviceInfo(AtExchange &exchange, OperationLock &lock, QObject *parent = nullptr);
 
-    void InfoDownload();
+    // True once every field was read.
+    bool InfoDownload();
     const Fields &fields() const { return fields_; }
+    // The fields by name: battery, manufacturer, model, operator, operatorId, state, net, cell,
+    // imsi.
+    QJsonObject json() const;
 
     // Battery charge from the reply of AT+CBC: the digit nine characters from its end, in bars
     // of three. False when there is no digit there.

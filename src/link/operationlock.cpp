@@ -123,6 +123,7 @@ void OperationLock::cancel()
         return;
     abort_ = true;
     setAction(Idle);
+    emit cancelRequested();
     if (exchange_)
         exchange_->abandonWait();
 }

@@ -43,6 +43,7 @@ public:
 
     void setMessageBoxes(MessageBoxes *boxes) { boxes_ = boxes; }
     void setProgressWindow(ProgressWindow *progress) { progress_ = progress; }
+    ProgressWindow *progressWindow() const { return progress_; }
     MessageBoxes *messageBoxes() const { return boxes_; }
     // A message box, when a front end has installed them.
     void inform(const QString &text, const QString &title = QString()) const;
@@ -96,6 +97,8 @@ public:
 
 signals:
     void actionChanged(qint16 action);
+    // The user cancelled the operation that runs.
+    void cancelRequested();
 
 private:
     void endCancelled();

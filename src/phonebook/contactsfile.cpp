@@ -88,10 +88,7 @@ ContactsFile::Answer ContactsFile::acceptExport(const QString &path)
 
 bool ContactsFile::exportTo(const QString &path)
 {
-    const ContactTable &table = phonebook_.table();
-    QList<Contact> contacts;
-    for (int k = 0; k < table.size(); ++k)
-        contacts.append({table.names().at(k), table.numbers().at(k)});
+    const QList<Contact> contacts = phonebook_.table().contacts();
     QString error;
     if (isVCard(path) ? VCard::write(path, contacts, &error) : writeContactLines(path, contacts, &error))
         return true;

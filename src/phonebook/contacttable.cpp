@@ -26,6 +26,15 @@ QString betweenQuotes(const QString &row, int first)
 
 ContactTable::ContactTable(QObject *parent) : QObject(parent) {}
 
+QList<Contact> ContactTable::contacts() const
+{
+    QList<Contact> all;
+    all.reserve(size());
+    for (int k = 0; k < size(); ++k)
+        all.append({lstName_.at(k), lstPhone_.at(k)});
+    return all;
+}
+
 void ContactTable::clear()
 {
     lstTotal_.clear();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "contact.h"
+
+#include <QList>
 #include <QObject>
 #include <QStringList>
 
@@ -18,6 +21,9 @@ public:
     const QStringList &numbers() const { return lstPhone_; }
     const QStringList &platz() const { return lstPlatz_; }
     const QStringList &visible() const { return lstContacts_; }
+
+    // Name and number of every entry, in phone order.
+    QList<Contact> contacts() const;
 
     void clear();
     // A row as the phone listed it: +CPBR: index,"number",type,"name" (already PC text).

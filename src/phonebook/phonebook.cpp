@@ -27,19 +27,19 @@ void Phonebook::updateCaption()
     emit captionChanged(caption_);
 }
 
-void Phonebook::LoadPhonebook()
+bool Phonebook::LoadPhonebook()
 {
     if (!lock_.guard(OperationLock::LoadingContacts))
-        return;
+        return false;
     table_.clear();
     listingChecked_ = false;
 
     const QString memory = sim_ ? QStringLiteral("AT+CPBS=\"SM\"") : QStringLiteral("AT+CPBS=\"ME\"");
     if (!lock_.answered(exchange_.SendAndWait(memory, exchange_.timTimeout)))
-        return;
+        return false;
     std::optional<int> used;
     if (!askUsedPlaces(&used) || !readListing(used))
-        return;
+        return false;
 
     QList<ContactsCache::Entry> seen;
     for (int k = 0; k < table_.size(); ++k)
@@ -47,9 +47,10 @@ void Phonebook::LoadPhonebook()
     cache_.merge(seen);
 
     if (sim_ && !learnSimCapacity())
-        return;
+        return false;
     updateCaption();
     lock_.finish();
+    return true;
 }
 
 bool Phonebook::askUsedPlaces(std::optional<int> *used)

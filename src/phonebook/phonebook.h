@@ -34,7 +34,8 @@ public:
     QString caption() const { return caption_; }
     void updateCaption();
 
-    void LoadPhonebook();
+    // True once the whole memory was read.
+    bool LoadPhonebook();
     // The last load listed as many contacts as the phone counts in the memory, so a place the
     // table shows free is free on the phone.
     bool listingChecked() const { return listingChecked_; }

@@ -26,18 +26,18 @@ QString PhoneMelodies::nameIn(const QString &reply)
     return reply.mid(first + 1, last - first - 1);
 }
 
-void PhoneMelodies::ReadMelodyList()
+bool PhoneMelodies::ReadMelodyList()
 {
     // Right after an upload the list is read under the upload's follow-up code.
     if (!lock_.guard(OperationLock::LoadingRingtones, {OperationLock::ReloadingRingtones}))
-        return;
+        return false;
     entries_.clear();
     emit changed();
     for (int slot = 1; slot <= Slots; ++slot) {
         const AtExchange::Reply reply = exchange_.SendAndWait(
             QStringLiteral("AT~MMYR=") + QString::number(slot), exchange_.timTimeout, ReplyPrefix);
         if (!lock_.answered(reply))
-            return;
+            return false;
         // Only the reply's own line: a code the phone sent beside it is no part of the name.
         entries_.append(QString::number(displayNumber(slot)) + QStringLiteral(": ") +
                         nameIn(reply.lineStartingWith(ReplyPrefix)));
@@ -45,4 +45,5 @@ void PhoneMelodies::ReadMelodyList()
     }
     emit listRead();
     lock_.finish();
+    return true;
 }

@@ -18,8 +18,9 @@ public:
 
     const QStringList &entries() const { return entries_; }
 
-    // Reads the names of all sixteen slots ("Refresh", the tab, the end of an upload).
-    void ReadMelodyList();
+    // Reads the names of all sixteen slots ("Refresh", the tab, the end of an upload); true
+    // once all were read.
+    bool ReadMelodyList();
 
     // The information line of a slot's answer.
     static const QString ReplyPrefix;

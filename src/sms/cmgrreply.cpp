@@ -3,6 +3,8 @@
 #include "link/replyframing.h"
 #include "text/charconv.h"
 
+#include <QRegularExpression>
+
 const QString CmgrReply::Header = QStringLiteral("+CMGR:");
 
 namespace {
@@ -21,7 +23,23 @@ QString fromHeader(const QString &reply)
     return lineStart < 0 ? QLatin1Char('\n') + reply.mid(header) : reply.mid(lineStart);
 }
 
+// The header's status and time stamp, read as fields, not by the cuts of the list's rules.
+void readHeaderFields(const QString &reply, SMSRecord &record)
+{
+    const QString header = reply.section(QLatin1Char('\n'), 1, 1).section(QLatin1Char('\r'), 0, 0);
+    static const QRegularExpression status(QStringLiteral("^\\+CMGR:\\s*\"([^\"]*)\""));
+    static const QRegularExpression stamp(
+        QStringLiteral("\"(\\d\\d/\\d\\d/\\d\\d,\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d?)\""));
+    record.status = status.match(header).captured(1);
+    record.timeStamp = stamp.match(header).captured(1);
+}
+
 } // namespace
+
+QString CmgrReply::addressOf(const SMSRecord &record)
+{
+    return record.number == UnsendMessage ? QString() : record.number;
+}
 
 void CmgrReply::startDownload()
 {
@@ -111,5 +129,6 @@ SMSRecord CmgrReply::parse(const QString &fullReply, qint16 slot)
         record.key = keyOfTimeStamp(timeStamp);
     record.text = textOf(reply);
     record.name = record.number.startsWith(UnsendMessage) ? UnsendMessage : QStringLiteral("Unknown");
+    readHeaderFields(reply, record);
     return record;
 }

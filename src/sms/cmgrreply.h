@@ -22,6 +22,8 @@ public:
     SMSRecord parse(const QString &reply, qint16 slot);
 
     static QString quotedField(const QString &reply, int n);
+    // The number as the phone sent it: empty for a message stored without one.
+    static QString addressOf(const SMSRecord &record);
     static QString keyOfTimeStamp(const QString &timeStamp);
     static QString textOf(const QString &reply);
 

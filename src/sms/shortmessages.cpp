@@ -27,14 +27,14 @@ int ShortMessages::maxSms() const
     return supervisor_.MaxSMS;
 }
 
-void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
+bool ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
 {
     if (!lock_.guard(OperationLock::LoadingSMs))
-        return;
+        return false;
     messages_.clear();
     replies_.startDownload();
     if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("at+cmgf=1"), exchange_.timTimeout)))
-        return;
+        return false;
     lock_.openProgress();
 
     // Read once for the whole download, not once per message.
@@ -47,18 +47,18 @@ void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
     const int slotCount = maxSms();
     int stored = UnknownCount;
     if (slotCount > 0 && !askStoredCount(stored))
-        return;
+        return false;
     int found = 0;
     int unreadable = 0;
     QString refusal;
     for (int i = 1; i <= slotCount; ++i) {
         if (lock_.cancelledBeforeItem())
-            return;
+            return false;
         if (stored != UnknownCount && found >= stored) {
             // Unless one came in meanwhile: then the rest is read as without a count.
             int now = UnknownCount;
             if (!askStoredCount(now))
-                return;
+                return false;
             if (now != UnknownCount && now <= found) {
                 for (; i <= slotCount; ++i)
                     messages_.appendEmpty();
@@ -82,7 +82,7 @@ void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
             continue;
         }
         if (!lock_.answered(reply))
-            return;
+            return false;
         if (reply.lineStartingWith(CmgrReply::Header).isEmpty()) {
             messages_.appendEmpty();
             continue;
@@ -101,8 +101,10 @@ void ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
     emit captionChanged(caption_);
     lock_.closeProgress();
     lock_.finish();
+    unreadable_ = unreadable;
     if (unreadable > 0)
         lock_.inform(unreadableText(unreadable, refusal), QStringLiteral("Warning"));
+    return true;
 }
 
 bool ShortMessages::askStoredCount(int &count)

@@ -42,11 +42,15 @@ public:
         Always,
     };
     // archiveFile: where the archive step writes; empty for the archive file of the settings.
-    void SMSDownload(ArchiveStep step = ArchiveStep::AsSettingsSay, const QString &archiveFile = QString());
+    // True once every message is in the list (a warning about unreadable slots included).
+    bool SMSDownload(ArchiveStep step = ArchiveStep::AsSettingsSay, const QString &archiveFile = QString());
 
     AtExchange &exchange() { return exchange_; }
     OperationLock &lock() { return lock_; }
     int maxSms() const;
+
+    // Slots of the last complete download that the phone refused to read (not as empty).
+    int unreadableSlots() const { return unreadable_; }
 
     // "2 message slots could not be read; the phone answered ERROR."
     static QString unreadableText(int count, const QString &refusal);
@@ -67,6 +71,7 @@ private:
     Settings &settings_;
     QString contactsCachePath_;
     MessageList messages_;
+    int unreadable_ = 0;
     CmgrReply replies_;
     QString caption_ = QStringLiteral("SMS on Trium Mars");
 };

@@ -1,0 +1,230 @@
+#include "phonebackup.h"
+
+#include "backupfolder.h"
+#include "messageexport.h"
+
+#include "info/deviceinfo.h"
+#include "link/phonelink.h"
+#include "link/userinterfaces.h"
+#include "phonebook/contactscache.h"
+#include "phonebook/phonebook.h"
+#include "phonebook/vcard.h"
+#include "programinfo.h"
+#include "ringtones/phonemelodies.h"
+#include "sms/sendernames.h"
+#include "sms/shortmessages.h"
+#include "text/textfile.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <functional>
+
+const QString PhoneBackup::SimContactsFile = QStringLiteral("contacts-sim.vcf");
+const QString PhoneBackup::PhoneContactsFile = QStringLiteral("contacts-phone.vcf");
+const QString PhoneBackup::MessagesXmlFile = QStringLiteral("messages.xml");
+const QString PhoneBackup::MessagesCsvFile = QStringLiteral("messages.csv");
+const QString PhoneBackup::MelodiesFile = QStringLiteral("melodies.txt");
+const QString PhoneBackup::PhoneFile = QStringLiteral("phone.json");
+
+namespace {
+
+const QString Title = QStringLiteral("Back Up Phone");
+
+// One "Working..." window for the whole backup: each operation's progress becomes its share
+// of the bar, and the window stays open from the first operation to the end of the last.
+class StagedProgress : public ProgressWindow
+{
+public:
+    StagedProgress(ProgressWindow *shown, int stages) : shown_(shown), stages_(stages) {}
+
+    void beginStage(int stage)
+    {
+        stage_ = stage;
+        setProgress(0, QString());
+    }
+    void open() override
+    {
+        if (shown_ && !opened_)
+            shown_->open();
+        opened_ = true;
+    }
+    void setProgress(int value, const QString &) override
+    {
+        const int percent = (stage_ * 100 + value) / stages_;
+        if (shown_ && opened_)
+            shown_->setProgress(percent, OperationLock::percentText(percent));
+    }
+    void close() override {}
+    void end()
+    {
+        if (shown_ && opened_)
+            shown_->close();
+    }
+
+private:
+    ProgressWindow *shown_;
+    int stages_;
+    int stage_ = 0;
+    bool opened_ = false;
+};
+
+QByteArray sha256Hex(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+} // namespace
+
+QStringList PhoneBackup::fileNames()
+{
+    return {SimContactsFile, PhoneContactsFile, MessagesXmlFile, MessagesCsvFile, MelodiesFile, PhoneFile};
+}
+
+PhoneBackup::PhoneBackup(PhoneLink &link, const QString &contactsCachePath)
+    : link_(link), contactsCachePath_(contactsCachePath)
+{
+}
+
+QString PhoneBackup::cancelledText()
+{
+    return QStringLiteral("The backup was cancelled; nothing was written.");
+}
+
+QString PhoneBackup::lostText()
+{
+    return QStringLiteral("The phone stopped answering; no backup was written.");
+}
+
+QString PhoneBackup::Summary::text() const
+{
+    QString text =
+        QStringLiteral("The phone is backed up in %1:\n\n").arg(folder) +
+        QStringLiteral("%1 SIM contacts in %2\n").arg(simContacts).arg(SimContactsFile) +
+        QStringLiteral("%1 phone contacts in %2\n").arg(phoneContacts).arg(PhoneContactsFile) +
+        QStringLiteral("%1 messages in %2 and %3\n").arg(messages).arg(MessagesXmlFile, MessagesCsvFile) +
+        QStringLiteral("%1 melody names in %2\n").arg(melodies).arg(MelodiesFile) +
+        QStringLiteral("The phone's details and the files' checksums in %1").arg(PhoneFile);
+    if (unreadableSlots > 0)
+        text += QStringLiteral("\n\n") +
+                ShortMessages::unreadableText(unreadableSlots, QStringLiteral("an error")) +
+                QStringLiteral(" Those messages are missing.");
+    return text;
+}
+
+bool PhoneBackup::run(const QString &folderPath, Summary *summary)
+{
+    OperationLock &lock = link_.lock;
+    if (!lock.mayStart())
+        return false;
+    BackupFolder folder(folderPath, fileNames());
+    switch (folder.target()) {
+    case BackupFolder::Target::Free:
+        break;
+    case BackupFolder::Target::EarlierBackup:
+        if (!lock.ask(QStringLiteral("%1 holds an earlier backup. Replace it?").arg(folder.path()), Title))
+            return false;
+        break;
+    case BackupFolder::Target::Occupied:
+        lock.inform(
+            QStringLiteral("%1 holds other files. Choose a new or an empty folder.").arg(folder.path()),
+            Title);
+        return false;
+    case BackupFolder::Target::NotAFolder:
+        lock.inform(QStringLiteral("%1 cannot be a folder.").arg(folder.path()), Title);
+        return false;
+    }
+
+    DeviceInfo info(link_.exchange, lock);
+    Phonebook sim(link_.exchange, lock, link_.supervisor);
+    Phonebook phone(link_.exchange, lock, link_.supervisor);
+    phone.setSimSelected(false);
+    ShortMessages messages(link_.exchange, lock, link_.supervisor, link_.settings, contactsCachePath_);
+    PhoneMelodies melodies(link_.exchange, lock);
+
+    // Each step is one of the tabs' operations; nothing runs between them, so neither a click
+    // nor the probe can come in between.
+    const QList<std::function<bool()>> steps = {
+        [&] { return info.InfoDownload(); },
+        [&] { return sim.LoadPhonebook(); },
+        [&] { return phone.LoadPhonebook(); },
+        [&] { return messages.SMSDownload(ShortMessages::ArchiveStep::Skip); },
+        [&] { return melodies.ReadMelodyList(); },
+    };
+    bool cancelled = false;
+    const auto onCancel =
+        QObject::connect(&lock, &OperationLock::cancelRequested, [&cancelled] { cancelled = true; });
+    ProgressWindow *const shown = lock.progressWindow();
+    StagedProgress progress(shown, int(steps.size()));
+    lock.setProgressWindow(&progress);
+    progress.open();
+    bool complete = true;
+    for (int k = 0; k < steps.size() && complete; ++k) {
+        progress.beginStage(k);
+        complete = steps.at(k)();
+    }
+    progress.end();
+    lock.setProgressWindow(shown);
+    QObject::disconnect(onCancel);
+    if (!complete) {
+        if (cancelled)
+            lock.inform(cancelledText(), Title);
+        else if (lock.action() == OperationLock::NoPhone)
+            lock.inform(lostText(), Title);
+        return false;
+    }
+
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const SenderNames names(ContactsCache(contactsCachePath_).read());
+    QList<SMSRecord> inSlotOrder;
+    for (const SMSRecord &message : messages.messages().sorted())
+        inSlotOrder.append(message);
+    std::sort(inSlotOrder.begin(), inSlotOrder.end(),
+              [](const SMSRecord &a, const SMSRecord &b) { return a.slot < b.slot; });
+
+    QStringList melodyLines = melodies.entries();
+    const QList<std::pair<QString, QByteArray>> files = {
+        {SimContactsFile, VCard::compose(sim.table().contacts())},
+        {PhoneContactsFile, VCard::compose(phone.table().contacts())},
+        {MessagesXmlFile, MessageExport::xml(inSlotOrder, names, now)},
+        {MessagesCsvFile, MessageExport::csv(inSlotOrder, names)},
+        {MelodiesFile, (melodyLines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()},
+    };
+    QJsonArray listed;
+    QString error;
+    const auto fail = [&] {
+        lock.inform(QStringLiteral("The backup could not be written to %1: %2").arg(folder.path(), error),
+                    Title);
+        return false;
+    };
+    if (!folder.begin(&error))
+        return fail();
+    for (const auto &[name, bytes] : files) {
+        if (!TextFile::writeBytes(folder.filePath(name), bytes, &error))
+            return fail();
+        listed.append(QJsonObject{{QStringLiteral("name"), name},
+                                  {QStringLiteral("bytes"), bytes.size()},
+                                  {QStringLiteral("sha256"), QString::fromLatin1(sha256Hex(bytes))}});
+    }
+    const QJsonObject manifest{
+        {QStringLiteral("phone"), info.json()},
+        {QStringLiteral("backedUpAt"), now.toString(Qt::ISODate)},
+        {QStringLiteral("quendaVersion"), ProgramInfo::version()},
+        {QStringLiteral("unreadableMessageSlots"), messages.unreadableSlots()},
+        {QStringLiteral("files"), listed},
+    };
+    if (!TextFile::writeBytes(folder.filePath(PhoneFile), QJsonDocument(manifest).toJson(), &error) ||
+        !folder.commit(&error))
+        return fail();
+
+    *summary = {folder.path(),
+                sim.table().size(),
+                phone.table().size(),
+                messages.messages().count(),
+                messages.unreadableSlots(),
+                int(melodyLines.size())};
+    return true;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class PhoneLink;
+
+// Everything the phone gives out, into one folder in open formats: both phonebooks as vCards,
+// the messages as Android backup XML and as CSV, the melody names, and what the Infos tab
+// shows with a checksum of each file. It reads through the operations the tabs use (their
+// commands, the lock, Cancel), one after the other, and writes the folder only once all are in.
+class PhoneBackup
+{
+public:
+    static const QString SimContactsFile;
+    static const QString PhoneContactsFile;
+    static const QString MessagesXmlFile;
+    static const QString MessagesCsvFile;
+    static const QString MelodiesFile;
+    static const QString PhoneFile;
+    static QStringList fileNames();
+
+    // contactsCachePath: where the names of message senders are looked up.
+    PhoneBackup(PhoneLink &link, const QString &contactsCachePath);
+
+    struct Summary
+    {
+        QString folder;
+        int simContacts = 0;
+        int phoneContacts = 0;
+        int messages = 0;
+        int unreadableSlots = 0;
+        int melodies = 0;
+        QString text() const;
+    };
+
+    // Backs the phone up into folder. A folder left by an earlier backup is replaced when the
+    // user says so; one holding other files is refused. False when nothing was written, the
+    // reason told in a message box (a refusal of the phone by the operation that met it).
+    bool run(const QString &folder, Summary *summary);
+
+    static QString cancelledText();
+    static QString lostText();
+
+private:
+    PhoneLink &link_;
+    QString contactsCachePath_;
+};
