@@ -4,6 +4,7 @@
 #include "phonebookcontroller.h"
 
 #include "aboutwindow.h"
+#include "backupcontroller.h"
 #include "controls.h"
 #include "createsmscontroller.h"
 #include "createsmspage.h"
@@ -225,6 +226,10 @@ void MainWindow::buildMenus()
     QMenuBar *bar = menuBar();
 
     QMenu *file = namedMenu(bar, "menFile", QStringLiteral("&File"));
+    menBackup = namedAction(file, "menBackup", QStringLiteral("Back Up Phone..."));
+    backupController = new BackupController(link_, phonebook_.cache().path(), this);
+    connect(menBackup, &QAction::triggered, backupController, &BackupController::backUp);
+    file->addSeparator();
     menExit = namedAction(file, "menExit", QStringLiteral("E&xit Program"));
     connect(menExit, &QAction::triggered, this, &QWidget::close);
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+class BackupController;
 class CreateSmsPage;
 class DeviceInfo;
 class Phonebook;
@@ -67,6 +68,7 @@ public:
     QLabel *labLoadHeld; // why the tab on show is not loaded by itself any more
     QLabel *labLineHint; // why there is no phone, when something can be done about it
 
+    QAction *menBackup;
     QAction *menExit;
     std::array<QAction *, 4> menCom; // menCom1 to menCom4
     QAction *menDevice;
@@ -86,6 +88,7 @@ public:
     RingtonesController *ringtonesController;
     RemoteControlController *remoteControlController;
     CreateSmsController *createSmsController;
+    BackupController *backupController;
     StatusWindow *frmStatus;
     QTimer timKeyPressed; // 1000 ms: the end key held down
     QTimer timKeySave;    // 1000 ms: "#" held down

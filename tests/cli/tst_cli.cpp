@@ -240,6 +240,10 @@ void TestCli::answersWithOutputAndExitCode_data()
                              << "info takes no arguments";
     QTest::newRow("help") << QStringList{"contacts", "write", "--help"} << 0 << "--index <I>"
                           << "";
+    QTest::newRow("backup among other files") << QStringList{"backup", "."} << 2 << ""
+                                              << "holds other files";
+    QTest::newRow("restore without a backup") << QStringList{"restore", "/nonexistent"} << 2 << ""
+                                              << "is /nonexistent a backup folder?";
     QTest::newRow("no device") << QStringList{"info", "--device", "/nonexistent/tty"} << 3 << ""
                                << "No such device: /nonexistent/tty";
 }
@@ -301,6 +305,20 @@ void TestCli::vCardRoundTripWritesNothingNew()
     const CliResult result = runCli({"contacts", "import", file}, phone.sim.devicePath());
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(phone.sim.state().simBook.size(), simContacts);
+
+    // The same through a backup folder, which is not overwritten unasked.
+    const QString folder = environment.path() + QStringLiteral("/backup");
+    const CliResult backup = runCli({"backup", folder}, phone.sim.devicePath());
+    QCOMPARE(backup.exitCode, 0);
+    QVERIFY2(backup.out.contains(QStringLiteral("%1 SIM contacts in contacts-sim.vcf").arg(simContacts)),
+             qPrintable(backup.out));
+    const CliResult restore = runCli({"restore", folder}, phone.sim.devicePath());
+    QCOMPARE(restore.exitCode, 0);
+    QCOMPARE(restore.out, QStringLiteral("0 contacts written to the SIM card.\n"));
+    QCOMPARE(phone.sim.state().simBook.size(), simContacts);
+    const CliResult again = runCli({"backup", folder}, phone.sim.devicePath());
+    QCOMPARE(again.exitCode, 2);
+    QVERIFY2(again.err.contains("holds an earlier backup; --yes replaces it"), qPrintable(again.err));
 }
 
 void TestCli::phoneThatStopsAnsweringIsAFailure()

@@ -1,6 +1,7 @@
 #include "testenvironment.h"
 #include "windowrig.h"
 
+#include "backupcontroller.h"
 #include "controls.h"
 #include "createsmspage.h"
 #include "devicedialog.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -27,6 +29,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -108,6 +111,7 @@ private slots:
     void firstTickLocksUntilThePhoneAnswers();
     void closeAndRestartRestoresWindowAndTexts();
     void exitMenuEndsTheProgram();
+    void backupMenuSaysWhatWentWhere();
     void storedFolderAndAutoSmsAreApplied();
 
     // Program state
@@ -258,6 +262,21 @@ void TestMainWindow::exitMenuEndsTheProgram()
     QCOMPARE(ends.count(), 1);
     QVERIFY(!rig->window.isVisible());
     QVERIFY(QSettings("Quenda", "Quenda").contains("Config/starttab"));
+}
+
+void TestMainWindow::backupMenuSaysWhatWentWhere()
+{
+    QVERIFY(rig->startAndConnect());
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("Mars"));
+    rig->window.backupController->chooseFolder = [&folder] { return folder; };
+    rig->window.menBackup->trigger();
+    QCOMPARE(rig->boxes.shown.size(), 1);
+    QCOMPARE(rig->boxes.shown.constFirst().second, QStringLiteral("Back Up Phone"));
+    QVERIFY(rig->boxes.shown.constFirst().first.startsWith(QStringLiteral("The phone is backed up in ") +
+                                                           folder));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/phone.json")));
+    QVERIFY(rig->connected());
 }
 
 void TestMainWindow::storedFolderAndAutoSmsAreApplied()

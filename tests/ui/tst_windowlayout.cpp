@@ -273,7 +273,7 @@ void TestWindowLayout::menusInOrder()
     QCOMPARE(visible, (QStringList{"&File", "Se&ttings", "&Help"}));
 
     const auto menu = [&](const char *name) { return rig->find<QMenu>(name); };
-    QCOMPARE(titles(menu("menFile")->actions()), QStringList{"E&xit Program"});
+    QCOMPARE(titles(menu("menFile")->actions()), (QStringList{"Back Up Phone...", "-", "E&xit Program"}));
     QCOMPARE(titles(menu("menSettings")->actions()), (QStringList{"Com Port", "Device...", "Reset Program"}));
     QCOMPARE(titles(menu("menComPort")->actions()), (QStringList{"Com 1", "Com 2", "Com 3", "Com 4"}));
     for (int n = 1; n <= 4; ++n) {
