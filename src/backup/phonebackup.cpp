@@ -174,6 +174,8 @@ bool PhoneBackup::run(const QString &folderPath, Summary *summary)
             lock.inform(cancelledText(), Title);
         else if (lock.action() == OperationLock::NoPhone)
             lock.inform(lostText(), Title);
+        else // the operation has said why
+            lock.inform(QStringLiteral("No backup was written."), Title);
         return false;
     }
 

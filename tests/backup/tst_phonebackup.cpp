@@ -297,33 +297,39 @@ void TestPhoneBackup::restoreGivesBackWhatTheSimLost()
 void TestPhoneBackup::interruptedBackupLeavesNoFolder_data()
 {
     QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<bool>("unplug");
-    QTest::newRow("Cancel in the details") << QByteArray("AT+CBC") << false;
-    QTest::newRow("Cancel in the SIM") << QByteArray("AT+CPBR") << false;
-    QTest::newRow("Cancel in the phone memory") << QByteArray("AT+CPBS=\"ME\"") << false;
-    QTest::newRow("Cancel in the messages") << QByteArray("at+cmgr=2") << false;
-    QTest::newRow("Cancel at the last melody") << QByteArray("AT~MMYR=16") << false;
-    QTest::newRow("unplugged in the messages") << QByteArray("at+cmgr=2") << true;
+    QTest::addColumn<QString>("how"); // cancel, unplug, refuse
+    QTest::newRow("Cancel in the details") << QByteArray("AT+CBC") << "cancel";
+    QTest::newRow("Cancel in the SIM") << QByteArray("AT+CPBR") << "cancel";
+    QTest::newRow("Cancel in the phone memory") << QByteArray("AT+CPBS=\"ME\"") << "cancel";
+    QTest::newRow("Cancel in the messages") << QByteArray("at+cmgr=2") << "cancel";
+    QTest::newRow("Cancel at the last melody") << QByteArray("AT~MMYR=16") << "cancel";
+    QTest::newRow("unplugged in the messages") << QByteArray("at+cmgr=2") << "unplug";
+    QTest::newRow("phone memory refused") << QByteArray("AT+CPBS=\"ME\"") << "refuse";
 }
 
 void TestPhoneBackup::interruptedBackupLeavesNoFolder()
 {
     QFETCH(QByteArray, command);
-    QFETCH(bool, unplug);
+    QFETCH(QString, how);
     rig->link.exchange.timTimeout.setInterval(300);
+    if (how == "refuse")
+        rig->sim.failCommand(command, "+CME ERROR: 3");
     QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim, [&](const QByteArray &line) {
         if (!line.startsWith(command))
             return;
-        if (unplug)
+        if (how == "unplug")
             rig->sim.setUnplugged(true);
-        else
+        else if (how == "cancel")
             rig->link.lock.cancel();
     });
     QVERIFY(!backUp());
     QCOMPARE(entriesOf(parent->path()), QStringList());
-    QCOMPARE(rig->boxes.texts(),
-             QStringList{unplug ? PhoneBackup::lostText() : PhoneBackup::cancelledText()});
-    QCOMPARE(rig->link.lock.action(), qint16(unplug ? OperationLock::NoPhone : OperationLock::Idle));
+    const QString told = how == "cancel"   ? PhoneBackup::cancelledText()
+                         : how == "unplug" ? PhoneBackup::lostText()
+                                           : QStringLiteral("No backup was written.");
+    QCOMPARE(rig->boxes.texts().constLast(), told);
+    QCOMPARE(rig->boxes.texts().size(), how == "refuse" ? 2 : 1);
+    QCOMPARE(rig->link.lock.action(), qint16(how == "unplug" ? OperationLock::NoPhone : OperationLock::Idle));
 }
 
 void TestPhoneBackup::folderRules_data()
