@@ -41,6 +41,9 @@ struct Options
     QCommandLineOption device{QStringLiteral("device"), QStringLiteral("The serial device of the phone."),
                               QStringLiteral("PATH")};
     QCommandLineOption yes{QStringLiteral("yes"), QStringLiteral("Answer Yes to every question.")};
+    QCommandLineOption trace{QStringLiteral("trace"),
+                             QStringLiteral("Record every byte on the line, and what happened, in FILE."),
+                             QStringLiteral("FILE")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")};
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print a JSON document.")};
     QCommandLineOption memory{
@@ -107,6 +110,11 @@ public:
     PhoneSession *phone()
     {
         session_ = std::make_unique<PhoneSession>(isSet(options().yes));
+        QString error;
+        if (isSet(options().trace) && !session_->link.recorder.start(value(options().trace), &error)) {
+            printError(QStringLiteral("Cannot record the line in %1: %2").arg(value(options().trace), error));
+            return nullptr;
+        }
         if (!session_->connectPhone(value(options().device)))
             return nullptr;
         return session_.get();
@@ -684,7 +692,7 @@ const QList<Command> &commands()
 const QList<QCommandLineOption> valueOptions()
 {
     const Options &o = options();
-    return {o.device, o.memory, o.name, o.number, o.index, o.to, o.smsc, o.slot};
+    return {o.device, o.trace, o.memory, o.name, o.number, o.index, o.to, o.smsc, o.slot};
 }
 
 // The words of the command line that are not options or option values.
@@ -725,7 +733,7 @@ const Command *commandOf(const QStringList &words)
 QString overview()
 {
     QString text =
-        QStringLiteral("Usage: quenda-cli [--device PATH] [--yes] COMMAND [options]\n\n"
+        QStringLiteral("Usage: quenda-cli [--device PATH] [--yes] [--trace FILE] COMMAND [options]\n\n"
                        "Quenda for scripts: one operation on the Mitsubishi Trium Mars per run.\n\n"
                        "Commands:\n");
     for (const Command &command : commands()) {
@@ -767,6 +775,7 @@ int run(const QStringList &arguments)
     parser.addOption(options().help);
     parser.addOption(options().device);
     parser.addOption(options().yes);
+    parser.addOption(options().trace);
     parser.addOptions(command->options);
     parser.addPositionalArgument(command->words.join(QLatin1Char(' ')), QStringLiteral("The command."));
     if (!command->arguments.isEmpty())

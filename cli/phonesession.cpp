@@ -10,6 +10,7 @@ PhoneSession::PhoneSession(bool answerYes) : boxes(answerYes)
     // Ends the wait now running; the operation then stops before its next step, as with the
     // Cancel button, and the phone is told with a bare "AT".
     QObject::connect(&interrupt, &Interrupt::requested, &link.lock, [this] { link.lock.cancel(); });
+    QObject::connect(&link.recorder, &LineRecorder::stopped, &link.recorder, &printError);
 }
 
 PhoneSession::~PhoneSession()

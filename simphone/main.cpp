@@ -1,9 +1,13 @@
 // quenda-simphone: serves the simulated phone on a pseudo-terminal until SIGINT or SIGTERM.
 
+#include "replayphone.h"
 #include "simphone.h"
+
+#include "link/linerecording.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
 
@@ -85,11 +89,42 @@ int main(int argc, char *argv[])
     const QCommandLineOption stray = valueOption(
         "stray", "PERCENT of the replies bring an unsolicited code along, or a stray OK before them.",
         "PERCENT");
+    const QCommandLineOption replay(
+        QStringLiteral("replay"),
+        QStringLiteral("Plays the phone of a line recording (quenda --trace) instead."),
+        QStringLiteral("FILE"));
     parser.addOption(scenario);
     parser.addOption(link);
+    parser.addOption(replay);
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().constFirst()));
+
+    if (parser.isSet(replay)) {
+        simphone::ReplayPhone player;
+        QString why;
+        if (!player.load(parser.value(replay), &why) || !player.start(&why))
+            return fail(why);
+        QObject::connect(&player, &simphone::ReplayPhone::unknownCommand, [](const QByteArray &unit) {
+            std::fprintf(stderr, "quenda-simphone: not in the recording, answered ERROR: %s\n",
+                         LineRecording::escape(unit).constData());
+        });
+        QString path = player.devicePath();
+        if (parser.isSet(link)) {
+            path = QFileInfo(parser.value(link)).absoluteFilePath();
+            QFile::remove(path);
+            if (!QFile::link(player.devicePath(), path))
+                return fail(QStringLiteral("cannot make the link %1").arg(path));
+        }
+        if (!quitOnSignals(app))
+            return fail(QStringLiteral("cannot handle signals"));
+        std::printf("%s\n", qPrintable(path));
+        std::fflush(stdout);
+        const int code = app.exec();
+        if (parser.isSet(link))
+            QFile::remove(path);
+        return code;
+    }
 
     simphone::SimPhone phone;
     if (!phone.start())

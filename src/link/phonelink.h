@@ -1,6 +1,7 @@
 #pragma once
 
 #include "atexchange.h"
+#include "linerecorder.h"
 #include "operationlock.h"
 #include "serialline.h"
 #include "settings.h"
@@ -48,6 +49,7 @@ public:
     OperationLock lock{&exchange};
     Supervisor supervisor{exchange, lock};
     TabLoader tabs{lock};
+    LineRecorder recorder{line, supervisor, lock};
 
 signals:
     // The port menu item to tick, 0 for none.
