@@ -5,6 +5,7 @@
 
 #include "aboutwindow.h"
 #include "backupcontroller.h"
+#include "link/linerecorder.h"
 #include "controls.h"
 #include "createsmscontroller.h"
 #include "createsmspage.h"
@@ -37,6 +38,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDir>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -149,7 +152,9 @@ MainWindow::MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, 
     timKeySave.setObjectName(QStringLiteral("timKeySave"));
     timKeySave.setInterval(1000);
 
+    chooseRecordingFile = [this] { return askForRecordingFile(); };
     connectLink();
+    showRecording();
 }
 
 MainWindow::~MainWindow()
@@ -213,6 +218,9 @@ void MainWindow::buildStatusStrip()
     strip->addStretch();
     strip->addWidget(labLoadHeld, 1);
     strip->addStretch();
+    labRecording = Controls::label("labRecording", QString());
+    labRecording->hide();
+    strip->addWidget(labRecording);
     labLineHint = Controls::label("labLineHint", QString());
     labLineHint->setWordWrap(true);
     labLineHint->hide();
@@ -251,6 +259,13 @@ void MainWindow::buildMenus()
     connect(ports, &QMenu::aboutToShow, this, &MainWindow::describePorts);
     menDevice = namedAction(settings, "menDevice", QStringLiteral("Device..."));
     connect(menDevice, &QAction::triggered, this, &MainWindow::chooseDevice);
+    menRecord = namedAction(settings, "menRecord", QStringLiteral("Record the Line..."));
+    menRecord->setCheckable(true);
+    connect(menRecord, &QAction::triggered, this, &MainWindow::toggleRecording);
+    connect(&link_.recorder, &LineRecorder::stopped, this, [this](const QString &reason) {
+        showRecording();
+        boxes_->inform(reason, QStringLiteral("Warning"));
+    });
     menReset = namedAction(settings, "menReset", QStringLiteral("Reset Program"));
 
     QMenu *help = namedMenu(bar, "menHelp", QStringLiteral("&Help"));
@@ -405,6 +420,35 @@ void MainWindow::describeLine()
                                            : link_.lineDescription() + QLatin1Char('\n') + problem);
     labLineHint->setText(problem);
     labLineHint->setVisible(!problem.isEmpty());
+}
+
+void MainWindow::toggleRecording()
+{
+    if (link_.recorder.isRecording()) {
+        link_.recorder.stop();
+    } else {
+        const QString path = chooseRecordingFile();
+        QString error;
+        if (!path.isEmpty() && !link_.recorder.start(path, &error))
+            boxes_->inform(QStringLiteral("The line cannot be recorded in %1: %2").arg(path, error),
+                           QStringLiteral("Warning"));
+    }
+    showRecording();
+}
+
+void MainWindow::showRecording()
+{
+    const bool recording = link_.recorder.isRecording();
+    menRecord->setChecked(recording);
+    labRecording->setText(recording ? QStringLiteral("Recording the line to ") + link_.recorder.path() : QString());
+    labRecording->setVisible(recording);
+}
+
+QString MainWindow::askForRecordingFile()
+{
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Record the Line"),
+                                        QDir::home().filePath(QStringLiteral("quenda-line.trace")),
+                                        QStringLiteral("Line recordings (*.trace);;All files (*)"));
 }
 
 void MainWindow::describePorts()

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class BackupController;
@@ -67,11 +68,18 @@ public:
     QLabel *labState;
     QLabel *labLoadHeld; // why the tab on show is not loaded by itself any more
     QLabel *labLineHint; // why there is no phone, when something can be done about it
+    QLabel *labRecording; // where the line is recorded to, while it is
+
+    // Asks where to record the line; empty for no recording. A dialog, unless replaced.
+    std::function<QString()> chooseRecordingFile;
+    // The menu item and the status strip follow a recording started elsewhere (--trace).
+    void showRecording();
 
     QAction *menBackup;
     QAction *menExit;
     std::array<QAction *, 4> menCom; // menCom1 to menCom4
     QAction *menDevice;
+    QAction *menRecord; // checked while the line is recorded
     QAction *menReset;
     QAction *menHilfe;
     QAction *menVersion;
@@ -119,6 +127,8 @@ private:
     void showAbout();
     void showServiceCentres();
     void chooseDevice();
+    void toggleRecording();
+    QString askForRecordingFile();
     void describePorts();
 
     PhoneLink &link_;

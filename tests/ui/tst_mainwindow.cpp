@@ -1,4 +1,5 @@
 #include "testenvironment.h"
+#include "testfiles.h"
 #include "windowrig.h"
 
 #include "backupcontroller.h"
@@ -112,6 +113,7 @@ private slots:
     void closeAndRestartRestoresWindowAndTexts();
     void exitMenuEndsTheProgram();
     void backupMenuSaysWhatWentWhere();
+    void recordingMenuRecordsTheLine();
     void storedFolderAndAutoSmsAreApplied();
 
     // Program state
@@ -277,6 +279,24 @@ void TestMainWindow::backupMenuSaysWhatWentWhere()
                                                            folder));
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/phone.json")));
     QVERIFY(rig->connected());
+}
+
+void TestMainWindow::recordingMenuRecordsTheLine()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("line.trace"));
+    MainWindow &w = rig->window;
+    w.chooseRecordingFile = [&file] { return file; };
+    w.menRecord->trigger();
+    QVERIFY(w.menRecord->isChecked());
+    QCOMPARE(w.labRecording->text(), QStringLiteral("Recording the line to ") + file);
+    QVERIFY(rig->startAndConnect());
+    w.menRecord->trigger();
+    QVERIFY(!w.menRecord->isChecked());
+    QVERIFY(w.labRecording->isHidden());
+    const QByteArray recorded = TestFiles::contents(file);
+    for (const char *expected : {" # port opened: ", " > AT\\r\n", " < ", " # phone greeted\n", " # recording stopped\n"})
+        QVERIFY2(recorded.contains(expected), expected);
 }
 
 void TestMainWindow::storedFolderAndAutoSmsAreApplied()
