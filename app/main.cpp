@@ -22,9 +22,9 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Manages a Mitsubishi Trium Mars over its data cable."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption trace(QStringLiteral("trace"),
-                                   QStringLiteral("Record every byte on the line, and what happened, in FILE."),
-                                   QStringLiteral("FILE"));
+    const QCommandLineOption trace(
+        QStringLiteral("trace"), QStringLiteral("Record every byte on the line, and what happened, in FILE."),
+        QStringLiteral("FILE"));
     parser.addOption(trace);
     parser.process(app);
 
@@ -32,8 +32,8 @@ int main(int argc, char *argv[])
     if (parser.isSet(trace)) {
         QString error;
         if (!link.recorder.start(parser.value(trace), &error)) {
-            std::fprintf(stderr, "quenda: cannot record the line in %s: %s\n", qPrintable(parser.value(trace)),
-                         qPrintable(error));
+            std::fprintf(stderr, "quenda: cannot record the line in %s: %s\n",
+                         qPrintable(parser.value(trace)), qPrintable(error));
             return 2;
         }
     }

@@ -5,6 +5,8 @@
 
 #include "backup/backupfolder.h"
 #include "backup/phonebackup.h"
+#include "link/linerecording.h"
+#include "link/recordinganonymizer.h"
 #include "phonebook/contactsfile.h"
 #include "phonebook/contactwriter.h"
 #include "remote/calling.h"
@@ -13,6 +15,7 @@
 #include "ringtones/melodyuploader.h"
 #include "sms/messagedeleter.h"
 #include "sms/messagesender.h"
+#include "text/textfile.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -520,6 +523,26 @@ int restore(Run &run)
     return phone->outcome();
 }
 
+// --- line recordings ---
+
+int traceAnonymize(Run &run)
+{
+    QList<LineRecording::Record> records;
+    QString error;
+    if (!LineRecording::read(run.argument(0), &records, &error)) {
+        printError(error);
+        return UsageError;
+    }
+    QByteArray text = LineRecording::Header;
+    for (const LineRecording::Record &record : RecordingAnonymizer().anonymize(records))
+        text += LineRecording::format(record);
+    if (!TextFile::writeBytes(run.argument(1), text, &error)) {
+        printError(QStringLiteral("%1 cannot be written: %2").arg(run.argument(1), error));
+        return PhoneFailed;
+    }
+    return Success;
+}
+
 // --- remote control ---
 
 int keys(Run &run)
@@ -670,6 +693,13 @@ const QList<Command> &commands()
          1,
          1,
          restore},
+        {{QStringLiteral("trace-anonymize")},
+         QStringLiteral("IN OUT"),
+         QStringLiteral("Copy the line recording IN to OUT with names, numbers and texts replaced."),
+         {},
+         2,
+         2,
+         traceAnonymize},
         {{QStringLiteral("keys")},
          QStringLiteral("SEQUENCE"),
          QStringLiteral("Press the keys of SEQUENCE one by one (0-9, *, #)."),

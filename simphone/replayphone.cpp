@@ -32,6 +32,9 @@ bool ReplayPhone::load(const QString &recording, QString *error)
         switch (record.kind) {
         case Record::Kind::Sent:
             for (const char c : record.bytes) {
+                // As the phone takes it: a line feed after a CR begins no command.
+                if (unit.isEmpty() && c == '\n')
+                    continue;
                 unit += c;
                 if (endsUnit(c)) {
                     turns_.append({std::exchange(unit, {}), {}, false});

@@ -116,17 +116,37 @@ namespace {
 // Calls visit(start, end, line, inText) for every line, the last one even without a line feed.
 template <typename Visit> void forEachLine(QStringView text, Visit visit)
 {
+    const auto lineAt = [text](qsizetype start, qsizetype *end) {
+        const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
+        *end = lf < 0 ? text.size() : lf + 1;
+        return withoutCarriageReturns(text.mid(start, (lf < 0 ? text.size() : lf) - start));
+    };
     bool inText = false;
+    bool textBegun = false;
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
-        const qsizetype end = lf < 0 ? text.size() : lf + 1;
-        const QStringView line = withoutCarriageReturns(text.mid(start, (lf < 0 ? text.size() : lf) - start));
+        qsizetype end = 0;
+        const QStringView line = lineAt(start, &end);
+        if (inText && !textBegun && line.isEmpty() && end < text.size()) {
+            // A code the phone put between a header and its text, with the empty line of its
+            // frame: the text follows it.
+            qsizetype codeEnd = 0;
+            const QStringView next = lineAt(end, &codeEnd);
+            if (isUnsolicited(next)) {
+                visit(start, end, line, false);
+                visit(end, codeEnd, next, false);
+                start = codeEnd;
+                continue;
+            }
+        }
         const bool wasText = inText;
-        if (inText)
+        if (inText) {
+            textBegun = true;
             inText = !line.isEmpty();
-        else if (announcesText(line))
+        } else if (announcesText(line)) {
             inText = true;
+            textBegun = false;
+        }
         visit(start, end, line, wasText);
         start = end;
     }
@@ -148,17 +168,29 @@ QString withoutUnsolicited(QStringView text, QStringView ownPrefix)
 {
     QString kept;
     kept.reserve(text.size());
-    bool dropEmptyLine = false; // the rest of a dropped code's frame
+    // A code comes framed by an empty line, before or after it; the frame goes with it.
+    QStringView heldEmpty;
+    bool frameOpen = false;
     forEachLine(text, [&](qsizetype start, qsizetype end, QStringView line, bool inText) {
-        const bool frameRest = std::exchange(dropEmptyLine, false) && line.isEmpty();
-        if (frameRest)
-            return;
-        if (!inText && isUnsolicited(line) && (ownPrefix.isEmpty() || !line.startsWith(ownPrefix))) {
-            dropEmptyLine = true;
+        const QStringView raw = text.mid(start, end - start);
+        if (!inText && line.isEmpty()) {
+            if (std::exchange(frameOpen, false))
+                return;
+            kept += heldEmpty;
+            heldEmpty = raw;
             return;
         }
-        kept += text.mid(start, end - start);
+        if (!inText && isUnsolicited(line) && (ownPrefix.isEmpty() || !line.startsWith(ownPrefix))) {
+            frameOpen = heldEmpty.isEmpty();
+            heldEmpty = {};
+            return;
+        }
+        kept += heldEmpty;
+        heldEmpty = {};
+        frameOpen = false;
+        kept += raw;
     });
+    kept += heldEmpty;
     return kept;
 }
 

@@ -5,7 +5,6 @@
 
 #include "aboutwindow.h"
 #include "backupcontroller.h"
-#include "link/linerecorder.h"
 #include "controls.h"
 #include "createsmscontroller.h"
 #include "createsmspage.h"
@@ -14,6 +13,7 @@
 #include "historywindow.h"
 #include "info/deviceinfo.h"
 #include "infospage.h"
+#include "link/linerecorder.h"
 #include "link/phonelink.h"
 #include "phonebookpage.h"
 #include "programinfo.h"
@@ -33,13 +33,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QDir>
-#include <QFileDialog>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -440,7 +440,8 @@ void MainWindow::showRecording()
 {
     const bool recording = link_.recorder.isRecording();
     menRecord->setChecked(recording);
-    labRecording->setText(recording ? QStringLiteral("Recording the line to ") + link_.recorder.path() : QString());
+    labRecording->setText(recording ? QStringLiteral("Recording the line to ") + link_.recorder.path()
+                                    : QString());
     labRecording->setVisible(recording);
 }
 

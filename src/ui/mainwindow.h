@@ -66,8 +66,8 @@ public:
     QLabel *labProgState;
     QLabel *Label4;
     QLabel *labState;
-    QLabel *labLoadHeld; // why the tab on show is not loaded by itself any more
-    QLabel *labLineHint; // why there is no phone, when something can be done about it
+    QLabel *labLoadHeld;  // why the tab on show is not loaded by itself any more
+    QLabel *labLineHint;  // why there is no phone, when something can be done about it
     QLabel *labRecording; // where the line is recorded to, while it is
 
     // Asks where to record the line; empty for no recording. A dialog, unless replaced.

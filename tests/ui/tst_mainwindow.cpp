@@ -295,7 +295,8 @@ void TestMainWindow::recordingMenuRecordsTheLine()
     QVERIFY(!w.menRecord->isChecked());
     QVERIFY(w.labRecording->isHidden());
     const QByteArray recorded = TestFiles::contents(file);
-    for (const char *expected : {" # port opened: ", " > AT\\r\n", " < ", " # phone greeted\n", " # recording stopped\n"})
+    for (const char *expected :
+         {" # port opened: ", " > AT\\r\n", " < ", " # phone greeted\n", " # recording stopped\n"})
         QVERIFY2(recorded.contains(expected), expected);
 }
 
