@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -138,9 +139,9 @@ void report(const char *job, double ms, double cpuMs, const Traffic &traffic)
 // Runs job on a connected rig and reports it; false when the rig did not connect or the job
 // failed its check.
 bool measure(const QTemporaryDir &home, const char *name, const QJsonArray &messages,
-             const std::function<bool(Rig &)> &job)
+             const std::function<bool(Rig &)> &job, const QStringList &lineOptions = Rig::cable())
 {
-    Rig rig(home, messages);
+    Rig rig(home, messages, lineOptions);
     if (!rig.connected) {
         std::fprintf(stderr, "%s: no connection to the simulated phone\n", name);
         return false;
@@ -195,12 +196,26 @@ int main(int argc, char *argv[])
     bool ok = measureConnect(home, "connect to first command", Rig::cable(), false);
     ok &= measureConnect(home, "connect to first command, instant line", Rig::instant(), true);
 
-    ok &= measure(home, "phonebook of 250 contacts", {}, [](Rig &rig) {
+    const auto loadPhonebook = [](Rig &rig) {
         Phonebook phonebook(rig.link.exchange, rig.link.lock, rig.link.supervisor);
         phonebook.setSimSelected(true);
         phonebook.LoadPhonebook();
         return phonebook.table().size() == 250;
-    });
+    };
+    ok &= measure(home, "phonebook of 250 contacts", {}, loadPhonebook);
+    // The same with the line recorded: what the recording costs, and how large it is.
+    const QString trace = home.filePath(QStringLiteral("line.trace"));
+    const auto recorded = [&trace, &loadPhonebook](Rig &rig) {
+        QString error;
+        const bool started = rig.link.recorder.start(trace, &error);
+        const bool loaded = loadPhonebook(rig);
+        rig.link.recorder.stop();
+        return started && loaded;
+    };
+    ok &= measure(home, "phonebook of 250 contacts, recorded", {}, recorded);
+    std::printf("%-44s %8lld bytes of recording\n", "", static_cast<long long>(QFileInfo(trace).size()));
+    ok &= measure(home, "phonebook of 250 contacts, instant line", {}, loadPhonebook, Rig::instant());
+    ok &= measure(home, "phonebook of 250 contacts, instant, recorded", {}, recorded, Rig::instant());
 
     const auto download = [&home](Rig &rig) {
         ShortMessages sms(rig.link.exchange, rig.link.lock, rig.link.supervisor, rig.link.settings,
