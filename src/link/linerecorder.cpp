@@ -3,6 +3,8 @@
 #include "operationlock.h"
 #include "supervisor.h"
 
+#include <QLocale>
+
 LineRecorder::LineRecorder(SerialLine &line, Supervisor &supervisor, OperationLock &lock, QObject *parent)
     : QObject(parent), line_(line), lock_(lock)
 {
@@ -53,11 +55,12 @@ void LineRecorder::record(LineRecording::Record::Kind kind, const QByteArray &by
     if (!isRecording())
         return;
     const QByteArray text = LineRecording::format({clock_.elapsed(), kind, bytes});
-    if (written_ + text.size() > MaxBytes) {
-        file_.write(LineRecording::format(
-            {clock_.elapsed(), LineRecording::Record::Kind::Event, "recording stopped: it reached 50 MB"}));
+    if (written_ + text.size() > limit_) {
+        const QString size = QLocale::c().formattedDataSize(limit_, 0, QLocale::DataSizeTraditionalFormat);
+        file_.write(LineRecording::format({clock_.elapsed(), LineRecording::Record::Kind::Event,
+                                           "recording stopped: it reached " + size.toUtf8()}));
         file_.close();
-        emit stopped(tr("The recording of the line stopped at 50 MB: %1").arg(path()));
+        emit stopped(tr("The recording of the line stopped at %1: %2").arg(size, path()));
         return;
     }
     if (file_.write(text) != text.size()) {

@@ -27,6 +27,8 @@ public:
 
     // A recording stops here; what it holds by then is kept.
     static constexpr qint64 MaxBytes = 50LL * 1024 * 1024;
+    // Tests use a smaller one.
+    void setLimit(qint64 bytes) { limit_ = bytes; }
 
 signals:
     // The recording ended by itself (the size limit, a full disk); why, in words.
@@ -43,6 +45,7 @@ private:
     QFile file_;
     QElapsedTimer clock_; // from the port's opening
     qint64 written_ = 0;
+    qint64 limit_ = MaxBytes;
     bool wasOpen_ = false;
     qint16 runningAction_ = 0;
 };

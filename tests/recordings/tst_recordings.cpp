@@ -57,6 +57,7 @@ private slots:
     void keptRecordingsGiveWhatTheyGave_data();
     void keptRecordingsGiveWhatTheyGave();
     void anonymizedRecordingHidesAndStillReplays();
+    void recordingStopsAtItsLimitAndSaysSo();
 };
 
 void TestRecordings::escapesRoundTrip()
@@ -216,6 +217,32 @@ void TestRecordings::anonymizedRecordingHidesAndStillReplays()
         QCOMPARE(replayed.out.count(QLatin1Char('\n')), original.out.count(QLatin1Char('\n')));
         QCOMPARE(replayed.out.count(QLatin1Char('\t')), original.out.count(QLatin1Char('\t')));
     }
+}
+
+void TestRecordings::recordingStopsAtItsLimitAndSaysSo()
+{
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(QStringLiteral("line.trace"));
+    LinkRig rig;
+    QStringList told;
+    QObject::connect(&rig.link.recorder, &LineRecorder::stopped,
+                     [&told](const QString &why) { told << why; });
+    for (int i = 1; i <= 40; ++i)
+        rig.sim.state().simBook.insert(
+            i, {"0301" + QByteArray::number(i), 129, "Name " + QByteArray::number(i)});
+    rig.link.recorder.setLimit(2048);
+    QString error;
+    QVERIFY(rig.link.recorder.start(trace, &error));
+    QVERIFY(rig.startAndConnect());
+    QVERIFY(Phonebook(rig.link.exchange, rig.link.lock, rig.link.supervisor).LoadPhonebook());
+    QVERIFY(!rig.link.recorder.isRecording());
+    QCOMPARE(told, QStringList{QStringLiteral("The recording of the line stopped at 2 kB: ") + trace});
+    const QByteArray recorded = TestFiles::contents(trace);
+    QVERIFY(recorded.endsWith(" # recording stopped: it reached 2 kB\n"));
+    QVERIFY(recorded.size() <= 2048 + 64);
+    // What it holds is whole records up to there.
+    QList<LineRecording::Record> records;
+    QVERIFY2(LineRecording::read(trace, &records, &error), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TestRecordings)
