@@ -151,6 +151,7 @@ void TestRecordings::keptRecordingsGiveWhatTheyGave_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");
+    QTest::addColumn<QJsonObject>("writes"); // file the run writes -> the kept file it must equal
     const QJsonArray kept =
         QJsonDocument::fromJson(TestFiles::contents(QStringLiteral(RECORDINGS_DIR "/recordings.json")))
             .array();
@@ -162,7 +163,7 @@ void TestRecordings::keptRecordingsGiveWhatTheyGave_data()
         const QString name = entry["recording"].toString();
         QTest::newRow(qPrintable(name))
             << QStringLiteral(RECORDINGS_DIR "/") + name << arguments << entry["exitCode"].toInt()
-            << QStringLiteral(RECORDINGS_DIR "/") + entry["output"].toString();
+            << QStringLiteral(RECORDINGS_DIR "/") + entry["output"].toString() << entry["writes"].toObject();
     }
 }
 
@@ -172,12 +173,21 @@ void TestRecordings::keptRecordingsGiveWhatTheyGave()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, output);
+    QFETCH(QJsonObject, writes);
+    // @DATA@ is the simulated phone's sample data, @OUT@ a folder for what the run writes.
+    QTemporaryDir out;
+    for (QString &argument : arguments)
+        argument.replace(QStringLiteral("@DATA@"), QStringLiteral(SIMPHONE_DATA_DIR))
+            .replace(QStringLiteral("@OUT@"), out.path());
     Replay replay(recording);
     QVERIFY(replay.started);
     const CliResult result = runFresh(arguments, replay.phone.devicePath());
     QCOMPARE(result.out, QString::fromUtf8(TestFiles::contents(output)));
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(replay.unknown, QList<QByteArray>());
+    for (auto it = writes.constBegin(); it != writes.constEnd(); ++it)
+        QCOMPARE(TestFiles::contents(out.filePath(it.key())),
+                 TestFiles::contents(QStringLiteral(RECORDINGS_DIR "/") + it.value().toString()));
 }
 
 void TestRecordings::anonymizedRecordingHidesAndStillReplays()
