@@ -1,5 +1,7 @@
 #pragma once
 
+#include "programversion.h"
+
 #include <QString>
 
 // Who the program is: the texts of the title bar, the message boxes and the about window.
@@ -9,9 +11,10 @@ inline QString name()
 {
     return QStringLiteral("Quenda");
 }
+// Set once, by the project's version in the build rules.
 inline QString version()
 {
-    return QStringLiteral("4.0");
+    return QStringLiteral(QUENDA_VERSION);
 }
 inline QString year()
 {

@@ -8,7 +8,7 @@ endif()
 
 foreach(path bin/quenda bin/quenda-cli bin/quenda-simphone share/applications/quenda.desktop
              share/icons/hicolor/scalable/apps/quenda.svg share/icons/hicolor/48x48/apps/quenda.png
-             share/icons/hicolor/128x128/apps/quenda.png)
+             share/icons/hicolor/128x128/apps/quenda.png share/bash-completion/completions/quenda-cli)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "missing from the install tree: ${path}")
     endif()

@@ -14,8 +14,12 @@
 #include "sms/messagesender.h"
 #include "sms/shortmessages.h"
 
+#include "programinfo.h"
+
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <functional>
@@ -63,6 +67,7 @@ private slots:
     void interruptedRunLeavesNoAnswersForTheNext();
     void refusalIsNamedAndFails();
     void limitsAndRefusalsOfTheWindow();
+    void completionOffersWhatMayCome();
 };
 
 void TestCli::sendsWhatTheWindowSends_data()
@@ -203,6 +208,8 @@ void TestCli::answersWithOutputAndExitCode_data()
                                               << "holds other files";
     QTest::newRow("restore without a backup") << QStringList{"restore", "/nonexistent"} << 2 << ""
                                               << "is /nonexistent a backup folder?";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "quenda-cli " + ProgramInfo::version() + "\n"
+                             << "";
     QTest::newRow("no device") << QStringList{"info", "--device", "/nonexistent/tty"} << 3 << ""
                                << "No such device: /nonexistent/tty";
 }
@@ -429,6 +436,36 @@ void TestCli::limitsAndRefusalsOfTheWindow()
         QCOMPARE(phone.sim.state().sentMessages.value(0).body, c.sentBody);
         QCOMPARE(phone.sim.state().simBook.size(), contacts);
     }
+}
+
+void TestCli::completionOffersWhatMayCome()
+{
+    const QString bash = QStandardPaths::findExecutable(QStringLiteral("bash"));
+    if (bash.isEmpty())
+        QSKIP("no bash here");
+    const auto offered = [&bash](const QStringList &words) {
+        QProcess shell;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(QUENDA_CLI)).absolutePath() +
+                                                       QLatin1Char(':') +
+                                                       environment.value(QStringLiteral("PATH")));
+        shell.setProcessEnvironment(environment);
+        QString script = QStringLiteral("source '" COMPLETION_FILE "'; complete -p quenda-cli; COMP_WORDS=(");
+        for (const QString &word : words)
+            script += QLatin1Char('\'') + word + QStringLiteral("' ");
+        script += QStringLiteral("); COMP_CWORD=%1; _quenda_cli; printf '%s\\n' \"${COMPREPLY[@]}\"")
+                      .arg(words.size() - 1);
+        shell.start(bash, {QStringLiteral("-c"), script});
+        shell.waitForFinished(10000);
+        return QString::fromUtf8(shell.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    QCOMPARE(offered({"quenda-cli", "sms", ""}), QStringList({"complete -F _quenda_cli quenda-cli", "list",
+                                                              "archive", "send", "store", "delete"}));
+    QCOMPARE(offered({"quenda-cli", "contacts", "list", "--memory", ""}),
+             QStringList({"complete -F _quenda_cli quenda-cli", "sim", "phone"}));
+    QCOMPARE(offered({"quenda-cli", "--device", "/dev/null", "contacts", "li"}),
+             QStringList({"complete -F _quenda_cli quenda-cli", "list"}));
+    QVERIFY(offered({"quenda-cli", "sms", "send", "--"}).contains(QStringLiteral("--smsc")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
