@@ -8,7 +8,8 @@ endif()
 
 foreach(path bin/quenda bin/quenda-cli bin/quenda-simphone share/applications/quenda.desktop
              share/icons/hicolor/scalable/apps/quenda.svg share/icons/hicolor/48x48/apps/quenda.png
-             share/icons/hicolor/128x128/apps/quenda.png share/bash-completion/completions/quenda-cli)
+             share/icons/hicolor/128x128/apps/quenda.png share/bash-completion/completions/quenda-cli
+             share/metainfo/org.quenda.Quenda.metainfo.xml)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "missing from the install tree: ${path}")
     endif()
@@ -31,5 +32,15 @@ if(VALIDATE)
     endif()
 else()
     message(WARNING "desktop-file-validate not found: the menu entry was not validated")
+endif()
+find_program(APPSTREAM appstreamcli)
+if(APPSTREAM)
+    execute_process(COMMAND ${APPSTREAM} validate --no-net "${PREFIX}/share/metainfo/org.quenda.Quenda.metainfo.xml"
+                    RESULT_VARIABLE valid OUTPUT_VARIABLE said ERROR_VARIABLE said)
+    if(NOT valid EQUAL 0)
+        message(FATAL_ERROR "appstreamcli validate: ${said}")
+    endif()
+else()
+    message(WARNING "appstreamcli not found: the AppStream data was not validated")
 endif()
 file(REMOVE_RECURSE "${PREFIX}")
