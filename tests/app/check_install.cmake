@@ -9,7 +9,7 @@ endif()
 foreach(path bin/quenda bin/quenda-cli bin/quenda-simphone share/applications/quenda.desktop
              share/icons/hicolor/scalable/apps/quenda.svg share/icons/hicolor/48x48/apps/quenda.png
              share/icons/hicolor/128x128/apps/quenda.png share/bash-completion/completions/quenda-cli
-             share/metainfo/org.quenda.Quenda.metainfo.xml)
+             share/metainfo/org.quenda.Quenda.metainfo.xml share/man/man1/quenda.1 share/man/man1/quenda-cli.1)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "missing from the install tree: ${path}")
     endif()
@@ -32,6 +32,19 @@ if(VALIDATE)
     endif()
 else()
     message(WARNING "desktop-file-validate not found: the menu entry was not validated")
+endif()
+find_program(MAN man)
+if(MAN)
+    foreach(page quenda quenda-cli)
+        execute_process(COMMAND ${CMAKE_COMMAND} -E env MANPAGER=cat MANWIDTH=80 ${MAN} -l
+                                "${PREFIX}/share/man/man1/${page}.1"
+                        RESULT_VARIABLE shown OUTPUT_VARIABLE text ERROR_VARIABLE said)
+        string(TOUPPER "${page}(1)" title)
+        string(FIND "${text}" "${title}" at)
+        if(NOT shown EQUAL 0 OR at LESS 0)
+            message(FATAL_ERROR "man -l ${page}.1: ${said}")
+        endif()
+    endforeach()
 endif()
 find_program(APPSTREAM appstreamcli)
 if(APPSTREAM)
