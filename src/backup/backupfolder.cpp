@@ -77,17 +77,11 @@ bool BackupFolder::commit(QString *error)
     const bool wasThere = QFileInfo(path_).isDir();
     if (wasThere) {
         // An empty folder can go at once; an earlier backup stays until the new one is in.
-        if (before == Target::Free) {
-            if (!dir.rmdir(path_)) {
-                *error = QStringLiteral("%1 cannot be replaced").arg(path_);
-                return false;
-            }
-        } else {
+        if (before == Target::EarlierBackup)
             aside = asideName(path_);
-            if (!dir.rename(path_, aside)) {
-                *error = QStringLiteral("%1 cannot be replaced").arg(path_);
-                return false;
-            }
+        if (!(aside.isEmpty() ? dir.rmdir(path_) : dir.rename(path_, aside))) {
+            *error = QStringLiteral("%1 cannot be replaced").arg(path_);
+            return false;
         }
     }
     if (!dir.rename(partial_->path(), path_)) {

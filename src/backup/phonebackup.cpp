@@ -181,13 +181,9 @@ bool PhoneBackup::run(const QString &folderPath, Summary *summary)
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const SenderNames names(ContactsCache(contactsCachePath_).read());
-    QList<SMSRecord> inSlotOrder;
-    for (const SMSRecord &message : messages.messages().sorted())
-        inSlotOrder.append(message);
-    std::sort(inSlotOrder.begin(), inSlotOrder.end(),
-              [](const SMSRecord &a, const SMSRecord &b) { return a.slot < b.slot; });
+    const QList<SMSRecord> inSlotOrder = messages.messages().bySlot();
 
-    QStringList melodyLines = melodies.entries();
+    const QStringList melodyLines = melodies.entries();
     const QList<std::pair<QString, QByteArray>> files = {
         {SimContactsFile, VCard::compose(sim.table().contacts())},
         {PhoneContactsFile, VCard::compose(phone.table().contacts())},

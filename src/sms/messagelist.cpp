@@ -29,6 +29,16 @@ void MessageList::append(const SMSRecord &record)
     emit changed();
 }
 
+QList<SMSRecord> MessageList::bySlot() const
+{
+    QList<SMSRecord> messages;
+    for (const SMSRecord &record : slots_) {
+        if (record.slot != 0)
+            messages.append(record);
+    }
+    return messages;
+}
+
 QStringList MessageList::slotMap() const
 {
     QStringList rows;

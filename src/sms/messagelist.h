@@ -27,6 +27,8 @@ public:
     // The messages sorted by key, ascending and ignoring letter case; equal keys in slot order.
     const QList<SMSRecord> &sorted() const { return sorted_; }
     int count() const { return static_cast<int>(sorted_.size()); }
+    // The messages in slot order.
+    QList<SMSRecord> bySlot() const;
     // The message at row i of the sorted list; nullptr when there is none.
     const SMSRecord *at(int row) const;
     // The message in that slot is gone from the phone.

@@ -23,7 +23,7 @@ QString roffText(QString text)
 }
 
 // `code` in bold, the rest as text.
-QString inline_(const QString &markdown)
+QString inlineText(const QString &markdown)
 {
     static const QRegularExpression code(QStringLiteral("`([^`]*)`"));
     QString out;
@@ -77,7 +77,7 @@ QString fromMarkdown(const QStringList &lines, const QString &version)
             if (cells.value(0).trimmed().startsWith(QLatin1String("---")))
                 continue;
             for (QString &cell : cells)
-                cell = inline_(cell.trimmed().replace(QChar(1), QLatin1Char('|')));
+                cell = inlineText(cell.trimmed().replace(QChar(1), QLatin1Char('|')));
             // A table becomes a list: the first cell as the tag, the others as its text.
             if (!inTable && i + 1 < lines.size() && lines.at(i + 1).startsWith(QLatin1String("|---"))) {
                 inTable = true;
@@ -86,15 +86,15 @@ QString fromMarkdown(const QStringList &lines, const QString &version)
             out += QLatin1String(".TP\n") + cells.value(0) + QLatin1Char('\n') +
                    cells.mid(1).join(QLatin1String(" \\(em ")) + QLatin1Char('\n');
         } else if (line.startsWith(QLatin1String(": "))) {
-            out += inline_(line.mid(2)) + QLatin1Char('\n');
+            out += inlineText(line.mid(2)) + QLatin1Char('\n');
         } else if (line.trimmed().isEmpty()) {
             inTable = false;
             if (!inCode)
                 out += QLatin1String(".PP\n");
         } else if (i + 1 < lines.size() && lines.at(i + 1).startsWith(QLatin1String(": "))) {
-            out += QLatin1String(".TP\n") + inline_(line) + QLatin1Char('\n');
+            out += QLatin1String(".TP\n") + inlineText(line) + QLatin1Char('\n');
         } else {
-            out += inline_(line) + QLatin1Char('\n');
+            out += inlineText(line) + QLatin1Char('\n');
         }
     }
     if (inCode)
