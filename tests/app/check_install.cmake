@@ -9,7 +9,8 @@ endif()
 foreach(path bin/quenda bin/quenda-cli bin/quenda-simphone share/applications/quenda.desktop
              share/icons/hicolor/scalable/apps/quenda.svg share/icons/hicolor/48x48/apps/quenda.png
              share/icons/hicolor/128x128/apps/quenda.png share/bash-completion/completions/quenda-cli
-             share/metainfo/org.quenda.Quenda.metainfo.xml share/man/man1/quenda.1 share/man/man1/quenda-cli.1)
+             share/metainfo/org.quenda.Quenda.metainfo.xml share/man/man1/quenda.1.gz share/man/man1/quenda-cli.1.gz
+             share/man/man1/quenda-simphone.1.gz share/quenda/demo/demo.json)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "missing from the install tree: ${path}")
     endif()
@@ -35,9 +36,9 @@ else()
 endif()
 find_program(MAN man)
 if(MAN)
-    foreach(page quenda quenda-cli)
+    foreach(page quenda quenda-cli quenda-simphone)
         execute_process(COMMAND ${CMAKE_COMMAND} -E env MANPAGER=cat MANWIDTH=80 ${MAN} -l
-                                "${PREFIX}/share/man/man1/${page}.1"
+                                "${PREFIX}/share/man/man1/${page}.1.gz"
                         RESULT_VARIABLE shown OUTPUT_VARIABLE text ERROR_VARIABLE said)
         string(TOUPPER "${page}(1)" title)
         string(FIND "${text}" "${title}" at)

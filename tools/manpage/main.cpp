@@ -48,6 +48,7 @@ QString fromMarkdown(const QStringList &lines, const QString &version)
     QString out;
     bool inTable = false;
     bool inCode = false;
+    QString section;
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines.at(i);
         if (line.startsWith(QLatin1String("    "))) {
@@ -69,7 +70,15 @@ QString fromMarkdown(const QStringList &lines, const QString &version)
                 out += QLatin1String(".fi\n");
                 inCode = false;
             }
-            out += QLatin1String(".SH ") + roffText(line.mid(3).toUpper()) + QLatin1Char('\n');
+            section = line.mid(3).toUpper();
+            out += QLatin1String(".SH ") + roffText(section) + QLatin1Char('\n');
+        } else if (section == QLatin1String("NAME") && !line.trimmed().isEmpty()) {
+            // "name \- summary", the one form whatis and apropos read.
+            const qsizetype dash = line.indexOf(QStringLiteral(" \u2014 "));
+            out += dash < 0
+                       ? roffText(line)
+                       : roffText(line.left(dash)) + QLatin1String(" \\- ") + roffText(line.mid(dash + 3));
+            out += QLatin1Char('\n');
         } else if (line.startsWith(QLatin1Char('|'))) {
             // "\|" is a bar within a cell.
             QStringList cells = QString(line).replace(QLatin1String("\\|"), QChar(1)).split(QLatin1Char('|'));
@@ -89,7 +98,10 @@ QString fromMarkdown(const QStringList &lines, const QString &version)
             out += inlineText(line.mid(2)) + QLatin1Char('\n');
         } else if (line.trimmed().isEmpty()) {
             inTable = false;
-            if (!inCode)
+            // A paragraph break right after a heading or another break says nothing.
+            const QString last = out.section(QLatin1Char('\n'), -2, -2);
+            if (!inCode && last != QLatin1String(".PP") && !last.startsWith(QLatin1String(".SH ")) &&
+                !last.startsWith(QLatin1String(".TH ")))
                 out += QLatin1String(".PP\n");
         } else if (i + 1 < lines.size() && lines.at(i + 1).startsWith(QLatin1String(": "))) {
             out += QLatin1String(".TP\n") + inlineText(line) + QLatin1Char('\n');
@@ -125,7 +137,13 @@ QString fromHelp(const QString &name, const QString &summary, const QStringList 
             out += roffText(line.trimmed()) + QLatin1Char('\n');
         }
     }
-    return out + QLatin1String(".SH SEE ALSO\n\\fBquenda\\-cli\\fR(1)\n");
+    QStringList others;
+    for (const QString &page :
+         {QStringLiteral("quenda"), QStringLiteral("quenda-cli"), QStringLiteral("quenda-simphone")}) {
+        if (page != name)
+            others.append(QLatin1String("\\fB") + roffText(page) + QLatin1String("\\fR(1)"));
+    }
+    return out + QLatin1String(".SH SEE ALSO\n") + others.join(QLatin1String(", ")) + QLatin1Char('\n');
 }
 
 bool write(const QString &path, const QString &page)
