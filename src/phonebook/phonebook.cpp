@@ -34,11 +34,8 @@ bool Phonebook::LoadPhonebook()
     table_.clear();
     listingChecked_ = false;
 
-    const QString memory = sim_ ? QStringLiteral("AT+CPBS=\"SM\"") : QStringLiteral("AT+CPBS=\"ME\"");
-    if (!lock_.answered(exchange_.SendAndWait(memory, exchange_.timTimeout)))
-        return false;
     std::optional<int> used;
-    if (!askUsedPlaces(&used) || !readListing(used))
+    if (!selectMemory(&used) || !readListing(used))
         return false;
 
     QList<ContactsCache::Entry> seen;
@@ -53,16 +50,47 @@ bool Phonebook::LoadPhonebook()
     return true;
 }
 
-bool Phonebook::askUsedPlaces(std::optional<int> *used)
+bool Phonebook::selectMemory(std::optional<int> *used)
 {
-    const AtExchange::Reply reply =
-        exchange_.SendAndWait(QStringLiteral("AT+CPBS?"), exchange_.timTimeout, QStringLiteral("+CPBS:"));
-    // A phone that does not tell goes without the check.
-    if (reply.refused())
+    const QString memory = sim_ ? QStringLiteral("SM") : QStringLiteral("ME");
+    const QString select = QStringLiteral("AT+CPBS=\"") + memory + QLatin1Char('"');
+    // An "OK" that strayed onto the line reads like the answer to a selection the phone refuses
+    // right after it; the memory the phone then names tells. Once more sorts out a chance stray.
+    constexpr int Selections = 2;
+    PhonebookListing::MemoryStatus status;
+    for (int selection = 1; selection <= Selections; ++selection) {
+        if (!lock_.answered(exchange_.SendAndWait(select, exchange_.timTimeout)))
+            return false;
+        if (!askMemoryStatus(&status))
+            return false;
+        // A phone that does not tell goes without the check.
+        if (status.memory.isEmpty() || status.memory.compare(memory, Qt::CaseInsensitive) == 0) {
+            *used = status.used;
+            return true;
+        }
+    }
+    lock_.finish();
+    lock_.inform(
+        QStringLiteral("The phone refused \"%1\": it kept the memory \"%2\".").arg(select, status.memory));
+    return false;
+}
+
+bool Phonebook::askMemoryStatus(PhonebookListing::MemoryStatus *status)
+{
+    // The refusal of a selection that came after a stray "OK" may still be on its way: it would
+    // read as this question's. A phone that cannot tell refuses twice.
+    constexpr int Asks = 2;
+    for (int ask = 1; ask <= Asks; ++ask) {
+        const AtExchange::Reply reply =
+            exchange_.SendAndWait(QStringLiteral("AT+CPBS?"), exchange_.timTimeout, QStringLiteral("+CPBS:"));
+        if (reply.refused())
+            continue;
+        if (!lock_.answered(reply))
+            return false;
+        *status = PhonebookListing::memoryStatus(reply.text);
         return true;
-    if (!lock_.answered(reply))
-        return false;
-    *used = PhonebookListing::usedPlaces(reply.text);
+    }
+    *status = {};
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "contactscache.h"
 #include "contacttable.h"
+#include "phonebooklisting.h"
 
 #include <QObject>
 #include <QString>
@@ -49,7 +50,8 @@ signals:
     void captionChanged(const QString &caption);
 
 private:
-    bool askUsedPlaces(std::optional<int> *used);
+    bool selectMemory(std::optional<int> *used);
+    bool askMemoryStatus(PhonebookListing::MemoryStatus *status);
     bool readListing(std::optional<int> used);
     bool learnSimCapacity();
 

@@ -75,22 +75,24 @@ QStringList entryLines(const QString &reply)
     return entries;
 }
 
-std::optional<int> usedPlaces(const QString &reply)
+MemoryStatus memoryStatus(const QString &reply)
 {
+    MemoryStatus status;
     const qsizetype at = reply.indexOf(QLatin1String("+CPBS:"));
     if (at < 0)
-        return std::nullopt;
+        return status;
     qsizetype end = reply.indexOf(QLatin1Char('\r'), at);
     if (end < 0)
         end = reply.size();
-    const QStringList fields = reply.mid(at, end - at).split(QLatin1Char(','));
-    if (fields.size() < 2)
-        return std::nullopt;
+    const QStringList fields = reply.mid(at + 6, end - at - 6).split(QLatin1Char(','));
+    const QString memory = fields.at(0).trimmed();
+    if (memory.size() > 2 && memory.startsWith(QLatin1Char('"')) && memory.endsWith(QLatin1Char('"')))
+        status.memory = memory.mid(1, memory.size() - 2);
     bool ok = false;
-    const int used = fields.at(1).trimmed().toInt(&ok);
-    if (!ok || used < 0)
-        return std::nullopt;
-    return used;
+    const int used = fields.value(1).trimmed().toInt(&ok);
+    if (ok && used >= 0)
+        status.used = used;
+    return status;
 }
 
 } // namespace PhonebookListing

@@ -16,8 +16,13 @@ constexpr int MaxEntries = 250;
 // The entry lines in reply order, at most MaxEntries, each with its own line end.
 QStringList entryLines(const QString &reply);
 
-// The places in use from the reply to "AT+CPBS?" (+CPBS: "SM",used,total); none when the phone
-// does not say.
-std::optional<int> usedPlaces(const QString &reply);
+// What the reply to "AT+CPBS?" (+CPBS: "SM",used,total) says: the memory selected, empty when
+// the phone does not say, and the places in use, none when it does not say.
+struct MemoryStatus
+{
+    QString memory;
+    std::optional<int> used;
+};
+MemoryStatus memoryStatus(const QString &reply);
 
 } // namespace PhonebookListing

@@ -41,6 +41,8 @@ private slots:
     void entryLines();
     void unreadableCacheIsLeftAlone();
     void refusedLoadStartsByItselfAtMostTwice();
+    void strayOkBeforeARefusedSelection_data();
+    void strayOkBeforeARefusedSelection();
 
     void indexRule_data();
     void indexRule();
@@ -384,6 +386,50 @@ void TestPhonebook::refusedLoadStartsByItselfAtMostTwice()
     QVERIFY(!rig->link.tabs.isHeld(TabLoader::Phonebook));
     QCOMPARE(rig->phonebook.table().size(), 2);
     QCOMPARE(rig->commandsOf("AT+CPBR").size(), 3);
+}
+
+void TestPhonebook::strayOkBeforeARefusedSelection_data()
+{
+    QTest::addColumn<bool>("refusedAgain");
+    QTest::addColumn<int>("refusalLateMs"); // after the stray "OK"
+    QTest::newRow("refused for good") << true << 40;
+    QTest::newRow("refused for good, refusal after the next question") << true << 300;
+    QTest::newRow("refused by chance") << false << 40;
+    QTest::newRow("refused by chance, refusal after the next question") << false << 300;
+}
+
+// The phone keeps the SIM card selected; a stray "OK" ahead of its refusal must not list the
+// SIM card's contacts as the phone's.
+void TestPhonebook::strayOkBeforeARefusedSelection()
+{
+    QFETCH(bool, refusedAgain);
+    QFETCH(int, refusalLateMs);
+    PhonebookRig::fill(rig->sim.state().simBook, 4, "Sim");
+    PhonebookRig::fill(rig->sim.state().phoneBook, 3, "Own");
+    QVERIFY(rig->startAndConnect());
+    rig->phonebook.setSimSelected(true);
+    rig->phonebook.LoadPhonebook();
+    rig->sim.failCommand("AT+CPBS=\"ME\"", "+CME ERROR: 21");
+    rig->sim.delayCommand("AT+CPBS=\"ME\"", refusalLateMs);
+    int selections = 0;
+    connect(&rig->sim, &simphone::SimPhone::commandReceived, this, [&](const QByteArray &line) {
+        if (line != "AT+CPBS=\"ME\"" || ++selections > 1)
+            return;
+        rig->sim.injectUnsolicited("OK");
+        if (!refusedAgain)
+            rig->sim.clearFailures();
+    });
+    rig->phonebook.setSimSelected(false);
+    rig->phonebook.LoadPhonebook();
+
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QCOMPARE(rig->phonebook.table().size(), refusedAgain ? 0 : 3);
+    for (const QString &name : rig->phonebook.table().names())
+        QVERIFY(name.startsWith(QLatin1String("Own")));
+    QCOMPARE(rig->boxes.texts(),
+             refusedAgain
+                 ? QStringList{QStringLiteral("The phone refused \"AT+CPBS=\"ME\"\": +CME ERROR: 21")}
+                 : QStringList());
 }
 
 void TestPhonebook::indexRule_data()

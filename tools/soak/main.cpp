@@ -151,7 +151,8 @@ void Soak::troubleTheLine(const QList<QByteArray> &commands)
     sim.setReadRate(rng.bounded(4) == 0 ? 3840 : 0);
     const int stray = rng.bounded(4) == 0 ? rng.bounded(1, 20) : 0;
     sim.setStrayCodes(stray);
-    conditions += QStringLiteral("pace %1, stray %2%").arg(pace).arg(stray);
+    conditions += QString::fromLatin1(commands.constFirst()) +
+                  QStringLiteral(" and others; pace %1, stray %2%").arg(pace).arg(stray);
     const QByteArray some = commands.at(rng.bounded(int(commands.size())));
     if (rng.bounded(5) == 0) {
         const int ms = rng.bounded(100, 700);
@@ -194,6 +195,10 @@ Soak::End Soak::run(const std::function<void()> &operation)
     boxes.shown.clear();
     operation();
     QObject::disconnect(cancelOn);
+    // QUENDA_SOAK_LOG=1: every operation, to see what came before a fault.
+    if (qEnvironmentVariableIsSet("QUENDA_SOAK_LOG"))
+        std::fprintf(stderr, "op %d: %s; %s\n", operations, qPrintable(conditions),
+                     cancelled ? "cancelled" : qPrintable(boxes.texts().join(QLatin1String(" / "))));
     if (cancelled)
         return End::Cancelled;
     if (link.lock.action() == OperationLock::NoPhone)
