@@ -203,8 +203,11 @@ void SimPhone::Private::maybeStray(QList<Insertion> &inserted)
         return;
     static const QByteArray codes[] = {"RING", "+CMTI: \"SM\",1", "+CREG: 1", "OK"};
     const QByteArray code = codes[faults.nextRandom(4)];
-    // A stray result only ever comes ahead of a reply; the codes also inside one.
-    if (code == "OK" || faults.nextRandom(2) == 0)
+    // A stray result only ever comes ahead of a reply, and after the replies before it: results
+    // come in order. The codes come between replies, or inside one.
+    if (code == "OK")
+        pacer.queue({{0, frame(code)}});
+    else if (faults.nextRandom(2) == 0)
         pacer.sendBetween(frame(code));
     else
         inserted.append({-1, frame(code)});

@@ -76,6 +76,7 @@ private:
     void readMelodies();
     void readInfo();
     void checkStoresAgainstQuenda();
+    void rereadPhonebookAfter(End end);
 
     QByteArray anyText() { return Texts.at(rng.bounded(int(Texts.size()))); }
     QString pc(const QByteArray &ascii) { return QString::fromLatin1(ascii); }
@@ -254,7 +255,7 @@ void Soak::writeContact()
     calmTheLine();
     const Book &after = simCard ? sim.state().simBook : sim.state().phoneBook;
     if (end == End::Cancelled || end == End::Lost)
-        return;
+        return rereadPhonebookAfter(end);
     Book expected = before;
     if (end == End::Done) {
         const int written =
@@ -294,6 +295,17 @@ void Soak::deleteContact()
                   .arg(before.size()));
     if (end == End::Refused && after.size() != before.size())
         fault(QStringLiteral("a refused delete changed the phonebook"));
+    rereadPhonebookAfter(end);
+}
+
+void Soak::rereadPhonebookAfter(End end)
+{
+    // Whether the phone wrote before a Cancel or a lost answer, the list cannot know; its user
+    // reads it again, or the next delete of that contact finds its place already empty.
+    if (end != End::Cancelled && end != End::Lost)
+        return;
+    if (waitIdle())
+        phonebook.LoadPhonebook();
 }
 
 void Soak::downloadMessages()
