@@ -247,9 +247,10 @@ void TestContactsFile::importOfAnEmptyFile()
     load({});
     const QString path = dir->filePath(QStringLiteral("nothing.qd5"));
     // Nothing to import is said, whether the file is empty or in an encoding that gives nothing.
-    for (const QByteArray &bytes : {QByteArray(), QByteArray("\xff\xfeA\0n\0n\0a\0;\0"
+    for (const QByteArray &bytes : {QByteArray(), QByteArray("\xff\xfe"
+                                                             "A\0n\0n\0a\0;\0"
                                                              "1\0\r\0\n\0",
-                                                             16)}) {
+                                                             18)}) {
         put(path, bytes);
         rig->boxes.shown.clear();
         file->import(path);
