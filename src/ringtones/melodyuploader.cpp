@@ -66,6 +66,10 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         lock.dataUnanswered(exchange.endDataEntry(exchange.timTimeoutState), NotStored);
         return;
     }
+    // Cancelled in the pause, the phone has most likely taken the header and waits for notes:
+    // ESC ends its melody entry unsaved, or the next header would be stored as this one's notes.
+    if (taken.cancelled())
+        exchange.endTextEntry();
     if (!lock.answered(taken))
         return;
     const bool raised = RaiseApplies(melody->lines, raise);

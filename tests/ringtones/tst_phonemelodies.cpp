@@ -33,6 +33,7 @@ private slots:
     void uploadRefusals();
     void uploadTimeOut();
     void refusedHeaderSendsNoLine();
+    void cancelInTheHeadersPauseEndsTheEntry();
     void longMelodyOnASlowLine();
 
 private:
@@ -248,6 +249,28 @@ void TestPhoneMelodies::refusedHeaderSendsNoLine()
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
     QTest::qWait(300);
     QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"AT~MMYW=2,\"A\",100"});
+}
+
+void TestPhoneMelodies::cancelInTheHeadersPauseEndsTheEntry()
+{
+    QVERIFY(rig->startAndConnect());
+    const auto cancelOnce =
+        connect(&rig->sim, &simphone::SimPhone::commandReceived, this, [this](const QByteArray &line) {
+            if (line.startsWith("AT~MMYW"))
+                rig->link.lock.cancel();
+        });
+    MelodyUploader(*melodies).UploadMelody(QStringLiteral("2"), file("NAME=Gone\r\nTEMPO=100\r\nc 4\r\n"),
+                                           false);
+    disconnect(cancelOnce);
+    QVERIFY(rig->boxes.texts().isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+
+    MelodyUploader(*melodies).UploadMelody(QStringLiteral("3"), file("NAME=Next\r\nTEMPO=90\r\ne 8\r\n"),
+                                           false);
+    QVERIFY(rig->boxes.texts().isEmpty());
+    QCOMPARE(rig->sim.state().melodies.at(1).name, QByteArray("Tune 2"));
+    QCOMPARE(rig->sim.state().melodies.at(2).name, QByteArray("Next"));
+    QCOMPARE(rig->sim.state().melodies.at(2).lines, QList<QByteArray>{"e 8"});
 }
 
 void TestPhoneMelodies::uploadTimeOut()
