@@ -89,6 +89,12 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         lock.dataUnanswered(exchange.endDataEntry(exchange.timTimeoutState), NotStored);
         return;
     }
+    // Cancelled while the notes still leave: the rest stays here, and ESC ends the phone's
+    // melody entry unsaved. Once the Ctrl-Z is out the melody is the phone's.
+    if (reply.cancelled() && exchange.line().sending()) {
+        exchange.line().discardUnsent();
+        exchange.endTextEntry();
+    }
     if (!lock.answered(reply))
         return;
     lock.setAction(OperationLock::ReloadingRingtones);

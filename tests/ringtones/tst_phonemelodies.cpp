@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 static TestEnvironment environment;
 
@@ -34,6 +35,7 @@ private slots:
     void uploadTimeOut();
     void refusedHeaderSendsNoLine();
     void cancelInTheHeadersPauseEndsTheEntry();
+    void cancelWhileTheNotesLeaveStoresNothing();
     void longMelodyOnASlowLine();
 
 private:
@@ -271,6 +273,28 @@ void TestPhoneMelodies::cancelInTheHeadersPauseEndsTheEntry()
     QCOMPARE(rig->sim.state().melodies.at(1).name, QByteArray("Tune 2"));
     QCOMPARE(rig->sim.state().melodies.at(2).name, QByteArray("Next"));
     QCOMPARE(rig->sim.state().melodies.at(2).lines, QList<QByteArray>{"e 8"});
+}
+
+void TestPhoneMelodies::cancelWhileTheNotesLeaveStoresNothing()
+{
+    QVERIFY(rig->startAndConnect());
+    QByteArray tune = "NAME=Long\r\nTEMPO=120\r\n";
+    while (tune.size() < 16 * 1024)
+        tune += "c4 16\r\n";
+    rig->sim.setReadRate(SerialLine::BytesPerSecond); // four seconds on the wire
+    QTimer::singleShot(800, &rig->link.lock, &OperationLock::cancel);
+    QElapsedTimer clock;
+    clock.start();
+    MelodyUploader(*melodies).UploadMelody(QStringLiteral("4"), file(tune), false);
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(rig->boxes.texts().isEmpty());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+
+    rig->sim.setReadRate(0);
+    melodies->ReadMelodyList();
+    QCOMPARE(rig->sim.state().melodies.at(3).name, QByteArray("Tune 4"));
+    QCOMPARE(melodies->entries().at(3), QStringLiteral("4: Tune 4"));
+    QVERIFY(rig->boxes.texts().isEmpty());
 }
 
 void TestPhoneMelodies::uploadTimeOut()
