@@ -8,7 +8,7 @@ endif()
 
 set(out "${BUILD_DIR}/package-check")
 file(REMOVE_RECURSE "${out}")
-execute_process(COMMAND cpack --config "${BUILD_DIR}/CPackConfig.cmake" -B "${out}"
+execute_process(COMMAND ${CPACK} --config "${BUILD_DIR}/CPackConfig.cmake" -B "${out}"
                 RESULT_VARIABLE built OUTPUT_VARIABLE said ERROR_VARIABLE said)
 execute_process(COMMAND ${DPKG} --print-architecture OUTPUT_VARIABLE arch OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(deb "${out}/quenda_${VERSION}_${arch}.deb")
