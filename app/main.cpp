@@ -44,7 +44,6 @@ int main(int argc, char *argv[])
     MainWindow window(link, info, phonebook, sms, melodies);
     // Closing the window ends the program at once, also in the middle of an operation's wait.
     QObject::connect(&window, &MainWindow::programEnds, &app, [] { QCoreApplication::exit(0); });
-    window.showRecording();
     window.startUp();
     window.show();
     return app.exec();

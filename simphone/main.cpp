@@ -51,6 +51,16 @@ int fail(const QString &message)
     return 1;
 }
 
+// Prints the path a client opens, then serves until SIGINT or SIGTERM.
+int serve(QCoreApplication &app, const QString &path)
+{
+    if (!quitOnSignals(app))
+        return fail(QStringLiteral("cannot handle signals"));
+    std::printf("%s\n", qPrintable(path));
+    std::fflush(stdout);
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -109,20 +119,18 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "quenda-simphone: not in the recording, answered ERROR: %s\n",
                          LineRecording::escape(unit).constData());
         });
-        QString path = player.devicePath();
-        if (parser.isSet(link)) {
-            path = QFileInfo(parser.value(link)).absoluteFilePath();
-            QFile::remove(path);
-            if (!QFile::link(player.devicePath(), path))
-                return fail(QStringLiteral("cannot make the link %1").arg(path));
-        }
-        if (!quitOnSignals(app))
-            return fail(QStringLiteral("cannot handle signals"));
-        std::printf("%s\n", qPrintable(path));
-        std::fflush(stdout);
-        const int code = app.exec();
-        if (parser.isSet(link))
-            QFile::remove(path);
+        if (!parser.isSet(link))
+            return serve(app, player.devicePath());
+        const QFileInfo linkInfo(parser.value(link));
+        const QString path = linkInfo.absoluteFilePath();
+        // As for the simulated phone: a link replaces a link, never a file.
+        if (linkInfo.exists() && !linkInfo.isSymLink())
+            return fail(path + QStringLiteral(": exists and is not a symbolic link"));
+        QFile::remove(path);
+        if (!QFile::link(player.devicePath(), path))
+            return fail(QStringLiteral("cannot make the link %1").arg(path));
+        const int code = serve(app, path);
+        QFile::remove(path);
         return code;
     }
 
@@ -173,10 +181,5 @@ int main(int argc, char *argv[])
             return fail(error);
         path = QFileInfo(parser.value(link)).absoluteFilePath();
     }
-    if (!quitOnSignals(app))
-        return fail(QStringLiteral("cannot handle signals"));
-
-    std::printf("%s\n", qPrintable(path));
-    std::fflush(stdout);
-    return app.exec();
+    return serve(app, path);
 }

@@ -72,8 +72,6 @@ public:
 
     // Asks where to record the line; empty for no recording. A dialog, unless replaced.
     std::function<QString()> chooseRecordingFile;
-    // The menu item and the status strip follow a recording started elsewhere (--trace).
-    void showRecording();
 
     QAction *menBackup;
     QAction *menExit;
@@ -128,6 +126,9 @@ private:
     void showServiceCentres();
     void chooseDevice();
     void toggleRecording();
+    // The menu item and the status strip follow the recorder, also one started before the
+    // window (--trace).
+    void showRecording();
     QString askForRecordingFile();
     void describePorts();
 

@@ -66,10 +66,6 @@ QString fromMarkdown(const QStringList &lines, const QString &version)
             const QString name = line.mid(2).section(QLatin1Char('('), 0, 0);
             out += header(name, version);
         } else if (line.startsWith(QLatin1String("## "))) {
-            if (inCode) {
-                out += QLatin1String(".fi\n");
-                inCode = false;
-            }
             section = line.mid(3).toUpper();
             out += QLatin1String(".SH ") + roffText(section) + QLatin1Char('\n');
         } else if (section == QLatin1String("NAME") && !line.trimmed().isEmpty()) {
