@@ -2,8 +2,6 @@
 
 #include "controls.h"
 
-#include "link/platform.h"
-
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +9,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-DeviceDialog::DeviceDialog(int port, const QString &current, QWidget *parent) : QDialog(parent)
+DeviceDialog::DeviceDialog(int port, const QString &current, const QList<Platform::SerialPortEntry> &ports,
+                           QWidget *parent)
+    : QDialog(parent), shownFirst_(current.trimmed())
 {
     setObjectName(QStringLiteral("frmDevice"));
     setWindowTitle(QStringLiteral("Device for Com %1").arg(port));
@@ -23,7 +23,7 @@ DeviceDialog::DeviceDialog(int port, const QString &current, QWidget *parent) : 
     lstDevices->setHeaderLabels({QStringLiteral("Device"), QStringLiteral("Stable name"),
                                  QStringLiteral("Description"), QStringLiteral("Maker"),
                                  QStringLiteral("USB ids")});
-    for (const Platform::SerialPortEntry &entry : Platform::serialPorts()) {
+    for (const Platform::SerialPortEntry &entry : ports) {
         auto *row = new QTreeWidgetItem(
             lstDevices, {entry.device, entry.stableName, entry.description, entry.maker, entry.usbIds});
         // The stable name survives replugging into another socket.
@@ -42,13 +42,16 @@ DeviceDialog::DeviceDialog(int port, const QString &current, QWidget *parent) : 
     layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel));
     resize(640, 320);
 
-    connect(lstDevices, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *row) {
-        if (row)
-            txtDevice->setText(row->data(0, Qt::UserRole).toString());
+    // Only a row the user selects: the list makes its first row current by itself when it
+    // gets the focus, which must not replace the configured device.
+    connect(lstDevices, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem *> rows = lstDevices->selectedItems();
+        if (!rows.isEmpty())
+            txtDevice->setText(rows.first()->data(0, Qt::UserRole).toString());
     });
     connect(lstDevices, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(cmdOK, &QPushButton::clicked, this, [this] {
-        if (!device().isEmpty())
+        if (!device().isEmpty() || !changed())
             accept();
     });
 }
@@ -56,4 +59,9 @@ DeviceDialog::DeviceDialog(int port, const QString &current, QWidget *parent) : 
 QString DeviceDialog::device() const
 {
     return txtDevice->text().trimmed();
+}
+
+bool DeviceDialog::changed() const
+{
+    return device() != shownFirst_;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/platform.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -12,12 +14,18 @@ class DeviceDialog : public QDialog
 {
     Q_OBJECT
 public:
-    DeviceDialog(int port, const QString &current, QWidget *parent = nullptr);
+    DeviceDialog(int port, const QString &current, const QList<Platform::SerialPortEntry> &ports,
+                 QWidget *parent = nullptr);
 
     QString device() const;
+    // The user picked or typed another device than the one shown at first.
+    bool changed() const;
 
     QTreeWidget *lstDevices;
     QLineEdit *txtDevice;
     QPushButton *cmdOK;
     QPushButton *cmdCancel;
+
+private:
+    QString shownFirst_;
 };

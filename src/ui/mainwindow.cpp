@@ -153,6 +153,7 @@ MainWindow::MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, 
     timKeySave.setInterval(1000);
 
     chooseRecordingFile = [this] { return askForRecordingFile(); };
+    listSerialPorts = &Platform::serialPorts;
     connectLink();
     showRecording();
 }
@@ -452,10 +453,20 @@ QString MainWindow::askForRecordingFile()
                                         QStringLiteral("Line recordings (*.trace);;All files (*)"));
 }
 
+void MainWindow::useDeviceForThisRun(const QString &device)
+{
+    runDevice_ = device;
+    PhoneLink &link = link_;
+    if (device.isEmpty())
+        link_.line.setDeviceResolver([&link](int port) { return link.deviceForPort(port); });
+    else
+        link_.line.setDeviceResolver([device](int) { return device; });
+}
+
 void MainWindow::describePorts()
 {
     for (int n = 1; n <= int(menCom.size()); ++n) {
-        const QString device = link_.deviceForPort(n);
+        const QString device = runDevice_.isEmpty() ? link_.deviceForPort(n) : runDevice_;
         menCom[n - 1]->setStatusTip(device);
         menCom[n - 1]->setToolTip(device);
     }
@@ -464,9 +475,13 @@ void MainWindow::describePorts()
 void MainWindow::chooseDevice()
 {
     const int port = link_.line.portNumber();
-    DeviceDialog dialog(port, link_.settings.device(port), this);
-    if (dialog.exec() == QDialog::Accepted)
+    DeviceDialog dialog(port, runDevice_.isEmpty() ? link_.settings.device(port) : runDevice_,
+                        listSerialPorts(), this);
+    // An OK that changes nothing keeps the connection.
+    if (dialog.exec() == QDialog::Accepted && dialog.changed()) {
+        useDeviceForThisRun(QString());
         link_.useDevice(dialog.device());
+    }
     describePorts();
 }
 

@@ -2,6 +2,8 @@
 
 #include "dialogmessageboxes.h"
 
+#include "link/platform.h"
+
 #include <QMainWindow>
 #include <QTimer>
 
@@ -47,6 +49,9 @@ public:
 
     // Restores the window from the settings and looks for the phone at once.
     void startUp();
+    // The device to use on every port for this run, whatever the settings say (--device);
+    // until the user chooses one in Settings, Device...
+    void useDeviceForThisRun(const QString &device);
 
     // Where the program's messages go; nullptr brings back the window's own message boxes.
     void setMessageBoxes(MessageBoxes *boxes);
@@ -72,6 +77,8 @@ public:
 
     // Asks where to record the line; empty for no recording. A dialog, unless replaced.
     std::function<QString()> chooseRecordingFile;
+    // The serial ports Settings, Device... offers; the system's, unless replaced.
+    std::function<QList<Platform::SerialPortEntry>()> listSerialPorts;
 
     QAction *menBackup;
     QAction *menExit;
@@ -140,4 +147,5 @@ private:
     DialogMessageBoxes dialogBoxes_{this};
     MessageBoxes *boxes_ = &dialogBoxes_;
     std::unique_ptr<DialogProgress> progress_;
+    QString runDevice_; // --device
 };

@@ -34,6 +34,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 static TestEnvironment environment;
 
@@ -129,6 +130,8 @@ private slots:
     void choosingAnotherPortStoresItAndReconnects();
     void portChangeKeepsTheMemoryChosen();
     void deviceChosenInTheWindowTakesEffect();
+    void deviceDialogKeepsTheDeviceInUse_data();
+    void deviceDialogKeepsTheDeviceInUse();
     void unreachablePositionOpensOnThePrimaryScreen_data();
     void unreachablePositionOpensOnThePrimaryScreen();
     void connectionLabelDescribesTheLine();
@@ -498,6 +501,54 @@ void TestMainWindow::deviceChosenInTheWindowTakesEffect()
     QVERIFY(!rig->window.labLineHint->isVisible());
     rig->window.findChild<QMenu *>(QStringLiteral("menComPort"))->aboutToShow();
     QCOMPARE(rig->window.menCom[0]->toolTip(), rig->sim.devicePath());
+}
+
+void TestMainWindow::deviceDialogKeepsTheDeviceInUse_data()
+{
+    QTest::addColumn<bool>("forThisRun"); // --device, with the settings naming another device
+    QTest::addColumn<bool>("pick");       // a row picked, then Cancel
+    QTest::newRow("configured, OK") << false << false;
+    QTest::newRow("for this run, OK") << true << false;
+    QTest::newRow("configured, row picked") << false << true;
+}
+
+void TestMainWindow::deviceDialogKeepsTheDeviceInUse()
+{
+    QFETCH(bool, forThisRun);
+    QFETCH(bool, pick);
+    const QString configured =
+        forThisRun ? QStringLiteral("/nonexistent/quenda-test-device") : rig->sim.devicePath();
+    rig->link.settings.setDevice(1, configured);
+    if (forThisRun)
+        rig->window.useDeviceForThisRun(rig->sim.devicePath());
+    const Platform::SerialPortEntry builtIn{QStringLiteral("/dev/ttyS0"), QString(), QStringLiteral("16550A"),
+                                            QString(), QString()};
+    rig->window.listSerialPorts = [&] { return QList<Platform::SerialPortEntry>{builtIn}; };
+    QVERIFY(rig->startAndConnect());
+    rig->sim.clearTranscript();
+
+    QString shown;
+    QString picked;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<DeviceDialog *>(QApplication::activeModalWidget()));
+        auto *dialog = qobject_cast<DeviceDialog *>(QApplication::activeModalWidget());
+        QTRY_VERIFY(dialog->lstDevices->hasFocus());
+        shown = dialog->txtDevice->text();
+        if (pick) {
+            const QTreeWidgetItem *row = dialog->lstDevices->topLevelItem(0);
+            QTest::mouseClick(dialog->lstDevices->viewport(), Qt::LeftButton, {},
+                              dialog->lstDevices->visualItemRect(row).center());
+            picked = dialog->txtDevice->text();
+        }
+        QTest::mouseClick(pick ? dialog->cmdCancel : dialog->cmdOK, Qt::LeftButton);
+    });
+    rig->window.menDevice->trigger();
+    QCOMPARE(shown, rig->sim.devicePath());
+    QCOMPARE(picked, pick ? builtIn.device : QString());
+    QCOMPARE(rig->link.settings.device(1), configured);
+    QCOMPARE(rig->link.line.deviceName(), rig->sim.devicePath());
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QVERIFY(!rig->commands().contains("AT+CGMI")); // not greeted anew
 }
 
 void TestMainWindow::unreachablePositionOpensOnThePrimaryScreen_data()

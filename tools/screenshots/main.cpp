@@ -173,7 +173,8 @@ int main(int argc, char *argv[])
     window.frmStatus->cmdCancel->click();
     runUntil([&] { return link.lock.action() == OperationLock::Idle; }, 5000);
 
-    DeviceDialog devices(link.line.portNumber(), link.settings.device(link.line.portNumber()), &window);
+    DeviceDialog devices(link.line.portNumber(), link.settings.device(link.line.portNumber()),
+                         Platform::serialPorts(), &window);
     devices.show();
     settle(300);
     ok = save(devices, QDir(folder).filePath(QStringLiteral("device.png"))) && ok;
