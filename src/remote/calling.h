@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class AtExchange;
 class OperationLock;
 
@@ -10,8 +12,12 @@ class CallWindow
 {
 public:
     virtual ~CallWindow() = default;
-    // Blocks (modal) until the user ends the call.
-    virtual void waitForFinish(const QString &number) = 0;
+    // Shows the call and returns at once; finished runs when the user ends it.
+    virtual void open(const QString &number, std::function<void()> finished) = 0;
+    // Blocks (modal) until the user ends the call; returns at once when he already has.
+    virtual void waitForFinish() = 0;
+    // The phone refused to dial: the call is over without the user.
+    virtual void close() = 0;
 };
 
 // A voice call to the number as it stands, hung up when the user says so.
@@ -21,12 +27,12 @@ public:
     Calling(AtExchange &exchange, OperationLock &lock);
     void setCallWindow(CallWindow *window) { window_ = window; }
 
+    // The call shows while the phone is asked to dial; a refusal closes it and says why.
     void placeCall(const QString &number);
-    // The two halves of a call, for front ends that end it some other way. dial leaves the
-    // lock taken until hangUp; hangUp also ends a call another run of the program placed.
-    bool dial(const QString &number);
-    // As dial, for a front end that cannot show the call: waits for the phone's answer to the
-    // dial, and is false when it refused it (the reason in a box) or gave none in time.
+    // The two halves of a call, for a front end that cannot show it. dialAnswered waits for
+    // the phone's answer to the dial, is false when it refused it (the reason in a box) or gave
+    // none in time, and leaves the lock taken until hangUp; hangUp also ends a call another
+    // run of the program placed.
     bool dialAnswered(const QString &number);
     bool hangUp();
 

@@ -2,6 +2,9 @@
 
 #include "remote/calling.h"
 
+#include <QPointer>
+
+class QDialog;
 class QWidget;
 
 // frmWaitCall "Calling...": the dialled number and "Finish", which hangs up.
@@ -9,8 +12,13 @@ class CallingDialog : public CallWindow
 {
 public:
     explicit CallingDialog(QWidget *owner) : owner_(owner) {}
-    void waitForFinish(const QString &number) override;
+    ~CallingDialog() override;
+    void open(const QString &number, std::function<void()> finished) override;
+    void waitForFinish() override;
+    void close() override;
 
 private:
     QWidget *owner_;
+    QPointer<QDialog> dialog_;
+    QMetaObject::Connection finished_;
 };

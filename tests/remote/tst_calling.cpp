@@ -4,28 +4,51 @@
 #include "remote/calling.h"
 
 #include <QTest>
+#include <QTimer>
 
 static TestEnvironment environment;
 
 namespace {
 
 // Stands in for "Calling...": records the number and what the phone had received while it
-// was open, then "Finish" is pressed.
+// was open, then "Finish" is pressed: at once, or after a while.
 class RecordingCallWindow : public CallWindow
 {
 public:
     explicit RecordingCallWindow(simphone::SimPhone &sim) : sim_(sim) {}
-    void waitForFinish(const QString &number) override
+    void open(const QString &number, std::function<void()> finished) override
     {
         shownNumber = number;
-        QTest::qWait(200);
-        receivedWhileOpen = sim_.transcript();
+        finished_ = std::move(finished);
+        if (finishAtOnce)
+            QTimer::singleShot(0, [this] { finish(); });
+    }
+    void waitForFinish() override
+    {
+        if (finished_) {
+            QTest::qWait(200);
+            receivedWhileOpen = sim_.transcript();
+            finish();
+        }
+    }
+    void close() override
+    {
+        closedByTheCall = bool(finished_);
+        finished_ = nullptr;
     }
     QString shownNumber = QStringLiteral("<not shown>");
     QList<QByteArray> receivedWhileOpen;
+    bool finishAtOnce = false;
+    bool closedByTheCall = false;
 
 private:
+    void finish()
+    {
+        if (const auto finished = std::exchange(finished_, nullptr))
+            finished();
+    }
     simphone::SimPhone &sim_;
+    std::function<void()> finished_;
 };
 
 } // namespace
@@ -37,8 +60,8 @@ private slots:
     void init();
     void cleanup();
 
-    void dialsWithoutWaitingAndHangsUp();
-    void emptyNumberStillDials();
+    void dialAnsweredOrRefused_data();
+    void dialAnsweredOrRefused();
     void refusedWhileBusy();
     void hangUpUnansweredMeansNoPhone();
 
@@ -65,21 +88,47 @@ void TestCalling::cleanup()
     delete rig;
 }
 
-void TestCalling::dialsWithoutWaitingAndHangsUp()
+void TestCalling::dialAnsweredOrRefused_data()
 {
-    calling->placeCall(QStringLiteral("+491701234567"));
-    QCOMPARE(window->shownNumber, QStringLiteral("+491701234567"));
-    QCOMPARE(window->receivedWhileOpen, QList<QByteArray>{"ATD+491701234567;"});
-    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"ATD+491701234567;", "ATH"}));
-    QCOMPARE(rig->sim.state().hangups, 1);
-    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QByteArray>("refusal"); // the phone's answer to the dial instead of OK
+    QTest::addColumn<bool>("finishAtOnce");  // "Finish" before the phone has answered
+    QTest::addColumn<QList<QByteArray>>("received");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("answered") << "+491701234567" << QByteArray() << false
+                              << QList<QByteArray>{"ATD+491701234567;", "ATH"} << QStringList();
+    QTest::newRow("refused") << "0301" << QByteArray("+CME ERROR: 30") << false
+                             << QList<QByteArray>{"ATD0301;"}
+                             << QStringList{"The phone refused \"ATD0301;\": +CME ERROR: 30"};
+    // The simulated phone has no number to dial.
+    QTest::newRow("empty number") << QString() << QByteArray() << false << QList<QByteArray>{"ATD;"}
+                                  << QStringList{"The phone refused \"ATD;\": ERROR"};
+    QTest::newRow("finished before the answer")
+        << "0301" << QByteArray() << true << QList<QByteArray>{"ATD0301;", "ATH"} << QStringList();
 }
 
-void TestCalling::emptyNumberStillDials()
+void TestCalling::dialAnsweredOrRefused()
 {
-    calling->placeCall(QString());
-    QCOMPARE(window->shownNumber, QString());
-    QCOMPARE(rig->sim.transcript(), QList<QByteArray>({"ATD;", "ATH"}));
+    QFETCH(QString, number);
+    QFETCH(QByteArray, refusal);
+    QFETCH(bool, finishAtOnce);
+    QFETCH(QList<QByteArray>, received);
+    QFETCH(QStringList, boxes);
+    if (!refusal.isEmpty())
+        rig->sim.failCommand("ATD", refusal);
+    if (finishAtOnce)
+        rig->sim.delayCommand("ATD", 600);
+    window->finishAtOnce = finishAtOnce;
+
+    calling->placeCall(number);
+    QCOMPARE(window->shownNumber, number);
+    QCOMPARE(rig->sim.transcript(), received);
+    QCOMPARE(rig->boxes.texts(), boxes);
+    QCOMPARE(rig->sim.state().hangups, int(received.contains("ATH")));
+    // Refused, the call closes by itself; answered, it stays until "Finish".
+    QCOMPARE(window->closedByTheCall, !boxes.isEmpty());
+    if (!finishAtOnce && boxes.isEmpty())
+        QCOMPARE(window->receivedWhileOpen, received.mid(0, 1));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 

@@ -10,10 +10,13 @@
 #include "phonebookpage.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -25,11 +28,29 @@ static TestEnvironment environment;
 
 namespace {
 
-class RecordingCallWindow : public CallWindow
+// Notes the number of every "Calling..." that shows, and presses its "Finish" a second later
+// unless it has closed by itself by then.
+class CallingWatcher : public QObject
 {
 public:
-    void waitForFinish(const QString &number) override { numbers.append(number); }
+    CallingWatcher() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QDialog *>(watched);
+        if (event->type() != QEvent::Show || !dialog || dialog->objectName() != QLatin1String("frmWaitCall"))
+            return false;
+        numbers.append(dialog->findChild<QLabel *>(QStringLiteral("labNummer"))->text());
+        QTimer::singleShot(1000, this, [this, shown = QPointer<QDialog>(dialog)] {
+            if (shown && shown->isVisible()) {
+                QTest::mouseClick(shown->findChild<QPushButton *>(QStringLiteral("cmdFinish")),
+                                  Qt::LeftButton);
+                ++finishes;
+            }
+        });
+        return false;
+    }
     QStringList numbers;
+    int finishes = 0;
 };
 
 void clickTab(WindowRig &rig, int tab)
@@ -62,7 +83,8 @@ private slots:
     void createAndDeleteFromTheButtons();
     void deleteAllFromThePopup();
     void sendSmsHandsTheNumberToTheMessageForm();
-    void callDialsTheShownNumber();
+    void callShowsUntilFinishOrRefusal_data();
+    void callShowsUntilFinishOrRefusal();
     void pickerPutsTheNumberIntoTheMessageForm();
     void exportAndImportDialogs();
 
@@ -207,17 +229,33 @@ void TestPhonebookTab::sendSmsHandsTheNumberToTheMessageForm()
     QCOMPARE(rig->window.tabMain->currentIndex(), TabLoader::CreateSMS - 1);
 }
 
-void TestPhonebookTab::callDialsTheShownNumber()
+void TestPhonebookTab::callShowsUntilFinishOrRefusal_data()
 {
+    QTest::addColumn<QByteArray>("refusal"); // the phone's answer to the dial instead of OK
+    QTest::addColumn<QList<QByteArray>>("received");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("answered") << QByteArray() << QList<QByteArray>{"ATD0301;", "ATH"} << QStringList();
+    QTest::newRow("refused") << QByteArray("+CME ERROR: 30") << QList<QByteArray>{"ATD0301;"}
+                             << QStringList{"The phone refused \"ATD0301;\": +CME ERROR: 30"};
+}
+
+void TestPhonebookTab::callShowsUntilFinishOrRefusal()
+{
+    QFETCH(QByteArray, refusal);
+    QFETCH(QList<QByteArray>, received);
+    QFETCH(QStringList, boxes);
     showLoadedPhonebook();
-    RecordingCallWindow calls;
-    rig->window.phonebookController->setCallWindow(&calls);
     page().txtPhone->setText(QStringLiteral("0301"));
     rig->sim.clearTranscript();
+    if (!refusal.isEmpty())
+        rig->sim.failCommand("ATD", refusal);
+    CallingWatcher calls;
     page().cmdPlaceCall->click();
     QCOMPARE(calls.numbers, QStringList{QStringLiteral("0301")});
-    QCOMPARE(rig->commands(), QList<QByteArray>({"ATD0301;", "ATH"}));
-    rig->window.phonebookController->setCallWindow(nullptr);
+    QCOMPARE(calls.finishes, int(boxes.isEmpty()));
+    QCOMPARE(rig->commands(), received);
+    QCOMPARE(rig->boxes.texts(), boxes);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
 void TestPhonebookTab::pickerPutsTheNumberIntoTheMessageForm()
