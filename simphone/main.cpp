@@ -7,7 +7,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
 
@@ -99,6 +98,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption stray = valueOption(
         "stray", "PERCENT of the replies bring an unsolicited code along, or a stray OK before them.",
         "PERCENT");
+    const QCommandLineOption keepControls(
+        QStringLiteral("keep-control-bytes"),
+        QStringLiteral(
+            "Takes ESC and Ctrl-Z outside text entry into the command line, as phones do that then "
+            "refuse the line."));
+    parser.addOption(keepControls);
     const QCommandLineOption replay(
         QStringLiteral("replay"),
         QStringLiteral("Plays the phone of a line recording (quenda --trace) instead."),
@@ -119,19 +124,10 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "quenda-simphone: not in the recording, answered ERROR: %s\n",
                          LineRecording::escape(unit).constData());
         });
-        if (!parser.isSet(link))
-            return serve(app, player.devicePath());
-        const QFileInfo linkInfo(parser.value(link));
-        const QString path = linkInfo.absoluteFilePath();
-        // As for the simulated phone: a link replaces a link, never a file.
-        if (linkInfo.exists() && !linkInfo.isSymLink())
-            return fail(path + QStringLiteral(": exists and is not a symbolic link"));
-        QFile::remove(path);
-        if (!QFile::link(player.devicePath(), path))
-            return fail(QStringLiteral("cannot make the link %1").arg(path));
-        const int code = serve(app, path);
-        QFile::remove(path);
-        return code;
+        if (parser.isSet(link) && !player.addLink(parser.value(link), &why))
+            return fail(why);
+        return serve(app, parser.isSet(link) ? QFileInfo(parser.value(link)).absoluteFilePath()
+                                             : player.devicePath());
     }
 
     simphone::SimPhone phone;
@@ -175,6 +171,7 @@ int main(int argc, char *argv[])
             return fail(QStringLiteral("--stray takes a percentage from 0 to 100"));
         phone.setStrayCodes(n);
     }
+    phone.state().keepsControlBytes = parser.isSet(keepControls);
     QString path = phone.devicePath();
     if (parser.isSet(link)) {
         if (!phone.addLink(parser.value(link), &error))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devicelinks.h"
 #include "ptyline.h"
 #include "replypacer.h"
 
@@ -24,6 +25,8 @@ public:
     bool load(const QString &recording, QString *error);
     bool start(QString *error);
     QString devicePath() const { return line_.slavePath(); }
+    // One more link at path to the device, as SimPhone::addLink makes it.
+    bool addLink(const QString &path, QString *error) { return links_.add(path, devicePath(), error); }
 
     // How many command lines and texts the recording holds.
     int turns() const { return static_cast<int>(turns_.size()); }
@@ -45,6 +48,7 @@ private:
     int turnFor(const QByteArray &unit);
 
     PtyLine line_;
+    DeviceLinks links_;
     ReplyPacer pacer_;
     QList<Turn> turns_;
     int next_ = 0;

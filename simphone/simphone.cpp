@@ -1,6 +1,7 @@
 #include "simphone.h"
 
 #include "callcommands.h"
+#include "devicelinks.h"
 #include "faults.h"
 #include "identitycommands.h"
 #include "melodycommands.h"
@@ -11,13 +12,8 @@
 #include "scenario.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -27,21 +23,6 @@ namespace {
 
 constexpr char ctrlZ = 0x1A;
 constexpr char escape = 0x1B;
-
-// Re-points link at target in one step, so a client never finds it missing.
-bool pointLink(const QString &link, const QString &target, QString *error)
-{
-    const QByteArray tmp = QFile::encodeName(link + QStringLiteral(".%1.new").arg(::getpid()));
-    ::unlink(tmp.constData());
-    if (::symlink(QFile::encodeName(target).constData(), tmp.constData()) != 0 ||
-        ::rename(tmp.constData(), QFile::encodeName(link).constData()) != 0) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(link, QString::fromLocal8Bit(std::strerror(errno)));
-        ::unlink(tmp.constData());
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -73,7 +54,7 @@ struct SimPhone::Private
 
     std::unique_ptr<QTemporaryDir> linkDir;
     QString devicePath;
-    QStringList extraLinks;
+    DeviceLinks extraLinks;
 
     PtyLine line;
     ReplyPacer pacer;
@@ -113,7 +94,7 @@ void SimPhone::Private::take(const QByteArray &bytes)
             takeLine(std::exchange(lineBuffer, {}));
         } else if (c == '\n' && lineBuffer.isEmpty()) {
             // The LF of a client that ends its lines with CR LF.
-        } else if (c == ctrlZ || c == escape) {
+        } else if ((c == ctrlZ || c == escape) && !state.keepsControlBytes) {
             // A late Ctrl-Z after a text the phone already took: nothing to end.
         } else {
             lineBuffer.append(c);
@@ -275,19 +256,13 @@ QString SimPhone::Private::target() const
 
 bool SimPhone::Private::pointLinks(QString *why)
 {
-    bool ok = pointLink(devicePath, target(), why);
-    for (const QString &link : std::as_const(extraLinks))
-        ok = pointLink(link, target(), why) && ok;
-    return ok;
+    const bool linked = pointLink(devicePath, target(), why);
+    return extraLinks.repoint(target(), why) && linked;
 }
 
 SimPhone::SimPhone(QObject *parent) : QObject(parent), d(std::make_unique<Private>(this)) {}
 
-SimPhone::~SimPhone()
-{
-    for (const QString &link : std::as_const(d->extraLinks))
-        QFile::remove(link);
-}
+SimPhone::~SimPhone() = default;
 
 bool SimPhone::start()
 {
@@ -323,22 +298,12 @@ QString SimPhone::slavePath() const
 
 bool SimPhone::addLink(const QString &path, QString *error)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isSymLink()) {
-        if (error)
-            *error = path + QStringLiteral(": exists and is not a symbolic link");
-        return false;
-    }
     if (!d->linkDir) {
         if (error)
             *error = QStringLiteral("the phone is not started");
         return false;
     }
-    const QString link = info.absoluteFilePath();
-    if (!pointLink(link, d->target(), error))
-        return false;
-    d->extraLinks.append(link);
-    return true;
+    return d->extraLinks.add(path, d->target(), error);
 }
 
 PhoneState &SimPhone::state()

@@ -51,6 +51,9 @@ struct PhoneState
     QByteArray imei = "350123456789012";
     QByteArray charset = "IRA";
     bool echo = true;
+    // Outside text entry ESC and Ctrl-Z go into the command line, as on phones that refuse
+    // such a line ("\x1bAT" answered "ERROR"); otherwise they are ignored.
+    bool keepsControlBytes = false;
     int cregMode = 0;
     int registration = 1; // 0 not registered, 1 home, 2 searching, 3 denied, 5 roaming
     QByteArray lac = "00C3";

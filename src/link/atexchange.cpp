@@ -20,12 +20,20 @@ void setUpTimer(QTimer &timer, const char *name, int interval)
     timer.setObjectName(QLatin1String(name));
     timer.setInterval(interval);
     timer.setSingleShot(true);
+    // A coarse timer may end a wait a twentieth early, and refuse an answer in time.
+    timer.setTimerType(Qt::PreciseTimer);
+}
+
+// The probe's final result once it has arrived whole; empty before.
+QString probeResult(const QString &buffer)
+{
+    const auto end = ReplyFraming::findEnd(buffer);
+    return end ? end->result : QString();
 }
 
 bool probeAnswerComplete(const QString &buffer)
 {
-    const auto end = ReplyFraming::findEnd(buffer);
-    return end && end->result == QLatin1String("OK");
+    return !probeResult(buffer).isEmpty();
 }
 
 } // namespace
@@ -41,7 +49,6 @@ AtExchange::AtExchange(SerialLine &line, QObject *parent) : QObject(parent), lin
     setUpTimer(timTimeOutLong, "timTimeOutLong", 30000);
     setUpTimer(timTimeoutState, "timTimeoutState", 1400);
     setUpTimer(timPause, "timPause", 300);
-    timPause.setTimerType(Qt::PreciseTimer);
 }
 
 AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
@@ -203,6 +210,23 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
         reply.outcome = unanswered(sent);
         return reply;
     }
+    return awaitPrompt(std::move(reply), timer, prompt);
+}
+
+AtExchange::Reply AtExchange::SendDataThroughPause(const QString &data, QTimer &timer,
+                                                   const QString &commandLine)
+{
+    Reply reply;
+    reply.command = commandLine;
+    if (const WaitEnd sent = sendData(data, timer, reply.text); sent != WaitEnd::Done) {
+        reply.outcome = unanswered(sent);
+        return reply;
+    }
+    return awaitPrompt(std::move(reply), timer, Prompt::None);
+}
+
+AtExchange::Reply AtExchange::awaitPrompt(Reply reply, QTimer &timer, Prompt prompt)
+{
     // The handset wants its pause before the text even when its prompt comes sooner.
     timPause.start();
     const WaitEnd end = collect(
@@ -241,14 +265,25 @@ AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTime
 
 void AtExchange::endTextEntry()
 {
-    line_.write(QString(Escape));
+    endEntry(QString(Escape));
+}
+
+void AtExchange::endEntry(const QString &closing)
+{
+    // A phone that was in command mode after all may keep the byte in its command line, where
+    // it would spoil the next command: a bare CR ends that line. Each gets the phone's moment,
+    // so whatever it answers is in before the next command drains the line.
+    line_.write(closing);
+    Pause();
+    line_.write(QStringLiteral("\r"));
+    Pause();
 }
 
 AtExchange::Reply AtExchange::endDataEntry(QTimer &timer)
 {
     // The rest of a melody nobody waits for would only be read as command lines.
     line_.discardUnsent();
-    line_.write(QString(Escape) + CtrlZ);
+    endEntry(QString(Escape) + CtrlZ);
     return resynchronise(timer);
 }
 
@@ -399,10 +434,10 @@ void AtExchange::endProbe()
     probeAnswer_.clear();
 }
 
-bool AtExchange::probeAnswered()
+QString AtExchange::probeAnswer()
 {
     probeAnswer_ += line_.input();
-    return probeAnswerComplete(probeAnswer_);
+    return probeResult(probeAnswer_);
 }
 
 AtExchange::WaitEnd AtExchange::takeProbeAnswer()

@@ -66,12 +66,19 @@ public:
         None
     };
     Reply SendAndWaitForPrompt(const QString &command, QTimer &timer, Prompt prompt = Prompt::Expected);
-    // ESC: ends the text entry a phone may be in; a phone in command mode ignores it.
+    // Data the phone takes without a word (a melody's note line), written as it stands and
+    // waited for through timPause: refused when the phone answers it with a refusal meanwhile,
+    // i.e. it was in command mode and read the data as a command line; Completed otherwise.
+    Reply SendDataThroughPause(const QString &data, QTimer &timer, const QString &commandLine);
+    // ESC, which ends the text entry a phone may be in, then a bare CR, each after the phone's
+    // moment (timPause): a phone in command mode that took the ESC into its command line
+    // finds that line ended. Waits with events running.
     void endTextEntry();
     static constexpr QChar Escape{27};
     // After text or melody lines that found no answer in time: what has not left yet is thrown
-    // away, ESC (which drops a message text) and Ctrl-Z (which ends a melody) go, and the phone
-    // is asked whether it answers again (resynchronise). Completed once it does.
+    // away, ESC (which drops a message text) and Ctrl-Z (which ends a melody) go, followed by a
+    // bare CR as endTextEntry, and the phone is asked whether it answers again (resynchronise).
+    // Completed once it does.
     Reply endDataEntry(QTimer &timer);
     // The data a command line announced (a message text with its closing Ctrl-Z), written as it
     // stands, without a CR, and waited for as SendAndWait waits. What the phone said to the
@@ -116,8 +123,9 @@ public:
     void beginProbe();
     void endProbe();
     bool probePending() const { return probePending_; }
-    // Adds what has arrived to the probe's answer. True once that answer is a whole "OK".
-    bool probeAnswered();
+    // Adds what has arrived to the probe's answer. Its final result ("OK", "ERROR") once it has
+    // arrived whole; empty before.
+    QString probeAnswer();
 
     // One-shot timers bounding the waits; they do nothing but stop when they fire.
     QTimer timTimeout;      // 5000 ms: every ordinary command
@@ -152,6 +160,9 @@ private:
     Outcome resync(QTimer &timer);
     // Waits for the reply to what was just written, with the timer running.
     Reply awaitReply(Reply reply, QTimer &timer, const QString &confirmation = QString());
+    // Waits for the prompt and timPause after what was just written (SendAndWaitForPrompt).
+    Reply awaitPrompt(Reply reply, QTimer &timer, Prompt prompt);
+    void endEntry(const QString &closing);
     WaitEnd takeForeignAnswers();
     WaitEnd takeProbeAnswer();
     WaitEnd takeOwedAnswers();

@@ -51,7 +51,7 @@ void PhoneLink::GetSettings()
 void PhoneLink::resetConnection()
 {
     silentProbes_ = 0;
-    line.deconnect();
+    line.closePort();
     supervisor.NewConnect = true;
     const int port = settings.comport();
     line.setPortNumber(port);

@@ -7,16 +7,16 @@
 SerialLine::SerialLine(QObject *parent) : QObject(parent)
 {
     resolver_ = [](int port) { return Platform::deviceForPort(port, QString()); };
-    QObject::connect(&port_, &QSerialPort::readyRead, this, &SerialLine::dataArrived);
-    QObject::connect(&port_, &QSerialPort::errorOccurred, this, &SerialLine::onError);
-    QObject::connect(&port_, &QSerialPort::bytesWritten, this, &SerialLine::sendingProgressed);
+    connect(&port_, &QSerialPort::readyRead, this, &SerialLine::dataArrived);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialLine::onError);
+    connect(&port_, &QSerialPort::bytesWritten, this, &SerialLine::sendingProgressed);
     clock_.start();
     for (QTimer *timer : {&feed_, &wireFree_}) {
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
     }
-    QObject::connect(&feed_, &QTimer::timeout, this, &SerialLine::feed);
-    QObject::connect(&wireFree_, &QTimer::timeout, this, &SerialLine::sendingProgressed);
+    connect(&feed_, &QTimer::timeout, this, &SerialLine::feed);
+    connect(&wireFree_, &QTimer::timeout, this, &SerialLine::sendingProgressed);
 }
 
 void SerialLine::setDeviceResolver(DeviceResolver resolver)
@@ -34,7 +34,7 @@ QString SerialLine::deviceName() const
     return resolver_(portNumber_);
 }
 
-void SerialLine::connect()
+void SerialLine::openPort()
 {
     if (port_.isOpen())
         return;
@@ -64,7 +64,7 @@ void SerialLine::connect()
     emit lineStateChanged();
 }
 
-void SerialLine::deconnect()
+void SerialLine::closePort()
 {
     // What went wrong with the last open is not known to hold for the next one.
     openFailure_.clear();

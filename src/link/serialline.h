@@ -28,8 +28,8 @@ public:
     // The device the current port number maps to now.
     QString deviceName() const;
 
-    void connect();
-    void deconnect();
+    void openPort();
+    void closePort();
     bool isOpen() const;
     // Why the last attempt to open failed; empty after a successful open.
     QString openFailure() const { return openFailure_; }

@@ -2,6 +2,7 @@
 
 #include "atexchange.h"
 #include "operationlock.h"
+#include "replyframing.h"
 #include "serialline.h"
 #include "text/replyparser.h"
 
@@ -37,20 +38,24 @@ void Supervisor::probeTick()
         return;
     // The handshake owns the line until it ends, and a probe still awaiting its answer owns
     // it until that tick is through; another "AT" would mix into their replies.
-    if (handshakeRunning_ || timGetState.isActive())
+    if (handshakeRunning_ || freeingLine_ || timGetState.isActive())
         return;
     // An answer still owed to a cancelled command would pass for the probe's own; the probe
     // waits for the next tick until it is in (or its time is up).
     if (!exchange_.settleOwedAnswers())
         return;
-    exchange_.line().connect();
+    exchange_.line().openPort();
+    // A phone left in text or melody entry (a program that stopped in the middle) takes every
+    // "AT" as text and never answers; ESC ends the entry without sending.
+    if (lastProbeUnanswered_) {
+        freeingLine_ = true;
+        exchange_.endTextEntry();
+        freeingLine_ = false;
+        if (lock_.isBusy())
+            return;
+    }
     // Nothing on the line yet can be the answer to this probe.
     exchange_.line().drain();
-    // A phone left in text or melody entry (a program that stopped in the middle) takes every
-    // "AT" as text and never answers; ESC ends the entry without sending, and is nothing to a
-    // phone in command mode.
-    if (lastProbeUnanswered_)
-        exchange_.endTextEntry();
     exchange_.sendWithoutWaiting(QStringLiteral("AT"));
     exchange_.beginProbe();
     exchange_.timTimeoutState.start();
@@ -67,22 +72,22 @@ void Supervisor::answerTick()
     }
 
     // The answer may come in pieces over several ticks.
-    const bool answered = exchange_.probeAnswered();
-    if (!answered && exchange_.timTimeoutState.isActive())
+    const QString result = exchange_.probeAnswer();
+    if (result.isEmpty() && exchange_.timTimeoutState.isActive())
         return;
 
     timGetState.stop();
     exchange_.endProbe();
 
-    lastProbeUnanswered_ = !exchange_.timTimeoutState.isActive();
+    lastProbeUnanswered_ = result.isEmpty();
     if (lastProbeUnanswered_) {
-        showConnected(false);
-        lock_.setAction(OperationLock::NoPhone);
-        NewConnect = true;
-        emit lost();
+        markLost();
         return;
     }
     exchange_.timTimeoutState.stop();
+
+    if (ReplyFraming::isRefusal(result) && !probeOnFreedLine())
+        return;
 
     if (NewConnect && !handshake())
         return;
@@ -92,6 +97,37 @@ void Supervisor::answerTick()
         lock_.setAction(OperationLock::Idle);
         emit connected();
     }
+}
+
+void Supervisor::markLost()
+{
+    showConnected(false);
+    lock_.setAction(OperationLock::NoPhone);
+    NewConnect = true;
+    emit lost();
+}
+
+bool Supervisor::probeOnFreedLine()
+{
+    // The phone is there, but its command line held something before the "AT": a byte left by
+    // a cable pulled in the middle of a command, or an ESC it took as text. Until that line is
+    // ended and a bare "AT" gets its "OK", no operation may use the phone.
+    lock_.setAction(OperationLock::NoPhone);
+    freeingLine_ = true;
+    exchange_.endTextEntry();
+    const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("AT"), exchange_.timTimeoutState);
+    freeingLine_ = false;
+    if (reply.completed())
+        return true;
+    lastProbeUnanswered_ = reply.timedOut();
+    if (lastProbeUnanswered_) {
+        markLost();
+    } else {
+        // Answers, but refuses even a bare "AT" on an empty line: nothing Quenda can use.
+        showConnected(false);
+        NewConnect = true;
+    }
+    return false;
 }
 
 bool Supervisor::handshake()

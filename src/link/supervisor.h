@@ -40,6 +40,10 @@ signals:
 
 private:
     bool handshake();
+    void markLost();
+    // After a probe the phone refused: its command line is ended and the probe asked again.
+    // True once that gets "OK".
+    bool probeOnFreedLine();
     bool greet();
     void showConnected(bool connected);
 
@@ -47,5 +51,6 @@ private:
     OperationLock &lock_;
     bool connectedShown_ = false;
     bool handshakeRunning_ = false;
+    bool freeingLine_ = false; // the phone's command line is being ended: the probe waits
     bool lastProbeUnanswered_ = false;
 };

@@ -73,10 +73,35 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
     if (!lock.answered(taken))
         return;
     const bool raised = RaiseApplies(melody->lines, raise);
+    QStringList notes;
     for (const QString &line : melody->lines) {
         if (const std::optional<QString> sent = MelodyLineToPhone(line, raised))
-            exchange.line().write(*sent);
+            notes.append(*sent);
     }
+    // A header the phone never had (a cable out and back in its pause) leaves it in command
+    // mode, where every note would run as a command line: the first goes alone, and the rest
+    // only once the phone has let its pause pass without refusing it.
+    if (!notes.isEmpty()) {
+        const AtExchange::Reply first =
+            exchange.SendDataThroughPause(notes.takeFirst(), exchange.timTimeout, header);
+        if (first.refused()) {
+            lock.finish();
+            lock.inform(NotStored + QStringLiteral("the phone did not take the melody's header; it read the "
+                                                   "first note as a command and answered %1.")
+                                        .arg(first.result));
+            return;
+        }
+        if (first.timedOut()) {
+            lock.dataUnanswered(exchange.endDataEntry(exchange.timTimeoutState), NotStored);
+            return;
+        }
+        if (first.cancelled())
+            exchange.endTextEntry();
+        if (!lock.answered(first))
+            return;
+    }
+    for (const QString &note : std::as_const(notes))
+        exchange.line().write(note);
     const AtExchange::Reply reply =
         exchange.SendDataAndWait(QString(AtExchange::CtrlZ), exchange.timTimeout, header);
     if (reply.refused()) {

@@ -53,8 +53,10 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
     const AtExchange::Reply prompt = exchange_.SendAndWaitForPrompt(commandLine, exchange_.timTimeout);
     if (!prompt.completed()) {
         // The prompt may have come after all, late: the phone must not stay in text entry. A
-        // phone that refused is in command mode, where ESC does nothing.
-        exchange_.endTextEntry();
+        // phone that refused is in command mode and gets nothing: an ESC there may stay in
+        // its command line.
+        if (!prompt.refused())
+            exchange_.endTextEntry();
         return answered(prompt, failure);
     }
     const AtExchange::Reply reply =

@@ -56,7 +56,7 @@ void TestAtExchange::init()
     line = new SerialLine;
     const QString device = sim->devicePath();
     line->setDeviceResolver([device](int) { return device; });
-    line->connect();
+    line->openPort();
     QVERIFY2(line->isOpen(), qPrintable(line->openFailure()));
     exchange = new AtExchange(*line);
     exchange->timTimeout.setInterval(600);
@@ -167,7 +167,7 @@ void TestAtExchange::refusalsEndTheWaitAtOnce()
 
 void TestAtExchange::closedPortTimesOut()
 {
-    line->deconnect();
+    line->closePort();
     exchange->timTimeoutState.setInterval(300);
     QElapsedTimer clock;
     clock.start();

@@ -42,6 +42,8 @@ private slots:
     void answerSplitAcrossTicksIsRecognised();
     void answerLookedAtAsItArrives();
     void phoneLeftInTextEntryIsFoundAgain();
+    void commandLineHoldingABytesIsEnded_data();
+    void commandLineHoldingABytesIsEnded();
     void probeHeldOffWhileHandshakeRuns();
     void operationTakingLineDuringPendingProbe();
     void phoneBackAfterOneMissedCommandSkipsHandshake();
@@ -189,6 +191,52 @@ void TestSupervisor::phoneLeftInTextEntryIsFoundAgain()
     QVERIFY(rig->sim.state().messages.isEmpty());
 }
 
+void TestSupervisor::commandLineHoldingABytesIsEnded_data()
+{
+    QTest::addColumn<bool>("keepsControls");
+    QTest::addColumn<QByteArray>("leftover");
+    QTest::addColumn<bool>("unplugged");
+    QTest::newRow("a stray byte") << false << QByteArray("x") << false;
+    QTest::newRow("a stray byte, ESC kept") << true << QByteArray("x") << false;
+    QTest::newRow("ESC kept") << true << QByteArray("\x1b") << false;
+    QTest::newRow("Ctrl-Z kept") << true << QByteArray("\x1a") << false;
+    QTest::newRow("a command cut by the cable") << true << QByteArray("AT~MMYW=3,\"Tu") << false;
+    QTest::newRow("back after a loss, ESC kept") << true << QByteArray() << true;
+}
+
+void TestSupervisor::commandLineHoldingABytesIsEnded()
+{
+    QFETCH(bool, keepsControls);
+    QFETCH(QByteArray, leftover);
+    QFETCH(bool, unplugged);
+    rig->sim.state().keepsControlBytes = keepsControls;
+    QVERIFY(rig->startAndConnect());
+    rig->link.supervisor.timState.setInterval(500);
+    QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
+    rig->sim.clearTranscript();
+    if (unplugged) {
+        rig->sim.setUnplugged(true);
+        QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 4000);
+        rig->sim.setUnplugged(false);
+    } else {
+        rig->link.line.write(QString::fromLatin1(leftover));
+        // The next probe reaches the phone behind the leftover, which refuses the line; a bare
+        // "AT" follows once the line is ended.
+        const auto probedAgain = [this, &leftover] {
+            const auto lines = rig->sim.transcript();
+            const qsizetype refused = lines.indexOf(leftover + "AT");
+            return refused >= 0 && lines.indexOf("AT", refused + 1) > refused;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(probedAgain(), 5000);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 5000);
+    QCOMPARE(lost.count(), unplugged ? 1 : 0);
+    QVERIFY(rig->link.supervisor.isConnectedShown());
+    // The phone's command line holds nothing any more: the next command is its own.
+    QVERIFY(
+        rig->link.exchange.SendAndWait(QStringLiteral("AT+CGMI"), rig->link.exchange.timTimeout).completed());
+}
+
 void TestSupervisor::probeHeldOffWhileHandshakeRuns()
 {
     // Each reply takes long enough that the probe timer fires twice during the greeting.
@@ -330,7 +378,7 @@ void TestSupervisor::lineProblemsInWordsToActOn()
     // A port another program holds: busy, not a question of permissions.
     PhoneLink other;
     other.settings.setDevice(1, rig->sim.devicePath());
-    other.line.connect();
+    other.line.openPort();
     QVERIFY(!other.line.isOpen());
     QCOMPARE(
         other.lineProblem(),
