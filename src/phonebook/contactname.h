@@ -11,4 +11,10 @@ constexpr int MaxLength = 16;
 // drops and cuts to MaxLength. A name that already fits comes back unchanged.
 QString fitForPhone(const QString &name);
 
+// The name as the write command carries it: what may go between quotes, in the phone's
+// characters (PCToPhone).
+QString onLine(const QString &name);
+// The name as the phone lists it again after the write, and the table shows it: a § has become S.
+QString asWritten(const QString &name);
+
 } // namespace ContactName

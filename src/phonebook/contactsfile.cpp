@@ -28,7 +28,7 @@ bool isVCard(const QString &path)
 QList<Contact> readContactLines(const QString &path)
 {
     QList<Contact> contacts;
-    for (const QString &line : TextFile::readLines(path)) {
+    for (const QString &line : TextFile::readEditedLines(path)) {
         Contact contact;
         if (!ContactLine::split(line, &contact.name, &contact.number))
             continue;
@@ -54,6 +54,18 @@ bool mayCreate(const QString &path)
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     return !file.fileName().isEmpty() && folder.isDir() && folder.isWritable();
+}
+
+QString tooLongText(const QStringList &names, int longest)
+{
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted.append(QLatin1Char('"') + name + QLatin1Char('"'));
+    const QString limit = QStringLiteral(" longer than the %1 characters the phone takes; ").arg(longest);
+    return names.size() == 1 ? QStringLiteral("The number of ") + quoted.first() + QStringLiteral(" is") +
+                                   limit + QStringLiteral("it was not written.")
+                             : QStringLiteral("The numbers of ") + quoted.join(QStringLiteral(", ")) +
+                                   QStringLiteral(" are") + limit + QStringLiteral("they were not written.");
 }
 
 QString skippedCardsText(int skipped)
@@ -142,20 +154,35 @@ void ContactsFile::writeNew(const QList<Contact> &contacts)
     lock.openProgress();
 
     ContactWriter writer(phonebook_);
+    // The phone would refuse such a number only once the whole line had crossed the wire.
+    const std::optional<int> longest = phonebook_.simNumberLength();
+    QStringList tooLong;
+    const auto tellTooLong = [&] {
+        if (!tooLong.isEmpty())
+            lock.inform(tooLongText(tooLong, *longest), Warning);
+    };
     for (int d = 1; d <= count; ++d) {
         if (lock.cancelledBeforeItem())
             return;
         lock.reportItem(d, count);
         const Contact &contact = contacts.at(d - 1);
-        if (phonebook_.table().holds(QuotedFieldText(contact.name), QuotedFieldText(contact.number)))
+        const QString number = QuotedFieldText(contact.number);
+        // Compared as the phone will list it, or it would be written again on every import.
+        if (phonebook_.table().holds(ContactName::asWritten(contact.name), number))
             continue;
-        switch (writer.writeToFreePlace(contact.name, contact.number)) {
+        if (longest && number.size() > *longest) {
+            if (!tooLong.contains(contact.name))
+                tooLong.append(contact.name);
+            continue;
+        }
+        switch (writer.writeToFreePlace(contact.name, number)) {
         case ContactWriter::Result::Written:
             break;
         case ContactWriter::Result::Full:
             lock.inform(QStringLiteral("Phonebook full"));
             lock.closeProgress();
             lock.finish();
+            tellTooLong();
             return;
         case ContactWriter::Result::Ended:
             return;
@@ -163,4 +190,5 @@ void ContactsFile::writeNew(const QList<Contact> &contacts)
     }
     lock.closeProgress();
     lock.finish();
+    tellTooLong();
 }

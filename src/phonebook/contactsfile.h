@@ -8,9 +8,10 @@
 class Phonebook;
 class Settings;
 
-// The contacts exchange file: one contact line per contact, Windows-1252, CR LF; a name ending in
-// ".vcf" (any letter case) is a vCard file instead. Export writes the loaded table in phone
-// order; import writes the file's new contacts to the SIM card.
+// The contacts exchange file: one contact line per contact, Windows-1252, CR LF (read as UTF-8
+// when an editor saved it so); a name ending in ".vcf" (any letter case) is a vCard file instead.
+// Export writes the loaded table in phone order; import writes the file's new contacts to the
+// SIM card, all but those whose number is longer than the SIM card takes.
 class ContactsFile
 {
 public:

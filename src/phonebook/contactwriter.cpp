@@ -11,14 +11,6 @@
 
 namespace {
 
-// The name as the phone will hold it, and as the table shows it again.
-QString phoneText(const QString &name)
-{
-    QString text = QuotedFieldText(name);
-    PCToPhone(text);
-    return text;
-}
-
 QString pcText(QString phoneName)
 {
     PhoneToPC(phoneName);
@@ -57,7 +49,7 @@ ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const
             break;
     }
     const QString safeNumber = QuotedFieldText(number);
-    const QString phoneName = phoneText(name);
+    const QString phoneName = ContactName::onLine(name);
     const AtExchange::Reply reply = write(index, safeNumber, phoneName);
     const bool answered = phonebook_.lock().answered(reply);
     // A write cancelled while it waited has most likely reached the phone: its place counts as
@@ -130,7 +122,7 @@ void ContactWriter::change(int visibleRow, const QString &name, const QString &n
     ContactTable &table = phonebook_.table();
     const int index = table.indexText(k).toInt();
     const QString safeNumber = QuotedFieldText(number);
-    const QString phoneName = phoneText(ContactName::fitForPhone(name));
+    const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
     if (!phonebook_.lock().answered(write(index, safeNumber, phoneName)))
         return;
     table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),
@@ -145,7 +137,7 @@ void ContactWriter::writeAtPlace(int index, const QString &name, const QString &
     if (!lock.guard(OperationLock::SavingContact))
         return;
     const QString safeNumber = QuotedFieldText(number);
-    const QString phoneName = phoneText(ContactName::fitForPhone(name));
+    const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
     if (!lock.answered(write(index, safeNumber, phoneName)))
         return;
     ContactTable &table = phonebook_.table();

@@ -30,6 +30,9 @@ public:
     // The highest place of the SIM card, as the phone reported it when the SIM card was last
     // loaded.
     int simCapacity() const;
+    // The longest number the SIM card takes, as the phone reported it with the size; none
+    // before that or when the phone does not say.
+    std::optional<int> simNumberLength() const { return simNumberLength_; }
 
     // "Contacts On Cellular" until the first load.
     QString caption() const { return caption_; }
@@ -63,5 +66,6 @@ private:
     bool sim_ = true;
     bool listingChecked_ = false;
     int simCapacity_ = -1; // not asked yet
+    std::optional<int> simNumberLength_;
     QString caption_ = QStringLiteral("Contacts On Cellular");
 };

@@ -1,63 +1,90 @@
 #include "charconv.h"
 
+#include "cp1252.h"
+
+#include <array>
+
 namespace {
 
-struct Repair
-{
-    char16_t onLine; // the phone's byte as the PC reads it in Windows-1252
-    char16_t shown;  // the character the user sees and types
+// Code page 437 from 0x80 to 0xFF.
+constexpr char16_t UpperHalf[128] = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE,
+    0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, 0x00FF, 0x00D6,
+    0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA,
+    0x00BA, 0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB, 0x2591, 0x2592, 0x2593, 0x2502,
+    0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510, 0x2514,
+    0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550,
+    0x256C, 0x2567, 0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C,
+    0x2588, 0x2584, 0x258C, 0x2590, 0x2580, 0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320,
+    0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
 
-constexpr Repair Table[] = {
-    {u'\u201E', u'\u00E4'}, // ä
-    {u'\u017D', u'\u00C4'}, // Ä
-    {u'\u201D', u'\u00F6'}, // ö
-    {u'\u2122', u'\u00D6'}, // Ö
-    {u'\u0081', u'\u00FC'}, // ü
-    {u'\u0161', u'\u00DC'}, // Ü
-    {u'\u00E1', u'\u00DF'}, // ß
-    {u'\u0015', u'\u00A7'}, // §
-    {u'\u009D', u'\u00A5'}, // ¥
-    {u'\u0153', u'\u00A3'}, // £
-    {u'\u00AD', u'\u00A1'}, // ¡
-    {u'\u00A8', u'\u00BF'}, // ¿
-};
+// The phone shows the control byte 0x15 as §. It never gets that byte: a § goes out as S.
+constexpr char16_t SectionByte = 0x15;
+constexpr char16_t Section = 0x00A7;
+
+// The character the line gives each byte from 0x80 up, as the serial line reads it.
+const std::array<char16_t, 128> &lineCharacters()
+{
+    static const std::array<char16_t, 128> characters = [] {
+        QByteArray upper(128, Qt::Uninitialized);
+        for (int b = 0; b < 128; ++b)
+            upper[b] = static_cast<char>(0x80 + b);
+        const QString read = Cp1252::decode(upper);
+        std::array<char16_t, 128> chars{};
+        for (int b = 0; b < 128 && b < read.size(); ++b)
+            chars[b] = read.at(b).unicode();
+        return chars;
+    }();
+    return characters;
+}
+
+// The byte (less 0x80) that stands for c in table; -1 when none does.
+int upperByteOf(char16_t c, const char16_t *table)
+{
+    for (int b = 0; b < 128; ++b) {
+        if (table[b] == c)
+            return b;
+    }
+    return -1;
+}
 
 } // namespace
 
 void PhoneToPC(QString &text)
 {
+    const std::array<char16_t, 128> &line = lineCharacters();
     for (QChar &c : text) {
-        for (const Repair &r : Table) {
-            if (c.unicode() == r.onLine) {
-                c = QChar(r.shown);
-                break;
-            }
+        if (c.unicode() == SectionByte) {
+            c = QChar(Section);
+            continue;
         }
+        if (c.unicode() < 0x80)
+            continue;
+        if (const int b = upperByteOf(c.unicode(), line.data()); b >= 0)
+            c = QChar(UpperHalf[b]);
     }
 }
 
 void PCToPhone(QString &text)
 {
+    const std::array<char16_t, 128> &line = lineCharacters();
     for (QChar &c : text) {
-        if (c == QChar(u'\u00A7')) {
+        if (c.unicode() == Section) {
             c = QLatin1Char('S');
             continue;
         }
-        for (const Repair &r : Table) {
-            if (c.unicode() == r.shown) {
-                c = QChar(r.onLine);
-                break;
-            }
-        }
+        if (c.unicode() < 0x80)
+            continue;
+        const int b = upperByteOf(c.unicode(), UpperHalf);
+        c = b >= 0 ? QChar(line[b]) : QLatin1Char('?');
     }
 }
 
-bool RepairedForPhone(QChar c)
+bool CarriedToPhone(char32_t c)
 {
-    for (const Repair &r : Table) {
-        if (c.unicode() == r.shown)
-            return true;
-    }
-    return false;
+    if (c < 0x80 || c == Section)
+        return true;
+    return c <= 0xFFFF && upperByteOf(static_cast<char16_t>(c), UpperHalf) >= 0;
 }

@@ -55,7 +55,7 @@ bool holds(char32_t c)
 {
     if (c == U'\r' || c == U'\n' || (c >= 0x20 && c < 0x7F))
         return true;
-    return c <= 0xFFFF && RepairedForPhone(QChar(static_cast<char16_t>(c)));
+    return c >= 0x80 && CarriedToPhone(c);
 }
 
 Fitted fit(const QString &text)

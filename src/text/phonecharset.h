@@ -3,8 +3,8 @@
 #include <QString>
 
 // What the phone shows as the user typed it. Names and message texts reach it in its code page
-// 437 through the repairs of PCToPhone, so it takes printable ASCII, the line breaks and the
-// national characters those repairs carry; any other character would arrive as another one.
+// 437 through PCToPhone, so it takes printable ASCII, the line breaks and the characters of the
+// code page's upper half, and § (which arrives as S); any other character would arrive as "?".
 namespace PhoneCharset {
 
 bool holds(char32_t c);

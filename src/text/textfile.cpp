@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -40,9 +43,9 @@ public:
     using Visit = std::function<void(const QString &)>;
     LineSplitter(Visit visit, qsizetype maxLine) : visit_(std::move(visit)), maxLine_(maxLine) {}
 
-    void add(const QByteArray &block)
+    void add(QStringView text)
     {
-        for (const QChar c : Cp1252::decode(block)) {
+        for (const QChar c : text) {
             const bool cr = c == QLatin1Char('\r');
             if (cr || c == QLatin1Char('\n')) {
                 // A LF right after a CR ends no second line.
@@ -70,27 +73,42 @@ private:
     bool afterCr_ = false;
 };
 
-QStringList splitLines(const QByteArray &bytes)
+QStringList splitLines(const QString &text)
 {
     QStringList lines;
     LineSplitter splitter([&lines](const QString &line) { lines.append(line); },
                           std::numeric_limits<qsizetype>::max());
-    splitter.add(bytes);
+    splitter.add(text);
     splitter.finish();
     return lines;
+}
+
+QByteArray readAll(const QString &path, bool *ok)
+{
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok)
+        *ok = opened;
+    return opened ? file.readAll() : QByteArray();
 }
 
 } // namespace
 
 QStringList readLines(const QString &path, bool *ok)
 {
-    QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    if (ok)
-        *ok = opened;
-    if (!opened)
-        return {};
-    return splitLines(file.readAll());
+    return splitLines(Cp1252::decode(readAll(path, ok)));
+}
+
+QStringList readEditedLines(const QString &path, bool *ok)
+{
+    const QByteArray bytes = readAll(path, ok);
+    // Windows-1252 text with a character above ASCII is hardly ever valid UTF-8 by chance.
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8.decode(bytes);
+    const bool beyondAscii = std::any_of(bytes.cbegin(), bytes.cend(), [](char b) { return b & 0x80; });
+    if (bytes.startsWith("\xEF\xBB\xBF") || (beyondAscii && !utf8.hasError()))
+        return splitLines(text);
+    return splitLines(Cp1252::decode(bytes));
 }
 
 QStringList readLinesUpTo(const QString &path, qint64 maxBytes, bool *ok, bool *tooLarge)
@@ -106,7 +124,7 @@ QStringList readLinesUpTo(const QString &path, qint64 maxBytes, bool *ok, bool *
         return {};
     }
     *ok = true;
-    return splitLines(bytes);
+    return splitLines(Cp1252::decode(bytes));
 }
 
 bool forEachLine(const QString &path, const std::function<void(const QString &)> &visit)
@@ -116,7 +134,7 @@ bool forEachLine(const QString &path, const std::function<void(const QString &)>
         return false;
     LineSplitter splitter(visit, MaxStreamedLine);
     for (QByteArray block = file.read(64 * 1024); !block.isEmpty(); block = file.read(64 * 1024))
-        splitter.add(block);
+        splitter.add(Cp1252::decode(block));
     splitter.finish();
     return file.error() == QFileDevice::NoError;
 }

@@ -13,6 +13,10 @@ namespace TextFile {
 // The lines of the file; ok is false (and the list empty) when it cannot be read.
 QStringList readLines(const QString &path, bool *ok = nullptr);
 
+// As readLines, for a file a person may have edited with other tools: one that begins with
+// UTF-8's byte order mark, or is valid UTF-8 and holds more than ASCII, is read as UTF-8.
+QStringList readEditedLines(const QString &path, bool *ok = nullptr);
+
 // As readLines, for a file of at most maxBytes; a larger one (or one that never ends, such as
 // /dev/zero) is not read beyond that, and tooLarge is set with ok false.
 QStringList readLinesUpTo(const QString &path, qint64 maxBytes, bool *ok, bool *tooLarge);

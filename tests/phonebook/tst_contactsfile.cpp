@@ -1,3 +1,4 @@
+#include "phonebookcommands.h"
 #include "phonebookrig.h"
 #include "testenvironment.h"
 #include "testfiles.h"
@@ -37,6 +38,8 @@ private slots:
     void importIntoTheNextFreePlaces();
     void importStopsAtAFullSim();
     void importSkipsLinesWithoutSeparator();
+    void importWritesEachContactOnce_data();
+    void importWritesEachContactOnce();
     void importOfAnEmptyFile();
     void importOfAMissingFile();
     void importCancelled();
@@ -203,10 +206,11 @@ void TestContactsFile::importIntoTheNextFreePlaces()
     file->import(path);
     QCOMPARE(rig->commandsOf("AT+CPBW"),
              QList<QByteArray>({"AT+CPBW=4,\"+4917\",145,\"J\x81rgen\"", "AT+CPBW=5,\"0301\",129,\"Zed\"",
-                                "AT+CPBW=6,\"0302\",129,\"Renee Abcdefghij\""}));
+                                "AT+CPBW=6,\"0302\",129,\"Ren\x82"
+                                "e Abcdefghij\""}));
     QCOMPARE(rig->progress.texts, QStringList({"20%", "40%", "60%", "80%", "100%"}));
     QCOMPARE(rig->phonebook.table().names(),
-             QStringList({"a", "b", "c", "Jürgen", "Zed", "Renee Abcdefghij"}));
+             QStringList({"a", "b", "c", "Jürgen", "Zed", "Renée Abcdefghij"}));
     QCOMPARE(rig->phonebook.caption(), QStringLiteral("6 Contacts On SIM - 244 Free"));
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
@@ -240,6 +244,61 @@ void TestContactsFile::importSkipsLinesWithoutSeparator()
     QCOMPARE(rig->commandsOf("AT+CPBW"),
              QList<QByteArray>({"AT+CPBW=1,\"0815\",129,\"Anna\"", "AT+CPBW=2,\"0816\",129,\"ATH\""}));
     QCOMPARE(rig->phonebook.table().size(), 2);
+}
+
+void TestContactsFile::importWritesEachContactOnce_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArrayList>("writes");
+    QTest::addColumn<QStringList>("boxes");
+    const auto line = [](const char *name, const QByteArray &number) {
+        return QByteArray(name) + "\x89\x86\x89" + number + "\r\n";
+    };
+    QTest::newRow("Windows-1252") << line("J\xfcrgen \xa5", "0301")
+                                  << QByteArrayList{"AT+CPBW=1,\"0301\",129,\"J\x81rgen \x9d\""}
+                                  << QStringList{};
+    // As an editor saves a file it was given.
+    QTest::newRow("UTF-8")
+        << QStringLiteral("Müller\u2030\u2020\u20300302\nÇelik\u2030\u2020\u20300303\n").toUtf8()
+        << QByteArrayList{"AT+CPBW=1,\"0302\",129,\"M\x81ller\"", "AT+CPBW=2,\"0303\",129,\"\x80"
+                                                                  "elik\""}
+        << QStringList{};
+    QTest::newRow("UTF-8 byte order mark")
+        << "\xEF\xBB\xBF" + QStringLiteral("Anna\u2030\u2020\u20300815\r\n").toUtf8()
+        << QByteArrayList{"AT+CPBW=1,\"0815\",129,\"Anna\""} << QStringList{};
+    // The phone gets S for §, and lists S again.
+    QTest::newRow("section sign") << line("\xa7 12", "0304")
+                                  << QByteArrayList{"AT+CPBW=1,\"0304\",129,\"S 12\""} << QStringList{};
+    const int longest = simphone::PhonebookCommands::maxNumberLength;
+    QTest::newRow("numbers longer than the SIM card takes")
+        << line("Anna", QByteArray(longest + 1, '1')) + line("Bo", QByteArray(longest, '2')) +
+               line("Al", QByteArray(2000, '3'))
+        << QByteArrayList{"AT+CPBW=1,\"" + QByteArray(longest, '2') + "\",129,\"Bo\""}
+        << QStringList{QStringLiteral("The numbers of \"Anna\", \"Al\" are longer than the %1 characters the "
+                                      "phone takes; they were not written.")
+                           .arg(longest)};
+}
+
+void TestContactsFile::importWritesEachContactOnce()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArrayList, writes);
+    QFETCH(QStringList, boxes);
+    load({});
+    const QString path = dir->filePath(QStringLiteral("new.qd5"));
+    put(path, bytes);
+    file->import(path);
+    QCOMPARE(rig->commandsOf("AT+CPBW"), writes);
+    QCOMPARE(rig->boxes.texts(), boxes);
+
+    // Imported again after the contacts were read from the phone: nothing is new.
+    QVERIFY(rig->phonebook.LoadPhonebook());
+    rig->sim.clearTranscript();
+    rig->boxes.shown.clear();
+    file->import(path);
+    QVERIFY(rig->commandsOf("AT+CPBW").isEmpty());
+    QCOMPARE(rig->boxes.texts(), boxes);
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
 }
 
 void TestContactsFile::importOfAnEmptyFile()

@@ -1,18 +1,59 @@
+#include "linkrig.h"
+#include "testenvironment.h"
+
+#include "cp437.h"
+#include "phonebook/contactwriter.h"
+#include "phonebook/phonebook.h"
+#include "sms/messagesender.h"
+#include "sms/shortmessages.h"
 #include "text/charconv.h"
 #include "text/cp1252.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
+
+static TestEnvironment environment;
 
 class TestCharConv : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
     void table_data();
     void table();
     void sectionSignGoesOutAsS();
     void muellerOnTheLine();
-    void otherCharactersPassUnchanged();
+    void charactersTheCodePageLacks();
+    void throughThePhone_data();
+    void throughThePhone();
+
+private:
+    std::unique_ptr<LinkRig> rig;
+    std::unique_ptr<Phonebook> phonebook;
+    std::unique_ptr<ShortMessages> sms;
+    QTemporaryDir dir;
 };
+
+void TestCharConv::initTestCase()
+{
+    rig = std::make_unique<LinkRig>();
+    QVERIFY(rig->started);
+    QVERIFY(rig->startAndConnect());
+    phonebook = std::make_unique<Phonebook>(rig->link.exchange, rig->link.lock, rig->link.supervisor);
+    sms = std::make_unique<ShortMessages>(rig->link.exchange, rig->link.lock, rig->link.supervisor,
+                                          rig->link.settings, dir.filePath(QStringLiteral("quenda.lst")));
+}
+
+void TestCharConv::cleanupTestCase()
+{
+    sms.reset();
+    phonebook.reset();
+    rig.reset();
+}
 
 void TestCharConv::table_data()
 {
@@ -30,6 +71,14 @@ void TestCharConv::table_data()
     QTest::newRow("£") << QChar(0x0153) << QChar(0xA3) << 0x9C;
     QTest::newRow("¡") << QChar(0x00AD) << QChar(0xA1) << 0xAD;
     QTest::newRow("¿") << QChar(0x00A8) << QChar(0xBF) << 0xA8;
+    QTest::newRow("ñ") << QChar(0x00A4) << QChar(0xF1) << 0xA4;
+    QTest::newRow("é") << QChar(0x201A) << QChar(0xE9) << 0x82;
+    QTest::newRow("á") << QChar(0x00A0) << QChar(0xE1) << 0xA0;
+    QTest::newRow("Ç") << QChar(0x20AC) << QChar(0xC7) << 0x80;
+    QTest::newRow("å") << QChar(0x2020) << QChar(0xE5) << 0x86;
+    QTest::newRow("½") << QChar(0x00AB) << QChar(0xBD) << 0xAB;
+    QTest::newRow("ì, a byte Windows-1252 leaves undefined") << QChar(0x008D) << QChar(0xEC) << 0x8D;
+    QTest::newRow("Ω, which Windows-1252 lacks") << QChar(0x00EA) << QChar(0x03A9) << 0xEA;
 }
 
 void TestCharConv::table()
@@ -38,7 +87,7 @@ void TestCharConv::table()
     QFETCH(QChar, shown);
     QFETCH(int, byte);
 
-    // The phone's byte, read from the line, shows as the national character ...
+    // The phone's byte, read from the line, shows as the phone's character ...
     QString read = Cp1252::decode(QByteArray(1, char(byte)));
     QCOMPARE(read, QString(line));
     PhoneToPC(read);
@@ -72,22 +121,57 @@ void TestCharConv::muellerOnTheLine()
     QCOMPARE(back, QStringLiteral("Müller"));
 }
 
-void TestCharConv::otherCharactersPassUnchanged()
+void TestCharConv::charactersTheCodePageLacks()
 {
     QString empty;
     PhoneToPC(empty);
     PCToPhone(empty);
     QVERIFY(empty.isEmpty());
 
-    const QString plain = QStringLiteral("Anna Schmidt +49 (30) 1234 é€");
-    QString there = plain;
-    PCToPhone(there);
-    QCOMPARE(there, plain);
-    QString back = plain;
-    PhoneToPC(back);
-    QCOMPARE(back, plain);
-    QCOMPARE(Cp1252::encode(QStringLiteral("é")), QByteArray("\xe9"));
+    // Sent as their Windows-1252 bytes they would show as Ç and «.
+    QString typed = QStringLiteral("Anna +49 (30)\r\n€5 ¤");
+    PCToPhone(typed);
+    QCOMPARE(Cp1252::encode(typed), QByteArray("Anna +49 (30)\r\n?5 ?"));
 }
 
-QTEST_APPLESS_MAIN(TestCharConv)
+// Every character of code page 437's upper half that Windows-1252 also has, in a name and in a
+// message text, to the simulated phone and back.
+void TestCharConv::throughThePhone_data()
+{
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<QByteArray>("held"); // as the phone holds it
+    QByteArray upper;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        upper.append(char(b));
+    for (const QChar c : Cp1252::decode(upper)) {
+        const QByteArray onPhone = simphone::toCp437(QString(c));
+        if (uchar(onPhone.at(0)) >= 0x80)
+            QTest::addRow("%s 0x%02X", c.isSpace() ? "no-break space" : qPrintable(QString(c)),
+                          uchar(onPhone.at(0)))
+                << QString(c) << onPhone;
+    }
+}
+
+void TestCharConv::throughThePhone()
+{
+    QFETCH(QString, character);
+    QFETCH(QByteArray, held);
+    const QString text = QStringLiteral("a") + character + QStringLiteral("b");
+    simphone::PhoneState &state = rig->sim.state();
+
+    ContactWriter(*phonebook).writeAtPlace(1, text, QStringLiteral("0301"));
+    QCOMPARE(state.simBook.value(1).name, "a" + held + "b");
+    QVERIFY(phonebook->LoadPhonebook());
+    QCOMPARE(phonebook->table().names(), QStringList{text});
+
+    state.messages.clear();
+    MessageSender(rig->link.exchange, rig->link.lock).upload(text, QStringLiteral("0171"));
+    QCOMPARE(state.messages.value(1).body, "a" + held + "b");
+    QVERIFY(sms->SMSDownload(ShortMessages::ArchiveStep::Skip));
+    QCOMPARE(sms->messages().count(), 1);
+    QCOMPARE(sms->messages().sorted().first().text, text);
+    QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestCharConv)
 #include "tst_charconv.moc"
