@@ -45,6 +45,18 @@ protected:
     }
 };
 
+// A caption frame whose caption needs no room of its own: a path of any length neither widens
+// the window nor takes from the room its controls need.
+class PathFrame : public CaptionFrame
+{
+public:
+    using CaptionFrame::CaptionFrame;
+    QSize minimumSizeHint() const override
+    {
+        return QSize(QWidget::minimumSizeHint().width(), CaptionFrame::minimumSizeHint().height());
+    }
+};
+
 } // namespace
 
 void paintBackground(QWidget *widget, const QColor &colour)
@@ -79,6 +91,11 @@ QLineEdit *textBox(const char *name, const QString &text)
 QGroupBox *frame(const char *name, const QString &caption)
 {
     return named<CaptionFrame>(name, caption);
+}
+
+QGroupBox *pathFrame(const char *name, const QString &caption)
+{
+    return named<PathFrame>(name, caption);
 }
 
 QRadioButton *option(const char *name, const QString &caption)

@@ -37,6 +37,8 @@ QPushButton *button(const char *name, const QString &caption);
 QLabel *label(const char *name, const QString &caption = QString());
 QLineEdit *textBox(const char *name, const QString &text = QString());
 QGroupBox *frame(const char *name, const QString &caption);
+// A frame captioned with a path, shortened as it must be: only its controls set its size.
+QGroupBox *pathFrame(const char *name, const QString &caption);
 QRadioButton *option(const char *name, const QString &caption);
 QCheckBox *checkBox(const char *name, const QString &caption);
 QListWidget *list(const char *name);

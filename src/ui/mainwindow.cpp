@@ -43,6 +43,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -92,6 +93,36 @@ QLabel *statusValue(const char *name, const QString &text, const QStringList &te
     value->setMinimumWidth(width + 16);
     Controls::paintBackground(value, Controls::lightBlue());
     return value;
+}
+
+// A word-wrapped note whose lines at its width are its minimum height: a window does not grow
+// for a label's height for width by itself, and would cut the page above instead.
+class NoteLabel : public QLabel
+{
+public:
+    QSize minimumSizeHint() const override
+    {
+        QSize size = QLabel::minimumSizeHint();
+        size.setHeight(qMax(size.height(), heightForWidth(width())));
+        return size;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QLabel::resizeEvent(event);
+        if (event->size().width() != event->oldSize().width())
+            updateGeometry();
+    }
+};
+
+QLabel *note(const char *name)
+{
+    auto *label = new NoteLabel;
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->hide();
+    return label;
 }
 
 // The stored coordinate in pixels, or nothing when it cannot be a place on any screen.
@@ -207,27 +238,27 @@ void MainWindow::buildStatusStrip()
     labState = statusValue("labState", QStringLiteral("Not Connected"),
                            {QStringLiteral("Not Connected"), QStringLiteral("Connected")});
 
-    labLoadHeld = Controls::label("labLoadHeld", QString());
+    labLoadHeld = note("labLoadHeld");
     labLoadHeld->setAlignment(Qt::AlignCenter);
-    labLoadHeld->setWordWrap(true);
-    labLoadHeld->hide();
-
-    auto *strip = new QHBoxLayout(Frame4);
-    strip->setContentsMargins(0, 0, 0, 0);
-    strip->addWidget(Label3);
-    strip->addWidget(labProgState);
-    strip->addStretch();
-    strip->addWidget(labLoadHeld, 1);
-    strip->addStretch();
     labRecording = Controls::label("labRecording", QString());
     labRecording->hide();
-    strip->addWidget(labRecording);
-    labLineHint = Controls::label("labLineHint", QString());
-    labLineHint->setWordWrap(true);
-    labLineHint->hide();
-    strip->addWidget(labLineHint, 2);
-    strip->addWidget(Label4);
-    strip->addWidget(labState);
+    labLineHint = note("labLineHint");
+
+    auto *strip = new QVBoxLayout(Frame4);
+    strip->setContentsMargins(0, 0, 0, 0);
+    auto *stateRow = new QHBoxLayout;
+    stateRow->addWidget(Label3);
+    stateRow->addWidget(labProgState);
+    stateRow->addStretch();
+    stateRow->addWidget(Label4);
+    stateRow->addWidget(labState);
+    strip->addLayout(stateRow);
+    // The notes below the states, where they have the window's width to wrap in.
+    auto *noteRow = new QHBoxLayout;
+    noteRow->addWidget(labLoadHeld, 1);
+    noteRow->addWidget(labRecording);
+    noteRow->addWidget(labLineHint, 2);
+    strip->addLayout(noteRow);
 }
 
 void MainWindow::buildMenus()

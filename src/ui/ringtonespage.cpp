@@ -19,9 +19,7 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pageRingtones"));
 
-    frmRingOnPC = frame("frmRingOnPC", QStringLiteral("Ringtones On PC"));
-    // The caption carries a folder path of any length; it must not widen the window.
-    frmRingOnPC->setMinimumWidth(1);
+    frmRingOnPC = pathFrame("frmRingOnPC", QStringLiteral("Ringtones On PC"));
     FileMDY = new FileList(QStringLiteral("*.mdy"));
     FileMDY->setObjectName(QStringLiteral("FileMDY"));
     cmdRingtonesOnHDRefresh = button("cmdRingtonesOnHDRefresh", QStringLiteral("Refresh"));

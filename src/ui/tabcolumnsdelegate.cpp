@@ -3,6 +3,24 @@
 #include <QApplication>
 #include <QPainter>
 
+namespace {
+
+constexpr int Inset = 2; // on either side of the style's text area
+
+// Room for the longest number a network dials (15 digits after the "+"), which grows with the
+// font; the number's column is as wide, or 9/20 of the row when that is more.
+int numberRoom(const QFontMetrics &metrics)
+{
+    return metrics.horizontalAdvance(QStringLiteral("+000000000000000"));
+}
+
+int gapOf(const QFontMetrics &metrics)
+{
+    return metrics.averageCharWidth() * 2;
+}
+
+} // namespace
+
 void TabColumnsDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                const QModelIndex &index) const
 {
@@ -22,9 +40,9 @@ void TabColumnsDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
     const QRect area =
-        style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(2, 0, -2, 0);
-    const int gap = item.fontMetrics.averageCharWidth() * 2;
-    const int split = area.left() + area.width() * 11 / 20;
+        style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(Inset, 0, -Inset, 0);
+    const int gap = gapOf(item.fontMetrics);
+    const int split = area.right() - qMax(area.width() * 9 / 20, numberRoom(item.fontMetrics));
     const QRect left(area.left(), area.top(), split - area.left() - gap, area.height());
     const QRect right(split, area.top(), area.right() - split, area.height());
 
@@ -38,4 +56,22 @@ void TabColumnsDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     painter->drawText(right, Qt::AlignLeft | Qt::AlignVCenter,
                       item.fontMetrics.elidedText(text.mid(tab + 1), Qt::ElideRight, right.width()));
     painter->restore();
+}
+
+QSize TabColumnsDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QSize whole = QStyledItemDelegate::sizeHint(option, index);
+    if (!item.text.contains(QLatin1Char('\t')))
+        return whole;
+    const QWidget *widget = option.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    // What the style keeps around the text, as paint() finds it.
+    constexpr int Probe = 1000;
+    item.rect = QRect(0, 0, Probe, whole.height());
+    const int margins = Probe - style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).width();
+    const QFontMetrics &metrics = item.fontMetrics;
+    const int someOfTheName = metrics.averageCharWidth() * 8;
+    return QSize(margins + 2 * Inset + someOfTheName + gapOf(metrics) + numberRoom(metrics), whole.height());
 }

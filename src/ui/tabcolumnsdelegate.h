@@ -11,4 +11,7 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+    // Room for the number column and a few letters of the name, and no more: the row's text
+    // with its TAB would make the list scroll sideways and push the numbers out of sight.
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };

@@ -3,16 +3,19 @@
 
 #include "handsetpicture.h"
 #include "keypad.h"
+#include "phonebookpage.h"
 #include "remotecontrolpage.h"
 #include "statuswindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -21,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
@@ -43,6 +47,29 @@ QString captionOf(const QWidget *widget)
     if (auto *editor = qobject_cast<const QPlainTextEdit *>(widget))
         return editor->toPlainText();
     return QString();
+}
+
+// The widgets a layout gave less room than they need: less than their minimum, or, for a
+// wrapped text, fewer lines than it takes at its width.
+QStringList squeezed(const QWidget &window)
+{
+    QStringList found;
+    for (const QLayout *layout : window.findChildren<QLayout *>()) {
+        for (int i = 0; i < layout->count(); ++i) {
+            const QWidget *widget = layout->itemAt(i)->widget();
+            if (!widget || !widget->isVisible())
+                continue;
+            const QSize need = layout->itemAt(i)->minimumSize().expandedTo(QSize(
+                0, widget->hasHeightForWidth() && !widget->layout() ? widget->heightForWidth(widget->width())
+                                                                    : 0));
+            if (widget->width() < need.width() || widget->height() < need.height())
+                found.append(QStringLiteral("%1 %2x%3 < %4x%5")
+                                 .arg(widget->objectName(), QString::number(widget->width()),
+                                      QString::number(widget->height()), QString::number(need.width()),
+                                      QString::number(need.height())));
+        }
+    }
+    return found;
 }
 
 QStringList titles(const QList<QAction *> &actions)
@@ -71,6 +98,8 @@ private slots:
     void keypadLiesOnThePicture();
     void arrowGlyphsExistInTheFont();
     void languagesInOrder();
+    void nothingSqueezedAtTheSmallestSize_data();
+    void nothingSqueezedAtTheSmallestSize();
 
 private:
     WindowRig *rig = nullptr;
@@ -398,6 +427,57 @@ void TestWindowLayout::languagesInOrder()
     QVERIFY(rig->find<QRadioButton>("optT9Send")->isChecked());
     QVERIFY(!rig->find<QRadioButton>("optNormalSend")->isChecked());
     QVERIFY(!rig->find<QCheckBox>("chkInc")->isChecked());
+}
+
+void TestWindowLayout::nothingSqueezedAtTheSmallestSize_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<double>("fontScale"); // as a desktop at twice the scale has it, or larger
+    QTest::addColumn<bool>("lineHint");    // the status strip says why there is no phone
+    for (const double scale : {1.0, 2.0}) {
+        for (int tab = TabLoader::Ringtones; tab <= TabLoader::RemoteControl; ++tab)
+            QTest::addRow("tab %d, font x%g", tab, scale) << tab << scale << false;
+        QTest::addRow("hint, font x%g", scale) << int(TabLoader::RemoteControl) << scale << true;
+    }
+}
+
+void TestWindowLayout::nothingSqueezedAtTheSmallestSize()
+{
+    QFETCH(int, tab);
+    QFETCH(double, fontScale);
+    QFETCH(bool, lineHint);
+    struct Font
+    {
+        explicit Font(double scale)
+        {
+            QFont font = normal;
+            font.setPointSizeF(normal.pointSizeF() * scale);
+            QApplication::setFont(font);
+        }
+        ~Font() { QApplication::setFont(normal); }
+        const QFont normal = QApplication::font();
+    } scaled(fontScale);
+    WindowRig big;
+    QVERIFY(big.started);
+    big.sim.state().simBook = {{1, {"+4917012345678", 145, "Anna"}},
+                               {2, {"+41791234567", 145, "Zahnarzt Dr.Wei\xe1"}},
+                               {3, {"+4916055566677", 145, "S\x94ren \x99zt\x81rk"}}};
+    if (lineHint)
+        big.link.settings.setDevice(1, QStringLiteral("/nonexistent/quenda-test-device"));
+    big.link.settings.setStarttab(tab);
+    big.start();
+    QVERIFY(lineHint ? QTest::qWaitFor([&] { return big.window.labLineHint->isVisible(); })
+                     : big.connected());
+    if (tab == TabLoader::Phonebook)
+        QTRY_COMPARE(big.window.phonebook->lstContacts->count(), 3);
+    big.window.resize(1, 1);
+    QTest::qWait(100);
+    QCOMPARE(big.window.size(), big.window.minimumSize());
+
+    const QStringList found = squeezed(big.window);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral(", "))));
+    // The contacts' rows fit the list: no scroll bar to hide their numbers behind.
+    QVERIFY(!big.window.phonebook->lstContacts->horizontalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(TestWindowLayout)
