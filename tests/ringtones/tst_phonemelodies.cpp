@@ -35,6 +35,7 @@ private slots:
     void uploadTimeOut();
     void refusedHeaderSendsNoLine();
     void cancelInTheHeadersPauseEndsTheEntry();
+    void headerLostKeepsTheNotesBack();
     void cancelWhileTheNotesLeaveStoresNothing();
     void longMelodyOnASlowLine();
 
@@ -273,6 +274,33 @@ void TestPhoneMelodies::cancelInTheHeadersPauseEndsTheEntry()
     QCOMPARE(rig->sim.state().melodies.at(1).name, QByteArray("Tune 2"));
     QCOMPARE(rig->sim.state().melodies.at(2).name, QByteArray("Next"));
     QCOMPARE(rig->sim.state().melodies.at(2).lines, QList<QByteArray>{"e 8"});
+}
+
+void TestPhoneMelodies::headerLostKeepsTheNotesBack()
+{
+    QVERIFY(rig->startAndConnect());
+    rig->sim.clearTranscript();
+    // The cable is out while the header crosses it and back before its pause is over.
+    connect(&rig->link.line, &SerialLine::bytesCrossed, this,
+            [this](SerialLine::Direction direction, const QByteArray &bytes) {
+                if (direction == SerialLine::Direction::Sent && bytes.contains("AT~MMYW")) {
+                    rig->sim.setUnplugged(true);
+                    QTimer::singleShot(100, this, [this] { rig->sim.setUnplugged(false); });
+                }
+            });
+    QByteArray tune = "NAME=Lost\r\nTEMPO=100\r\n";
+    for (int n = 0; n < 40; ++n)
+        tune += "c 4\r\n";
+    MelodyUploader(*melodies).UploadMelody(QStringLiteral("2"), file(tune), false);
+    QCOMPARE(rig->boxes.texts().size(), 1);
+    QVERIFY2(rig->boxes.texts().constFirst().startsWith(
+                 QLatin1String("Ringtone not stored: the phone did not take the melody's header")),
+             qPrintable(rig->boxes.texts().constFirst()));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QTest::qWait(300);
+    // One note reached the phone as a command line, not forty.
+    QCOMPARE(rig->sim.transcript(), QList<QByteArray>{"c 4"});
+    QCOMPARE(rig->sim.state().melodies.at(1).name, QByteArray("Tune 2"));
 }
 
 void TestPhoneMelodies::cancelWhileTheNotesLeaveStoresNothing()
