@@ -23,27 +23,78 @@ QStringView withoutCarriageReturns(QStringView line)
     return line;
 }
 
-// Calls visit(lineStart, lineEnd, line) for every whole line until it returns true.
+struct Line
+{
+    qsizetype start = 0;
+    qsizetype end = 0;   // past its line feed, or the end of the text
+    QStringView line;    // without CRs and line feed
+    bool whole = false;  // its line feed has arrived
+    bool inText = false; // inside the free text a header announced
+    bool ofCode = false; // the header or the text of a code sent unasked ("+CMT:")
+
+    bool isResultLine() const { return whole && !inText && !ofCode; }
+};
+
+Line lineAt(QStringView text, qsizetype start)
+{
+    Line l;
+    l.start = start;
+    const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
+    l.whole = lf >= 0;
+    l.end = l.whole ? lf + 1 : text.size();
+    l.line = withoutCarriageReturns(text.mid(start, (l.whole ? lf : text.size()) - start));
+    return l;
+}
+
+// The one walk over a reply's lines that every rule here follows, so where a reply ends and
+// what is taken out of it can never disagree. Calls visit(line) for every line, the last one
+// even without its line feed, until it returns true. The text a header announces runs to the
+// first empty line; a code that came between the header and its text, with the empty line of
+// its frame, is no part of the text. The empty line after a code's own text ("+CMT:") frames
+// what follows.
+template <typename Visit> void walkLines(QStringView text, Visit visit)
+{
+    enum class Mode
+    {
+        Lines,
+        TextAhead, // a header came, its text has not begun
+        Text
+    };
+    Mode mode = Mode::Lines;
+    bool codeText = false;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        Line l = lineAt(text, start);
+        if (mode == Mode::TextAhead && l.whole && l.line.isEmpty()) {
+            const Line next = lineAt(text, l.end);
+            if (next.whole && isUnsolicited(next.line) && !announcesText(next.line)) {
+                if (visit(l) || visit(next))
+                    return;
+                start = next.end;
+                continue;
+            }
+        }
+        if (mode != Mode::Lines) {
+            const bool ends = l.line.isEmpty();
+            l.inText = !(ends && codeText);
+            l.ofCode = codeText && !ends;
+            mode = ends ? Mode::Lines : Mode::Text;
+        } else if (announcesText(l.line)) {
+            mode = Mode::TextAhead;
+            codeText = isUnsolicited(l.line);
+            l.ofCode = codeText;
+        }
+        if (visit(l))
+            return;
+        start = l.end;
+    }
+}
+
+// Calls visit(line) for every whole final result outside any text until it returns true.
 template <typename Visit> void forEachResultLine(QStringView text, Visit visit)
 {
-    bool inText = false;
-    qsizetype start = 0;
-    for (qsizetype lf = text.indexOf(QLatin1Char('\n')); lf >= 0;
-         lf = text.indexOf(QLatin1Char('\n'), start)) {
-        const QStringView line = withoutCarriageReturns(text.mid(start, lf - start));
-        const qsizetype lineStart = start;
-        start = lf + 1;
-        if (inText) {
-            inText = !line.isEmpty();
-            continue;
-        }
-        if (announcesText(line)) {
-            inText = true;
-            continue;
-        }
-        if (isFinalResult(line) && visit(lineStart, start, line))
-            return;
-    }
+    walkLines(text,
+              [&visit](const Line &l) { return l.isResultLine() && isFinalResult(l.line) && visit(l); });
 }
 
 } // namespace
@@ -82,8 +133,8 @@ bool isUnsolicited(QStringView line)
 std::optional<End> findEnd(QStringView text)
 {
     std::optional<End> found;
-    forEachResultLine(text, [&found](qsizetype start, qsizetype end, QStringView line) {
-        found = End{start, end, line.toString()};
+    forEachResultLine(text, [&found](const Line &l) {
+        found = End{l.start, l.end, l.line.toString()};
         return true;
     });
     return found;
@@ -92,10 +143,10 @@ std::optional<End> findEnd(QStringView text)
 std::optional<End> findRefusal(QStringView text)
 {
     std::optional<End> found;
-    forEachResultLine(text, [&found](qsizetype start, qsizetype end, QStringView line) {
-        if (!isRefusal(line))
+    forEachResultLine(text, [&found](const Line &l) {
+        if (!isRefusal(l.line))
             return false;
-        found = End{start, end, line.toString()};
+        found = End{l.start, l.end, l.line.toString()};
         return true;
     });
     return found;
@@ -104,55 +155,12 @@ std::optional<End> findRefusal(QStringView text)
 int countReplies(QStringView text)
 {
     int count = 0;
-    forEachResultLine(text, [&count](qsizetype, qsizetype, QStringView) {
+    forEachResultLine(text, [&count](const Line &) {
         ++count;
         return false;
     });
     return count;
 }
-
-namespace {
-
-// Calls visit(start, end, line, inText) for every line, the last one even without a line feed.
-template <typename Visit> void forEachLine(QStringView text, Visit visit)
-{
-    const auto lineAt = [text](qsizetype start, qsizetype *end) {
-        const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
-        *end = lf < 0 ? text.size() : lf + 1;
-        return withoutCarriageReturns(text.mid(start, (lf < 0 ? text.size() : lf) - start));
-    };
-    bool inText = false;
-    bool textBegun = false;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = 0;
-        const QStringView line = lineAt(start, &end);
-        if (inText && !textBegun && line.isEmpty() && end < text.size()) {
-            // A code the phone put between a header and its text, with the empty line of its
-            // frame: the text follows it.
-            qsizetype codeEnd = 0;
-            const QStringView next = lineAt(end, &codeEnd);
-            if (isUnsolicited(next)) {
-                visit(start, end, line, false);
-                visit(end, codeEnd, next, false);
-                start = codeEnd;
-                continue;
-            }
-        }
-        const bool wasText = inText;
-        if (inText) {
-            textBegun = true;
-            inText = !line.isEmpty();
-        } else if (announcesText(line)) {
-            inText = true;
-            textBegun = false;
-        }
-        visit(start, end, line, wasText);
-        start = end;
-    }
-}
-
-} // namespace
 
 QString ownPrefix(QStringView command)
 {
@@ -171,24 +179,27 @@ QString withoutUnsolicited(QStringView text, QStringView ownPrefix)
     // A code comes framed by an empty line, before or after it; the frame goes with it.
     QStringView heldEmpty;
     bool frameOpen = false;
-    forEachLine(text, [&](qsizetype start, qsizetype end, QStringView line, bool inText) {
-        const QStringView raw = text.mid(start, end - start);
-        if (!inText && line.isEmpty()) {
-            if (std::exchange(frameOpen, false))
-                return;
-            kept += heldEmpty;
-            heldEmpty = raw;
-            return;
+    walkLines(text, [&](const Line &l) {
+        const QStringView raw = text.mid(l.start, l.end - l.start);
+        if (l.ofCode && l.inText)
+            return false; // a code's text goes with its header
+        if (!l.inText && l.line.isEmpty()) {
+            if (!std::exchange(frameOpen, false)) {
+                kept += heldEmpty;
+                heldEmpty = raw;
+            }
+            return false;
         }
-        if (!inText && isUnsolicited(line) && (ownPrefix.isEmpty() || !line.startsWith(ownPrefix))) {
+        if (!l.inText && isUnsolicited(l.line) && (ownPrefix.isEmpty() || !l.line.startsWith(ownPrefix))) {
             frameOpen = heldEmpty.isEmpty();
             heldEmpty = {};
-            return;
+            return false;
         }
         kept += heldEmpty;
         heldEmpty = {};
         frameOpen = false;
         kept += raw;
+        return false;
     });
     kept += heldEmpty;
     return kept;
@@ -212,27 +223,25 @@ bool isPrefixedInformation(QStringView line)
 bool holdsInformation(QStringView text)
 {
     bool found = false;
-    forEachLine(text, [&found](qsizetype, qsizetype, QStringView line, bool inText) {
-        if (!inText && !line.isEmpty() && !isFinalResult(line) && !isUnsolicited(line) &&
-            !isPrefixedInformation(line))
-            found = true;
+    walkLines(text, [&found](const Line &l) {
+        found = !l.inText && !l.ofCode && !l.line.isEmpty() && !isFinalResult(l.line) &&
+                !isUnsolicited(l.line) && !isPrefixedInformation(l.line);
+        return found;
     });
     return found;
 }
 
 QString lineStartingWith(QStringView text, QStringView prefix)
 {
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
-        if (lf < 0)
-            lf = text.size();
-        const QStringView line = withoutCarriageReturns(text.mid(start, lf - start));
-        if (line.startsWith(prefix))
-            return line.toString();
-        start = lf + 1;
-    }
-    return QString();
+    // A message text that reads as an information line answers nothing.
+    QString found;
+    walkLines(text, [&](const Line &l) {
+        if (l.inText || l.ofCode || !l.line.startsWith(prefix))
+            return false;
+        found = l.line.toString();
+        return true;
+    });
+    return found;
 }
 
 } // namespace ReplyFraming

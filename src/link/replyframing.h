@@ -9,8 +9,10 @@
 // "+CME ERROR: n", "+CMS ERROR: n") counts only as a whole line of its own, and not inside the
 // text a "+CMGR:" or "+CMGL:" line announces: that text runs to the first empty line, so a
 // message reading "OK" or "+CMS ERROR: 500" ends nothing. A text holding an empty line followed
-// by a line that reads exactly as a final result cannot be told from the reply's end.
-// Pure text rules; nothing here touches the line.
+// by a line that reads exactly as a final result cannot be told from the reply's end. A code
+// between a header and its text is no part of the text; a "+CMT:" code goes with its text.
+// Every rule here walks the lines one way, so the end of a reply and what is taken out of it
+// always agree. Pure text rules; nothing here touches the line.
 namespace ReplyFraming {
 
 struct End

@@ -1,3 +1,4 @@
+#include "framingchecks.h"
 #include "testenvironment.h"
 
 #include "link/atexchange.h"
@@ -6,6 +7,7 @@
 #include "simphone.h"
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +27,7 @@ private slots:
 
     void framing_data();
     void framing();
+    void framingAgreesOnAnyLines();
     void completesOnFinalResult();
     void okWithoutLineEndKeepsWaiting();
     void textLinesThatReadAsResultsEndNothing();
@@ -90,6 +93,13 @@ void TestAtExchange::framing_data()
     QTest::newRow("paragraph then result")
         << header + QStringLiteral("Hi\r\n\r\nthere\r\n\r\nERROR\r\n") << "ERROR" << int(header.size()) + 22;
     QTest::newRow("RING is no result") << QStringLiteral("\r\nRING\r\n") << "" << 0;
+    // A code between the header and its text, with its frame: the text still follows.
+    const QString codeFirst = header + QStringLiteral("\r\n+CMTI: \"SM\",3\r\nOK\r\n");
+    QTest::newRow("code before the text") << codeFirst << "" << 0;
+    QTest::newRow("code before the text, then result")
+        << codeFirst + QStringLiteral("\r\nOK\r\n") << "OK" << int(codeFirst.size()) + 6;
+    QTest::newRow("text of a code sent unasked")
+        << QStringLiteral("\r\n+CMT: \"+4917\",,\"02/03/14,09:15:02+04\"\r\nOK\r\n") << "" << 0;
 }
 
 void TestAtExchange::framing()
@@ -102,6 +112,34 @@ void TestAtExchange::framing()
     if (found) {
         QCOMPARE(found->result, result);
         QCOMPARE(found->end, end);
+    }
+}
+
+void TestAtExchange::framingAgreesOnAnyLines()
+{
+    const QStringList lines = {"",
+                               "OK",
+                               "ERROR",
+                               "+CMS ERROR: 500",
+                               "RING",
+                               "+CMTI: \"SM\",3",
+                               "+CREG: 1",
+                               "+CMGR: \"REC READ\",\"+4917\",,\"02/03/14,09:15:02+04\"",
+                               "+CMT: \"+4917\",,\"02/03/14,09:15:02+04\"",
+                               "Hello",
+                               "> "};
+    QRandomGenerator random(29);
+    for (int n = 0; n < 20000; ++n) {
+        QString text;
+        const int count = 1 + int(random.bounded(9));
+        for (int k = 0; k < count; ++k)
+            text += lines.at(int(random.bounded(lines.size()))) + QStringLiteral("\r\n");
+        if (random.bounded(4) == 0)
+            text.chop(1);
+        const QString problem = framingDisagreement(text);
+        QVERIFY2(problem.isEmpty(),
+                 qPrintable(problem + QLatin1String(": ") +
+                            QString(text).replace(QLatin1String("\r\n"), QLatin1String("|"))));
     }
 }
 
@@ -272,6 +310,13 @@ void TestAtExchange::unsolicitedCodesAreTakenOut_data()
                                           << header + "Hi\r\n\r\nOK\r\n";
     QTest::newRow("text that reads as one") << "at+cmgr=1" << header + "RING\r\n\r\nOK\r\n"
                                             << header + "RING\r\n\r\nOK\r\n";
+    QTest::newRow("before a message text")
+        << "at+cmgr=1" << header + "\r\n+CMTI: \"SM\",3\r\nOK\r\n\r\nOK\r\n"
+        << header + "OK\r\n\r\nOK\r\n";
+    QTest::newRow("a message sent unasked, whole")
+        << "AT+CGMI"
+        << "\r\n+CMT: \"+4917\",,\"02/03/14,09:15:02+04\"\r\nHello\r\n\r\nMitsubishi\r\n\r\nOK\r\n"
+        << "\r\nMitsubishi\r\n\r\nOK\r\n";
 }
 
 void TestAtExchange::unsolicitedCodesAreTakenOut()
