@@ -13,6 +13,7 @@
 #include "remote/keyrelay.h"
 #include "remote/servicecodes.h"
 #include "ringtones/melodyuploader.h"
+#include "ringtones/phonemelodies.h"
 #include "sms/messagedeleter.h"
 #include "sms/messagesender.h"
 #include "text/textfile.h"
@@ -67,8 +68,10 @@ struct Options
         QStringLiteral("smsc"),
         QStringLiteral("The service centre's number (default: the one the window keeps)."),
         QStringLiteral("NUMBER")};
-    QCommandLineOption slot{QStringLiteral("slot"), QStringLiteral("The phone's melody slot to replace."),
-                            QStringLiteral("N")};
+    QCommandLineOption slot{
+        QStringLiteral("slot"),
+        QStringLiteral("The phone's melody slot to replace: 1 to 16, as ringtones list numbers them."),
+        QStringLiteral("N")};
     QCommandLineOption raise{
         QStringLiteral("raise"),
         QStringLiteral("Increase Tone Height: one octave up, when the melody allows it.")};
@@ -109,19 +112,24 @@ public:
 
     bool interrupted() const { return session_ && session_->interrupt.happened(); }
 
-    // The phone, greeted; nothing when it is not there (the reason is on stderr).
+    // The phone, greeted; nothing when it is not there or the run cannot begin (the reason is
+    // on stderr, the exit code in failure()).
     PhoneSession *phone()
     {
         session_ = std::make_unique<PhoneSession>(isSet(options().yes));
         QString error;
         if (isSet(options().trace) && !session_->link.recorder.start(value(options().trace), &error)) {
             printError(QStringLiteral("Cannot record the line in %1: %2").arg(value(options().trace), error));
+            failure_ = UsageError;
             return nullptr;
         }
-        if (!session_->connectPhone(value(options().device)))
+        if (!session_->connectPhone(value(options().device))) {
+            failure_ = PhoneNotFound;
             return nullptr;
+        }
         return session_.get();
     }
+    int failure() const { return failure_; }
 
     int usage(const QString &problem) const
     {
@@ -150,6 +158,7 @@ private:
     const QCommandLineParser &parser_;
     QStringList arguments_;
     std::unique_ptr<PhoneSession> session_;
+    int failure_ = Success;
 };
 
 void printJson(const QJsonValue &value)
@@ -172,9 +181,8 @@ int info(Run &run)
 {
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
-    phone->info.InfoDownload();
-    if (const ExitCode code = phone->outcome(); code != Success)
+        return run.failure();
+    if (const ExitCode code = phone->outcome(phone->info.InfoDownload()); code != Success)
         return code;
     const DeviceInfo::Fields &f = phone->info.fields();
     const QList<std::pair<QString, QString>> fields = {
@@ -216,12 +224,11 @@ PhoneSession *loadPhonebook(Run &run, bool simOnly, int *exitCode)
     }
     PhoneSession *phone = run.phone();
     if (!phone) {
-        *exitCode = NoPhone;
+        *exitCode = run.failure();
         return nullptr;
     }
     phone->phonebook.setSimSelected(sim.value_or(phone->link.settings.sim()));
-    phone->phonebook.LoadPhonebook();
-    *exitCode = phone->outcome();
+    *exitCode = phone->outcome(phone->phonebook.LoadPhonebook());
     return *exitCode == Success ? phone : nullptr;
 }
 
@@ -327,39 +334,63 @@ QJsonObject jsonOf(const SMSRecord &message)
              QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))}};
 }
 
+// The slots the download could not read, after the warning that counts them: "Not listed:
+// slots 2 (ERROR), 5 (+CMS ERROR: 500)."
+void nameUnreadable(const ShortMessages &sms, const QString &missingFrom)
+{
+    QStringList missing;
+    for (const ShortMessages::UnreadableSlot &unreadable : sms.unreadable())
+        missing.append(QStringLiteral("%1 (%2)").arg(unreadable.slot).arg(unreadable.result));
+    if (!missing.isEmpty())
+        printError(QStringLiteral("%1: %2 %3.")
+                       .arg(missingFrom,
+                            missing.size() == 1 ? QStringLiteral("slot") : QStringLiteral("slots"),
+                            missing.join(QStringLiteral(", "))));
+}
+
 int smsList(Run &run)
 {
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
-    phone->sms.SMSDownload(ShortMessages::ArchiveStep::Skip);
-    if (const ExitCode code = phone->outcome(); code != Success)
+        return run.failure();
+    const bool read = phone->sms.SMSDownload(ShortMessages::ArchiveStep::Skip);
+    const ExitCode code = phone->outcome(read);
+    if (!read)
         return code;
+    // What was read is the user's data even when some slots were not: printed, and the exit
+    // code tells scripts the list is incomplete.
     const QList<SMSRecord> &messages = phone->sms.messages().sorted();
     if (run.isSet(options().json)) {
         QJsonArray array;
         for (const SMSRecord &message : messages)
             array.append(jsonOf(message));
+        for (const ShortMessages::UnreadableSlot &unreadable : phone->sms.unreadable())
+            array.append(QJsonObject{{QStringLiteral("slot"), unreadable.slot},
+                                     {QStringLiteral("error"), unreadable.result}});
         printJson(array);
-        return Success;
+    } else {
+        for (const SMSRecord &message : messages) {
+            out() << message.slot << '\t' << message.key << '\t' << message.number << '\t' << message.name
+                  << '\n';
+            for (const QString &line : message.text.split(QStringLiteral("\r\n")))
+                out() << "  " << line << '\n';
+        }
+        out() << Qt::flush;
     }
-    for (const SMSRecord &message : messages) {
-        out() << message.slot << '\t' << message.key << '\t' << message.number << '\t' << message.name
-              << '\n';
-        for (const QString &line : message.text.split(QStringLiteral("\r\n")))
-            out() << "  " << line << '\n';
-    }
-    out() << Qt::flush;
-    return Success;
+    nameUnreadable(phone->sms, QStringLiteral("Not listed"));
+    return code;
 }
 
 int smsArchive(Run &run)
 {
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
-    phone->sms.SMSDownload(ShortMessages::ArchiveStep::Always, run.argument(0));
-    return phone->outcome();
+        return run.failure();
+    const bool read = phone->sms.SMSDownload(ShortMessages::ArchiveStep::Always, run.argument(0));
+    const ExitCode code = phone->outcome(read);
+    if (read)
+        nameUnreadable(phone->sms, QStringLiteral("Not archived"));
+    return code;
 }
 
 // The message text: the argument, or standard input for "-".
@@ -397,13 +428,16 @@ int smsSend(Run &run)
         return code;
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
+        return run.failure();
     const QString centre =
         run.isSet(options().smsc) ? run.value(options().smsc) : phone->link.settings.servicecenter();
     if (!isDialable(centre))
         return run.usage(QStringLiteral("Give the service centre with --smsc NUMBER."));
     MessageSender(phone->link.exchange, phone->link.lock).send(text, number, centre);
-    return phone->outcome();
+    // A sent message is told in a box as a refusal is; the reference the phone gives the
+    // message is what tells them apart.
+    return phone->outcome(
+        !phone->link.lock.lastAnswer().lineStartingWith(QStringLiteral("+CMGS:")).isEmpty());
 }
 
 int smsStore(Run &run)
@@ -416,7 +450,7 @@ int smsStore(Run &run)
         return code;
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
+        return run.failure();
     MessageSender(phone->link.exchange, phone->link.lock).upload(text, number);
     return phone->outcome();
 }
@@ -429,7 +463,7 @@ int smsDelete(Run &run)
         return code;
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
+        return run.failure();
     if (slot > phone->sms.maxSms())
         return run.usage(QStringLiteral("The phone has %1 message slots.").arg(phone->sms.maxSms()));
     MessageDeleter(phone->sms).removeSlot(static_cast<qint16>(slot));
@@ -442,12 +476,21 @@ int ringtonesList(Run &run)
 {
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
-    phone->melodies.ReadMelodyList();
-    if (const ExitCode code = phone->outcome(); code != Success)
+        return run.failure();
+    if (const ExitCode code = phone->outcome(phone->melodies.ReadMelodyList()); code != Success)
         return code;
-    for (const QString &entry : phone->melodies.entries())
-        out() << entry << '\n';
+    const QStringList &names = phone->melodies.names();
+    if (run.isSet(options().json)) {
+        QJsonArray array;
+        for (int slot = 1; slot <= names.size(); ++slot)
+            array.append(QJsonObject{{QStringLiteral("slot"), slot},
+                                     {QStringLiteral("shown"), PhoneMelodies::displayNumber(slot)},
+                                     {QStringLiteral("name"), names.at(slot - 1)}});
+        printJson(array);
+        return Success;
+    }
+    for (int slot = 1; slot <= names.size(); ++slot)
+        out() << PhoneMelodies::slotLine(slot, names.at(slot - 1)) << '\n';
     out() << Qt::flush;
     return Success;
 }
@@ -458,7 +501,8 @@ int ringtonesUpload(Run &run)
     int code = Success;
     if (!run.isSet(options().slot))
         return run.usage(QStringLiteral("Give the slot to replace with --slot N."));
-    if (!run.number(run.value(options().slot), QStringLiteral("--slot"), 1, 20, &slot, &code))
+    if (!run.number(run.value(options().slot), QStringLiteral("--slot"), 1, PhoneMelodies::Slots, &slot,
+                    &code))
         return code;
     if (!QFile::exists(run.argument(0))) {
         printError(QStringLiteral("File Not Found Error: ") + run.argument(0));
@@ -466,10 +510,11 @@ int ringtonesUpload(Run &run)
     }
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
+        return run.failure();
     MelodyUploader(phone->melodies)
         .UploadMelody(QString::number(slot), run.argument(0), run.isSet(options().raise));
-    return phone->outcome();
+    // Stored, the melody is followed by the list read again.
+    return phone->outcome(phone->melodies.names().size() == PhoneMelodies::Slots);
 }
 
 // --- backup ---
@@ -491,12 +536,10 @@ int backup(Run &run)
     }
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
+        return run.failure();
     PhoneBackup::Summary summary;
-    if (!PhoneBackup(phone->link, phone->phonebook.cache().path()).run(folder, &summary)) {
-        const ExitCode code = phone->outcome();
-        return code == Success ? PhoneFailed : code;
-    }
+    if (!PhoneBackup(phone->link, phone->phonebook.cache().path()).run(folder, &summary))
+        return phone->outcome(false);
     out() << summary.text() << '\n' << Qt::flush;
     return Success;
 }
@@ -553,9 +596,9 @@ int keys(Run &run)
         return run.usage(QStringLiteral("Keys are 0 to 9, * and #: ") + sequence);
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
-    KeyRelay(phone->link.exchange, phone->link.lock).SendKeys(ServiceCodes::keysOf(sequence));
-    return phone->outcome();
+        return run.failure();
+    return phone->outcome(
+        KeyRelay(phone->link.exchange, phone->link.lock).SendKeys(ServiceCodes::keysOf(sequence)));
 }
 
 int dial(Run &run)
@@ -564,9 +607,9 @@ int dial(Run &run)
         return run.usage(QStringLiteral("A number is digits, *, # and a leading +: ") + run.argument(0));
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
+        return run.failure();
     if (!Calling(phone->link.exchange, phone->link.lock).dialAnswered(run.argument(0)))
-        return phone->outcome();
+        return phone->outcome(false);
     printError(QStringLiteral("Dialling %1; 'quenda-cli hangup' ends the call.").arg(run.argument(0)));
     return Success;
 }
@@ -575,9 +618,8 @@ int hangup(Run &run)
 {
     PhoneSession *phone = run.phone();
     if (!phone)
-        return NoPhone;
-    Calling(phone->link.exchange, phone->link.lock).hangUp();
-    return phone->outcome();
+        return run.failure();
+    return phone->outcome(Calling(phone->link.exchange, phone->link.lock).hangUp());
 }
 
 const QList<Command> &commands()
@@ -665,8 +707,8 @@ const QList<Command> &commands()
          smsDelete},
         {{QStringLiteral("ringtones"), QStringLiteral("list")},
          {},
-         QStringLiteral("The phone's sixteen melodies."),
-         {},
+         QStringLiteral("The phone's sixteen melodies by slot, with the number the window shows."),
+         {o.json},
          0,
          0,
          ringtonesList},
@@ -772,8 +814,9 @@ QString overview()
         text += QStringLiteral("  %1%2\n").arg(usage, -28).arg(command.summary);
     }
     text += QStringLiteral("\n'quenda-cli COMMAND --help' describes a command's options.\n"
-                           "Exit codes: 0 done, 1 the phone refused or timed out, 2 usage, 3 no phone,\n"
-                           "130 interrupted (the operation is cancelled as with Cancel).\n");
+                           "Exit codes: 0 done, 1 the phone refused or timed out, or the result is\n"
+                           "incomplete, 2 usage, 3 no phone, 130 interrupted (the operation is cancelled\n"
+                           "as with Cancel).\n");
     return text;
 }
 

@@ -25,7 +25,7 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     if (!devicePath.isEmpty())
         link.line.setDeviceResolver([devicePath](int) { return devicePath; });
     link.resetConnection();
-    link.line.connect();
+    link.line.openPort();
     if (!link.line.isOpen()) {
         printError(link.lineProblem() + QStringLiteral(" Name the port with --device PATH."));
         return false;
@@ -65,7 +65,7 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     return false;
 }
 
-ExitCode PhoneSession::outcome() const
+ExitCode PhoneSession::outcome(std::optional<bool> done) const
 {
     if (interrupt.happened()) {
         printError(QStringLiteral("Interrupted."));
@@ -77,5 +77,7 @@ ExitCode PhoneSession::outcome() const
     }
     if (boxes.declined())
         return UsageError;
-    return boxes.reportedFailure() ? PhoneFailed : Success;
+    if (link.lock.outcome() != OperationLock::Outcome::Done)
+        return PhoneFailed;
+    return done.value_or(!boxes.informed()) ? Success : PhoneFailed;
 }

@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The phone as one run of the command line sees it: the link and subsystems the window uses,
 // greeted once at the start instead of watched for the program's whole life.
 class PhoneSession
@@ -25,8 +27,10 @@ public:
     // Opens the port (devicePath, or the one the settings name), probes and greets the phone
     // as the window does. False, with the reason on stderr, when no phone is there.
     bool connectPhone(const QString &devicePath);
-    // How the operation that just ran ended; a failure is explained on stderr.
-    ExitCode outcome() const;
+    // How the operation that just ran ended: the lock's outcome, and done, what the operation
+    // returned; of one that returns nothing, a message it showed tells of a failure. A failure
+    // is explained on stderr.
+    ExitCode outcome(std::optional<bool> done = std::nullopt) const;
 
     // How long the greeting may take before the run gives up: room for three probes, so that
     // one late or garbled answer does not cost the run.

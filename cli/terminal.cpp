@@ -1,7 +1,5 @@
 #include "terminal.h"
 
-#include "sms/messagesender.h"
-
 #include <QTextStream>
 
 #include <cstdio>
@@ -25,9 +23,7 @@ void printError(const QString &text)
 void TerminalBoxes::inform(const QString &text, const QString &title)
 {
     Q_UNUSED(title)
-    // Every other box the core shows is a refusal, an error or a warning.
-    if (text != MessageSender::SentNotice)
-        reportedFailure_ = true;
+    informed_ = true;
     printError(text);
 }
 

@@ -13,14 +13,15 @@ public:
     void inform(const QString &text, const QString &title = QString()) override;
     bool ask(const QString &text, const QString &title = QString()) override;
 
-    // A message other than a success notice was shown: something went wrong.
-    bool reportedFailure() const { return reportedFailure_; }
+    // A message was shown: for an operation that does not say how it ended, the account of why
+    // it stopped.
+    bool informed() const { return informed_; }
     // A question was answered No because nobody gave --yes.
     bool declined() const { return declined_; }
 
 private:
     bool answerYes_;
-    bool reportedFailure_ = false;
+    bool informed_ = false;
     bool declined_ = false;
 };
 

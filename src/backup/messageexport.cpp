@@ -82,6 +82,9 @@ QByteArray xml(const QList<SMSRecord> &messages, const SenderNames &names, const
     for (const SMSRecord &message : messages) {
         const QDateTime sent = timeOf(message.timeStamp);
         const QDateTime date = sent.isValid() ? sent : backupTime;
+        const int type = typeOf(message.status);
+        // The moment the sender's centre stamped it; the apps write 0 for what was not received.
+        const qint64 dateSent = type == 1 && sent.isValid() ? sent.toMSecsSinceEpoch() : 0;
         const QString readable =
             sent.isValid() ? sent.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss t"))
                            : QStringLiteral("no time stamp on the phone; backed up ") +
@@ -94,7 +97,8 @@ QByteArray xml(const QList<SMSRecord> &messages, const SenderNames &names, const
             {"protocol", QStringLiteral("0")},
             {"address", CmgrReply::addressOf(message)},
             {"date", QString::number(date.toMSecsSinceEpoch())},
-            {"type", QString::number(typeOf(message.status))},
+            {"date_sent", QString::number(dateSent)},
+            {"type", QString::number(type)},
             {"subject", QStringLiteral("null")},
             {"body", withLfLineBreaks(message.text)},
             {"toa", QStringLiteral("null")},

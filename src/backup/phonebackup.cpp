@@ -183,7 +183,9 @@ bool PhoneBackup::run(const QString &folderPath, Summary *summary)
     const SenderNames names(ContactsCache(contactsCachePath_).read());
     const QList<SMSRecord> inSlotOrder = messages.messages().bySlot();
 
-    const QStringList melodyLines = melodies.entries();
+    QStringList melodyLines;
+    for (int slot = 1; slot <= melodies.names().size(); ++slot)
+        melodyLines.append(PhoneMelodies::slotLine(slot, melodies.names().at(slot - 1)));
     const QList<std::pair<QString, QByteArray>> files = {
         {SimContactsFile, VCard::compose(sim.table().contacts())},
         {PhoneContactsFile, VCard::compose(phone.table().contacts())},

@@ -44,9 +44,13 @@ bool OperationLock::mayStart(std::initializer_list<qint16> alsoAccepted) const
 
 bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepted)
 {
-    if (!mayStart(alsoAccepted))
+    if (!mayStart(alsoAccepted)) {
+        outcome_ = Outcome::Refused;
         return false;
+    }
     abort_ = false;
+    outcome_ = Outcome::Done;
+    lastAnswer_ = {};
     setAction(code);
     return true;
 }
@@ -58,10 +62,13 @@ QString OperationLock::refusalText(const AtExchange::Reply &reply)
 
 bool OperationLock::answered(const AtExchange::Reply &reply)
 {
-    if (reply.completed())
+    if (reply.completed()) {
+        lastAnswer_ = reply;
         return true;
+    }
     if (reply.refused()) {
         // The phone is there; it said no. That ends the operation, not the connection.
+        outcome_ = Outcome::Refused;
         finish();
         inform(refusalText(reply));
         return false;
@@ -77,6 +84,7 @@ void OperationLock::dataUnanswered(const AtExchange::Reply &check, const QString
 {
     if (!answered(check))
         return;
+    outcome_ = Outcome::TimedOut;
     finish();
     inform(failure + QStringLiteral("the phone did not answer in time"));
 }
@@ -104,6 +112,7 @@ bool OperationLock::cancelledBeforeItem()
 
 void OperationLock::endCancelled()
 {
+    outcome_ = Outcome::Cancelled;
     abort_ = false;
     if (exchange_)
         exchange_->sendUnawaited(QStringLiteral("AT"));
@@ -122,6 +131,7 @@ void OperationLock::cancel()
     if (!isBusy())
         return;
     abort_ = true;
+    outcome_ = Outcome::Cancelled;
     setAction(Idle);
     emit cancelRequested();
     if (exchange_)

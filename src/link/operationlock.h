@@ -50,6 +50,21 @@ public:
     // A Yes/No question; No when nobody can be asked.
     bool ask(const QString &text, const QString &title = QString()) const;
 
+    // How the operation that took the lock last ended, for a front end that must tell without
+    // reading the boxes: what the lock saw of its replies, or what the operation said of itself.
+    enum class Outcome
+    {
+        Done,
+        Refused, // by the phone, or a file the operation could not write
+        TimedOut,
+        Cancelled,
+        Partial, // done, with part of its result missing
+    };
+    Outcome outcome() const { return outcome_; }
+    void setOutcome(Outcome outcome) { outcome_ = outcome; }
+    // The last reply answered() took as the phone's "OK" in that operation; none before.
+    const AtExchange::Reply &lastAnswer() const { return lastAnswer_; }
+
     qint16 action() const { return action_; }
     void setAction(qint16 code);
     bool isBusy() const { return action_ != NoPhone && action_ != Idle; }
@@ -63,7 +78,11 @@ public:
     bool mayStart(std::initializer_list<qint16> alsoAccepted = {}) const;
     void finish() { setAction(Idle); }
     // The standard time-out handling: the phone counts as gone until the probe finds it.
-    void timedOut() { setAction(NoPhone); }
+    void timedOut()
+    {
+        outcome_ = Outcome::TimedOut;
+        setAction(NoPhone);
+    }
     // What an operation makes of a reply: true when the phone answered "OK". A refusal frees
     // the lock and names the phone's error in a message box; a time-out gets the standard
     // handling; a wait the user cancelled ends the operation as a cancel before its next item
@@ -106,6 +125,8 @@ private:
     AtExchange *exchange_ = nullptr;
     qint16 action_ = NoPhone;
     bool abort_ = false;
+    Outcome outcome_ = Outcome::Done;
+    AtExchange::Reply lastAnswer_;
     MessageBoxes *boxes_ = nullptr;
     ProgressWindow *progress_ = nullptr;
 };

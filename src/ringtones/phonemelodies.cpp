@@ -15,6 +15,13 @@ int PhoneMelodies::displayNumber(int slot)
     return slot <= 8 ? slot : slot + 2;
 }
 
+QString PhoneMelodies::slotLine(int slot, const QString &name)
+{
+    const int shown = displayNumber(slot);
+    return QString::number(slot) + (shown == slot ? QString() : QStringLiteral(" (shown as %1)").arg(shown)) +
+           QStringLiteral(": ") + name;
+}
+
 QString PhoneMelodies::nameIn(const QString &reply)
 {
     const qsizetype first = reply.indexOf(QLatin1Char('"'));
@@ -32,6 +39,7 @@ bool PhoneMelodies::ReadMelodyList()
     if (!lock_.guard(OperationLock::LoadingRingtones, {OperationLock::ReloadingRingtones}))
         return false;
     entries_.clear();
+    names_.clear();
     emit changed();
     for (int slot = 1; slot <= Slots; ++slot) {
         const AtExchange::Reply reply = exchange_.SendAndWait(
@@ -39,8 +47,8 @@ bool PhoneMelodies::ReadMelodyList()
         if (!lock_.answered(reply))
             return false;
         // Only the reply's own line: a code the phone sent beside it is no part of the name.
-        entries_.append(QString::number(displayNumber(slot)) + QStringLiteral(": ") +
-                        nameIn(reply.lineStartingWith(ReplyPrefix)));
+        names_.append(nameIn(reply.lineStartingWith(ReplyPrefix)));
+        entries_.append(QString::number(displayNumber(slot)) + QStringLiteral(": ") + names_.constLast());
         emit changed();
     }
     emit listRead();

@@ -17,6 +17,8 @@ public:
     PhoneMelodies(AtExchange &exchange, OperationLock &lock, QObject *parent = nullptr);
 
     const QStringList &entries() const { return entries_; }
+    // The names alone, in slot order.
+    const QStringList &names() const { return names_; }
 
     // Reads the names of all sixteen slots ("Refresh", the tab, the end of an upload); true
     // once all were read.
@@ -26,6 +28,9 @@ public:
     static const QString ReplyPrefix;
 
     static int displayNumber(int slot);
+    // A slot as the command line and the backup name it, by the phone's own number, with the
+    // window's beside it where that differs: "13 (shown as 15): Alarm".
+    static QString slotLine(int slot, const QString &name);
     // The text between the first and the last double quote of a "~MMYR:" reply; after the only
     // one when there is one, the whole reply when there is none.
     static QString nameIn(const QString &reply);
@@ -42,4 +47,5 @@ private:
     AtExchange &exchange_;
     OperationLock &lock_;
     QStringList entries_;
+    QStringList names_;
 };

@@ -49,8 +49,7 @@ bool ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
     if (slotCount > 0 && !askStoredCount(stored))
         return false;
     int found = 0;
-    int unreadable = 0;
-    QString refusal;
+    QList<UnreadableSlot> unreadable;
     for (int i = 1; i <= slotCount; ++i) {
         if (lock_.cancelledBeforeItem())
             return false;
@@ -74,10 +73,8 @@ bool ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
                                                               exchange_.timTimeout, CmgrReply::Header);
         if (reply.refused()) {
             // A slot the phone cannot read costs that slot, not the messages after it.
-            if (reply.result != EmptySlot) {
-                ++unreadable;
-                refusal = reply.result;
-            }
+            if (reply.result != EmptySlot)
+                unreadable.append({static_cast<qint16>(i), reply.result});
             messages_.appendEmpty();
             continue;
         }
@@ -102,8 +99,12 @@ bool ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
     lock_.closeProgress();
     lock_.finish();
     unreadable_ = unreadable;
-    if (unreadable > 0)
-        lock_.inform(unreadableText(unreadable, refusal), QStringLiteral("Warning"));
+    if (!unreadable.isEmpty()) {
+        if (lock_.outcome() == OperationLock::Outcome::Done)
+            lock_.setOutcome(OperationLock::Outcome::Partial);
+        lock_.inform(unreadableText(int(unreadable.size()), unreadable.constLast().result),
+                     QStringLiteral("Warning"));
+    }
     return true;
 }
 
@@ -137,8 +138,10 @@ void ShortMessages::archive(const QString &path)
     manuell = false;
     const SmsArchive file(path);
     QString error;
-    if (!file.archive(messages_.sorted(), &error))
-        lock_.inform(QStringLiteral("The messages could not be archived in ") + file.path() +
-                         QStringLiteral(": ") + error,
-                     QStringLiteral("Warning"));
+    if (file.archive(messages_.sorted(), &error))
+        return;
+    lock_.setOutcome(OperationLock::Outcome::Refused);
+    lock_.inform(QStringLiteral("The messages could not be archived in ") + file.path() +
+                     QStringLiteral(": ") + error,
+                 QStringLiteral("Warning"));
 }

@@ -42,15 +42,23 @@ public:
         Always,
     };
     // archiveFile: where the archive step writes; empty for the archive file of the settings.
-    // True once every message is in the list (a warning about unreadable slots included).
+    // True once every message is in the list (a warning about unreadable slots included); the
+    // lock's outcome is Partial then.
     bool SMSDownload(ArchiveStep step = ArchiveStep::AsSettingsSay, const QString &archiveFile = QString());
 
     AtExchange &exchange() { return exchange_; }
     OperationLock &lock() { return lock_; }
     int maxSms() const;
 
-    // Slots of the last complete download that the phone refused to read (not as empty).
-    int unreadableSlots() const { return unreadable_; }
+    // Slots of the last complete download that the phone refused to read (not as empty), with
+    // its answer to each.
+    struct UnreadableSlot
+    {
+        qint16 slot = 0;
+        QString result;
+    };
+    const QList<UnreadableSlot> &unreadable() const { return unreadable_; }
+    int unreadableSlots() const { return int(unreadable_.size()); }
 
     // "2 message slots could not be read; the phone answered ERROR."
     static QString unreadableText(int count, const QString &refusal);
@@ -71,7 +79,7 @@ private:
     Settings &settings_;
     QString contactsCachePath_;
     MessageList messages_;
-    int unreadable_ = 0;
+    QList<UnreadableSlot> unreadable_;
     CmgrReply replies_;
     QString caption_ = QStringLiteral("SMS on Trium Mars");
 };

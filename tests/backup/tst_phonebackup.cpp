@@ -37,7 +37,10 @@ const char Scenario[] = R"({
       "text": "Ä;Ö,Ü" },
     { "slot": 4, "status": "STO UNSENT", "text": "Entwurf" },
     { "slot": 7, "status": "STO SENT", "address": "0171555", "text": "Gesendet\nzwei Zeilen" }
-  ]
+  ],
+  "melodies": [
+    { "slot": 3, "name": "Fanfare", "tempo": 160, "lines": ["g 8"] },
+    { "slot": 13, "name": "Alarm", "tempo": 200, "lines": ["a 16"] } ]
 })";
 
 struct Expected
@@ -203,6 +206,9 @@ void TestPhoneBackup::backupReadsBackExactly()
         QCOMPARE(a.value("read").toInt(), m.read);
         QCOMPARE(a.value("contact_name").toString(), m.name.isEmpty() ? "(Unknown)" : m.name);
         const QDateTime date = QDateTime::fromMSecsSinceEpoch(a.value("date").toLongLong(), Qt::UTC);
+        // The apps write when the message was sent to them; 0 for what the phone sent or holds.
+        const qint64 sent = m.type == 1 ? QDateTime::fromString(m.iso, Qt::ISODate).toMSecsSinceEpoch() : 0;
+        QCOMPARE(a.value("date_sent").toString(), QString::number(sent));
         if (m.iso.isEmpty()) {
             QVERIFY(date >= before && date <= QDateTime::currentDateTimeUtc());
             QVERIFY(a.value("readable_date").contains(QLatin1String("no time stamp")));
@@ -226,7 +232,11 @@ void TestPhoneBackup::backupReadsBackExactly()
     const QList<Contact> sim = VCard::read(folder + "/contacts-sim.vcf").contacts;
     QCOMPARE(sim, QList<Contact>({{"Eva Bär", "+4930123"}, {"Büro", "0171555"}}));
     QCOMPARE(VCard::read(folder + "/contacts-phone.vcf").contacts, QList<Contact>({{"Oma", "089123"}}));
-    QCOMPARE(TestFiles::contents(folder + "/melodies.txt").count('\n'), 16);
+    // The phone's own slot numbers, as quenda-cli names them.
+    const QList<QByteArray> melodies = TestFiles::contents(folder + "/melodies.txt").split('\n');
+    QCOMPARE(melodies.size(), 17);
+    QCOMPARE(melodies.at(2), QByteArray("3: Fanfare"));
+    QCOMPARE(melodies.at(12), QByteArray("13 (shown as 15): Alarm"));
 
     const QJsonObject manifest =
         QJsonDocument::fromJson(TestFiles::contents(folder + "/phone.json")).object();

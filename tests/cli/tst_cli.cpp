@@ -66,6 +66,12 @@ private slots:
     void interruptCancelsLikeTheCancelButton();
     void interruptedRunLeavesNoAnswersForTheNext();
     void refusalIsNamedAndFails();
+    void unreadableSlotsLeaveTheRestListed_data();
+    void unreadableSlotsLeaveTheRestListed();
+    void melodySlotsAreThePhones_data();
+    void melodySlotsAreThePhones();
+    void manualPagesNameWhatIsInstalled_data();
+    void manualPagesNameWhatIsInstalled();
     void limitsAndRefusalsOfTheWindow();
     void completionOffersWhatMayCome();
 };
@@ -181,7 +187,8 @@ void TestCli::answersWithOutputAndExitCode_data()
     QTest::newRow("sms json") << QStringList{"sms", "list", "--json"} << 0
                               << "\"text\": \"Einkaufsliste:\\nÄpfel\\nMöhren\\nSüßkartoffeln\""
                               << "";
-    QTest::newRow("ringtones") << QStringList{"ringtones", "list"} << 0 << "11: Greensleeve\n"
+    QTest::newRow("ringtones") << QStringList{"ringtones", "list"} << 0
+                               << "8: Samba\n9 (shown as 11): Greensleeve\n"
                                << "";
     QTest::newRow("refused") << QStringList{"sms", "send", "--to", "+491609999999", "--smsc", Centre, "x"}
                              << 1 << ""
@@ -212,6 +219,9 @@ void TestCli::answersWithOutputAndExitCode_data()
                              << "";
     QTest::newRow("no device") << QStringList{"info", "--device", "/nonexistent/tty"} << 3 << ""
                                << "No such device: /nonexistent/tty";
+    QTest::newRow("trace not writable")
+        << QStringList{"info", "--trace", "/nonexistent/line.trace"} << 2 << ""
+        << "/nonexistent/line.trace";
 }
 
 void TestCli::answersWithOutputAndExitCode()
@@ -384,6 +394,109 @@ void TestCli::refusalIsNamedAndFails()
     QVERIFY2(result.err.contains(QLatin1String("The phone refused \"AT+CPBR=1,255\": +CME ERROR: 21")),
              qPrintable(result.err));
     QVERIFY(!result.err.contains(QLatin1String("stopped answering")));
+}
+
+void TestCli::unreadableSlotsLeaveTheRestListed_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("outContains");
+    QTest::addColumn<QString>("errContains");
+    QTest::newRow("list") << QStringList{"sms", "list"}
+                          << QStringList{"6\t02/28/02 07:05:59\t08912345678\t",
+                                         "\n  Einkaufsliste:\n  Äpfel\n"}
+                          << "Not listed: slot 2 (ERROR).";
+    QTest::newRow("json")
+        << QStringList{"sms", "list", "--json"}
+        << QStringList{"\"slot\": 6,\n        \"text\": \"Einkaufsliste:\\nÄpfel",
+                       "    {\n        \"error\": \"ERROR\",\n        \"slot\": 2\n    }\n]\n"}
+        << "Not listed: slot 2 (ERROR).";
+    QTest::newRow("archive") << QStringList{"sms", "archive", environment.path() + "/partial.txt"}
+                             << QStringList{} << "Not archived: slot 2 (ERROR).";
+}
+
+// The messages that were read are the user's: they are given out, and the exit code says the
+// list is incomplete.
+void TestCli::unreadableSlotsLeaveTheRestListed()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, outContains);
+    QFETCH(QString, errContains);
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    phone.sim.failCommand("at+cmgr=2", "ERROR");
+    const CliResult result = runCli(arguments, phone.sim.devicePath());
+    for (const QString &part : outContains)
+        QVERIFY2(result.out.contains(part), qPrintable(result.out));
+    QVERIFY2(!result.out.contains(QStringLiteral("Grüße aus Köln")), qPrintable(result.out));
+    QVERIFY2(result.err.contains("1 message slot could not be read; the phone answered ERROR.\n"
+                                 "quenda-cli: " +
+                                 errContains),
+             qPrintable(result.err));
+    QCOMPARE(result.exitCode, 1);
+}
+
+void TestCli::melodySlotsAreThePhones_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QStringList>("listing");
+    QTest::addColumn<QString>("listed"); // empty: refused before anything is sent
+    QTest::newRow("slot 13") << "13" << QStringList{"ringtones", "list"} << "\n13 (shown as 15): Twinkle\n";
+    QTest::newRow("slot 16 in JSON")
+        << "16" << QStringList{"ringtones", "list", "--json"}
+        << "\"name\": \"Twinkle\",\n        \"shown\": 18,\n        \"slot\": 16\n";
+    QTest::newRow("slot 17") << "17" << QStringList{} << "";
+}
+
+// One numbering on the command line, the phone's: what --slot names is what the list calls so.
+void TestCli::melodySlotsAreThePhones()
+{
+    QFETCH(QString, slot);
+    QFETCH(QStringList, listing);
+    QFETCH(QString, listed);
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    const CliResult upload =
+        runCli({"ringtones", "upload", SIMPHONE_DATA_DIR "/melodies/twinkle.mdy", "--slot", slot, "--yes"},
+               phone.sim.devicePath());
+    if (listed.isEmpty()) {
+        QCOMPARE(upload.exitCode, 2);
+        QVERIFY2(upload.err.contains("--slot must be a whole number from 1 to 16: " + slot),
+                 qPrintable(upload.err));
+        QCOMPARE(phone.received, QList<QByteArray>());
+        return;
+    }
+    QCOMPARE(upload.exitCode, 0);
+    QCOMPARE(phone.sim.state().melodies.at(slot.toInt() - 1).name, QByteArray("Twinkle"));
+    const CliResult list = runCli(listing, phone.sim.devicePath());
+    QCOMPARE(list.exitCode, 0);
+    QVERIFY2(list.out.contains(listed), qPrintable(list.out));
+}
+
+void TestCli::manualPagesNameWhatIsInstalled_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("contains");
+    QTest::addColumn<QStringList>("lacks");
+    QTest::newRow("examples stand apart") << "quenda-cli.1"
+                                          << "sms archive \"$d/sms.log\"\n\n"
+                                          << QStringList{};
+    QTest::newRow("only installed files") << "quenda-cli.1"
+                                          << "quenda\\-simphone\\fR(1)" << QStringList{"README", "docs/"};
+    QTest::newRow("the demo phone") << "quenda-simphone.1"
+                                    << "/usr/share/quenda/demo/demo.json" << QStringList{};
+}
+
+void TestCli::manualPagesNameWhatIsInstalled()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, contains);
+    QFETCH(QStringList, lacks);
+    QFile file(QStringLiteral(MAN_DIR "/") + page);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY2(text.contains(contains), qPrintable(page + QStringLiteral(" lacks ") + contains));
+    for (const QString &lacking : lacks)
+        QVERIFY2(!text.contains(lacking), qPrintable(page + QStringLiteral(" holds ") + lacking));
 }
 
 void TestCli::limitsAndRefusalsOfTheWindow()

@@ -2,7 +2,9 @@
 // the pages are never kept twice by hand.
 //
 //   quenda-manpage markdown INPUT.md OUTPUT.1 VERSION      a page written as docs/quenda-cli.md is
-//   quenda-manpage help NAME SUMMARY OUTPUT.1 VERSION      a program's --help, read from stdin
+//   quenda-manpage help NAME SUMMARY OUTPUT.1 VERSION [MORE.md]
+//                                                         a program's --help, read from stdin, and the
+//                                                         sections of MORE.md that --help cannot hold
 
 #include <QFile>
 #include <QRegularExpression>
@@ -48,6 +50,8 @@ QString fromMarkdown(const QStringList &lines, const QString &version)
     QString out;
     bool inTable = false;
     bool inCode = false;
+    // Empty lines within a code block, kept until the block goes on: they part its examples.
+    int emptyInCode = 0;
     QString section;
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines.at(i);
@@ -55,12 +59,18 @@ QString fromMarkdown(const QStringList &lines, const QString &version)
             if (!inCode)
                 out += QLatin1String(".PP\n.nf\n");
             inCode = true;
-            out += roffText(line.mid(4)) + QLatin1Char('\n');
+            out += QString(emptyInCode, QLatin1Char('\n')) + roffText(line.mid(4)) + QLatin1Char('\n');
+            emptyInCode = 0;
             continue;
         }
-        if (inCode && !line.trimmed().isEmpty()) {
+        if (inCode && line.trimmed().isEmpty()) {
+            ++emptyInCode;
+            continue;
+        }
+        if (inCode) {
             out += QLatin1String(".fi\n");
             inCode = false;
+            emptyInCode = 0;
         }
         if (line.startsWith(QLatin1String("# "))) {
             const QString name = line.mid(2).section(QLatin1Char('('), 0, 0);
@@ -110,9 +120,10 @@ QString fromMarkdown(const QStringList &lines, const QString &version)
     return out;
 }
 
-// "Usage: x [options]", a description, "Options:" with "  -h, --help   Text." lines.
+// "Usage: x [options]", a description, "Options:" with "  -h, --help   Text." lines; then the
+// sections ("## Files") of more, in the markdown fromMarkdown reads.
 QString fromHelp(const QString &name, const QString &summary, const QStringList &lines,
-                 const QString &version)
+                 const QStringList &more, const QString &version)
 {
     QString out = header(name, version) + QLatin1String(".SH NAME\n") + roffText(name) +
                   QLatin1String(" \\- ") + roffText(summary) + QLatin1String("\n.SH SYNOPSIS\n");
@@ -133,6 +144,8 @@ QString fromHelp(const QString &name, const QString &summary, const QStringList 
             out += roffText(line.trimmed()) + QLatin1Char('\n');
         }
     }
+    if (!more.isEmpty())
+        out += fromMarkdown(more, version);
     QStringList others;
     for (const QString &page :
          {QStringLiteral("quenda"), QStringLiteral("quenda-cli"), QStringLiteral("quenda-simphone")}) {
@@ -169,13 +182,21 @@ int main(int argc, char *argv[])
             return std::fprintf(stderr, "quenda-manpage: cannot read %s\n", qPrintable(args.at(1))), 1;
         return write(args.at(2), fromMarkdown(readLines(in), args.at(3))) ? 0 : 1;
     }
-    if (args.value(0) == QLatin1String("help") && args.size() == 5) {
+    if (args.value(0) == QLatin1String("help") && (args.size() == 5 || args.size() == 6)) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly))
             return 1;
-        return write(args.at(3), fromHelp(args.at(1), args.at(2), readLines(in), args.at(4))) ? 0 : 1;
+        QStringList more;
+        if (args.size() == 6) {
+            QFile file(args.at(5));
+            if (!file.open(QIODevice::ReadOnly))
+                return std::fprintf(stderr, "quenda-manpage: cannot read %s\n", qPrintable(args.at(5))), 1;
+            more = readLines(file);
+        }
+        return write(args.at(3), fromHelp(args.at(1), args.at(2), readLines(in), more, args.at(4))) ? 0 : 1;
     }
     std::fprintf(stderr,
-                 "usage: quenda-manpage markdown IN.md OUT.1 VERSION | help NAME SUMMARY OUT.1 VERSION\n");
+                 "usage: quenda-manpage markdown IN.md OUT.1 VERSION | help NAME SUMMARY OUT.1 VERSION "
+                 "[MORE.md]\n");
     return 2;
 }
