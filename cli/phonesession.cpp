@@ -41,6 +41,9 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     // A probe left unanswered is tried again until the deadline: the answer may only have
     // been late, or drowned in noise on the line.
     QObject::connect(&link.supervisor, &Supervisor::lost, &loop, [&] { lost = true; });
+    // Nobody waits for the window's rhythm here: the next probe goes as soon as one is lost.
+    const auto reprobe = QObject::connect(&link.supervisor, &Supervisor::lost, &link.supervisor,
+                                          &Supervisor::probeTick, Qt::QueuedConnection);
     // The first probe goes at once; the repeating one only retries.
     link.supervisor.start();
     link.supervisor.probeTick();
@@ -48,6 +51,7 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     if (link.lock.action() != OperationLock::Idle)
         loop.exec();
     // From here on only the operation talks on the line.
+    QObject::disconnect(reprobe);
     link.supervisor.timState.stop();
     link.supervisor.timGetState.stop();
 
