@@ -38,6 +38,7 @@ private slots:
     void eachExchangeStartsItsTimerFromZero();
     void strayResultBeforeAnAnswerIsOutlasted();
     void pauseIsNeverShort();
+    void timeOutsAreNeverEarly();
     void bytesCrossTheLineOneByOne();
     void pauseLeavesTheLineAlone();
     void unsolicitedCodesAreTakenOut_data();
@@ -257,6 +258,20 @@ void TestAtExchange::strayResultBeforeAnAnswerIsOutlasted()
     QVERIFY2(reply.text.contains(QLatin1String("Hello")), qPrintable(reply.text));
     const auto next = exchange->SendAndWait(QStringLiteral("AT+CGMM"), exchange->timTimeout);
     QVERIFY(next.text.contains(QLatin1String("Trium")));
+}
+
+void TestAtExchange::timeOutsAreNeverEarly()
+{
+    // A coarse timer may end a wait a twentieth early: an answer in time would be refused.
+    sim->setUnplugged(true);
+    for (QTimer *timer : {&exchange->timTimeout, &exchange->timTimeoutState}) {
+        timer->setInterval(timer == &exchange->timTimeout ? 5000 : 1400);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(exchange->SendAndWait(QStringLiteral("AT"), *timer).timedOut());
+        QVERIFY2(clock.nsecsElapsed() >= qint64(timer->interval()) * 1'000'000,
+                 qPrintable(timer->objectName() + QLatin1Char(' ') + QString::number(clock.elapsed())));
+    }
 }
 
 void TestAtExchange::pauseIsNeverShort()
