@@ -17,6 +17,7 @@
 #include "programinfo.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -63,6 +64,8 @@ private slots:
     void phoneThatStopsAnsweringIsAFailure();
     void silentLineMeansNoPhone();
     void noiseOrALateAnswerIsOutlasted();
+    void commandLineLeftHoldingABytesIsEnded_data();
+    void commandLineLeftHoldingABytesIsEnded();
     void interruptCancelsLikeTheCancelButton();
     void interruptedRunLeavesNoAnswersForTheNext();
     void refusalIsNamedAndFails();
@@ -342,6 +345,43 @@ void TestCli::noiseOrALateAnswerIsOutlasted()
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.contains(QLatin1String("IMSI: 262011234567890")));
     QVERIFY(phone.received.count("AT+CGMI") >= 2);
+}
+
+void TestCli::commandLineLeftHoldingABytesIsEnded_data()
+{
+    QTest::addColumn<bool>("keepsControls");
+    QTest::addColumn<QByteArray>("leftover"); // in the phone's command line before the run
+    QTest::addColumn<QStringList>("before");  // a run before, that leaves what it leaves
+    QTest::newRow("a stray byte") << false << QByteArray("x") << QStringList();
+    QTest::newRow("ESC kept") << true << QByteArray("\x1b") << QStringList();
+    QTest::newRow("a command cut by the cable") << true << QByteArray("AT+CMGS=\"017") << QStringList();
+    QTest::newRow("after a refused message")
+        << true << QByteArray() << QStringList{"sms", "send", "--to", "0171", "--smsc", Centre, "x"};
+}
+
+void TestCli::commandLineLeftHoldingABytesIsEnded()
+{
+    QFETCH(bool, keepsControls);
+    QFETCH(QByteArray, leftover);
+    QFETCH(QStringList, before);
+    RecordedPhone phone;
+    QVERIFY(phone.started);
+    phone.sim.state().keepsControlBytes = keepsControls;
+    if (!before.isEmpty()) {
+        phone.sim.failCommand("AT+CMGS", "+CMS ERROR: 500");
+        QCOMPARE(runCli(before, phone.sim.devicePath()).exitCode, 1);
+        phone.sim.clearFailures();
+    }
+    if (!leftover.isEmpty()) {
+        QFile device(phone.sim.devicePath());
+        QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        QCOMPARE(device.write(leftover), leftover.size());
+        device.close();
+        QTest::qWait(100);
+    }
+    const CliResult result = runCli({"info"}, phone.sim.devicePath());
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.contains(QLatin1String("IMSI: 262011234567890")));
 }
 
 void TestCli::interruptCancelsLikeTheCancelButton()
