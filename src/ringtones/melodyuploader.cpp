@@ -3,7 +3,6 @@
 #include "melodyfile.h"
 #include "phonemelodies.h"
 
-#include "link/atexchange.h"
 #include "link/operationlock.h"
 #include "link/serialline.h"
 
@@ -54,23 +53,12 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
     AtExchange &exchange = melodies_.exchange();
     const QString header = QStringLiteral("AT~MMYW=") + slotText + QStringLiteral(",\"") +
                            melody->nameToSend() + QStringLiteral("\",") + melody->tempoToSend();
-    // The phone gives no prompt; the pause is its time to refuse the header.
+    // The phone gives no prompt; the pause is its time to refuse the header. Cancelled in the
+    // pause, the phone has most likely taken the header and waits for notes: its entry is ended
+    // unsaved, or the next header would be stored as this one's notes.
     const AtExchange::Reply taken =
         exchange.SendAndWaitForPrompt(header, exchange.timTimeout, AtExchange::Prompt::None);
-    if (taken.refused()) {
-        lock.finish();
-        lock.inform(NotStored + taken.result);
-        return;
-    }
-    if (taken.timedOut()) {
-        lock.dataUnanswered(exchange.endDataEntry(exchange.timTimeoutState), NotStored);
-        return;
-    }
-    // Cancelled in the pause, the phone has most likely taken the header and waits for notes:
-    // ESC ends its melody entry unsaved, or the next header would be stored as this one's notes.
-    if (taken.cancelled())
-        exchange.endTextEntry();
-    if (!lock.answered(taken))
+    if (!stepAnswered(taken, taken.result, true))
         return;
     const bool raised = RaiseApplies(melody->lines, raise);
     QStringList notes;
@@ -84,46 +72,46 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
     if (!notes.isEmpty()) {
         const AtExchange::Reply first =
             exchange.SendDataThroughPause(notes.takeFirst(), exchange.timTimeout, header);
-        if (first.refused()) {
-            lock.finish();
-            lock.inform(NotStored + QStringLiteral("the phone did not take the melody's header; it read the "
-                                                   "first note as a command and answered %1.")
-                                        .arg(first.result));
-            return;
-        }
-        if (first.timedOut()) {
-            lock.dataUnanswered(exchange.endDataEntry(exchange.timTimeoutState), NotStored);
-            return;
-        }
-        if (first.cancelled())
-            exchange.endTextEntry();
-        if (!lock.answered(first))
+        if (!stepAnswered(
+                first,
+                QStringLiteral("the phone did not take the melody's header; it read the first note as a "
+                               "command and answered %1.")
+                    .arg(first.result),
+                true))
             return;
     }
     for (const QString &note : std::as_const(notes))
         exchange.line().write(note);
+    // Cancelled while the notes still leave, the rest stays here and the entry is ended unsaved.
+    // Once the Ctrl-Z is out the melody is the phone's.
     const AtExchange::Reply reply =
         exchange.SendDataAndWait(QString(AtExchange::CtrlZ), exchange.timTimeout, header);
+    if (!stepAnswered(reply, reply.result, exchange.line().sending()))
+        return;
+    lock.setAction(OperationLock::ReloadingRingtones);
+    melodies_.ReadMelodyList();
+}
+
+bool MelodyUploader::stepAnswered(const AtExchange::Reply &reply, const QString &refusal,
+                                  bool entryOpenIfCancelled)
+{
+    OperationLock &lock = melodies_.lock();
+    AtExchange &exchange = melodies_.exchange();
     if (reply.refused()) {
         lock.finish();
-        lock.inform(NotStored + reply.result);
-        return;
+        lock.inform(NotStored + refusal);
+        return false;
     }
     if (reply.timedOut()) {
         // The phone may still be in melody entry, with the rest of the melody on its way.
         lock.dataUnanswered(exchange.endDataEntry(exchange.timTimeoutState), NotStored);
-        return;
+        return false;
     }
-    // Cancelled while the notes still leave: the rest stays here, and ESC ends the phone's
-    // melody entry unsaved. Once the Ctrl-Z is out the melody is the phone's.
-    if (reply.cancelled() && exchange.line().sending()) {
+    if (reply.cancelled() && entryOpenIfCancelled) {
         exchange.line().discardUnsent();
         exchange.endTextEntry();
     }
-    if (!lock.answered(reply))
-        return;
-    lock.setAction(OperationLock::ReloadingRingtones);
-    melodies_.ReadMelodyList();
+    return lock.answered(reply);
 }
 
 QString MelodyUploader::problemBeforeSending(const QString &slotText, const MelodyFile &melody, bool raise)

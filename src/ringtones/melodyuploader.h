@@ -1,12 +1,15 @@
 #pragma once
 
+#include "link/atexchange.h"
+
 #include <QString>
 
 class PhoneMelodies;
 struct MelodyFile;
 
-// Writes a melody file into a melody slot of the phone: the header line, every line of the
-// file without waiting, Ctrl-Z, then the phone's "OK"; the list is read again afterwards.
+// Writes a melody file into a melody slot of the phone: the header line, its pause, the first
+// note and its pause, the other lines without waiting, Ctrl-Z, then the phone's "OK"; the list
+// is read again afterwards.
 class MelodyUploader
 {
 public:
@@ -20,5 +23,10 @@ public:
     static QString problemBeforeSending(const QString &slotText, const MelodyFile &melody, bool raise);
 
 private:
+    // What a step of the upload makes of its reply: true to go on. A refusal ends the upload
+    // naming refusal; without an answer in time the phone's entry is ended and the phone asked
+    // whether it is there; a Cancel ends the entry unsaved when entryOpenIfCancelled.
+    bool stepAnswered(const AtExchange::Reply &reply, const QString &refusal, bool entryOpenIfCancelled);
+
     PhoneMelodies &melodies_;
 };
