@@ -73,6 +73,13 @@ void TestCharConv::table_data()
     QTest::newRow("£") << QChar(0x0153) << QChar(0xA3) << 0x9C;
     QTest::newRow("¡") << QChar(0x00AD) << QChar(0xA1) << 0xAD;
     QTest::newRow("¿") << QChar(0x00A8) << QChar(0xBF) << 0xA8;
+    // Beyond the repaired ones, the code page's own.
+    QTest::newRow("ñ") << QChar(0x00A4) << QChar(0xF1) << 0xA4;
+    QTest::newRow("é") << QChar(0x201A) << QChar(0xE9) << 0x82;
+    QTest::newRow("á") << QChar(0x00A0) << QChar(0xE1) << 0xA0;
+    QTest::newRow("Ç") << QChar(0x20AC) << QChar(0xC7) << 0x80;
+    QTest::newRow("å") << QChar(0x2020) << QChar(0xE5) << 0x86;
+    QTest::newRow("½") << QChar(0x00AB) << QChar(0xBD) << 0xAB;
 }
 
 void TestCharConv::table()
