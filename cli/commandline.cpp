@@ -433,11 +433,7 @@ int smsSend(Run &run)
         run.isSet(options().smsc) ? run.value(options().smsc) : phone->link.settings.servicecenter();
     if (!isDialable(centre))
         return run.usage(QStringLiteral("Give the service centre with --smsc NUMBER."));
-    MessageSender(phone->link.exchange, phone->link.lock).send(text, number, centre);
-    // A sent message is told in a box as a refusal is; the reference the phone gives the
-    // message is what tells them apart.
-    return phone->outcome(
-        !phone->link.lock.lastAnswer().lineStartingWith(QStringLiteral("+CMGS:")).isEmpty());
+    return phone->outcome(MessageSender(phone->link.exchange, phone->link.lock).send(text, number, centre));
 }
 
 int smsStore(Run &run)
@@ -451,8 +447,7 @@ int smsStore(Run &run)
     PhoneSession *phone = run.phone();
     if (!phone)
         return run.failure();
-    MessageSender(phone->link.exchange, phone->link.lock).upload(text, number);
-    return phone->outcome();
+    return phone->outcome(MessageSender(phone->link.exchange, phone->link.lock).upload(text, number));
 }
 
 int smsDelete(Run &run)

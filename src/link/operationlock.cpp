@@ -50,7 +50,6 @@ bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepte
     }
     abort_ = false;
     outcome_ = Outcome::Done;
-    lastAnswer_ = {};
     setAction(code);
     return true;
 }
@@ -62,10 +61,8 @@ QString OperationLock::refusalText(const AtExchange::Reply &reply)
 
 bool OperationLock::answered(const AtExchange::Reply &reply)
 {
-    if (reply.completed()) {
-        lastAnswer_ = reply;
+    if (reply.completed())
         return true;
-    }
     if (reply.refused()) {
         // The phone is there; it said no. That ends the operation, not the connection.
         outcome_ = Outcome::Refused;

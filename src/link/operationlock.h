@@ -62,8 +62,6 @@ public:
     };
     Outcome outcome() const { return outcome_; }
     void setOutcome(Outcome outcome) { outcome_ = outcome; }
-    // The last reply answered() took as the phone's "OK" in that operation; none before.
-    const AtExchange::Reply &lastAnswer() const { return lastAnswer_; }
 
     qint16 action() const { return action_; }
     void setAction(qint16 code);
@@ -126,7 +124,6 @@ private:
     qint16 action_ = NoPhone;
     bool abort_ = false;
     Outcome outcome_ = Outcome::Done;
-    AtExchange::Reply lastAnswer_;
     MessageBoxes *boxes_ = nullptr;
     ProgressWindow *progress_ = nullptr;
 };

@@ -24,6 +24,7 @@ QString MessageSender::phoneText(const QString &text)
 bool MessageSender::answered(const AtExchange::Reply &reply, const QString &failure)
 {
     if (reply.refused()) {
+        lock_.setOutcome(OperationLock::Outcome::Refused);
         lock_.finish();
         lock_.inform(failure + reply.result);
         return false;
@@ -68,6 +69,7 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
     }
     // Sent or stored only on the phone's word: the reference or place it gives the message.
     if (reply.completed() && reply.lineStartingWith(confirmation).isEmpty()) {
+        lock_.setOutcome(OperationLock::Outcome::Refused);
         lock_.finish();
         lock_.inform(failure + QStringLiteral("no confirmation from the phone"));
         return false;
@@ -105,49 +107,50 @@ bool MessageSender::fieldsGiven(const QString &number, const QString &serviceCen
     return true;
 }
 
-void MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)
+bool MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)
 {
     if (!fieldsGiven(number, serviceCentre) ||
         (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Send"))))
-        return;
-    sendFitted(text, number, serviceCentre);
+        return false;
+    return sendFitted(text, number, serviceCentre);
 }
 
-void MessageSender::sendFitted(const QString &text, const QString &number, const QString &serviceCentre)
+bool MessageSender::sendFitted(const QString &text, const QString &number, const QString &serviceCentre)
 {
     if (!lock_.guard(OperationLock::SendingSMS))
-        return;
+        return false;
     if (!command(QStringLiteral("AT+CMGF=1"), NotSent) ||
         !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'), NotSent) ||
         !transfer(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), NotSent))
-        return;
+        return false;
     lock_.finish();
     lock_.inform(SentNotice);
+    return true;
 }
 
-void MessageSender::upload(const QString &text, const QString &number)
+bool MessageSender::upload(const QString &text, const QString &number)
 {
     if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store")))
-        return;
-    uploadFitted(text, number);
+        return false;
+    return uploadFitted(text, number);
 }
 
-void MessageSender::uploadFitted(const QString &text, const QString &number)
+bool MessageSender::uploadFitted(const QString &text, const QString &number)
 {
     if (!lock_.guard(OperationLock::UploadingSMS))
-        return;
+        return false;
     if (!command(QStringLiteral("AT+CMGF=1"), NotStored) ||
         !transfer(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored))
-        return;
+        return false;
     lock_.finish();
+    return true;
 }
 
-void MessageSender::uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre)
+bool MessageSender::uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre)
 {
     // One question for both.
     if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store and send")))
-        return;
-    uploadFitted(text, number);
-    if (fieldsGiven(number, serviceCentre))
-        sendFitted(text, number, serviceCentre);
+        return false;
+    const bool stored = uploadFitted(text, number);
+    return fieldsGiven(number, serviceCentre) && sendFitted(text, number, serviceCentre) && stored;
 }

@@ -12,12 +12,13 @@ class MessageSender
 public:
     MessageSender(AtExchange &exchange, OperationLock &lock);
 
+    // Each true once the phone confirmed it with the message's reference or place.
     // "Send SMS": needs the service centre and the number.
-    void send(const QString &text, const QString &number, const QString &serviceCentre);
+    bool send(const QString &text, const QString &number, const QString &serviceCentre);
     // "Upload SMS": stores the message unsent; the number may be empty.
-    void upload(const QString &text, const QString &number);
+    bool upload(const QString &text, const QString &number);
     // "Upload+Send": both, each with its own checks.
-    void uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre);
+    bool uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre);
 
     // The longest text, counted with CR LF line breaks.
     static constexpr int MaxText = 160;
@@ -37,8 +38,8 @@ private:
     bool acceptsLosses(const QString &text, const QString &verb);
     // The service centre and number a send needs; asked for only when the phone is idle.
     bool fieldsGiven(const QString &number, const QString &serviceCentre);
-    void sendFitted(const QString &text, const QString &number, const QString &serviceCentre);
-    void uploadFitted(const QString &text, const QString &number);
+    bool sendFitted(const QString &text, const QString &number, const QString &serviceCentre);
+    bool uploadFitted(const QString &text, const QString &number);
     // False when the operation has ended: refused (with a message naming the phone's error,
     // the link being fine), timed out or cancelled.
     bool answered(const AtExchange::Reply &reply, const QString &failure);
