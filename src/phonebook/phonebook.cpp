@@ -65,7 +65,13 @@ bool Phonebook::selectMemory(std::optional<int> *used)
             return false;
         if (!askMemoryStatus(&status))
             return false;
-        // A phone that does not tell goes without the check.
+        // A phone that does not tell is asked to select once more, with the line in step: a
+        // refusal that came behind a stray "OK" shows then. The second "OK" is taken on trust.
+        if (status.memory.isEmpty() && selection < Selections) {
+            if (!lock_.answered(exchange_.resynchronise(exchange_.timTimeout)))
+                return false;
+            continue;
+        }
         if (status.memory.isEmpty() || status.memory.compare(memory, Qt::CaseInsensitive) == 0) {
             *used = status.used;
             return true;

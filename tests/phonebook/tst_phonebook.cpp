@@ -392,10 +392,13 @@ void TestPhonebook::strayOkBeforeARefusedSelection_data()
 {
     QTest::addColumn<bool>("refusedAgain");
     QTest::addColumn<int>("refusalLateMs"); // after the stray "OK"
-    QTest::newRow("refused for good") << true << 40;
-    QTest::newRow("refused for good, refusal after the next question") << true << 300;
-    QTest::newRow("refused by chance") << false << 40;
-    QTest::newRow("refused by chance, refusal after the next question") << false << 300;
+    QTest::addColumn<bool>("untold");       // "AT+CPBS?" refused: the phone names no memory
+    QTest::newRow("refused for good") << true << 40 << false;
+    QTest::newRow("refused for good, refusal after the next question") << true << 300 << false;
+    QTest::newRow("refused by chance") << false << 40 << false;
+    QTest::newRow("refused by chance, refusal after the next question") << false << 300 << false;
+    QTest::newRow("refused for good, memory untold") << true << 40 << true;
+    QTest::newRow("refused by chance, memory untold") << false << 40 << true;
 }
 
 // The phone keeps the SIM card selected; a stray "OK" ahead of its refusal must not list the
@@ -404,6 +407,7 @@ void TestPhonebook::strayOkBeforeARefusedSelection()
 {
     QFETCH(bool, refusedAgain);
     QFETCH(int, refusalLateMs);
+    QFETCH(bool, untold);
     PhonebookRig::fill(rig->sim.state().simBook, 4, "Sim");
     PhonebookRig::fill(rig->sim.state().phoneBook, 3, "Own");
     QVERIFY(rig->startAndConnect());
@@ -418,6 +422,8 @@ void TestPhonebook::strayOkBeforeARefusedSelection()
         rig->sim.injectUnsolicited("OK");
         if (!refusedAgain)
             rig->sim.clearFailures();
+        if (untold)
+            rig->sim.failCommand("AT+CPBS?", "ERROR");
     });
     rig->phonebook.setSimSelected(false);
     rig->phonebook.LoadPhonebook();
