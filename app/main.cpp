@@ -77,9 +77,9 @@ int main(int argc, char *argv[])
     Phonebook phonebook(link.exchange, link.lock, link.supervisor);
     ShortMessages sms(link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path());
     PhoneMelodies melodies(link.exchange, link.lock);
-    MainWindow window(link, info, phonebook, sms, melodies);
     if (parser.isSet(options.device))
-        window.useDeviceForThisRun(parser.value(options.device));
+        link.useDeviceForThisRun(parser.value(options.device));
+    MainWindow window(link, info, phonebook, sms, melodies);
     // Closing the window ends the program at once, also in the middle of an operation's wait.
     QObject::connect(&window, &MainWindow::programEnds, &app, [] { QCoreApplication::exit(0); });
     window.startUp();

@@ -484,8 +484,8 @@ int ringtonesList(Run &run)
         printJson(array);
         return Success;
     }
-    for (int slot = 1; slot <= names.size(); ++slot)
-        out() << PhoneMelodies::slotLine(slot, names.at(slot - 1)) << '\n';
+    for (const QString &line : phone->melodies.slotLines())
+        out() << line << '\n';
     out() << Qt::flush;
     return Success;
 }
@@ -506,10 +506,9 @@ int ringtonesUpload(Run &run)
     PhoneSession *phone = run.phone();
     if (!phone)
         return run.failure();
-    MelodyUploader(phone->melodies)
-        .UploadMelody(QString::number(slot), run.argument(0), run.isSet(options().raise));
-    // Stored, the melody is followed by the list read again.
-    return phone->outcome(phone->melodies.names().size() == PhoneMelodies::Slots);
+    return phone->outcome(
+        MelodyUploader(phone->melodies)
+            .UploadMelody(QString::number(slot), run.argument(0), run.isSet(options().raise)));
 }
 
 // --- backup ---

@@ -23,7 +23,7 @@ PhoneSession::~PhoneSession()
 bool PhoneSession::connectPhone(const QString &devicePath)
 {
     if (!devicePath.isEmpty())
-        link.line.setDeviceResolver([devicePath](int) { return devicePath; });
+        link.useDeviceForThisRun(devicePath);
     link.resetConnection();
     link.line.openPort();
     if (!link.line.isOpen()) {

@@ -183,9 +183,7 @@ bool PhoneBackup::run(const QString &folderPath, Summary *summary)
     const SenderNames names(ContactsCache(contactsCachePath_).read());
     const QList<SMSRecord> inSlotOrder = messages.messages().bySlot();
 
-    QStringList melodyLines;
-    for (int slot = 1; slot <= melodies.names().size(); ++slot)
-        melodyLines.append(PhoneMelodies::slotLine(slot, melodies.names().at(slot - 1)));
+    const QStringList melodyLines = melodies.slotLines();
     const QList<std::pair<QString, QByteArray>> files = {
         {SimContactsFile, VCard::compose(sim.table().contacts())},
         {PhoneContactsFile, VCard::compose(phone.table().contacts())},

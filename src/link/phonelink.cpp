@@ -6,7 +6,7 @@
 
 PhoneLink::PhoneLink(QObject *parent) : QObject(parent)
 {
-    line.setDeviceResolver([this](int port) { return Platform::deviceForPort(port, settings.device(port)); });
+    line.setDeviceResolver([this](int port) { return deviceForPort(port); });
     connect(&supervisor, &Supervisor::lost, &tabs, &TabLoader::phoneLost);
     connect(&supervisor, &Supervisor::connected, &tabs, [this] { tabs.timWaitforLoad.start(); });
     // Whatever answers on that path next may be another phone, or the same one switched off
@@ -82,11 +82,12 @@ QString PhoneLink::lineDescription() const
 
 QString PhoneLink::deviceForPort(int port) const
 {
-    return Platform::deviceForPort(port, settings.device(port));
+    return runDevice_.isEmpty() ? Platform::deviceForPort(port, settings.device(port)) : runDevice_;
 }
 
 void PhoneLink::useDevice(const QString &device)
 {
+    runDevice_.clear();
     settings.setDevice(line.portNumber(), device);
     resetConnection();
     emit lineProblemChanged();

@@ -33,10 +33,14 @@ public:
 
     // The device behind the current port, and why it cannot be opened when that is so.
     QString lineDescription() const;
-    // The device port n maps to now.
+    // The device port n maps to now: the one of this run, else the configured one.
     QString deviceForPort(int port) const;
-    // The device chosen for the port in use; it takes effect at once, as a new port does.
+    // The device chosen for the port in use; it takes effect at once, as a new port does, and
+    // ends the device of this run.
     void useDevice(const QString &device);
+    // One device for every port, for this run only (--device); the settings stay as they are.
+    void useDeviceForThisRun(const QString &device) { runDevice_ = device; }
+    QString deviceForThisRun() const { return runDevice_; }
 
     // Why there is no phone, in words a person can act on; empty while nothing is wrong or
     // the phone has not yet had a fair chance to answer.
@@ -63,4 +67,5 @@ private:
     bool starting_ = false;
     int tickedComPort_ = 0;
     int silentProbes_ = 0; // unanswered in a row on an open line
+    QString runDevice_;    // --device
 };

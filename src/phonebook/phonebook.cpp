@@ -8,8 +8,6 @@
 #include "text/charconv.h"
 #include "text/replyparser.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 Phonebook::Phonebook(AtExchange &exchange, OperationLock &lock, Supervisor &supervisor, QObject *parent)
@@ -147,10 +145,9 @@ bool Phonebook::learnSimCapacity()
     if (ParseNumberField(reply.text, 1, QLatin1Char('-'), QLatin1Char(')'), highest))
         simCapacity_ = highest;
     // "+CPBW: (1-250),40,(129,145),16": the number's length follows the places.
-    static const QRegularExpression numberLength(QStringLiteral("\\+CPBW: *\\([^)]*\\) *, *(\\d{1,5})\\b"));
-    const QRegularExpressionMatch match = numberLength.match(reply.text);
+    qint16 length = 0;
     simNumberLength_.reset();
-    if (match.hasMatch() && match.captured(1).toInt() > 0)
-        simNumberLength_ = match.captured(1).toInt();
+    if (ParseNumberField(reply.text, 1, QLatin1Char(','), QLatin1Char(','), length) && length > 0)
+        simNumberLength_ = length;
     return true;
 }

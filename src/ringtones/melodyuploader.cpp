@@ -14,7 +14,7 @@ const QString NotStored = QStringLiteral("Ringtone not stored: ");
 
 MelodyUploader::MelodyUploader(PhoneMelodies &melodies) : melodies_(melodies) {}
 
-void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, bool raise)
+bool MelodyUploader::UploadMelody(const QString &slotText, const QString &path, bool raise)
 {
     OperationLock &lock = melodies_.lock();
     // Asked before anything else, also without a phone.
@@ -22,31 +22,31 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         !lock.ask(
             QStringLiteral("Ringtones above eight cannot be send correctly to phone sometimes. Continue?"),
             QStringLiteral("Warning")))
-        return;
+        return false;
     if (!lock.mayStart())
-        return;
+        return false;
     bool tooLarge = false;
     const std::optional<MelodyFile> melody = path.isEmpty() ? std::nullopt : ReadMelodyFile(path, &tooLarge);
     if (tooLarge) {
         lock.inform(NotStored + QStringLiteral("the file is larger than a melody can be (%1 KB at most).")
                                     .arg(MelodyFile::MaxFileBytes / 1024));
-        return;
+        return false;
     }
     if (!melody) {
         lock.inform(QStringLiteral("File Not Found Error"));
-        return;
+        return false;
     }
     // Without a slot the header would name none, and the phone would take the notes for commands.
     if (slotText.isEmpty()) {
         lock.inform(QStringLiteral("Please enter the number of the ringtone to replace (1-20)."));
-        return;
+        return false;
     }
     // What the phone would refuse is refused here, before a header goes that would leave the
     // notes to be read as command lines.
     const QString refusal = problemBeforeSending(slotText, *melody, raise);
     if (!refusal.isEmpty()) {
         lock.inform(NotStored + refusal);
-        return;
+        return false;
     }
     lock.setAction(OperationLock::UploadingRingtone);
 
@@ -59,7 +59,7 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
     const AtExchange::Reply taken =
         exchange.SendAndWaitForPrompt(header, exchange.timTimeout, AtExchange::Prompt::None);
     if (!stepAnswered(taken, taken.result, true))
-        return;
+        return false;
     const bool raised = RaiseApplies(melody->lines, raise);
     QStringList notes;
     for (const QString &line : melody->lines) {
@@ -78,7 +78,7 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
                                "command and answered %1.")
                     .arg(first.result),
                 true))
-            return;
+            return false;
     }
     for (const QString &note : std::as_const(notes))
         exchange.line().write(note);
@@ -87,9 +87,9 @@ void MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
     const AtExchange::Reply reply =
         exchange.SendDataAndWait(QString(AtExchange::CtrlZ), exchange.timTimeout, header);
     if (!stepAnswered(reply, reply.result, exchange.line().sending()))
-        return;
+        return false;
     lock.setAction(OperationLock::ReloadingRingtones);
-    melodies_.ReadMelodyList();
+    return melodies_.ReadMelodyList();
 }
 
 bool MelodyUploader::stepAnswered(const AtExchange::Reply &reply, const QString &refusal,

@@ -22,6 +22,22 @@ QString PhoneMelodies::slotLine(int slot, const QString &name)
            QStringLiteral(": ") + name;
 }
 
+QStringList PhoneMelodies::entries() const
+{
+    QStringList lines;
+    for (int slot = 1; slot <= names_.size(); ++slot)
+        lines.append(QString::number(displayNumber(slot)) + QStringLiteral(": ") + names_.at(slot - 1));
+    return lines;
+}
+
+QStringList PhoneMelodies::slotLines() const
+{
+    QStringList lines;
+    for (int slot = 1; slot <= names_.size(); ++slot)
+        lines.append(slotLine(slot, names_.at(slot - 1)));
+    return lines;
+}
+
 QString PhoneMelodies::nameIn(const QString &reply)
 {
     const qsizetype first = reply.indexOf(QLatin1Char('"'));
@@ -38,7 +54,6 @@ bool PhoneMelodies::ReadMelodyList()
     // Right after an upload the list is read under the upload's follow-up code.
     if (!lock_.guard(OperationLock::LoadingRingtones, {OperationLock::ReloadingRingtones}))
         return false;
-    entries_.clear();
     names_.clear();
     emit changed();
     for (int slot = 1; slot <= Slots; ++slot) {
@@ -48,7 +63,6 @@ bool PhoneMelodies::ReadMelodyList()
             return false;
         // Only the reply's own line: a code the phone sent beside it is no part of the name.
         names_.append(nameIn(reply.lineStartingWith(ReplyPrefix)));
-        entries_.append(QString::number(displayNumber(slot)) + QStringLiteral(": ") + names_.constLast());
         emit changed();
     }
     emit listRead();

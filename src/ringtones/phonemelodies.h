@@ -16,9 +16,12 @@ public:
 
     PhoneMelodies(AtExchange &exchange, OperationLock &lock, QObject *parent = nullptr);
 
-    const QStringList &entries() const { return entries_; }
-    // The names alone, in slot order.
+    // The names in slot order, as far as they were read.
     const QStringList &names() const { return names_; }
+    // As the window lists them: "11: Tune 9" for slot 9.
+    QStringList entries() const;
+    // As the command line and the backup list them: "9 (shown as 11): Tune 9" (slotLine).
+    QStringList slotLines() const;
 
     // Reads the names of all sixteen slots ("Refresh", the tab, the end of an upload); true
     // once all were read.
@@ -46,6 +49,5 @@ signals:
 private:
     AtExchange &exchange_;
     OperationLock &lock_;
-    QStringList entries_;
     QStringList names_;
 };

@@ -484,20 +484,10 @@ QString MainWindow::askForRecordingFile()
                                         QStringLiteral("Line recordings (*.trace);;All files (*)"));
 }
 
-void MainWindow::useDeviceForThisRun(const QString &device)
-{
-    runDevice_ = device;
-    PhoneLink &link = link_;
-    if (device.isEmpty())
-        link_.line.setDeviceResolver([&link](int port) { return link.deviceForPort(port); });
-    else
-        link_.line.setDeviceResolver([device](int) { return device; });
-}
-
 void MainWindow::describePorts()
 {
     for (int n = 1; n <= int(menCom.size()); ++n) {
-        const QString device = runDevice_.isEmpty() ? link_.deviceForPort(n) : runDevice_;
+        const QString device = link_.deviceForPort(n);
         menCom[n - 1]->setStatusTip(device);
         menCom[n - 1]->setToolTip(device);
     }
@@ -506,13 +496,11 @@ void MainWindow::describePorts()
 void MainWindow::chooseDevice()
 {
     const int port = link_.line.portNumber();
-    DeviceDialog dialog(port, runDevice_.isEmpty() ? link_.settings.device(port) : runDevice_,
-                        listSerialPorts(), this);
+    const QString inUse = link_.deviceForThisRun();
+    DeviceDialog dialog(port, inUse.isEmpty() ? link_.settings.device(port) : inUse, listSerialPorts(), this);
     // An OK that changes nothing keeps the connection.
-    if (dialog.exec() == QDialog::Accepted && dialog.changed()) {
-        useDeviceForThisRun(QString());
+    if (dialog.exec() == QDialog::Accepted && dialog.changed())
         link_.useDevice(dialog.device());
-    }
     describePorts();
 }
 

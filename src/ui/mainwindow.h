@@ -49,9 +49,6 @@ public:
 
     // Restores the window from the settings and looks for the phone at once.
     void startUp();
-    // The device to use on every port for this run, whatever the settings say (--device);
-    // until the user chooses one in Settings, Device...
-    void useDeviceForThisRun(const QString &device);
 
     // Where the program's messages go; nullptr brings back the window's own message boxes.
     void setMessageBoxes(MessageBoxes *boxes);
@@ -147,5 +144,4 @@ private:
     DialogMessageBoxes dialogBoxes_{this};
     MessageBoxes *boxes_ = &dialogBoxes_;
     std::unique_ptr<DialogProgress> progress_;
-    QString runDevice_; // --device
 };

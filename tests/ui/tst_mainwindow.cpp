@@ -520,7 +520,7 @@ void TestMainWindow::deviceDialogKeepsTheDeviceInUse()
         forThisRun ? QStringLiteral("/nonexistent/quenda-test-device") : rig->sim.devicePath();
     rig->link.settings.setDevice(1, configured);
     if (forThisRun)
-        rig->window.useDeviceForThisRun(rig->sim.devicePath());
+        rig->link.useDeviceForThisRun(rig->sim.devicePath());
     const Platform::SerialPortEntry builtIn{QStringLiteral("/dev/ttyS0"), QString(), QStringLiteral("16550A"),
                                             QString(), QString()};
     rig->window.listSerialPorts = [&] { return QList<Platform::SerialPortEntry>{builtIn}; };
