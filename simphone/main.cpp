@@ -3,7 +3,7 @@
 #include "replayphone.h"
 #include "simphone.h"
 
-#include "link/linerecording.h"
+#include "recording/linerecording.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

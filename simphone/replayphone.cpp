@@ -1,6 +1,6 @@
 #include "replayphone.h"
 
-#include "link/linerecording.h"
+#include "recording/linerecording.h"
 
 namespace simphone {
 

@@ -23,6 +23,26 @@ PhoneLink::PhoneLink(QObject *parent) : QObject(parent)
             silentProbes_ = 0;
         emit lineProblemChanged();
     });
+    recordLine();
+}
+
+void PhoneLink::recordLine()
+{
+    connect(&line, &SerialLine::bytesCrossed, &recorder,
+            [this](SerialLine::Direction direction, const QByteArray &bytes) {
+                if (direction == SerialLine::Direction::Sent)
+                    recorder.bytesSent(bytes);
+                else
+                    recorder.bytesReceived(bytes);
+            });
+    connect(&line, &SerialLine::lineStateChanged, &recorder,
+            [this] { recorder.portStateChanged(line.isOpen(), line.deviceName()); });
+    connect(&supervisor, &Supervisor::lost, &recorder, [this] { recorder.event("phone lost"); });
+    connect(&supervisor, &Supervisor::connected, &recorder, [this] { recorder.event("phone greeted"); });
+    connect(&lock, &OperationLock::actionChanged, &recorder, [this](qint16 action) {
+        recorder.operationChanged(lock.isBusy() ? action : 0, OperationLock::stateText(action));
+    });
+    connect(&lock, &OperationLock::cancelRequested, &recorder, [this] { recorder.event("cancel"); });
 }
 
 void PhoneLink::beginStartUp()

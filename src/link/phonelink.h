@@ -1,12 +1,13 @@
 #pragma once
 
 #include "atexchange.h"
-#include "linerecorder.h"
 #include "operationlock.h"
 #include "serialline.h"
 #include "settings.h"
 #include "supervisor.h"
 #include "tabloader.h"
+
+#include "recording/linerecorder.h"
 
 #include <QObject>
 
@@ -53,7 +54,7 @@ public:
     OperationLock lock{&exchange};
     Supervisor supervisor{exchange, lock};
     TabLoader tabs{lock};
-    LineRecorder recorder{line, supervisor, lock};
+    LineRecorder recorder;
 
 signals:
     // The port menu item to tick, 0 for none.
@@ -64,6 +65,8 @@ signals:
     void lineProblemChanged();
 
 private:
+    void recordLine();
+
     bool starting_ = false;
     int tickedComPort_ = 0;
     int silentProbes_ = 0; // unanswered in a row on an open line

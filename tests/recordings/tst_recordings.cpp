@@ -3,7 +3,7 @@
 #include "testenvironment.h"
 #include "testfiles.h"
 
-#include "link/linerecording.h"
+#include "recording/linerecording.h"
 #include "link/recordinganonymizer.h"
 #include "phonebook/phonebook.h"
 #include "replayphone.h"

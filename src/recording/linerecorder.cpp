@@ -1,24 +1,8 @@
 #include "linerecorder.h"
 
-#include "operationlock.h"
-#include "supervisor.h"
-
 #include <QLocale>
 
-LineRecorder::LineRecorder(SerialLine &line, Supervisor &supervisor, OperationLock &lock, QObject *parent)
-    : QObject(parent), line_(line), lock_(lock)
-{
-    using Kind = LineRecording::Record::Kind;
-    connect(&line, &SerialLine::bytesCrossed, this,
-            [this](SerialLine::Direction direction, const QByteArray &bytes) {
-                record(direction == SerialLine::Direction::Sent ? Kind::Sent : Kind::Received, bytes);
-            });
-    connect(&line, &SerialLine::lineStateChanged, this, &LineRecorder::lineStateChanged);
-    connect(&supervisor, &Supervisor::lost, this, [this] { event("phone lost"); });
-    connect(&supervisor, &Supervisor::connected, this, [this] { event("phone greeted"); });
-    connect(&lock, &OperationLock::actionChanged, this, &LineRecorder::actionChanged);
-    connect(&lock, &OperationLock::cancelRequested, this, [this] { event("cancel"); });
-}
+LineRecorder::LineRecorder(QObject *parent) : QObject(parent) {}
 
 bool LineRecorder::start(const QString &path, QString *error)
 {
@@ -30,10 +14,8 @@ bool LineRecorder::start(const QString &path, QString *error)
     }
     clock_.start();
     written_ = file_.write(LineRecording::Header);
-    wasOpen_ = line_.isOpen();
-    runningAction_ = lock_.isBusy() ? lock_.action() : 0;
-    if (wasOpen_)
-        event("port already open: " + line_.deviceName().toUtf8());
+    if (portOpen_)
+        event("port already open: " + device_.toUtf8());
     return isRecording();
 }
 
@@ -72,27 +54,26 @@ void LineRecorder::record(LineRecording::Record::Kind kind, const QByteArray &by
     written_ += text.size();
 }
 
-void LineRecorder::lineStateChanged()
+void LineRecorder::portStateChanged(bool open, const QString &device)
 {
-    const bool open = line_.isOpen();
-    if (open == wasOpen_)
+    if (open == portOpen_)
         return;
-    wasOpen_ = open;
+    portOpen_ = open;
+    device_ = device;
     if (open) {
         clock_.restart();
-        event("port opened: " + line_.deviceName().toUtf8());
+        event("port opened: " + device.toUtf8());
     } else {
         event("port closed");
     }
 }
 
-void LineRecorder::actionChanged(qint16 action)
+void LineRecorder::operationChanged(qint16 code, const QString &name)
 {
-    const bool busy = action != OperationLock::NoPhone && action != OperationLock::Idle;
-    if (busy && action != runningAction_) {
-        runningAction_ = action;
-        event("operation " + QByteArray::number(action) + ": " + OperationLock::stateText(action).toUtf8());
-    } else if (!busy && runningAction_ != 0) {
+    if (code != 0 && code != runningAction_) {
+        runningAction_ = code;
+        event("operation " + QByteArray::number(code) + ": " + name.toUtf8());
+    } else if (code == 0 && runningAction_ != 0) {
         runningAction_ = 0;
         event("operation ended");
     }
