@@ -17,7 +17,7 @@ PhoneSession::~PhoneSession()
 {
     link.supervisor.timState.stop();
     link.supervisor.timGetState.stop();
-    link.exchange.clearLine();
+    link.exchange.takeForeignAnswers();
 }
 
 bool PhoneSession::connectPhone(const QString &devicePath)

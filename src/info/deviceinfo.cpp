@@ -37,10 +37,11 @@ DeviceInfo::DeviceInfo(AtExchange &exchange, OperationLock &lock, QObject *paren
 bool DeviceInfo::ask(const QString &command, QString *reply)
 {
     // A setting ("AT+COPS=3,0") answers with "OK" alone; a query with its information line.
-    const QString expected = !reply ? QString()
-                             : command.endsWith(QLatin1Char('?')) || command == QLatin1String("AT+CBC")
-                                 ? ReplyFraming::ownPrefix(command)
-                                 : AtExchange::AnyInformation;
+    const AtExchange::Expected expected =
+        !reply ? AtExchange::Expected::resultOnly()
+        : command.endsWith(QLatin1Char('?')) || command == QLatin1String("AT+CBC")
+            ? AtExchange::Expected::line(ReplyFraming::ownPrefix(command))
+            : AtExchange::Expected::text();
     const AtExchange::Reply answer = exchange_.SendAndWait(command, exchange_.timTimeout, expected);
     if (!lock_.answered(answer))
         return false;

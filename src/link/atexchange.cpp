@@ -9,10 +9,6 @@
 #include <cmath>
 #include <utility>
 
-// Every phone that counts as connected has answered it with its maker's name.
-const QString AtExchange::AnyInformation = QStringLiteral("\n");
-const QString AtExchange::SyncCommand = QStringLiteral("AT+CGMI");
-
 namespace {
 
 void setUpTimer(QTimer &timer, const char *name, int interval)
@@ -24,16 +20,9 @@ void setUpTimer(QTimer &timer, const char *name, int interval)
     timer.setTimerType(Qt::PreciseTimer);
 }
 
-// The probe's final result once it has arrived whole; empty before.
-QString probeResult(const QString &buffer)
+bool holdsWholeReply(const QString &buffer)
 {
-    const auto end = ReplyFraming::findEnd(buffer);
-    return end ? end->result : QString();
-}
-
-bool probeAnswerComplete(const QString &buffer)
-{
-    return !probeResult(buffer).isEmpty();
+    return ReplyFraming::findEnd(buffer).has_value();
 }
 
 } // namespace
@@ -41,6 +30,19 @@ bool probeAnswerComplete(const QString &buffer)
 QString AtExchange::Reply::lineStartingWith(const QString &prefix) const
 {
     return ReplyFraming::lineStartingWith(text, prefix);
+}
+
+bool AtExchange::Expected::isMetBy(const Reply &reply) const
+{
+    switch (kind_) {
+    case Kind::ResultOnly:
+        return true;
+    case Kind::Line:
+        return !reply.lineStartingWith(prefix_).isEmpty();
+    case Kind::Text:
+        return ReplyFraming::holdsInformation(reply.text);
+    }
+    return true;
 }
 
 AtExchange::AtExchange(SerialLine &line, QObject *parent) : QObject(parent), line_(line)
@@ -51,23 +53,25 @@ AtExchange::AtExchange(SerialLine &line, QObject *parent) : QObject(parent), lin
     setUpTimer(timPause, "timPause", 300);
 }
 
-AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
-                                        const std::function<bool(const QString &)> &done,
-                                        const QTimer *wakeAlso)
+AtExchange::Wait AtExchange::collect(QString &buffer, const QTimer &timer,
+                                     const std::function<bool(const QString &)> &done, const QTimer *wakeAlso)
 {
     QEventLoop loop;
-    bool finished = false;
+    std::optional<Wait> finished;
     const auto pass = [&] {
         buffer += line_.input();
-        if (done(buffer) || !timer.isActive()) {
-            finished = true;
-            loop.quit();
-        }
+        if (done(buffer))
+            finished = Wait::Satisfied;
+        else if (!timer.isActive())
+            finished = Wait::TimerEnded;
+        else
+            return;
+        loop.quit();
     };
     // Whatever arrived before the wait began counts too.
     pass();
     if (finished)
-        return WaitEnd::Done;
+        return *finished;
     QEventLoop *const outer = std::exchange(wait_, &loop);
     const bool outerAbandoned = std::exchange(abandoned_, false);
     const auto onData = QObject::connect(&line_, &SerialLine::dataArrived, &loop, pass);
@@ -84,20 +88,19 @@ AtExchange::WaitEnd AtExchange::collect(QString &buffer, const QTimer &timer,
     wait_ = outer;
     const bool abandoned = std::exchange(abandoned_, outerAbandoned);
     if (finished)
-        return WaitEnd::Done;
-    return abandoned ? WaitEnd::Abandoned : WaitEnd::Quit;
+        return *finished;
+    return abandoned ? Wait::Abandoned : Wait::Quit;
 }
 
-AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer, const QString &expectedLine)
+AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer, const Expected &expected)
 {
     // Stray results are rare; three in a row for the same command are taken as its answer.
     constexpr int Asks = 3;
     Reply reply = exchange(command, timer);
-    for (int ask = 1; ask < Asks && !expectedLine.isEmpty() && reply.completed(); ++ask) {
-        if (expectedLine == AnyInformation ? ReplyFraming::holdsInformation(reply.text)
-                                           : !reply.lineStartingWith(expectedLine).isEmpty())
+    for (int ask = 1; ask < Asks && expected.checks() && reply.completed(); ++ask) {
+        if (expected.isMetBy(reply))
             break;
-        const Outcome inStep = resync(timer);
+        const Outcome inStep = resynchronise(timer).outcome;
         if (inStep != Outcome::Completed) {
             reply.outcome = inStep;
             return reply;
@@ -107,23 +110,22 @@ AtExchange::Reply AtExchange::SendAndWait(const QString &command, QTimer &timer,
     return reply;
 }
 
-AtExchange::WaitEnd AtExchange::sendLine(const QString &command, QTimer &timer, QString &soFar)
+AtExchange::Wait AtExchange::sendLine(const QString &command, QTimer &timer, QString &soFar)
 {
-    const WaitEnd cleared = takeForeignAnswers();
-    if (cleared != WaitEnd::Done)
+    if (const Wait cleared = takeForeignAnswers(); cleared == Wait::Abandoned || cleared == Wait::Quit)
         return cleared;
     // Stray results and codes that came between two commands would end this one's wait.
     line_.drain();
     return sendData(command + QLatin1Char('\r'), timer, soFar);
 }
 
-AtExchange::WaitEnd AtExchange::sendData(const QString &data, QTimer &timer, QString &soFar)
+AtExchange::Wait AtExchange::sendData(const QString &data, QTimer &timer, QString &soFar)
 {
     line_.write(data);
     return finishSending(timer, soFar);
 }
 
-AtExchange::WaitEnd AtExchange::finishSending(QTimer &timer, QString &soFar)
+AtExchange::Wait AtExchange::finishSending(QTimer &timer, QString &soFar)
 {
     // A long write (a melody) takes seconds on the wire; the phone's time to answer begins when
     // it has had the last byte. Until then the line only counts as stuck when it takes nothing
@@ -133,7 +135,7 @@ AtExchange::WaitEnd AtExchange::finishSending(QTimer &timer, QString &soFar)
     const auto watch = [this, &stall, &timer] { stall.start(int(line_.msUntilSent()) + timer.interval()); };
     watch();
     const auto onProgress = QObject::connect(&line_, &SerialLine::sendingProgressed, &stall, watch);
-    const WaitEnd end = collect(soFar, stall, [this](const QString &buffer) {
+    const Wait end = collect(soFar, stall, [this](const QString &buffer) {
         // A refusal while a long text still leaves: the rest would run as command lines.
         return !line_.sending() || ReplyFraming::findRefusal(buffer).has_value();
     });
@@ -141,25 +143,26 @@ AtExchange::WaitEnd AtExchange::finishSending(QTimer &timer, QString &soFar)
     if (line_.sending() && ReplyFraming::findRefusal(soFar))
         line_.discardUnsent();
     timer.start();
-    if (end == WaitEnd::Abandoned) {
+    if (end == Wait::Abandoned) {
         oweIfAbandoned(end, timer, soFar);
         return end;
     }
-    if (end == WaitEnd::Done && line_.sending() && !ReplyFraming::findRefusal(soFar)) {
+    if (end == Wait::TimerEnded) {
+        // Nothing left for a while, and no refusal came: the line is stuck.
         timer.stop();
-        return WaitEnd::Stuck;
+        return Wait::Stuck;
     }
     return end;
 }
 
-AtExchange::Outcome AtExchange::unanswered(WaitEnd end)
+AtExchange::Outcome AtExchange::unanswered(Wait end)
 {
-    return end == WaitEnd::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
+    return end == Wait::Abandoned ? Outcome::Cancelled : Outcome::TimedOut;
 }
 
-bool AtExchange::oweIfAbandoned(WaitEnd end, QTimer &timer, const QString &soFar)
+bool AtExchange::oweIfAbandoned(Wait end, QTimer &timer, const QString &soFar)
 {
-    if (end != WaitEnd::Abandoned || !timer.isActive())
+    if (end != Wait::Abandoned || !timer.isActive())
         return false;
     // The phone answers all the same, within the command's own time.
     owedSoFar_ += soFar;
@@ -171,7 +174,7 @@ AtExchange::Reply AtExchange::exchange(const QString &command, QTimer &timer)
 {
     Reply reply;
     reply.command = command;
-    if (const WaitEnd sent = sendLine(command, timer, reply.text); sent != WaitEnd::Done) {
+    if (const Wait sent = sendLine(command, timer, reply.text); sent != Wait::Satisfied) {
         reply.outcome = unanswered(sent);
         return reply;
     }
@@ -181,32 +184,45 @@ AtExchange::Reply AtExchange::exchange(const QString &command, QTimer &timer)
 AtExchange::Reply AtExchange::resynchronise(QTimer &timer)
 {
     Reply reply;
-    reply.command = SyncCommand;
-    reply.outcome = resync(timer);
+    reply.command = sync_.command;
+    QString answers;
+    if (const Wait sent = sendLine(sync_.command, timer, answers); sent != Wait::Satisfied) {
+        reply.outcome = unanswered(sent);
+        return reply;
+    }
+    const Wait end =
+        collect(answers, timer, [this](const QString &buffer) { return holdsSyncAnswer(buffer); });
+    if (oweIfAbandoned(end, timer, answers)) {
+        reply.outcome = Outcome::Cancelled;
+        return reply;
+    }
+    const bool inStep = end == Wait::Satisfied && timer.isActive();
+    timer.stop();
+    reply.outcome = inStep ? Outcome::Completed : Outcome::TimedOut;
     return reply;
 }
 
-AtExchange::Outcome AtExchange::resync(QTimer &timer)
+bool AtExchange::holdsSyncAnswer(const QString &buffer) const
 {
-    QString answers;
-    if (const WaitEnd sent = sendLine(SyncCommand, timer, answers); sent != WaitEnd::Done)
-        return unanswered(sent);
-    const WaitEnd end = collect(answers, timer, [](const QString &buffer) {
-        const qsizetype marker = buffer.lastIndexOf(QLatin1String("Mitsubishi"));
+    if (!sync_.answerMarker.isEmpty()) {
+        const qsizetype marker = buffer.lastIndexOf(sync_.answerMarker);
         return marker >= 0 && ReplyFraming::findEnd(QStringView(buffer).mid(marker)).has_value();
-    });
-    if (oweIfAbandoned(end, timer, answers))
-        return Outcome::Cancelled;
-    const bool inStep = end == WaitEnd::Done && timer.isActive();
-    timer.stop();
-    return inStep ? Outcome::Completed : Outcome::TimedOut;
+    }
+    for (qsizetype from = 0;;) {
+        const auto end = ReplyFraming::findEnd(QStringView(buffer).mid(from));
+        if (!end)
+            return false;
+        if (ReplyFraming::holdsInformation(QStringView(buffer).mid(from, end->end)))
+            return true;
+        from += end->end;
+    }
 }
 
 AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTimer &timer, Prompt prompt)
 {
     Reply reply;
     reply.command = command;
-    if (const WaitEnd sent = sendLine(command, timer, reply.text); sent != WaitEnd::Done) {
+    if (const Wait sent = sendLine(command, timer, reply.text); sent != Wait::Satisfied) {
         reply.outcome = unanswered(sent);
         return reply;
     }
@@ -218,7 +234,7 @@ AtExchange::Reply AtExchange::SendDataThroughPause(const QString &data, QTimer &
 {
     Reply reply;
     reply.command = commandLine;
-    if (const WaitEnd sent = sendData(data, timer, reply.text); sent != WaitEnd::Done) {
+    if (const Wait sent = sendData(data, timer, reply.text); sent != Wait::Satisfied) {
         reply.outcome = unanswered(sent);
         return reply;
     }
@@ -229,7 +245,7 @@ AtExchange::Reply AtExchange::awaitPrompt(Reply reply, QTimer &timer, Prompt pro
 {
     // The handset wants its pause before the text even when its prompt comes sooner.
     timPause.start();
-    const WaitEnd end = collect(
+    const Wait end = collect(
         reply.text, timer,
         [this, prompt](const QString &buffer) {
             return ReplyFraming::findRefusal(buffer).has_value() ||
@@ -245,7 +261,7 @@ AtExchange::Reply AtExchange::awaitPrompt(Reply reply, QTimer &timer, Prompt pro
         return reply;
     }
     const bool prompted = prompt == Prompt::None || ReplyFraming::holdsPrompt(reply.text);
-    if (end != WaitEnd::Done || !timer.isActive() || (!final && !prompted)) {
+    if (end != Wait::Satisfied || !timer.isActive() || (!final && !prompted)) {
         timer.stop();
         reply.outcome = Outcome::TimedOut;
         return reply;
@@ -263,7 +279,7 @@ AtExchange::Reply AtExchange::awaitPrompt(Reply reply, QTimer &timer, Prompt pro
     return reply;
 }
 
-void AtExchange::endTextEntry()
+void AtExchange::escapeEntry()
 {
     endEntry(QString(Escape));
 }
@@ -279,7 +295,7 @@ void AtExchange::endEntry(const QString &closing)
     Pause();
 }
 
-AtExchange::Reply AtExchange::endDataEntry(QTimer &timer)
+AtExchange::Reply AtExchange::dropDataAndResynchronise(QTimer &timer)
 {
     // The rest of a melody nobody waits for would only be read as command lines.
     line_.discardUnsent();
@@ -299,7 +315,7 @@ AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer
         reply.outcome = Outcome::StopToken;
         return reply;
     }
-    if (const WaitEnd sent = sendData(data, timer, reply.text); sent != WaitEnd::Done) {
+    if (const Wait sent = sendData(data, timer, reply.text); sent != Wait::Satisfied) {
         reply.outcome = unanswered(sent);
         return reply;
     }
@@ -319,7 +335,7 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStri
         const auto refusal = ReplyFraming::findRefusal(buffer);
         return refusal ? refusal->resultStart : -1;
     };
-    const WaitEnd end = collect(reply.text, timer, [&endsFrom](const QString &buffer) {
+    const Wait end = collect(reply.text, timer, [&endsFrom](const QString &buffer) {
         const qsizetype from = endsFrom(buffer);
         return from >= 0 && ReplyFraming::findEnd(QStringView(buffer).mid(from)).has_value();
     });
@@ -336,7 +352,7 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStri
     }
     // A wait cut short by the program quitting counts as unanswered, so the operation ends at
     // once instead of racing through its remaining commands without waiting.
-    if (end != WaitEnd::Done || !timer.isActive() || !final) {
+    if (end != Wait::Satisfied || !timer.isActive() || !final) {
         timer.stop();
         reply.outcome = Outcome::TimedOut;
         return reply;
@@ -351,30 +367,25 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStri
     return reply;
 }
 
-AtExchange::WaitEnd AtExchange::takeForeignAnswers()
+AtExchange::Wait AtExchange::takeForeignAnswers()
 {
     // Answers meant for others go first, or the next command would read them as its own.
-    WaitEnd cleared = WaitEnd::Done;
-    if (probePending_)
-        cleared = takeProbeAnswer();
-    if (cleared == WaitEnd::Done && owed_ > 0)
+    Wait cleared = Wait::Satisfied;
+    if (foreignAnswer_)
+        cleared = std::exchange(foreignAnswer_, nullptr)();
+    if ((cleared == Wait::Satisfied || cleared == Wait::TimerEnded) && owed_ > 0)
         cleared = takeOwedAnswers();
     return cleared;
 }
 
-bool AtExchange::clearLine()
-{
-    return takeForeignAnswers() == WaitEnd::Done;
-}
-
-void AtExchange::sendWithoutWaiting(const QString &command)
+void AtExchange::writeCommand(const QString &command)
 {
     line_.write(command + QLatin1Char('\r'));
 }
 
-void AtExchange::sendUnawaited(const QString &command)
+void AtExchange::sendAndDropAnswer(const QString &command)
 {
-    line_.write(command + QLatin1Char('\r'));
+    writeCommand(command);
     timTimeout.start();
     owe(1, timTimeout);
 }
@@ -422,41 +433,20 @@ bool AtExchange::settleOwedAnswers()
     return true;
 }
 
-void AtExchange::beginProbe()
+AtExchange::Wait AtExchange::awaitOneReply(QString &soFar, QTimer &timer)
 {
-    probePending_ = true;
-    probeAnswer_.clear();
-}
-
-void AtExchange::endProbe()
-{
-    probePending_ = false;
-    probeAnswer_.clear();
-}
-
-QString AtExchange::probeAnswer()
-{
-    probeAnswer_ += line_.input();
-    return probeResult(probeAnswer_);
-}
-
-AtExchange::WaitEnd AtExchange::takeProbeAnswer()
-{
-    probePending_ = false;
-    QString answer = std::exchange(probeAnswer_, QString());
-    const WaitEnd end = collect(answer, timTimeoutState, probeAnswerComplete);
-    if (oweIfAbandoned(end, timTimeoutState, answer))
-        return end;
-    timTimeoutState.stop();
+    const Wait end = collect(soFar, timer, holdsWholeReply);
+    if (!oweIfAbandoned(end, timer, soFar))
+        timer.stop();
     return end;
 }
 
-AtExchange::WaitEnd AtExchange::takeOwedAnswers()
+AtExchange::Wait AtExchange::takeOwedAnswers()
 {
-    const WaitEnd end = collect(owedSoFar_, *owedDeadline_, [this](const QString &buffer) {
+    const Wait end = collect(owedSoFar_, *owedDeadline_, [this](const QString &buffer) {
         return ReplyFraming::countReplies(buffer) >= owed_;
     });
-    if (end == WaitEnd::Done)
+    if (end == Wait::Satisfied || end == Wait::TimerEnded)
         forgetOwed();
     return end;
 }

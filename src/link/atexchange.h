@@ -45,19 +45,41 @@ public:
 
     SerialLine &line() { return line_; }
 
+    // What only the command's own answer carries beside its final result. A stray result that
+    // came ahead of the answer ends the wait with an "OK" that lacks it; the line is then brought
+    // back in step and the command asked again (twice at most).
+    class Expected
+    {
+    public:
+        // The final result alone: a setting, a write. A stray "OK" cannot be told apart.
+        static Expected resultOnly() { return Expected(Kind::ResultOnly); }
+        // The information line with this prefix ("+CMGR:").
+        static Expected line(const QString &prefix) { return Expected(Kind::Line, prefix); }
+        // A line of bare text ("AT+CGMI": the maker's name).
+        static Expected text() { return Expected(Kind::Text); }
+
+        bool checks() const { return kind_ != Kind::ResultOnly; }
+        bool isMetBy(const Reply &reply) const;
+
+    private:
+        enum class Kind
+        {
+            ResultOnly,
+            Line,
+            Text
+        };
+        explicit Expected(Kind kind, const QString &prefix = QString()) : kind_(kind), prefix_(prefix) {}
+        Kind kind_;
+        QString prefix_;
+    };
     // Whatever the line holds before the command goes is not its answer and is thrown away.
-    // With expectedLine set (the prefix of the information line the answer carries, such as
-    // "+CMGR:"), an "OK" without that line cannot be the command's own answer: a stray result
-    // ended the wait while the real answer was still on its way. The line is then brought back
-    // in step and the command asked again (twice at most). AnyInformation stands for an answer of bare text
-    // ("AT+CGMI": "Mitsubishi").
-    static const QString AnyInformation;
-    Reply SendAndWait(const QString &command, QTimer &timer, const QString &expectedLine = QString());
+    Reply SendAndWait(const QString &command, QTimer &timer,
+                      const Expected &expected = Expected::resultOnly());
     // A command line that announces text ("AT+CMGS=..."), written as SendAndWait writes it, then
     // waited for until the phone's "> " prompt has arrived and timPause has run out, so that the
     // text only ever goes where the phone takes it as text. Completed (result "> ") once it may
     // go; otherwise refused, timed out or cancelled as SendAndWait. When it did not complete the
-    // phone may still be in text entry: endTextEntry() takes it out.
+    // phone may still be in text entry: escapeEntry() takes it out.
     // A command that gives no prompt (the melody header) is waited for through timPause alone:
     // Completed (result empty) when it has not refused the command by then.
     enum class Prompt
@@ -72,14 +94,14 @@ public:
     Reply SendDataThroughPause(const QString &data, QTimer &timer, const QString &commandLine);
     // ESC, which ends the text entry a phone may be in, then a bare CR, each after the phone's
     // moment (timPause): a phone in command mode that took the ESC into its command line
-    // finds that line ended. Waits with events running.
-    void endTextEntry();
+    // finds that line ended. Waits with events running; asks nothing.
+    void escapeEntry();
     static constexpr QChar Escape{27};
     // After text or melody lines that found no answer in time: what has not left yet is thrown
     // away, ESC (which drops a message text) and Ctrl-Z (which ends a melody) go, followed by a
-    // bare CR as endTextEntry, and the phone is asked whether it answers again (resynchronise).
+    // bare CR as escapeEntry, and the phone is asked whether it answers again (resynchronise).
     // Completed once it does.
-    Reply endDataEntry(QTimer &timer);
+    Reply dropDataAndResynchronise(QTimer &timer);
     // The data a command line announced (a message text with its closing Ctrl-Z), written as it
     // stands, without a CR, and waited for as SendAndWait waits. What the phone said to the
     // command line meanwhile opens the reply. When it already refused the command the data is
@@ -89,26 +111,42 @@ public:
     // to the text always carries it, so a stray result cannot pass for the phone's word.
     Reply SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine,
                           const QString &confirmation = QString());
-    // Takes off the line the answers meant for others (a pending probe's, those owed to cancelled
-    // commands), as every SendAndWait does first. False when that wait was cancelled or the
-    // program quits; nothing may be sent then.
-    bool clearLine();
-    // Writes the command and CR and does not wait for the answer.
-    void sendWithoutWaiting(const QString &command);
-    // Writes the command and CR without waiting, but its answer is owed: the next command
-    // first takes it off the line instead of reading it as its own reply.
-    void sendUnawaited(const QString &command);
+    // How a wait for the line ended.
+    enum class Wait
+    {
+        Satisfied,  // what was waited for is there
+        TimerEnded, // the timer ran out first
+        Stuck,      // the line took nothing more of what was written for the timer's time
+        Abandoned,  // abandonWait()
+        Quit        // the loop was ended from outside: the program is quitting
+    };
+    // Takes off the line the answers meant for others (one its sender reads by itself, those
+    // owed to cancelled commands), as every command does first. Abandoned or Quit when that wait
+    // was cancelled or the program quits; nothing may be sent then.
+    Wait takeForeignAnswers();
+    // Writes the command and CR and no more: the caller reads the answer itself (the probe).
+    void writeCommand(const QString &command);
+    // Writes the command and CR and leaves its answer to be dropped: the next command first
+    // takes it off the line instead of reading it as its own reply.
+    void sendAndDropAnswer(const QString &command);
     // Waits timPause out with events running; never less than its interval, which the handset
     // needs between keys.
     void Pause();
-    // Takes off the line everything the phone still sends for earlier commands: a command with
-    // an answer nothing else carries is sent, and all up to the end of its answer is dropped.
-    // Completed once the line is in step; timed out or cancelled as a command's wait is.
+    // Takes off the line everything the phone still sends for earlier commands: the sync query
+    // is sent, and all up to the end of its answer is dropped. Completed once the line is in
+    // step; timed out or cancelled as a command's wait is.
     Reply resynchronise(QTimer &timer);
-    static const QString SyncCommand;
+    // The command whose answer nothing else carries, and a word only that answer holds; empty
+    // marker: the first answer with a line of bare text. The handshake names the phone's maker.
+    struct SyncQuery
+    {
+        QString command = QStringLiteral("AT+CGMI");
+        QString answerMarker;
+    };
+    void setSyncQuery(const SyncQuery &query) { sync_ = query; }
 
     // Ends the wait now running at once as Cancelled. The phone still owes the answer to the
-    // command that was waited for; it is taken off the line like the answer of sendUnawaited.
+    // command that was waited for; it is taken off the line like the answer of sendAndDropAnswer.
     void abandonWait();
 
     // Answers the phone still owes to commands nobody waits for any more.
@@ -117,15 +155,14 @@ public:
     // is owed any more (all arrived, or their time ran out).
     bool settleOwedAnswers();
 
-    // The connection probe's "AT" is on the line and its answer not yet taken. The first
-    // exchange to start meanwhile takes that answer off the line before sending its own
-    // command, so neither the probe nor the operation reads the other's reply.
-    void beginProbe();
-    void endProbe();
-    bool probePending() const { return probePending_; }
-    // Adds what has arrived to the probe's answer. Its final result ("OK", "ERROR") once it has
-    // arrived whole; empty before.
-    QString probeAnswer();
+    // An answer on its way that its sender reads by itself as it comes (the connection probe's).
+    // The first command to start meanwhile has takeOff take it off the line before sending, so
+    // neither reads the other's reply. Cleared once called, or with an empty function.
+    void setForeignAnswer(std::function<Wait()> takeOff) { foreignAnswer_ = std::move(takeOff); }
+    // Adds what has arrived to soFar until it holds one whole reply or the timer ends; the timer
+    // is stopped then. Cancelled while the timer runs, that answer is owed as a cancelled
+    // command's is.
+    Wait awaitOneReply(QString &soFar, QTimer &timer);
 
     // One-shot timers bounding the waits; they do nothing but stop when they fire.
     QTimer timTimeout;      // 5000 ms: every ordinary command
@@ -134,44 +171,36 @@ public:
     QTimer timPause;        // 300 ms: fixed pauses
 
 private:
-    enum class WaitEnd
-    {
-        Done,      // done(buffer) held or the timer ran out
-        Stuck,     // the line took nothing more of what was written for the timer's time
-        Abandoned, // abandonWait()
-        Quit       // the loop was ended from outside: the program is quitting
-    };
     // Appends what the line brings to buffer until done(buffer) holds or the timer stops.
     // wakeAlso: a second timer whose end is worth a look at done(buffer).
-    WaitEnd collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done,
-                    const QTimer *wakeAlso = nullptr);
+    Wait collect(QString &buffer, const QTimer &timer, const std::function<bool(const QString &)> &done,
+                 const QTimer *wakeAlso = nullptr);
     // Takes foreign answers off the line, drains it, writes the command and starts the timer
     // once it has left. What arrives meanwhile goes to soFar.
-    WaitEnd sendLine(const QString &command, QTimer &timer, QString &soFar);
+    Wait sendLine(const QString &command, QTimer &timer, QString &soFar);
     // Writes what the phone takes after a command line, then as sendLine.
-    WaitEnd sendData(const QString &data, QTimer &timer, QString &soFar);
+    Wait sendData(const QString &data, QTimer &timer, QString &soFar);
     // Waits until the line has carried all that was written. The timer's interval bounds a
     // stall; it starts once all has left, or with the answer owed when the user cancelled.
-    WaitEnd finishSending(QTimer &timer, QString &soFar);
-    static Outcome unanswered(WaitEnd end);
+    Wait finishSending(QTimer &timer, QString &soFar);
+    static Outcome unanswered(Wait end);
     // A wait the user cancelled while the phone still had time to answer: its answer is owed.
-    bool oweIfAbandoned(WaitEnd end, QTimer &timer, const QString &soFar);
+    bool oweIfAbandoned(Wait end, QTimer &timer, const QString &soFar);
     Reply exchange(const QString &command, QTimer &timer);
-    Outcome resync(QTimer &timer);
+    // The end of the sync query's answer is in buffer.
+    bool holdsSyncAnswer(const QString &buffer) const;
     // Waits for the reply to what was just written, with the timer running.
     Reply awaitReply(Reply reply, QTimer &timer, const QString &confirmation = QString());
     // Waits for the prompt and timPause after what was just written (SendAndWaitForPrompt).
     Reply awaitPrompt(Reply reply, QTimer &timer, Prompt prompt);
     void endEntry(const QString &closing);
-    WaitEnd takeForeignAnswers();
-    WaitEnd takeProbeAnswer();
-    WaitEnd takeOwedAnswers();
+    Wait takeOwedAnswers();
     void owe(int answers, QTimer &deadline);
     void forgetOwed();
 
     SerialLine &line_;
-    bool probePending_ = false;
-    QString probeAnswer_;
+    SyncQuery sync_;
+    std::function<Wait()> foreignAnswer_;
 
     QEventLoop *wait_ = nullptr; // the innermost wait now running
     bool abandoned_ = false;

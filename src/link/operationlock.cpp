@@ -112,7 +112,7 @@ void OperationLock::endCancelled()
     outcome_ = Outcome::Cancelled;
     abort_ = false;
     if (exchange_)
-        exchange_->sendUnawaited(QStringLiteral("AT"));
+        exchange_->sendAndDropAnswer(QStringLiteral("AT"));
 }
 
 void OperationLock::reportItem(int i, int n)

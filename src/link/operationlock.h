@@ -87,7 +87,7 @@ public:
     // does. Whatever the reason, the operation must end at once on false.
     bool answered(const AtExchange::Reply &reply);
     // After text or melody lines that found no answer in time, with check the phone's answer
-    // to AtExchange::endDataEntry: a phone that answers again only failed this operation,
+    // to AtExchange::dropDataAndResynchronise: a phone that answers again only failed this operation,
     // which ends with failure and the reason in a message box; otherwise as answered().
     void dataUnanswered(const AtExchange::Reply &check, const QString &failure);
     // "The phone refused "<command>": <error>".

@@ -49,15 +49,15 @@ void Supervisor::probeTick()
     // "AT" as text and never answers; ESC ends the entry without sending.
     if (lastProbeUnanswered_) {
         freeingLine_ = true;
-        exchange_.endTextEntry();
+        exchange_.escapeEntry();
         freeingLine_ = false;
         if (lock_.isBusy())
             return;
     }
     // Nothing on the line yet can be the answer to this probe.
     exchange_.line().drain();
-    exchange_.sendWithoutWaiting(QStringLiteral("AT"));
-    exchange_.beginProbe();
+    exchange_.writeCommand(QStringLiteral("AT"));
+    beginProbe();
     exchange_.timTimeoutState.start();
     timGetState.start();
 }
@@ -66,18 +66,18 @@ void Supervisor::answerTick()
 {
     // An operation that took the line meanwhile also took the probe's answer, or will take it
     // when it sends; either way it is not ours to read, nor a sign of loss.
-    if (!exchange_.probePending() || lock_.isBusy()) {
+    if (!probePending_ || lock_.isBusy()) {
         timGetState.stop();
         return;
     }
 
     // The answer may come in pieces over several ticks.
-    const QString result = exchange_.probeAnswer();
+    const QString result = probeResult();
     if (result.isEmpty() && exchange_.timTimeoutState.isActive())
         return;
 
     timGetState.stop();
-    exchange_.endProbe();
+    endProbe();
 
     lastProbeUnanswered_ = result.isEmpty();
     if (lastProbeUnanswered_) {
@@ -99,6 +99,33 @@ void Supervisor::answerTick()
     }
 }
 
+void Supervisor::beginProbe()
+{
+    probePending_ = true;
+    probeAnswer_.clear();
+    // A command that starts before the answer is in takes it off the line first, so neither the
+    // probe nor the operation reads the other's reply.
+    exchange_.setForeignAnswer([this] {
+        probePending_ = false;
+        QString answer = std::exchange(probeAnswer_, QString());
+        return exchange_.awaitOneReply(answer, exchange_.timTimeoutState);
+    });
+}
+
+void Supervisor::endProbe()
+{
+    probePending_ = false;
+    probeAnswer_.clear();
+    exchange_.setForeignAnswer(nullptr);
+}
+
+QString Supervisor::probeResult()
+{
+    probeAnswer_ += exchange_.line().input();
+    const auto end = ReplyFraming::findEnd(probeAnswer_);
+    return end ? end->result : QString();
+}
+
 void Supervisor::markLost()
 {
     showConnected(false);
@@ -114,7 +141,7 @@ bool Supervisor::probeOnFreedLine()
     // ended and a bare "AT" gets its "OK", no operation may use the phone.
     lock_.setAction(OperationLock::NoPhone);
     freeingLine_ = true;
-    exchange_.endTextEntry();
+    exchange_.escapeEntry();
     const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("AT"), exchange_.timTimeoutState);
     freeingLine_ = false;
     if (reply.completed())
@@ -148,8 +175,11 @@ bool Supervisor::greet()
         return reply.completed();
     };
 
-    if (!ask(QStringLiteral("AT+CGMI")) || !reply.text.contains(QLatin1String("Mitsubishi")))
+    const QString maker = QStringLiteral("Mitsubishi");
+    if (!ask(QStringLiteral("AT+CGMI")) || !reply.text.contains(maker))
         return false;
+    // Only this answer carries the maker's name: the exchange finds the line in step by it.
+    exchange_.setSyncQuery({QStringLiteral("AT+CGMI"), maker});
     if (!ask(QStringLiteral("AT+CSCS=\"PCCP437\"")) || !ask(QStringLiteral("AT+CREG=0")) ||
         !ask(QStringLiteral("ATE0")))
         return false;

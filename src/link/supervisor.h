@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 class AtExchange;
@@ -51,6 +52,13 @@ private:
     OperationLock &lock_;
     bool connectedShown_ = false;
     bool handshakeRunning_ = false;
+    // The probe's "AT" is on the line and its answer not yet taken; what has arrived of it.
+    void beginProbe();
+    void endProbe();
+    // The probe's final result once it has arrived whole; empty before.
+    QString probeResult();
+    bool probePending_ = false;
+    QString probeAnswer_;
     bool freeingLine_ = false; // the phone's command line is being ended: the probe waits
     bool lastProbeUnanswered_ = false;
 };

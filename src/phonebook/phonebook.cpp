@@ -88,7 +88,8 @@ bool Phonebook::askMemoryStatus(PhonebookListing::MemoryStatus *status)
     constexpr int Asks = 2;
     for (int ask = 1; ask <= Asks; ++ask) {
         const AtExchange::Reply reply =
-            exchange_.SendAndWait(QStringLiteral("AT+CPBS?"), exchange_.timTimeout, QStringLiteral("+CPBS:"));
+            exchange_.SendAndWait(QStringLiteral("AT+CPBS?"), exchange_.timTimeout,
+                                  AtExchange::Expected::line(QStringLiteral("+CPBS:")));
         if (reply.refused())
             continue;
         if (!lock_.answered(reply))

@@ -104,12 +104,12 @@ bool MelodyUploader::stepAnswered(const AtExchange::Reply &reply, const QString 
     }
     if (reply.timedOut()) {
         // The phone may still be in melody entry, with the rest of the melody on its way.
-        lock.dataUnanswered(exchange.endDataEntry(exchange.timTimeoutState), NotStored);
+        lock.dataUnanswered(exchange.dropDataAndResynchronise(exchange.timTimeoutState), NotStored);
         return false;
     }
     if (reply.cancelled() && entryOpenIfCancelled) {
         exchange.line().discardUnsent();
-        exchange.endTextEntry();
+        exchange.escapeEntry();
     }
     return lock.answered(reply);
 }

@@ -57,8 +57,9 @@ bool PhoneMelodies::ReadMelodyList()
     names_.clear();
     emit changed();
     for (int slot = 1; slot <= Slots; ++slot) {
-        const AtExchange::Reply reply = exchange_.SendAndWait(
-            QStringLiteral("AT~MMYR=") + QString::number(slot), exchange_.timTimeout, ReplyPrefix);
+        const AtExchange::Reply reply =
+            exchange_.SendAndWait(QStringLiteral("AT~MMYR=") + QString::number(slot), exchange_.timTimeout,
+                                  AtExchange::Expected::line(ReplyPrefix));
         if (!lock_.answered(reply))
             return false;
         // Only the reply's own line: a code the phone sent beside it is no part of the name.

@@ -57,14 +57,14 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
         // phone that refused is in command mode and gets nothing: an ESC there may stay in
         // its command line.
         if (!prompt.refused())
-            exchange_.endTextEntry();
+            exchange_.escapeEntry();
         return answered(prompt, failure);
     }
     const AtExchange::Reply reply =
         exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, commandLine, confirmation);
     if (reply.timedOut()) {
         // The text may never have left, and the phone still be in text entry.
-        lock_.dataUnanswered(exchange_.endDataEntry(exchange_.timTimeoutState), failure);
+        lock_.dataUnanswered(exchange_.dropDataAndResynchronise(exchange_.timTimeoutState), failure);
         return false;
     }
     // Sent or stored only on the phone's word: the reference or place it gives the message.

@@ -69,8 +69,9 @@ bool ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
             lock_.reportItem(found + 1, stored);
         else
             lock_.reportItem(i, slotCount);
-        const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("at+cmgr=") + QString::number(i),
-                                                              exchange_.timTimeout, CmgrReply::Header);
+        const AtExchange::Reply reply =
+            exchange_.SendAndWait(QStringLiteral("at+cmgr=") + QString::number(i), exchange_.timTimeout,
+                                  AtExchange::Expected::line(CmgrReply::Header));
         if (reply.refused()) {
             // A slot the phone cannot read costs that slot, not the messages after it.
             if (reply.result != EmptySlot)
@@ -112,8 +113,8 @@ bool ShortMessages::askStoredCount(int &count)
 {
     static const QString Header = QStringLiteral("+CPMS:");
     count = UnknownCount;
-    const AtExchange::Reply reply =
-        exchange_.SendAndWait(QStringLiteral("AT+CPMS?"), exchange_.timTimeout, Header);
+    const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("AT+CPMS?"), exchange_.timTimeout,
+                                                          AtExchange::Expected::line(Header));
     if (reply.refused())
         return true;
     if (!lock_.answered(reply))

@@ -219,7 +219,7 @@ void TestAtExchange::closedPortTimesOut()
 
 void TestAtExchange::leftoverOnTheLineIsNotTheAnswer()
 {
-    exchange->sendWithoutWaiting(QStringLiteral("AT"));
+    exchange->writeCommand(QStringLiteral("AT"));
     QSignalSpy arrived(line, &SerialLine::dataArrived);
     QVERIFY(arrived.wait(1000));
     sim->setReplyDelay(200);
@@ -253,7 +253,7 @@ void TestAtExchange::strayResultBeforeAnAnswerIsOutlasted()
         if (command == "at+cmgr=2" && !std::exchange(strayed, true))
             sim->injectUnsolicited("OK");
     });
-    const auto reply = exchange->SendAndWait(QStringLiteral("at+cmgr=2"), exchange->timTimeout, "+CMGR:");
+    const auto reply = exchange->SendAndWait(QStringLiteral("at+cmgr=2"), exchange->timTimeout, AtExchange::Expected::line(QStringLiteral("+CMGR:")));
     QCOMPARE(reply.outcome, Outcome::Completed);
     QVERIFY2(reply.text.contains(QLatin1String("Hello")), qPrintable(reply.text));
     const auto next = exchange->SendAndWait(QStringLiteral("AT+CGMM"), exchange->timTimeout);
@@ -299,7 +299,7 @@ void TestAtExchange::bytesCrossTheLineOneByOne()
 
 void TestAtExchange::pauseLeavesTheLineAlone()
 {
-    exchange->sendWithoutWaiting(QStringLiteral("AT+CGMI"));
+    exchange->writeCommand(QStringLiteral("AT+CGMI"));
     QElapsedTimer clock;
     clock.start();
     exchange->Pause();

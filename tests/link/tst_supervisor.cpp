@@ -182,7 +182,7 @@ void TestSupervisor::phoneLeftInTextEntryIsFoundAgain()
     QVERIFY(rig->startAndConnect());
     rig->sim.state().textMode = true;
     // An earlier program asked for a message text and went.
-    rig->link.exchange.sendWithoutWaiting(QStringLiteral("AT+CMGW=\"0171\""));
+    rig->link.exchange.writeCommand(QStringLiteral("AT+CMGW=\"0171\""));
     QTest::qWait(100);
     rig->link.supervisor.timState.setInterval(300);
     QSignalSpy lost(&rig->link.supervisor, &Supervisor::lost);
