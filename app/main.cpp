@@ -1,10 +1,10 @@
 #include "info/deviceinfo.h"
 #include "link/phonelink.h"
-#include "mainwindow.h"
 #include "phonebook/phonebook.h"
 #include "programinfo.h"
 #include "ringtones/phonemelodies.h"
 #include "sms/shortmessages.h"
+#include "ui/window/mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

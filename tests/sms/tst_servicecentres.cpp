@@ -1,4 +1,4 @@
-#include "servicecentredialog.h"
+#include "ui/sms/servicecentredialog.h"
 
 #include "sms/servicecentres.h"
 

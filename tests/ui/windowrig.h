@@ -4,12 +4,12 @@
 
 #include "info/deviceinfo.h"
 #include "link/phonelink.h"
-#include "mainwindow.h"
 #include "phonebook/phonebook.h"
-#include "programstate.h"
 #include "ringtones/phonemelodies.h"
 #include "simphone.h"
 #include "sms/shortmessages.h"
+#include "ui/window/mainwindow.h"
+#include "ui/window/programstate.h"
 
 #include <QLabel>
 #include <QSettings>

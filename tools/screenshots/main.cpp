@@ -4,24 +4,24 @@
 //
 //   quenda-screenshots [OUTPUT_FOLDER]      (default: docs/screenshots)
 
-#include "aboutwindow.h"
-#include "createsmspage.h"
-#include "devicedialog.h"
-#include "filelist.h"
-#include "historywindow.h"
 #include "info/deviceinfo.h"
 #include "link/phonelink.h"
-#include "mainwindow.h"
 #include "phonebook/phonebook.h"
 #include "programinfo.h"
 #include "ringtones/phonemelodies.h"
-#include "ringtonespage.h"
-#include "rtttldialog.h"
-#include "servicecentredialog.h"
 #include "simphone.h"
 #include "sms/shortmessages.h"
-#include "statuswindow.h"
-#include "viewsmspage.h"
+#include "ui/ringtones/ringtonespage.h"
+#include "ui/ringtones/rtttldialog.h"
+#include "ui/sms/createsmspage.h"
+#include "ui/sms/servicecentredialog.h"
+#include "ui/sms/viewsmspage.h"
+#include "ui/widgets/filelist.h"
+#include "ui/window/aboutwindow.h"
+#include "ui/window/devicedialog.h"
+#include "ui/window/historywindow.h"
+#include "ui/window/mainwindow.h"
+#include "ui/window/statuswindow.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,0 +1,113 @@
+#include "infospage.h"
+
+#include "ui/widgets/controls.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using namespace Controls;
+
+namespace {
+
+// A caption and the value beside it, one row of a frame.
+QLabel *addRow(QFormLayout *form, QLabel *caption, const char *valueName)
+{
+    QLabel *value = label(valueName);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(caption, value);
+    return value;
+}
+
+QFormLayout *formIn(QGroupBox *frame)
+{
+    auto *form = new QFormLayout(frame);
+    form->setLabelAlignment(Qt::AlignLeft);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    return form;
+}
+
+} // namespace
+
+InfosPage::InfosPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pageInfos"));
+
+    Frame6 = frame("Frame6", QStringLiteral("Battery"));
+    prgBattery = new QProgressBar;
+    prgBattery->setObjectName(QStringLiteral("prgBattery"));
+    prgBattery->setRange(0, static_cast<int>(DeviceInfo::BatteryBarMaximum) * BarScale);
+    prgBattery->setValue(0);
+    prgBattery->setTextVisible(false);
+    Label9 = label("Label9", QStringLiteral("Empty"));
+    Label8 = label("Label8", QStringLiteral("Full"));
+    labBattery = label("labBattery", QStringLiteral("0 Percent"));
+    labBattery->setAlignment(Qt::AlignCenter);
+    auto *bar = new QHBoxLayout;
+    bar->addWidget(Label9);
+    bar->addWidget(prgBattery, 1);
+    bar->addWidget(Label8);
+    auto *battery = new QVBoxLayout(Frame6);
+    battery->addLayout(bar);
+    battery->addWidget(labBattery);
+    battery->addStretch();
+
+    frmPhoneInfo = frame("frmPhoneInfo", QStringLiteral("Phone Info"));
+    QFormLayout *phone = formIn(frmPhoneInfo);
+    Label1 = label("Label1", QStringLiteral("Manufacturer:"));
+    labManu = addRow(phone, Label1, "labManu");
+    Label10 = label("Label10", QStringLiteral("Model:"));
+    labModel = addRow(phone, Label10, "labModel");
+
+    frmNetinfo = frame("frmNetinfo", QStringLiteral("Net Info"));
+    QFormLayout *net = formIn(frmNetinfo);
+    labOperatorlaba = label("labOperatorlaba", QStringLiteral("Operator:"));
+    labOperator = addRow(net, labOperatorlaba, "labOperator");
+    Label15 = label("Label15", QStringLiteral("Operator ID:"));
+    labOpID = addRow(net, Label15, "labOpID");
+    Label13 = label("Label13", QStringLiteral("State:"));
+    labNetState = addRow(net, Label13, "labNetState");
+    Label11 = label("Label11", QStringLiteral("Net:"));
+    labNet = addRow(net, Label11, "labNet");
+    Label12 = label("Label12", QStringLiteral("Cell:"));
+    labCell = addRow(net, Label12, "labCell");
+
+    Frame10 = frame("Frame10", QStringLiteral("SIM Info"));
+    QFormLayout *sim = formIn(Frame10);
+    Label14 = label("Label14", QStringLiteral("IMSI:"));
+    labIMSI = addRow(sim, Label14, "labIMSI");
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Frame6, 0, 0);
+    grid->addWidget(frmPhoneInfo, 1, 0);
+    grid->addWidget(Frame10, 2, 0);
+    grid->addWidget(frmNetinfo, 0, 1, 3, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(3, 1);
+}
+
+void InfosPage::showFields(const DeviceInfo::Fields &fields)
+{
+    prgBattery->setValue(static_cast<int>(std::lround(fields.batteryBar * BarScale)));
+    labBattery->setText(fields.battery);
+    labManu->setText(fields.manufacturer);
+    labModel->setText(fields.model);
+    labOperator->setText(fields.operatorName);
+    labOpID->setText(fields.operatorId);
+    labNet->setText(fields.net);
+    labCell->setText(fields.cell);
+    labNetState->setText(fields.netState);
+    labIMSI->setText(fields.imsi);
+}
+
+double InfosPage::batteryBar() const
+{
+    return static_cast<double>(prgBattery->value()) / BarScale;
+}

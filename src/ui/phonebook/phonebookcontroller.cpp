@@ -1,0 +1,176 @@
+#include "phonebookcontroller.h"
+
+#include "contactpickerdialog.h"
+#include "contactsfiledialog.h"
+#include "phonebookpage.h"
+#include "ui/sms/createsmspage.h"
+
+#include "link/phonelink.h"
+#include "phonebook/contactname.h"
+#include "phonebook/numberfilter.h"
+#include "phonebook/phonebook.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+PhonebookController::PhonebookController(PhonebookPage &page, CreateSmsPage &sms, Phonebook &phonebook,
+                                         PhoneLink &link, QAction *deleteAll, QWidget *window)
+    : QObject(window), page_(page), sms_(sms), phonebook_(phonebook), link_(link), window_(window),
+      writer_(phonebook), file_(phonebook, link.settings), calling_(link.exchange, link.lock),
+      callingDialog_(window)
+{
+    calling_.setCallWindow(&callingDialog_);
+    page_.txtName->setMaxLength(ContactName::MaxLength);
+    page_.txtPhone->setMaxLength(NumberFilter::MaxLength);
+
+    connect(&phonebook_.table(), &ContactTable::changed, this, &PhonebookController::showContacts);
+    connect(&phonebook_, &Phonebook::captionChanged, page_.frmContacts, &QGroupBox::setTitle);
+    // A selection by mouse or by keyboard fills the fields alike.
+    connect(page_.lstContacts, &QListWidget::currentRowChanged, this,
+            &PhonebookController::lstContacts_Click);
+    connect(page_.txtPhone, &QLineEdit::textChanged, this, &PhonebookController::txtPhone_Change);
+    connect(page_.optPhone, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optPhone_Click();
+    });
+    connect(page_.optSIM, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optSIM_Click();
+    });
+    connect(page_.cmdCreatePhone, &QPushButton::clicked, this,
+            [this] { writer_.create(page_.txtName->text(), page_.txtPhone->text()); });
+    connect(page_.cmdSavePhone, &QPushButton::clicked, this, [this] {
+        writer_.change(page_.lstContacts->currentRow(), page_.txtName->text(), page_.txtPhone->text());
+    });
+    connect(page_.cmdDeletePhone, &QPushButton::clicked, this,
+            [this] { writer_.remove(page_.lstContacts->currentRow()); });
+    if (deleteAll)
+        connect(deleteAll, &QAction::triggered, this, [this] { writer_.removeAll(); });
+    connect(page_.cmdExp, &QPushButton::clicked, this, &PhonebookController::cmdExp_Click);
+    connect(page_.cmdImp, &QPushButton::clicked, this, &PhonebookController::cmdImp_Click);
+    connect(page_.cmdPlaceCall, &QPushButton::clicked, this,
+            [this] { calling_.placeCall(page_.txtPhone->text()); });
+    connect(page_.cmdSMSfromPhB, &QPushButton::clicked, this, &PhonebookController::cmdSMSfromPhB_Click);
+    connect(sms_.cmdNumberNamesSMS, &QPushButton::clicked, this,
+            &PhonebookController::cmdNumberNamesSMS_Click);
+}
+
+void PhonebookController::showContacts()
+{
+    QListWidget *list = page_.lstContacts;
+    const int row = list->currentRow();
+    const int before = list->count();
+    const QStringList &rows = phonebook_.table().visible();
+    const QSignalBlocker quiet(list);
+    list->clear();
+    list->addItems(rows);
+    // A changed contact keeps its selection. After anything else the old row number would
+    // point at another contact than the fields show, and saving would overwrite that one.
+    if (rows.size() == before && row >= 0 && row < rows.size())
+        list->setCurrentRow(row);
+}
+
+void PhonebookController::setSaveButtons(bool enabled)
+{
+    page_.cmdSavePhone->setEnabled(enabled);
+    page_.cmdCreatePhone->setEnabled(enabled);
+}
+
+void PhonebookController::lstContacts_Click()
+{
+    const QListWidgetItem *item = page_.lstContacts->currentItem();
+    if (!item)
+        return;
+    const ContactTable &table = phonebook_.table();
+    const int k = table.entryOf(item->text());
+    if (k < 0)
+        return;
+    page_.txtName->setText(table.names().at(k));
+    page_.txtPhone->setText(table.numbers().at(k));
+    if (phonebook_.simSelected())
+        page_.cmdSavePhone->setEnabled(true);
+}
+
+void PhonebookController::txtPhone_Change()
+{
+    QLineEdit *field = page_.txtPhone;
+    if (field->text().isEmpty())
+        setSaveButtons(false);
+    else if (phonebook_.simSelected() && link_.lock.action() != OperationLock::NoPhone)
+        setSaveButtons(true);
+
+    int caret = field->cursorPosition();
+    const QString kept = NumberFilter::filter(field->text(), &caret);
+    if (kept != field->text()) {
+        field->setText(kept);
+        field->setCursorPosition(caret);
+    }
+}
+
+void PhonebookController::optPhone_Click()
+{
+    phonebook_.setSimSelected(false);
+    page_.cmdSavePhone->setEnabled(false);
+    page_.cmdCreatePhone->setEnabled(false);
+    page_.cmdImp->setEnabled(false);
+    page_.txtPhone->clear();
+    page_.txtName->clear();
+    page_.txtName->setReadOnly(true);
+    page_.txtPhone->setReadOnly(true);
+    if (!link_.starting()) {
+        link_.tabs.userLoads(TabLoader::Phonebook);
+        phonebook_.LoadPhonebook();
+    }
+}
+
+void PhonebookController::optSIM_Click()
+{
+    phonebook_.setSimSelected(true);
+    page_.cmdCreatePhone->setEnabled(true);
+    page_.cmdImp->setEnabled(true);
+    page_.txtPhone->clear();
+    page_.txtName->clear();
+    page_.txtName->setReadOnly(false);
+    page_.txtPhone->setReadOnly(false);
+    if (!link_.starting()) {
+        link_.tabs.userLoads(TabLoader::Phonebook);
+        phonebook_.LoadPhonebook();
+    }
+}
+
+void PhonebookController::cmdExp_Click()
+{
+    ContactsFileDialog dialog(ContactsFileDialog::Mode::Export, file_, link_.settings, window_);
+    dialog.exec();
+}
+
+void PhonebookController::cmdImp_Click()
+{
+    QString path;
+    {
+        ContactsFileDialog dialog(ContactsFileDialog::Mode::Import, file_, link_.settings, window_);
+        dialog.exec();
+        path = dialog.acceptedFile();
+    }
+    if (!path.isEmpty())
+        file_.import(path);
+}
+
+void PhonebookController::cmdSMSfromPhB_Click()
+{
+    sms_.txtSendSMSNumber->setText(page_.txtPhone->text());
+    if (showMessageForm_)
+        showMessageForm_();
+}
+
+void PhonebookController::cmdNumberNamesSMS_Click()
+{
+    ContactPickerDialog dialog(phonebook_.cache(), window_);
+    if (dialog.exec() == QDialog::Accepted)
+        sms_.txtSendSMSNumber->setText(dialog.number());
+}

@@ -1,0 +1,102 @@
+#include "phonebookpage.h"
+
+#include "tabcolumnsdelegate.h"
+
+#include "ui/widgets/controls.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pagePhonebook"));
+
+    frmContacts = frame("frmContacts", QStringLiteral("Contacts On Cellular"));
+    lstContacts = list("lstContacts");
+    lstContacts->setItemDelegate(new TabColumnsDelegate(lstContacts));
+    auto *contacts = new QVBoxLayout(frmContacts);
+    contacts->addWidget(lstContacts);
+
+    Frame9 = frame("Frame9", QStringLiteral("Edit Contacts"));
+    Label5 = label("Label5", QStringLiteral("Name"));
+    txtName = textBox("txtName");
+    Label5->setBuddy(txtName);
+    Label6 = label("Label6", QStringLiteral("Number"));
+    txtPhone = textBox("txtPhone");
+    Label6->setBuddy(txtPhone);
+    cmdSavePhone = button("cmdSavePhone", QStringLiteral("S&ave Changes"));
+    cmdCreatePhone = button("cmdCreatePhone", QStringLiteral("&Create As New"));
+    cmdDeletePhone = button("cmdDeletePhone", QStringLiteral("&Delete"));
+    cmdDelePhoneAdv = new QToolButton;
+    cmdDelePhoneAdv->setObjectName(QStringLiteral("cmdDelePhoneAdv"));
+    cmdDelePhoneAdv->setText(QStringLiteral("\u25BC"));
+    cmdDelePhoneAdv->setFocusPolicy(Qt::NoFocus);
+    cmdDelePhoneAdv->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    cmdExp = button("cmdExp", QStringLiteral("Export"));
+    cmdImp = button("cmdImp", QStringLiteral("Import"));
+    connect(cmdDelePhoneAdv, &QToolButton::clicked, this, &PhonebookPage::openDeleteMenu);
+
+    auto *deleteRow = new QHBoxLayout;
+    deleteRow->setSpacing(0);
+    deleteRow->addWidget(cmdDeletePhone, 1);
+    deleteRow->addWidget(cmdDelePhoneAdv);
+    auto *edit = new QGridLayout(Frame9);
+    edit->addWidget(Label5, 0, 0);
+    edit->addWidget(txtName, 0, 1, 1, 2);
+    edit->addWidget(Label6, 1, 0);
+    edit->addWidget(txtPhone, 1, 1, 1, 2);
+    edit->addWidget(cmdSavePhone, 2, 1);
+    edit->addWidget(cmdCreatePhone, 2, 2);
+    edit->addLayout(deleteRow, 3, 1);
+    edit->addWidget(cmdExp, 4, 1);
+    edit->addWidget(cmdImp, 4, 2);
+    edit->setColumnStretch(1, 1);
+    edit->setColumnStretch(2, 1);
+
+    frmPhonebookOptions = frame("frmPhonebookOptions", QStringLiteral("Options"));
+    optPhone = option("optPhone", QStringLiteral("Contacts from &Phone"));
+    optSIM = option("optSIM", QStringLiteral("Contacts from &SIM"));
+    auto *options = new QVBoxLayout(frmPhonebookOptions);
+    options->addWidget(optPhone);
+    options->addWidget(optSIM);
+
+    Frame8 = frame("Frame8", QString());
+    cmdPlaceCall = button("cmdPlaceCall", QStringLiteral("Call"));
+    cmdSMSfromPhB = button("cmdSMSfromPhB", QStringLiteral("Send SMS"));
+    auto *call = new QHBoxLayout(Frame8);
+    call->addWidget(cmdPlaceCall);
+    call->addWidget(cmdSMSfromPhB);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(Frame9);
+    right->addWidget(frmPhonebookOptions);
+    right->addWidget(Frame8);
+    right->addStretch();
+
+    auto *page = new QHBoxLayout(this);
+    page->addWidget(frmContacts, 1);
+    page->addLayout(right);
+}
+
+void PhonebookPage::openDeleteMenu()
+{
+    cmdDeletePhone->setFocus();
+    if (!deleteMenu_)
+        return;
+    // Centred under the arrow, so "Delete All" sits next to the button it belongs to.
+    const QSize size = deleteMenu_->sizeHint();
+    const QPoint below =
+        cmdDelePhoneAdv->mapToGlobal(QPoint(cmdDelePhoneAdv->width() / 2, cmdDelePhoneAdv->height()));
+    deleteMenu_->popup(QPoint(below.x() - size.width() / 2, below.y()));
+}

@@ -1,0 +1,87 @@
+#include "ringtonespage.h"
+
+#include "ui/widgets/controls.h"
+#include "ui/widgets/filelist.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pageRingtones"));
+
+    frmRingOnPC = pathFrame("frmRingOnPC", QStringLiteral("Ringtones On PC"));
+    FileMDY = new FileList(QStringLiteral("*.mdy"));
+    FileMDY->setObjectName(QStringLiteral("FileMDY"));
+    cmdRingtonesOnHDRefresh = button("cmdRingtonesOnHDRefresh", QStringLiteral("Refresh"));
+    cmdPath = button("cmdPath", QStringLiteral("Change Dir"));
+    cmdPlay = button("cmdPlay", QStringLiteral("Play"));
+    cmdSaveWav = button("cmdSaveWav", QStringLiteral("Save as WAV..."));
+    cmdImportRtttl = button("cmdImportRtttl", QStringLiteral("Import RTTTL..."));
+    labPlayer = label("labPlayer");
+    labPlayer->setWordWrap(true);
+    auto *pcButtons = new QHBoxLayout;
+    pcButtons->addWidget(cmdRingtonesOnHDRefresh);
+    pcButtons->addWidget(cmdPath);
+    pcButtons->addWidget(cmdImportRtttl);
+    auto *preview = new QHBoxLayout;
+    preview->addWidget(cmdPlay);
+    preview->addWidget(cmdSaveWav);
+    auto *onPC = new QVBoxLayout(frmRingOnPC);
+    onPC->addWidget(FileMDY);
+    onPC->addLayout(pcButtons);
+    onPC->addLayout(preview);
+    onPC->addWidget(labPlayer);
+
+    Frame3 = frame("Frame3", QStringLiteral("Ringtones on Trium Mars"));
+    listRingtones = list("listRingtones");
+    cmdRefresh = button("cmdRefresh", QStringLiteral("Refresh"));
+    cmdDown = button("cmdDown", QStringLiteral("Download"));
+    auto *phoneButtons = new QHBoxLayout;
+    phoneButtons->addWidget(cmdRefresh);
+    phoneButtons->addWidget(cmdDown);
+    auto *onPhone = new QVBoxLayout(Frame3);
+    onPhone->addWidget(listRingtones);
+    onPhone->addLayout(phoneButtons);
+
+    Frame1 = frame("Frame1", QStringLiteral("Ringtone Upload"));
+    chkInc = checkBox("chkInc", QStringLiteral("Increase Tone Height"));
+    Label2 = label("Label2", QStringLiteral("Replace Ringtone No. (1-8):"));
+    txtReplace = textBox("txtReplace");
+    txtReplace->setMaximumWidth(txtReplace->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    Label2->setBuddy(txtReplace);
+    cmdUpload = button("cmdUpload", QStringLiteral("Upload"));
+    txtMelody = textBox("txtMelody");
+    txtMelody->setParent(this); // in no layout: out of sight, but owned
+    txtMelody->hide();
+    auto *upload = new QHBoxLayout(Frame1);
+    upload->addWidget(chkInc);
+    upload->addSpacing(16);
+    upload->addWidget(Label2);
+    upload->addWidget(txtReplace);
+    upload->addStretch();
+    upload->addWidget(cmdUpload);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(frmRingOnPC, 0, 0);
+    grid->addWidget(Frame3, 0, 1);
+    grid->addWidget(Frame1, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 1);
+}
+
+void RingtonesPage::captionFromFolder()
+{
+    frmRingOnPC->setTitle(QStringLiteral("Ringtones On PC - ") + FileMDY->path());
+    frmRingOnPC->setToolTip(FileMDY->path());
+}

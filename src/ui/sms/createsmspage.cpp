@@ -1,0 +1,57 @@
+#include "createsmspage.h"
+
+#include "ui/widgets/controls.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+CreateSmsPage::CreateSmsPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pageCreateSMS"));
+
+    Frame11 = frame("Frame11", QStringLiteral("Create SMS"));
+    Label17 = label("Label17", QStringLiteral("Service Center:"));
+    txtServiceCenter = textBox("txtServiceCenter");
+    Label17->setBuddy(txtServiceCenter);
+    cmdSMSC = button("cmdSMSC", QStringLiteral("Service Centers"));
+    Label16 = label("Label16", QStringLiteral("Phonenumber:"));
+    txtSendSMSNumber = textBox("txtSendSMSNumber");
+    Label16->setBuddy(txtSendSMSNumber);
+    cmdNumberNamesSMS = button("cmdNumberNamesSMS", QStringLiteral("&Names"));
+    txtCreateSMS = new QPlainTextEdit;
+    txtCreateSMS->setObjectName(QStringLiteral("txtCreateSMS"));
+    labCharsLeft = label("labCharsLeft", QStringLiteral("Characters: 0/160"));
+
+    auto *create = new QGridLayout(Frame11);
+    create->addWidget(Label17, 0, 0);
+    create->addWidget(txtServiceCenter, 0, 1);
+    create->addWidget(cmdSMSC, 0, 2);
+    create->addWidget(Label16, 1, 0);
+    create->addWidget(txtSendSMSNumber, 1, 1);
+    create->addWidget(cmdNumberNamesSMS, 1, 2);
+    create->addWidget(txtCreateSMS, 2, 0, 1, 3);
+    create->addWidget(labCharsLeft, 3, 0, 1, 3);
+    create->setColumnStretch(1, 1);
+
+    Frame12 = frame("Frame12", QStringLiteral("Upload/Send SMS"));
+    cmdSendSMS = button("cmdSendSMS", QStringLiteral("Send SMS"));
+    cmdUploadSMS = button("cmdUploadSMS", QStringLiteral("Upload SMS"));
+    cmdUploadSend = button("cmdUploadSend", QStringLiteral("Upload+Send"));
+    auto *send = new QVBoxLayout(Frame12);
+    send->addWidget(cmdSendSMS);
+    send->addWidget(cmdUploadSMS);
+    send->addWidget(cmdUploadSend);
+    send->addStretch();
+
+    auto *page = new QHBoxLayout(this);
+    page->addWidget(Frame11, 1);
+    page->addWidget(Frame12);
+}

@@ -1,0 +1,68 @@
+#include "viewsmspage.h"
+
+#include "ui/widgets/controls.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+ViewSmsPage::ViewSmsPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pageViewSMS"));
+
+    frmSMSonMars = frame("frmSMSonMars", QStringLiteral("SMS on Trium Mars"));
+    lstTimeDate = list("lstTimeDate");
+    txtSMS = new QPlainTextEdit(QStringLiteral("Choose Message to Display it here!\n"));
+    txtSMS->setObjectName(QStringLiteral("txtSMS"));
+    txtSMS->setReadOnly(true);
+    txtNumber = textBox("txtNumber", QStringLiteral("Cellular Number"));
+    txtNumber->setReadOnly(true);
+    txtSMSName = textBox("txtSMSName", QStringLiteral("Name"));
+    txtSMSName->setReadOnly(true);
+    cmdRefreshSMS = button("cmdRefreshSMS", QStringLiteral("Refresh"));
+    cmdDeleteSMS = button("cmdDeleteSMS", QStringLiteral("Delete SMS"));
+    cmdDeleteAllSMS = button("cmdDeleteAllSMS", QStringLiteral("Delete All"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdRefreshSMS);
+    buttons->addWidget(cmdDeleteSMS);
+    buttons->addWidget(cmdDeleteAllSMS);
+    auto *messages = new QGridLayout(frmSMSonMars);
+    messages->addWidget(lstTimeDate, 0, 0, 3, 1);
+    messages->addWidget(txtNumber, 0, 1);
+    messages->addWidget(txtSMSName, 1, 1);
+    messages->addWidget(txtSMS, 2, 1);
+    messages->addLayout(buttons, 3, 0, 1, 2);
+    messages->setColumnStretch(0, 1);
+    messages->setColumnStretch(1, 1);
+
+    Frame5 = frame("Frame5", QStringLiteral("Auto-SMS-Downloader"));
+    chkAutoSMS = checkBox("chkAutoSMS", QStringLiteral("Enable/Disable"));
+    cmdAutoSMSArchive = button("cmdAutoSMSArchive", QStringLiteral("Choose File"));
+    cmdAutoSMSNow = button("cmdAutoSMSNow", QStringLiteral("Get New SMs"));
+    txtDescr =
+        label("txtDescr",
+              QStringLiteral("Auto-SMS-Downloader dumps the SMs \nstored on your cellular to a file. If "
+                             "enabled it \nwill be done automatically when you \nconnect your "
+                             "phone. Only new messages \nwill be appended to the file!\n"));
+    txtDescr->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *archive = new QVBoxLayout(Frame5);
+    archive->addWidget(chkAutoSMS);
+    archive->addWidget(cmdAutoSMSArchive);
+    archive->addWidget(cmdAutoSMSNow);
+    archive->addWidget(txtDescr);
+    archive->addStretch();
+
+    auto *page = new QHBoxLayout(this);
+    page->addWidget(frmSMSonMars, 1);
+    page->addWidget(Frame5);
+}

@@ -1,0 +1,67 @@
+#include "devicedialog.h"
+
+#include "ui/widgets/controls.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+DeviceDialog::DeviceDialog(int port, const QString &current, const QList<Platform::SerialPortEntry> &ports,
+                           QWidget *parent)
+    : QDialog(parent), shownFirst_(current.trimmed())
+{
+    setObjectName(QStringLiteral("frmDevice"));
+    setWindowTitle(QStringLiteral("Device for Com %1").arg(port));
+    setModal(true);
+
+    lstDevices = new QTreeWidget(this);
+    lstDevices->setObjectName(QStringLiteral("lstDevices"));
+    lstDevices->setRootIsDecorated(false);
+    lstDevices->setHeaderLabels({QStringLiteral("Device"), QStringLiteral("Stable name"),
+                                 QStringLiteral("Description"), QStringLiteral("Maker"),
+                                 QStringLiteral("USB ids")});
+    for (const Platform::SerialPortEntry &entry : ports) {
+        auto *row = new QTreeWidgetItem(
+            lstDevices, {entry.device, entry.stableName, entry.description, entry.maker, entry.usbIds});
+        // The stable name survives replugging into another socket.
+        row->setData(0, Qt::UserRole, entry.stableName.isEmpty() ? entry.device : entry.stableName);
+    }
+    lstDevices->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    txtDevice = new QLineEdit(current, this);
+    txtDevice->setObjectName(QStringLiteral("txtDevice"));
+    txtDevice->setPlaceholderText(QStringLiteral("/dev/serial/by-id/... or /dev/ttyUSB0"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Serial ports of this computer:"), this));
+    layout->addWidget(lstDevices);
+    layout->addWidget(new QLabel(QStringLiteral("Device:"), this));
+    layout->addWidget(txtDevice);
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel));
+    resize(640, 320);
+
+    // Only a row the user selects: the list makes its first row current by itself when it
+    // gets the focus, which must not replace the configured device.
+    connect(lstDevices, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem *> rows = lstDevices->selectedItems();
+        if (!rows.isEmpty())
+            txtDevice->setText(rows.first()->data(0, Qt::UserRole).toString());
+    });
+    connect(lstDevices, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(cmdOK, &QPushButton::clicked, this, [this] {
+        if (!device().isEmpty() || !changed())
+            accept();
+    });
+}
+
+QString DeviceDialog::device() const
+{
+    return txtDevice->text().trimmed();
+}
+
+bool DeviceDialog::changed() const
+{
+    return device() != shownFirst_;
+}

@@ -1,0 +1,135 @@
+#include "programstate.h"
+
+#include "link/operationlock.h"
+#include "ui/widgets/controls.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+const QList<ProgramState::LockedControl> &ProgramState::lockTable()
+{
+    using L = Lock;
+    using U = Unlock;
+    static const QList<LockedControl> table = {
+        {QStringLiteral("cmdUpload"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdRefresh"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdAutoSMSNow"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdDeleteSMS"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdDeleteAllSMS"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdRefreshSMS"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdAutoSMSArchive"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdSavePhone"), L::Disable, U::Never, false},
+        {QStringLiteral("cmdCreatePhone"), L::Disable, U::Never, false},
+        {QStringLiteral("frmPhonebookOptions"), L::Disable, U::Always, false},
+        {QStringLiteral("txtName"), L::ReadOnly, U::WhenSim, false},
+        {QStringLiteral("txtPhone"), L::ReadOnly, U::WhenSim, false},
+        {QStringLiteral("chkAutoSMS"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdDeletePhone"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdDelePhoneAdv"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdImp"), L::Disable, U::WhenSim, false},
+        {QStringLiteral("cmdExp"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdSendSMS"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdUploadSMS"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdUploadSend"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdPlaceCall"), L::Disable, U::Always, true},
+        {QStringLiteral("frmControl"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdLanguage"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdIMEI"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdSoft"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdIMEISoft"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdNetMon1"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdNetMon2"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdHard"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdWarmStart"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdM4TestMode"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdSupTraces"), L::Disable, U::Always, false},
+    };
+    return table;
+}
+
+const QList<ProgramState::ResetText> &ProgramState::resetTable()
+{
+    static const QList<ResetText> table = {
+        {QStringLiteral("txtSMS"), QStringLiteral("Choose Message to Display it here!")},
+        {QStringLiteral("txtNumber"), QStringLiteral("Cellular Number")},
+        {QStringLiteral("txtSMSName"), QStringLiteral("Name")},
+        {QStringLiteral("frmContacts"), QStringLiteral("Contacts on Cellular")},
+    };
+    return table;
+}
+
+ProgramState::ProgramState(OperationLock &lock, QWidget &window, QLabel &labProgState, QObject *parent)
+    : QObject(parent), lock_(lock), window_(window), labProgState_(labProgState)
+{
+    timProgState.setObjectName(QStringLiteral("timProgState"));
+    timProgState.setInterval(275);
+    connect(&timProgState, &QTimer::timeout, this, &ProgramState::tick);
+}
+
+QWidget *ProgramState::control(const QString &name) const
+{
+    return window_.findChild<QWidget *>(name);
+}
+
+bool ProgramState::simSelected() const
+{
+    const auto *optSIM = window_.findChild<QRadioButton *>(QStringLiteral("optSIM"));
+    return optSIM && optSIM->isChecked();
+}
+
+void ProgramState::tick()
+{
+    const qint16 action = lock_.action();
+    if (action != OperationLock::Idle && !gesperrt) {
+        gesperrt = true;
+        lockControls();
+    }
+    if (action == OperationLock::Idle && gesperrt) {
+        gesperrt = false;
+        labProgState_.setText(OperationLock::stateText(OperationLock::Idle));
+        Controls::paintBackground(&labProgState_, Controls::lightGreen());
+        unlockControls();
+    }
+    if (action != OperationLock::Idle) {
+        // A code without a text of its own leaves the label as it was.
+        const QString text = OperationLock::stateText(action);
+        if (!text.isEmpty()) {
+            labProgState_.setText(text);
+            Controls::paintBackground(&labProgState_, Controls::lightBlue());
+        }
+    }
+}
+
+void ProgramState::lockControls()
+{
+    const bool calling = lock_.action() == OperationLock::PlacingCall;
+    for (const LockedControl &entry : lockTable()) {
+        QWidget *widget = control(entry.name);
+        if (!widget)
+            continue;
+        if (entry.lock == Lock::ReadOnly)
+            Controls::setReadOnly(widget, true);
+        else if (!(entry.keptForCall && calling))
+            widget->setEnabled(false);
+    }
+    for (const ResetText &entry : resetTable()) {
+        if (QWidget *widget = control(entry.name))
+            Controls::setText(widget, entry.text);
+    }
+}
+
+void ProgramState::unlockControls()
+{
+    const bool sim = simSelected();
+    for (const LockedControl &entry : lockTable()) {
+        QWidget *widget = control(entry.name);
+        if (!widget || entry.unlock == Unlock::Never)
+            continue;
+        if (entry.unlock == Unlock::WhenSim && !sim)
+            continue;
+        if (entry.lock == Lock::ReadOnly)
+            Controls::setReadOnly(widget, false);
+        else
+            widget->setEnabled(true);
+    }
+}
