@@ -1,0 +1,117 @@
+#include "commands.h"
+
+#include "options.h"
+#include "printers.h"
+#include "run.h"
+
+#include "phonebook/contactsfile.h"
+#include "phonebook/contactwriter.h"
+
+#include <QFile>
+
+#include <optional>
+
+namespace CommandLine {
+
+PhoneSession *loadPhonebook(Run &run, bool simOnly, int *exitCode)
+{
+    std::optional<bool> sim; // none: the memory the window chose last
+    if (simOnly) {
+        sim = true;
+    } else if (run.isSet(options().memory)) {
+        const QString memory = run.value(options().memory);
+        if (memory != QLatin1String("sim") && memory != QLatin1String("phone")) {
+            *exitCode = run.usage(QStringLiteral("--memory takes sim or phone: ") + memory);
+            return nullptr;
+        }
+        sim = memory == QLatin1String("sim");
+    }
+    PhoneSession *phone = run.phone();
+    if (!phone) {
+        *exitCode = run.failure();
+        return nullptr;
+    }
+    phone->phonebook.setSimSelected(sim.value_or(phone->link.settings.sim()));
+    *exitCode = phone->outcome(phone->phonebook.LoadPhonebook());
+    return *exitCode == Success ? phone : nullptr;
+}
+
+int contactsList(Run &run)
+{
+    int code = Success;
+    PhoneSession *phone = loadPhonebook(run, false, &code);
+    if (!phone)
+        return code;
+    printContacts(phone->phonebook.table(), run.isSet(options().json));
+    return Success;
+}
+
+int contactsExport(Run &run)
+{
+    int code = Success;
+    PhoneSession *phone = loadPhonebook(run, false, &code);
+    if (!phone)
+        return code;
+    ContactsFile file(phone->phonebook, phone->link.settings);
+    file.acceptExport(run.argument(0));
+    return phone->outcome();
+}
+
+int contactsImport(Run &run)
+{
+    if (!QFile::exists(run.argument(0))) {
+        printError(QStringLiteral("File Not Found Error: ") + run.argument(0));
+        return UsageError;
+    }
+    int code = Success;
+    PhoneSession *phone = loadPhonebook(run, true, &code);
+    if (!phone)
+        return code;
+    ContactsFile file(phone->phonebook, phone->link.settings);
+    if (file.acceptImport(run.argument(0)) == ContactsFile::Answer::Close)
+        file.import(run.argument(0));
+    return phone->outcome();
+}
+
+int contactsWrite(Run &run)
+{
+    const QString name = run.value(options().name);
+    const QString number = run.value(options().number);
+    if (!run.isSet(options().name) || !isDialable(number))
+        return run.usage(QStringLiteral("Give --name N and --number X (digits, *, #, a leading +)."));
+    int index = 0;
+    int code = Success;
+    if (run.isSet(options().index) &&
+        !run.number(run.value(options().index), QStringLiteral("--index"), 1, 999, &index, &code))
+        return code;
+    PhoneSession *phone = loadPhonebook(run, true, &code);
+    if (!phone)
+        return code;
+    ContactWriter writer(phone->phonebook);
+    if (index == 0)
+        writer.create(name, number);
+    else
+        writer.writeAtPlace(index, name, number);
+    return phone->outcome();
+}
+
+int contactsDelete(Run &run)
+{
+    int index = 0;
+    int code = Success;
+    if (!run.number(run.argument(0), QStringLiteral("The place"), 1, 999, &index, &code))
+        return code;
+    PhoneSession *phone = loadPhonebook(run, false, &code);
+    if (!phone)
+        return code;
+    const ContactTable &table = phone->phonebook.table();
+    const int k = table.entryAtPlace(index);
+    if (k < 0) {
+        printError(QStringLiteral("No contact in place %1.").arg(index));
+        return PhoneFailed;
+    }
+    ContactWriter(phone->phonebook).remove(table.visibleRowOf(k));
+    return phone->outcome();
+}
+
+} // namespace CommandLine

@@ -1,0 +1,47 @@
+#include "commands.h"
+
+#include "run.h"
+
+#include "remote/calling.h"
+#include "remote/keyrelay.h"
+#include "remote/servicecodes.h"
+
+#include <QRegularExpression>
+
+namespace CommandLine {
+
+int keys(Run &run)
+{
+    static const QRegularExpression keypad(QStringLiteral("^[0-9*#]+$"));
+    const QString sequence = run.argument(0);
+    if (!keypad.match(sequence).hasMatch())
+        return run.usage(QStringLiteral("Keys are 0 to 9, * and #: ") + sequence);
+    PhoneSession *phone = run.phone();
+    if (!phone)
+        return run.failure();
+    return phone->outcome(
+        KeyRelay(phone->link.exchange, phone->link.lock).SendKeys(ServiceCodes::keysOf(sequence)));
+}
+
+int dial(Run &run)
+{
+    if (!isDialable(run.argument(0)))
+        return run.usage(QStringLiteral("A number is digits, *, # and a leading +: ") + run.argument(0));
+    PhoneSession *phone = run.phone();
+    if (!phone)
+        return run.failure();
+    if (!Calling(phone->link.exchange, phone->link.lock).dialAnswered(run.argument(0)))
+        return phone->outcome(false);
+    printError(QStringLiteral("Dialling %1; 'quenda-cli hangup' ends the call.").arg(run.argument(0)));
+    return Success;
+}
+
+int hangup(Run &run)
+{
+    PhoneSession *phone = run.phone();
+    if (!phone)
+        return run.failure();
+    return phone->outcome(Calling(phone->link.exchange, phone->link.lock).hangUp());
+}
+
+} // namespace CommandLine

@@ -1,0 +1,56 @@
+#include "run.h"
+
+#include "commandtable.h"
+#include "options.h"
+
+#include <QRegularExpression>
+
+namespace CommandLine {
+
+Run::Run(const Command &command, const QCommandLineParser &parser)
+    : command_(command), parser_(parser), arguments_(parser.positionalArguments().mid(command.words.size()))
+{
+}
+
+PhoneSession *Run::phone()
+{
+    session_ = std::make_unique<PhoneSession>(isSet(options().yes));
+    QString error;
+    if (isSet(options().trace) && !session_->link.recorder.start(value(options().trace), &error)) {
+        printError(QStringLiteral("Cannot record the line in %1: %2").arg(value(options().trace), error));
+        failure_ = UsageError;
+        return nullptr;
+    }
+    if (!session_->connectPhone(value(options().device))) {
+        failure_ = PhoneNotFound;
+        return nullptr;
+    }
+    return session_.get();
+}
+
+int Run::usage(const QString &problem) const
+{
+    printError(problem);
+    printError(QStringLiteral("Try 'quenda-cli %1 --help'.").arg(command_.words.join(QLatin1Char(' '))));
+    return UsageError;
+}
+
+bool Run::number(const QString &text, const QString &what, int low, int high, int *result,
+                 int *exitCode) const
+{
+    bool ok = false;
+    *result = text.toInt(&ok);
+    if (ok && *result >= low && *result <= high)
+        return true;
+    *exitCode = usage(
+        QStringLiteral("%1 must be a whole number from %2 to %3: %4").arg(what).arg(low).arg(high).arg(text));
+    return false;
+}
+
+bool isDialable(const QString &number)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\+?[0-9*#]{1,46}$"));
+    return pattern.match(number).hasMatch();
+}
+
+} // namespace CommandLine

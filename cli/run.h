@@ -1,0 +1,50 @@
+#pragma once
+
+#include "phonesession.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace CommandLine {
+
+struct Command;
+
+// One command being run: its parsed command line and, once asked for, the phone.
+class Run
+{
+public:
+    Run(const Command &command, const QCommandLineParser &parser);
+
+    QString argument(int i) const { return arguments_.value(i); }
+    bool isSet(const QCommandLineOption &option) const { return parser_.isSet(option); }
+    QString value(const QCommandLineOption &option) const { return parser_.value(option); }
+
+    bool interrupted() const { return session_ && session_->interrupt.happened(); }
+
+    // The phone, greeted; nothing when it is not there or the run cannot begin (the reason is
+    // on stderr, the exit code in failure()).
+    PhoneSession *phone();
+    int failure() const { return failure_; }
+
+    int usage(const QString &problem) const;
+
+    // A whole number from low to high, or a usage error.
+    bool number(const QString &text, const QString &what, int low, int high, int *result,
+                int *exitCode) const;
+
+private:
+    const Command &command_;
+    const QCommandLineParser &parser_;
+    QStringList arguments_;
+    std::unique_ptr<PhoneSession> session_;
+    int failure_ = Success;
+};
+
+// A number as a phone takes it: digits, "*", "#", and a "+" in front.
+bool isDialable(const QString &number);
+
+} // namespace CommandLine
