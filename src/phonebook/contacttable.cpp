@@ -22,27 +22,75 @@ QString betweenQuotes(const QString &row, int first)
     return row.mid(at + 1, end - at - 1);
 }
 
+// The place as the row gives it: the (at most three) characters after "+CPBR: ", up to a comma.
+QString placeIn(const QString &row)
+{
+    QString index = row.mid(7, 3);
+    if (index.endsWith(QLatin1Char(',')))
+        index.chop(1);
+    if (index.endsWith(QLatin1String(",\"")))
+        index.chop(2);
+    return index;
+}
+
+template <typename Field> QStringList each(const QList<PhonebookEntry> &entries, Field field)
+{
+    QStringList all;
+    all.reserve(entries.size());
+    for (const PhonebookEntry &entry : entries)
+        all.append(field(entry));
+    return all;
+}
+
 } // namespace
 
+QString PhonebookEntry::visibleText() const
+{
+    return ContactTable::visibleText(contact.name, contact.number);
+}
+
 ContactTable::ContactTable(QObject *parent) : QObject(parent) {}
+
+QStringList ContactTable::totals() const
+{
+    return each(entries_, [](const PhonebookEntry &e) { return e.row; });
+}
+
+QStringList ContactTable::names() const
+{
+    return each(entries_, [](const PhonebookEntry &e) { return e.contact.name; });
+}
+
+QStringList ContactTable::numbers() const
+{
+    return each(entries_, [](const PhonebookEntry &e) { return e.contact.number; });
+}
+
+QStringList ContactTable::platz() const
+{
+    return each(entries_, [](const PhonebookEntry &e) { return e.visibleText(); });
+}
 
 QList<Contact> ContactTable::contacts() const
 {
     QList<Contact> all;
     all.reserve(size());
-    for (int k = 0; k < size(); ++k)
-        all.append({lstName_.at(k), lstPhone_.at(k)});
+    for (const PhonebookEntry &entry : entries_)
+        all.append(entry.contact);
     return all;
 }
 
 void ContactTable::clear()
 {
-    lstTotal_.clear();
-    lstName_.clear();
-    lstPhone_.clear();
-    lstPlatz_.clear();
+    entries_.clear();
     lstContacts_.clear();
     emit changed();
+}
+
+PhonebookEntry ContactTable::written(int index, const QString &number, int type, const QString &name)
+{
+    const QString row = rebuiltRow(index, number, type, name);
+    return {row, placeIn(row), {name, number}};
 }
 
 void ContactTable::insertVisible(const QString &text)
@@ -55,23 +103,15 @@ void ContactTable::insertVisible(const QString &text)
 
 void ContactTable::appendListed(const QString &row)
 {
-    const QString name = betweenQuotes(row, 3);
-    const QString number = betweenQuotes(row, 1);
-    lstTotal_.append(row);
-    lstName_.append(name);
-    lstPhone_.append(number);
-    lstPlatz_.append(visibleText(name, number));
-    insertVisible(visibleText(name, number));
+    entries_.append({row, placeIn(row), {betweenQuotes(row, 3), betweenQuotes(row, 1)}});
+    insertVisible(entries_.constLast().visibleText());
     emit changed();
 }
 
 void ContactTable::appendWritten(int index, const QString &number, int type, const QString &name)
 {
-    lstTotal_.append(rebuiltRow(index, number, type, name));
-    lstName_.append(name);
-    lstPhone_.append(number);
-    lstPlatz_.append(visibleText(name, number));
-    insertVisible(visibleText(name, number));
+    entries_.append(written(index, number, type, name));
+    insertVisible(entries_.constLast().visibleText());
     emit changed();
 }
 
@@ -80,12 +120,9 @@ void ContactTable::replaceWritten(int k, int s, int index, const QString &number
 {
     if (k < 0 || k >= size())
         return;
-    lstTotal_[k] = rebuiltRow(index, number, type, name);
-    lstName_[k] = name;
-    lstPhone_[k] = number;
-    lstPlatz_[k] = visibleText(name, number);
+    entries_[k] = written(index, number, type, name);
     if (s >= 0 && s < lstContacts_.size())
-        lstContacts_[s] = visibleText(name, number);
+        lstContacts_[s] = entries_.at(k).visibleText();
     emit changed();
 }
 
@@ -93,10 +130,7 @@ void ContactTable::remove(int k, int s)
 {
     if (k < 0 || k >= size())
         return;
-    lstTotal_.removeAt(k);
-    lstName_.removeAt(k);
-    lstPhone_.removeAt(k);
-    lstPlatz_.removeAt(k);
+    entries_.removeAt(k);
     if (s >= 0 && s < lstContacts_.size())
         lstContacts_.removeAt(s);
     emit changed();
@@ -104,7 +138,11 @@ void ContactTable::remove(int k, int s)
 
 int ContactTable::entryOf(const QString &text) const
 {
-    return static_cast<int>(lstPlatz_.indexOf(text));
+    for (int k = 0; k < size(); ++k) {
+        if (entries_.at(k).visibleText() == text)
+            return k;
+    }
+    return -1;
 }
 
 int ContactTable::entryOfVisibleRow(int s) const
@@ -114,13 +152,13 @@ int ContactTable::entryOfVisibleRow(int s) const
 
 int ContactTable::visibleRowOf(int k) const
 {
-    return k >= 0 && k < size() ? static_cast<int>(lstContacts_.indexOf(lstPlatz_.at(k))) : -1;
+    return k >= 0 && k < size() ? static_cast<int>(lstContacts_.indexOf(entries_.at(k).visibleText())) : -1;
 }
 
 int ContactTable::entryAtPlace(int index) const
 {
     for (int k = 0; k < size(); ++k) {
-        if (indexText(k).toInt() == index)
+        if (entries_.at(k).place.toInt() == index)
             return k;
     }
     return -1;
@@ -128,22 +166,12 @@ int ContactTable::entryAtPlace(int index) const
 
 QString ContactTable::indexText(int k) const
 {
-    if (k < 0 || k >= size())
-        return QString();
-    QString index = lstTotal_.at(k).mid(7, 3);
-    if (index.endsWith(QLatin1Char(',')))
-        index.chop(1);
-    if (index.endsWith(QLatin1String(",\"")))
-        index.chop(2);
-    return index;
+    return k >= 0 && k < size() ? entries_.at(k).place : QString();
 }
 
 QStringList ContactTable::indexesInUse() const
 {
-    QStringList lstBelegt;
-    for (int k = 0; k < size(); ++k)
-        lstBelegt.append(indexText(k));
-    return lstBelegt;
+    return each(entries_, [](const PhonebookEntry &e) { return e.place; });
 }
 
 int ContactTable::lowestFreePlace(int highest) const
@@ -164,11 +192,9 @@ int ContactTable::lowestFreePlace(int highest) const
 
 bool ContactTable::holds(const QString &name, const QString &number) const
 {
-    for (int k = 0; k < size(); ++k) {
-        if (lstName_.at(k) == name && lstPhone_.at(k) == number)
-            return true;
-    }
-    return false;
+    return std::any_of(entries_.cbegin(), entries_.cend(), [&](const PhonebookEntry &e) {
+        return e.contact.name == name && e.contact.number == number;
+    });
 }
 
 QString ContactTable::caption(bool sim, int simCapacity) const

@@ -6,21 +6,33 @@
 #include <QObject>
 #include <QStringList>
 
-// The contacts of the selected memory, in phone order, and the sorted visible list.
-// Row k of totals(), names(), numbers() and platz() describes the same contact; the visible
-// list holds the same "name TAB number" texts as platz(), sorted ignoring letter case.
+// One entry of the phonebook as the phone listed it, or as it was written.
+struct PhonebookEntry
+{
+    QString row;   // "+CPBR: index,"number",type,"name"", as listed (PC text) or rebuilt
+    QString place; // the place's digits, as the row gives them
+    Contact contact;
+    // "name TAB number", as the visible list shows it.
+    QString visibleText() const;
+};
+
+// The contacts of the selected memory, in phone order, and the sorted visible list: the
+// entries' "name TAB number" texts, sorted ignoring letter case.
 class ContactTable : public QObject
 {
     Q_OBJECT
 public:
     explicit ContactTable(QObject *parent = nullptr);
 
-    int size() const { return static_cast<int>(lstTotal_.size()); }
-    const QStringList &totals() const { return lstTotal_; }
-    const QStringList &names() const { return lstName_; }
-    const QStringList &numbers() const { return lstPhone_; }
-    const QStringList &platz() const { return lstPlatz_; }
+    int size() const { return static_cast<int>(entries_.size()); }
+    const QList<PhonebookEntry> &entries() const { return entries_; }
+    const PhonebookEntry &entry(int k) const { return entries_.at(k); }
     const QStringList &visible() const { return lstContacts_; }
+    // Each entry's row, name, number and visible text, in phone order.
+    QStringList totals() const;
+    QStringList names() const;
+    QStringList numbers() const;
+    QStringList platz() const;
 
     // Name and number of every entry, in phone order.
     QList<Contact> contacts() const;
@@ -44,7 +56,7 @@ public:
     int visibleRowOf(int k) const;
     // The entry stored in place index; -1 when the place is free.
     int entryAtPlace(int index) const;
-    // The place of entry k, read from its listed row (at most three digits).
+    // The place of entry k as its row gives it; empty for no such entry.
     QString indexText(int k) const;
     // The places in use, in phone order.
     QStringList indexesInUse() const;
@@ -66,10 +78,8 @@ signals:
 
 private:
     void insertVisible(const QString &text);
+    static PhonebookEntry written(int index, const QString &number, int type, const QString &name);
 
-    QStringList lstTotal_;
-    QStringList lstName_;
-    QStringList lstPhone_;
-    QStringList lstPlatz_;
+    QList<PhonebookEntry> entries_;
     QStringList lstContacts_;
 };

@@ -39,8 +39,8 @@ bool Phonebook::LoadPhonebook()
         return false;
 
     QList<ContactsCache::Entry> seen;
-    for (int k = 0; k < table_.size(); ++k)
-        seen.append({table_.names().at(k), table_.numbers().at(k)});
+    for (const PhonebookEntry &entry : table_.entries())
+        seen.append({entry.contact.name, entry.contact.number});
     cache_.merge(seen);
 
     if (sim_ && !learnSimCapacity())

@@ -90,8 +90,8 @@ void PhonebookController::lstContacts_Click()
     const int k = table.entryOf(item->text());
     if (k < 0)
         return;
-    page_.txtName->setText(table.names().at(k));
-    page_.txtPhone->setText(table.numbers().at(k));
+    page_.txtName->setText(table.entry(k).contact.name);
+    page_.txtPhone->setText(table.entry(k).contact.number);
     if (phonebook_.simSelected())
         page_.cmdSavePhone->setEnabled(true);
 }

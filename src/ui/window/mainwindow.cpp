@@ -7,7 +7,7 @@
 #include "devicedialog.h"
 #include "historywindow.h"
 #include "info/deviceinfo.h"
-#include "link/linerecorder.h"
+#include "recording/linerecorder.h"
 #include "link/phonelink.h"
 #include "programinfo.h"
 #include "programstate.h"
