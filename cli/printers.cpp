@@ -70,17 +70,18 @@ void printInfo(const DeviceInfo &info, bool json)
 
 void printContact(const ContactTable &table, int k)
 {
-    out() << table.indexText(k) << '\t' << table.names().at(k) << '\t' << table.numbers().at(k) << '\n';
+    const PhonebookEntry &entry = table.entry(k);
+    out() << entry.place << '\t' << entry.contact.name << '\t' << entry.contact.number << '\n';
 }
 
 void printContacts(const ContactTable &table, bool json)
 {
     if (json) {
         QJsonArray array;
-        for (int k = 0; k < table.size(); ++k)
-            array.append(QJsonObject{{QStringLiteral("place"), table.indexText(k).toInt()},
-                                     {QStringLiteral("name"), table.names().at(k)},
-                                     {QStringLiteral("number"), table.numbers().at(k)}});
+        for (const PhonebookEntry &entry : table.entries())
+            array.append(QJsonObject{{QStringLiteral("place"), entry.place.toInt()},
+                                     {QStringLiteral("name"), entry.contact.name},
+                                     {QStringLiteral("number"), entry.contact.number}});
         printJson(array);
         return;
     }

@@ -2,8 +2,8 @@
 
 #include "run.h"
 
-#include "link/linerecording.h"
-#include "link/recordinganonymizer.h"
+#include "recording/linerecording.h"
+#include "recording/recordinganonymizer.h"
 #include "text/textfile.h"
 
 namespace CommandLine {

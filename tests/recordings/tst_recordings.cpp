@@ -4,7 +4,7 @@
 #include "testfiles.h"
 
 #include "recording/linerecording.h"
-#include "link/recordinganonymizer.h"
+#include "recording/recordinganonymizer.h"
 #include "phonebook/phonebook.h"
 #include "replayphone.h"
 

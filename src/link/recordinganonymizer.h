@@ -1,4 +1,0 @@
-#pragma once
-
-// Moved; kept while the front ends change their includes.
-#include "recording/recordinganonymizer.h"
