@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/operationresult.h"
+
 // What a run of quenda-cli tells the script that started it.
 enum ExitCode : int
 {
@@ -9,3 +11,6 @@ enum ExitCode : int
     PhoneNotFound = 3, // no phone on the line
     Interrupted = 130, // Ctrl-C or SIGTERM; the operation was cancelled as the window cancels
 };
+
+// What each result of an operation tells the script.
+ExitCode exitCodeOf(OperationResult::Kind kind);

@@ -69,7 +69,7 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     return false;
 }
 
-ExitCode PhoneSession::outcome(std::optional<bool> done) const
+ExitCode PhoneSession::outcome(const OperationResult &result) const
 {
     if (interrupt.happened()) {
         printError(QStringLiteral("Interrupted."));
@@ -79,9 +79,5 @@ ExitCode PhoneSession::outcome(std::optional<bool> done) const
         printError(QStringLiteral("The phone stopped answering."));
         return PhoneFailed;
     }
-    if (boxes.declined())
-        return UsageError;
-    if (link.lock.outcome() != OperationLock::Outcome::Done)
-        return PhoneFailed;
-    return done.value_or(!boxes.informed()) ? Success : PhoneFailed;
+    return exitCodeOf(result.kind);
 }

@@ -27,10 +27,10 @@ public:
     // Opens the port (devicePath, or the one the settings name), probes and greets the phone
     // as the window does. False, with the reason on stderr, when no phone is there.
     bool connectPhone(const QString &devicePath);
-    // How the operation that just ran ended: the lock's outcome, and done, what the operation
-    // returned; of one that returns nothing, a message it showed tells of a failure. A failure
-    // is explained on stderr.
-    ExitCode outcome(std::optional<bool> done = std::nullopt) const;
+    // The exit status of a run whose operation ended with result. An interrupted run and a
+    // phone that stopped answering are explained on stderr; the rest the operation's messages
+    // have told.
+    ExitCode outcome(const OperationResult &result) const;
 
     // How long the greeting may take before the run gives up: room for three probes, so that
     // one late or garbled answer does not cost the run.

@@ -32,8 +32,10 @@ int backup(Run &run)
     if (!phone)
         return run.failure();
     PhoneBackup::Summary summary;
-    if (!PhoneBackup(phone->link, phone->phonebook.cache().path()).run(folder, &summary))
-        return phone->outcome(false);
+    const OperationResult written =
+        PhoneBackup(phone->link, phone->phonebook.cache().path()).run(folder, &summary);
+    if (!written)
+        return phone->outcome(written);
     printLine(summary.text());
     return Success;
 }
@@ -51,12 +53,12 @@ int restore(Run &run)
         return code;
     const ContactTable &table = phone->phonebook.table();
     const int before = table.size();
-    ContactsFile(phone->phonebook, phone->link.settings).import(file);
+    const OperationResult imported = ContactsFile(phone->phonebook, phone->link.settings).import(file);
     // Written contacts join the table at its end.
     for (int k = before; k < table.size(); ++k)
         printContact(table, k);
     printLine(QStringLiteral("%1 contacts written to the SIM card.").arg(table.size() - before));
-    return phone->outcome();
+    return phone->outcome(imported);
 }
 
 } // namespace CommandLine

@@ -52,9 +52,9 @@ int contactsExport(Run &run)
     PhoneSession *phone = loadPhonebook(run, false, &code);
     if (!phone)
         return code;
-    ContactsFile file(phone->phonebook, phone->link.settings);
-    file.acceptExport(run.argument(0));
-    return phone->outcome();
+    OperationResult written;
+    ContactsFile(phone->phonebook, phone->link.settings).acceptExport(run.argument(0), &written);
+    return phone->outcome(written);
 }
 
 int contactsImport(Run &run)
@@ -68,9 +68,9 @@ int contactsImport(Run &run)
     if (!phone)
         return code;
     ContactsFile file(phone->phonebook, phone->link.settings);
-    if (file.acceptImport(run.argument(0)) == ContactsFile::Answer::Close)
-        file.import(run.argument(0));
-    return phone->outcome();
+    if (file.acceptImport(run.argument(0)) != ContactsFile::Answer::Close)
+        return PhoneFailed;
+    return phone->outcome(file.import(run.argument(0)));
 }
 
 int contactsWrite(Run &run)
@@ -88,11 +88,8 @@ int contactsWrite(Run &run)
     if (!phone)
         return code;
     ContactWriter writer(phone->phonebook);
-    if (index == 0)
-        writer.create(name, number);
-    else
-        writer.writeAtPlace(index, name, number);
-    return phone->outcome();
+    return phone->outcome(index == 0 ? writer.create(name, number)
+                                     : writer.writeAtPlace(index, name, number));
 }
 
 int contactsDelete(Run &run)
@@ -110,8 +107,7 @@ int contactsDelete(Run &run)
         printError(QStringLiteral("No contact in place %1.").arg(index));
         return PhoneFailed;
     }
-    ContactWriter(phone->phonebook).remove(table.visibleRowOf(k));
-    return phone->outcome();
+    return phone->outcome(ContactWriter(phone->phonebook).remove(table.visibleRowOf(k)));
 }
 
 } // namespace CommandLine

@@ -30,8 +30,10 @@ int dial(Run &run)
     PhoneSession *phone = run.phone();
     if (!phone)
         return run.failure();
-    if (!Calling(phone->link.exchange, phone->link.lock).dialAnswered(run.argument(0)))
-        return phone->outcome(false);
+    if (const OperationResult dialled =
+            Calling(phone->link.exchange, phone->link.lock).dialAnswered(run.argument(0));
+        !dialled)
+        return phone->outcome(dialled);
     printError(QStringLiteral("Dialling %1; 'quenda-cli hangup' ends the call.").arg(run.argument(0)));
     return Success;
 }

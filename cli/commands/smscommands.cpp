@@ -58,7 +58,7 @@ int smsList(Run &run)
     PhoneSession *phone = run.phone();
     if (!phone)
         return run.failure();
-    const bool read = phone->sms.SMSDownload(ShortMessages::ArchiveStep::Skip);
+    const OperationResult read = phone->sms.SMSDownload(ShortMessages::ArchiveStep::Skip);
     const ExitCode code = phone->outcome(read);
     if (!read)
         return code;
@@ -74,9 +74,10 @@ int smsArchive(Run &run)
     PhoneSession *phone = run.phone();
     if (!phone)
         return run.failure();
-    const bool read = phone->sms.SMSDownload(ShortMessages::ArchiveStep::Always, run.argument(0));
+    const OperationResult read = phone->sms.SMSDownload(ShortMessages::ArchiveStep::Always, run.argument(0));
     const ExitCode code = phone->outcome(read);
-    if (read)
+    // Also when the archive could not be written: what it would have lacked.
+    if (read || !read.missing.isEmpty())
         nameUnreadable(phone->sms, QStringLiteral("Not archived"));
     return code;
 }
@@ -124,8 +125,7 @@ int smsDelete(Run &run)
         return run.failure();
     if (slot > phone->sms.maxSms())
         return run.usage(QStringLiteral("The phone has %1 message slots.").arg(phone->sms.maxSms()));
-    MessageDeleter(phone->sms).removeSlot(static_cast<qint16>(slot));
-    return phone->outcome();
+    return phone->outcome(MessageDeleter(phone->sms).removeSlot(static_cast<qint16>(slot)));
 }
 
 } // namespace CommandLine

@@ -115,27 +115,28 @@ QString PhoneBackup::Summary::text() const
     return text;
 }
 
-bool PhoneBackup::run(const QString &folderPath, Summary *summary)
+OperationResult PhoneBackup::run(const QString &folderPath, Summary *summary)
 {
     OperationLock &lock = link_.lock;
     if (!lock.mayStart())
-        return false;
+        return OperationResult::notStarted();
+    const auto refuseFolder = [&lock](const QString &text) {
+        lock.inform(text, Title);
+        return OperationResult::notStarted(text);
+    };
     BackupFolder folder(folderPath, fileNames());
     switch (folder.target()) {
     case BackupFolder::Target::Free:
         break;
     case BackupFolder::Target::EarlierBackup:
         if (!lock.ask(QStringLiteral("%1 holds an earlier backup. Replace it?").arg(folder.path()), Title))
-            return false;
+            return OperationResult::declined();
         break;
     case BackupFolder::Target::Occupied:
-        lock.inform(
-            QStringLiteral("%1 holds other files. Choose a new or an empty folder.").arg(folder.path()),
-            Title);
-        return false;
+        return refuseFolder(
+            QStringLiteral("%1 holds other files. Choose a new or an empty folder.").arg(folder.path()));
     case BackupFolder::Target::NotAFolder:
-        lock.inform(QStringLiteral("%1 cannot be a folder.").arg(folder.path()), Title);
-        return false;
+        return refuseFolder(QStringLiteral("%1 cannot be a folder.").arg(folder.path()));
     }
 
     DeviceInfo info(link_.exchange, lock);
@@ -147,7 +148,7 @@ bool PhoneBackup::run(const QString &folderPath, Summary *summary)
 
     // Each step is one of the tabs' operations; nothing runs between them, so neither a click
     // nor the probe can come in between.
-    const QList<std::function<bool()>> steps = {
+    const QList<std::function<OperationResult()>> steps = {
         [&] { return info.InfoDownload(); },
         [&] { return sim.LoadPhonebook(); },
         [&] { return phone.LoadPhonebook(); },
@@ -161,22 +162,22 @@ bool PhoneBackup::run(const QString &folderPath, Summary *summary)
     StagedProgress progress(shown, int(steps.size()));
     lock.setProgressWindow(&progress);
     progress.open();
-    bool complete = true;
-    for (int k = 0; k < steps.size() && complete; ++k) {
+    OperationResult read;
+    for (int k = 0; k < steps.size() && read.succeeded(); ++k) {
         progress.beginStage(k);
-        complete = steps.at(k)();
+        read = OperationResult::worse(read, steps.at(k)());
     }
     progress.end();
     lock.setProgressWindow(shown);
     QObject::disconnect(onCancel);
-    if (!complete) {
+    if (!read.succeeded()) {
         if (cancelled)
             lock.inform(cancelledText(), Title);
         else if (lock.action() == OperationLock::NoPhone)
             lock.inform(lostText(), Title);
         else // the operation has said why
             lock.inform(QStringLiteral("No backup was written."), Title);
-        return false;
+        return read;
     }
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -194,9 +195,10 @@ bool PhoneBackup::run(const QString &folderPath, Summary *summary)
     QJsonArray listed;
     QString error;
     const auto fail = [&] {
-        lock.inform(QStringLiteral("The backup could not be written to %1: %2").arg(folder.path(), error),
-                    Title);
-        return false;
+        const QString text =
+            QStringLiteral("The backup could not be written to %1: %2").arg(folder.path(), error);
+        lock.inform(text, Title);
+        return OperationResult::refused(QString(), text);
     };
     if (!folder.begin(&error))
         return fail();
@@ -224,5 +226,5 @@ bool PhoneBackup::run(const QString &folderPath, Summary *summary)
                 messages.messages().count(),
                 messages.unreadableSlots(),
                 int(melodyLines.size())};
-    return true;
+    return read;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/operationresult.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -36,9 +38,10 @@ public:
     };
 
     // Backs the phone up into folder. A folder left by an earlier backup is replaced when the
-    // user says so; one holding other files is refused. False when nothing was written, the
-    // reason told in a message box (a refusal of the phone by the operation that met it).
-    bool run(const QString &folder, Summary *summary);
+    // user says so; one holding other files is refused. Done or Partial (unreadable message
+    // slots) once written; otherwise nothing was written, and the result is the first failure of
+    // the operations it ran, told in a message box (a refusal by the operation that met it).
+    OperationResult run(const QString &folder, Summary *summary);
 
     static QString cancelledText();
     static QString lostText();

@@ -50,10 +50,10 @@ bool DeviceInfo::ask(const QString &command, QString *reply)
     return true;
 }
 
-bool DeviceInfo::InfoDownload()
+OperationResult DeviceInfo::InfoDownload()
 {
     if (!lock_.guard(OperationLock::LoadingInfos))
-        return false;
+        return lock_.result();
 
     fields_.netState.clear();
     fields_.cell.clear();
@@ -65,50 +65,50 @@ bool DeviceInfo::InfoDownload()
 
     QString reply;
     if (!ask(QStringLiteral("AT+CBC"), &reply))
-        return false;
+        return lock_.result();
     setBattery(reply);
 
     if (!ask(QStringLiteral("AT+CGMI"), &reply))
-        return false;
+        return lock_.result();
     fields_.manufacturer = firstLine(reply);
     emit changed();
 
     if (!ask(QStringLiteral("AT+COPS=3,0"), nullptr) || !ask(QStringLiteral("AT+COPS?"), &reply))
-        return false;
+        return lock_.result();
     if (reply.contains(Comma)) {
         fields_.operatorName = field(reply, 1, Quote, Quote);
         emit changed();
     }
 
     if (!ask(QStringLiteral("AT+COPS=3,2"), nullptr) || !ask(QStringLiteral("AT+COPS?"), &reply))
-        return false;
+        return lock_.result();
     if (reply.contains(Comma)) {
         fields_.operatorId = field(reply, 1, Quote, Quote);
         emit changed();
     }
 
     if (!ask(QStringLiteral("AT+CGMM"), &reply))
-        return false;
+        return lock_.result();
     fields_.model = firstLine(reply);
     emit changed();
 
     if (!ask(QStringLiteral("AT+CREG=2"), nullptr) || !ask(QStringLiteral("AT+CREG?"), &reply))
-        return false;
+        return lock_.result();
     fields_.net = field(reply, 1, Quote, Quote);
     fields_.cell = field(reply, 3, Quote, Quote);
     fields_.netState = registrationText(field(reply, 1, Comma, Comma));
     emit changed();
 
     if (!ask(QStringLiteral("AT+CREG=0"), nullptr))
-        return false;
+        return lock_.result();
 
     if (!ask(QStringLiteral("AT+CIMI"), &reply))
-        return false;
+        return lock_.result();
     fields_.imsi = firstLine(reply);
     emit changed();
 
     lock_.finish();
-    return true;
+    return lock_.result();
 }
 
 QJsonObject DeviceInfo::json() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/operationresult.h"
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -32,7 +33,7 @@ public:
     DeviceInfo(AtExchange &exchange, OperationLock &lock, QObject *parent = nullptr);
 
     // True once every field was read.
-    bool InfoDownload();
+    OperationResult InfoDownload();
     const Fields &fields() const { return fields_; }
     // The fields by name: battery, manufacturer, model, operator, operatorId, state, net, cell,
     // imsi.

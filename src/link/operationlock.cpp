@@ -45,11 +45,12 @@ bool OperationLock::mayStart(std::initializer_list<qint16> alsoAccepted) const
 bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepted)
 {
     if (!mayStart(alsoAccepted)) {
-        outcome_ = Outcome::Refused;
+        result_ = OperationResult::notStarted(action_ == NoPhone ? QStringLiteral("Not Connected!")
+                                                                 : QStringLiteral("Busy, try again..."));
         return false;
     }
     abort_ = false;
-    outcome_ = Outcome::Done;
+    result_ = OperationResult::done();
     setAction(code);
     return true;
 }
@@ -65,7 +66,7 @@ bool OperationLock::answered(const AtExchange::Reply &reply)
         return true;
     if (reply.refused()) {
         // The phone is there; it said no. That ends the operation, not the connection.
-        outcome_ = Outcome::Refused;
+        result_ = OperationResult::refused(reply.command, reply.result);
         finish();
         inform(refusalText(reply));
         return false;
@@ -77,13 +78,15 @@ bool OperationLock::answered(const AtExchange::Reply &reply)
     return false;
 }
 
-void OperationLock::dataUnanswered(const AtExchange::Reply &check, const QString &failure)
+void OperationLock::dataUnanswered(const QString &command, const AtExchange::Reply &check,
+                                   const QString &failure)
 {
     if (!answered(check))
         return;
-    outcome_ = Outcome::TimedOut;
+    result_ = OperationResult::dataUnanswered(command,
+                                              failure + QStringLiteral("the phone did not answer in time"));
     finish();
-    inform(failure + QStringLiteral("the phone did not answer in time"));
+    inform(result_.error);
 }
 
 void OperationLock::openProgress()
@@ -109,7 +112,7 @@ bool OperationLock::cancelledBeforeItem()
 
 void OperationLock::endCancelled()
 {
-    outcome_ = Outcome::Cancelled;
+    result_ = OperationResult::cancelled();
     abort_ = false;
     if (exchange_)
         exchange_->sendAndDropAnswer(QStringLiteral("AT"));
@@ -128,7 +131,7 @@ void OperationLock::cancel()
     if (!isBusy())
         return;
     abort_ = true;
-    outcome_ = Outcome::Cancelled;
+    result_ = OperationResult::cancelled();
     setAction(Idle);
     emit cancelRequested();
     if (exchange_)

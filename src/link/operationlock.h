@@ -1,6 +1,7 @@
 #pragma once
 
 #include "atexchange.h"
+#include "operationresult.h"
 
 #include <QObject>
 #include <QString>
@@ -50,18 +51,11 @@ public:
     // A Yes/No question; No when nobody can be asked.
     bool ask(const QString &text, const QString &title = QString()) const;
 
-    // How the operation that took the lock last ended, for a front end that must tell without
-    // reading the boxes: what the lock saw of its replies, or what the operation said of itself.
-    enum class Outcome
-    {
-        Done,
-        Refused, // by the phone, or a file the operation could not write
-        TimedOut,
-        Cancelled,
-        Partial, // done, with part of its result missing
-    };
-    Outcome outcome() const { return outcome_; }
-    void setOutcome(Outcome outcome) { outcome_ = outcome; }
+    // What the lock saw of the operation that took it last: Done from the guard on, then a
+    // refusal, a time-out, a Cancel or lines left unanswered as its replies tell. An operation
+    // returns it, or what it found itself (setResult) when that says more.
+    const OperationResult &result() const { return result_; }
+    void setResult(const OperationResult &result) { result_ = result; }
 
     qint16 action() const { return action_; }
     void setAction(qint16 code);
@@ -78,7 +72,7 @@ public:
     // The standard time-out handling: the phone counts as gone until the probe finds it.
     void timedOut()
     {
-        outcome_ = Outcome::TimedOut;
+        result_ = OperationResult::timedOut();
         setAction(NoPhone);
     }
     // What an operation makes of a reply: true when the phone answered "OK". A refusal frees
@@ -86,10 +80,16 @@ public:
     // handling; a wait the user cancelled ends the operation as a cancel before its next item
     // does. Whatever the reason, the operation must end at once on false.
     bool answered(const AtExchange::Reply &reply);
+    // As answered(), the result of a one-command operation.
+    OperationResult resultOf(const AtExchange::Reply &reply)
+    {
+        answered(reply);
+        return result_;
+    }
     // After text or melody lines that found no answer in time, with check the phone's answer
     // to AtExchange::dropDataAndResynchronise: a phone that answers again only failed this operation,
     // which ends with failure and the reason in a message box; otherwise as answered().
-    void dataUnanswered(const AtExchange::Reply &check, const QString &failure);
+    void dataUnanswered(const QString &command, const AtExchange::Reply &check, const QString &failure);
     // "The phone refused "<command>": <error>".
     static QString refusalText(const AtExchange::Reply &reply);
 
@@ -123,7 +123,7 @@ private:
     AtExchange *exchange_ = nullptr;
     qint16 action_ = NoPhone;
     bool abort_ = false;
-    Outcome outcome_ = Outcome::Done;
+    OperationResult result_;
     MessageBoxes *boxes_ = nullptr;
     ProgressWindow *progress_ = nullptr;
 };

@@ -82,32 +82,37 @@ ContactsFile::ContactsFile(Phonebook &phonebook, Settings &settings)
 {
 }
 
-ContactsFile::Answer ContactsFile::acceptExport(const QString &path)
+ContactsFile::Answer ContactsFile::acceptExport(const QString &path, OperationResult *written)
 {
+    OperationResult ignored;
+    OperationResult &result = written ? *written : ignored;
     const OperationLock &lock = phonebook_.lock();
     if (QFileInfo::exists(path)) {
         // The old file stays until the new one is written in full.
-        if (!lock.ask(QStringLiteral("File already exists. Replace?"), Warning))
+        if (!lock.ask(QStringLiteral("File already exists. Replace?"), Warning)) {
+            result = OperationResult::declined();
             return Answer::StayOpen;
+        }
     } else if (!mayCreate(path)) {
-        lock.inform(QStringLiteral("Invalid Filename!"), Warning);
+        result = OperationResult::notStarted(QStringLiteral("Invalid Filename!"));
+        lock.inform(result.error, Warning);
         return Answer::InvalidName;
     }
     settings_.setFileexp(path);
-    exportTo(path);
+    result = exportTo(path);
     return Answer::Close;
 }
 
-bool ContactsFile::exportTo(const QString &path)
+OperationResult ContactsFile::exportTo(const QString &path)
 {
     const QList<Contact> contacts = phonebook_.table().contacts();
     QString error;
     if (isVCard(path) ? VCard::write(path, contacts, &error) : writeContactLines(path, contacts, &error))
-        return true;
-    phonebook_.lock().inform(QStringLiteral("The contacts could not be written to ") + path +
-                                 QStringLiteral(": ") + error,
-                             Warning);
-    return false;
+        return OperationResult::done();
+    const QString text =
+        QStringLiteral("The contacts could not be written to ") + path + QStringLiteral(": ") + error;
+    phonebook_.lock().inform(text, Warning);
+    return OperationResult::refused(QString(), text);
 }
 
 ContactsFile::Answer ContactsFile::acceptImport(const QString &path)
@@ -120,35 +125,38 @@ ContactsFile::Answer ContactsFile::acceptImport(const QString &path)
     return Answer::Close;
 }
 
-void ContactsFile::import(const QString &path)
+OperationResult ContactsFile::import(const QString &path)
 {
     OperationLock &lock = phonebook_.lock();
     if (!lock.guard(OperationLock::UploadingContact))
-        return;
-    if (!isVCard(path)) {
-        writeNew(readContactLines(path));
-        return;
-    }
+        return lock.result();
+    if (!isVCard(path))
+        return writeNew(readContactLines(path));
     const VCard::Reading reading = VCard::read(path);
     if (reading.contacts.isEmpty() && reading.skippedCards > 0) {
+        const QString text =
+            skippedCardsText(reading.skippedCards) + QStringLiteral(" The file holds no contact.");
         lock.finish();
-        lock.inform(skippedCardsText(reading.skippedCards) + QStringLiteral(" The file holds no contact."),
-                    Warning);
-        return;
+        lock.inform(text, Warning);
+        return OperationResult::notStarted(text);
     }
-    writeNew(reading.contacts);
-    if (reading.skippedCards > 0)
-        lock.inform(skippedCardsText(reading.skippedCards), Warning);
+    const OperationResult written = writeNew(reading.contacts);
+    if (reading.skippedCards == 0)
+        return written;
+    const QString skipped = skippedCardsText(reading.skippedCards);
+    lock.inform(skipped, Warning);
+    return OperationResult::worse(written, OperationResult::partial({skipped}));
 }
 
-void ContactsFile::writeNew(const QList<Contact> &contacts)
+OperationResult ContactsFile::writeNew(const QList<Contact> &contacts)
 {
     OperationLock &lock = phonebook_.lock();
     // A file in another encoding (UTF-16) or of another kind gives nothing; that is no import.
     if (contacts.isEmpty()) {
+        const QString text = QStringLiteral("The file holds no contact.");
         lock.finish();
-        lock.inform(QStringLiteral("The file holds no contact."), Warning);
-        return;
+        lock.inform(text, Warning);
+        return OperationResult::notStarted(text);
     }
     const int count = static_cast<int>(contacts.size());
     lock.openProgress();
@@ -157,13 +165,17 @@ void ContactsFile::writeNew(const QList<Contact> &contacts)
     // The phone would refuse such a number only once the whole line had crossed the wire.
     const std::optional<int> longest = phonebook_.simNumberLength();
     QStringList tooLong;
-    const auto tellTooLong = [&] {
-        if (!tooLong.isEmpty())
-            lock.inform(tooLongText(tooLong, *longest), Warning);
+    // What was written, with the contacts left out for their numbers' length.
+    const auto tellTooLong = [&](const OperationResult &written) {
+        if (tooLong.isEmpty())
+            return written;
+        const QString text = tooLongText(tooLong, *longest);
+        lock.inform(text, Warning);
+        return OperationResult::worse(written, OperationResult::partial({text}));
     };
     for (int d = 1; d <= count; ++d) {
         if (lock.cancelledBeforeItem())
-            return;
+            return lock.result();
         lock.reportItem(d, count);
         const Contact &contact = contacts.at(d - 1);
         const QString number = QuotedFieldText(contact.number);
@@ -176,19 +188,19 @@ void ContactsFile::writeNew(const QList<Contact> &contacts)
             continue;
         }
         switch (writer.writeToFreePlace(contact.name, number)) {
-        case ContactWriter::Result::Written:
+        case ContactWriter::Placement::Written:
             break;
-        case ContactWriter::Result::Full:
-            lock.inform(QStringLiteral("Phonebook full"));
+        case ContactWriter::Placement::Full:
+            lock.setResult(ContactWriter::full());
+            lock.inform(ContactWriter::full().error);
             lock.closeProgress();
             lock.finish();
-            tellTooLong();
-            return;
-        case ContactWriter::Result::Ended:
-            return;
+            return tellTooLong(lock.result());
+        case ContactWriter::Placement::Ended:
+            return lock.result();
         }
     }
     lock.closeProgress();
     lock.finish();
-    tellTooLong();
+    return tellTooLong(lock.result());
 }

@@ -2,6 +2,8 @@
 
 #include "contact.h"
 
+#include "link/operationresult.h"
+
 #include <QList>
 #include <QString>
 
@@ -24,20 +26,20 @@ public:
         InvalidName, // the dialog stays and shows the stored file name again
     };
 
-    // The export dialog's OK for the file name path.
-    Answer acceptExport(const QString &path);
+    // The export dialog's OK for the file name path; written, when given, says what came of it.
+    Answer acceptExport(const QString &path, OperationResult *written = nullptr);
     // The import dialog's OK. On Close the caller closes the dialog, then calls import(path).
     Answer acceptImport(const QString &path);
 
     // Writes the table, in phone order. The old file is replaced only once the new one is
     // complete; a failure is reported in a "Warning" box.
-    bool exportTo(const QString &path);
+    OperationResult exportTo(const QString &path);
     // Cards of a vCard file that could not be read are told of in one "Warning" box at the end.
-    void import(const QString &path);
+    OperationResult import(const QString &path);
 
 private:
     // Each contact the table does not hold yet, into the lowest free place, with progress.
-    void writeNew(const QList<Contact> &contacts);
+    OperationResult writeNew(const QList<Contact> &contacts);
 
     Phonebook &phonebook_;
     Settings &settings_;

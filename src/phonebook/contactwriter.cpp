@@ -30,21 +30,21 @@ AtExchange::Reply ContactWriter::write(int index, const QString &number, const Q
     return exchange.SendAndWait(command, exchange.timTimeout);
 }
 
-ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const QString &number)
+ContactWriter::Placement ContactWriter::writeToFreePlace(const QString &name, const QString &number)
 {
     ContactTable &table = phonebook_.table();
     int index = 0;
     for (;;) {
         index = table.lowestFreePlace(phonebook_.simCapacity());
         if (index == 0)
-            return Result::Full;
+            return Placement::Full;
         // A place only counts as free on the phone's word: a listing that matched its count, or
         // a look at the place itself.
         if (phonebook_.listingChecked())
             break;
         const std::optional<bool> free = placeIsFree(index);
         if (!free)
-            return Result::Ended;
+            return Placement::Ended;
         if (*free)
             break;
     }
@@ -58,7 +58,7 @@ ContactWriter::Result ContactWriter::writeToFreePlace(const QString &name, const
         table.appendWritten(index, safeNumber, ContactTable::typeOf(safeNumber), pcText(phoneName));
         phonebook_.updateCaption();
     }
-    return answered ? Result::Written : Result::Ended;
+    return answered ? Placement::Written : Placement::Ended;
 }
 
 std::optional<bool> ContactWriter::placeIsFree(int index)
@@ -85,22 +85,29 @@ std::optional<bool> ContactWriter::placeIsFree(int index)
     return false;
 }
 
-void ContactWriter::create(const QString &name, const QString &number)
+OperationResult ContactWriter::full()
+{
+    return OperationResult::refused(QString(), QStringLiteral("Phonebook full"));
+}
+
+OperationResult ContactWriter::create(const QString &name, const QString &number)
 {
     OperationLock &lock = phonebook_.lock();
     if (!lock.guard(OperationLock::UploadingContact))
-        return;
+        return lock.result();
     switch (writeToFreePlace(ContactName::fitForPhone(name), number)) {
-    case Result::Full:
-        lock.inform(QStringLiteral("Phonebook full"));
+    case Placement::Full:
+        lock.setResult(full());
+        lock.inform(full().error);
         lock.finish();
         break;
-    case Result::Written:
+    case Placement::Written:
         lock.finish();
         break;
-    case Result::Ended:
+    case Placement::Ended:
         break;
     }
+    return lock.result();
 }
 
 int ContactWriter::lockSelected(qint16 code, int visibleRow)
@@ -109,37 +116,40 @@ int ContactWriter::lockSelected(qint16 code, int visibleRow)
     if (!lock.guard(code))
         return -1;
     const int k = phonebook_.table().entryOfVisibleRow(visibleRow);
-    if (k < 0)
+    if (k < 0) {
+        lock.setResult(OperationResult::notStarted(QStringLiteral("No contact selected")));
         lock.finish();
+    }
     return k;
 }
 
-void ContactWriter::change(int visibleRow, const QString &name, const QString &number)
+OperationResult ContactWriter::change(int visibleRow, const QString &name, const QString &number)
 {
     const int k = lockSelected(OperationLock::SavingContact, visibleRow);
     if (k < 0)
-        return;
+        return phonebook_.lock().result();
     ContactTable &table = phonebook_.table();
     const int index = table.indexText(k).toInt();
     const QString safeNumber = QuotedFieldText(number);
     const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
     if (!phonebook_.lock().answered(write(index, safeNumber, phoneName)))
-        return;
+        return phonebook_.lock().result();
     table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),
                          pcText(phoneName));
     phonebook_.updateCaption();
     phonebook_.lock().finish();
+    return phonebook_.lock().result();
 }
 
-void ContactWriter::writeAtPlace(int index, const QString &name, const QString &number)
+OperationResult ContactWriter::writeAtPlace(int index, const QString &name, const QString &number)
 {
     OperationLock &lock = phonebook_.lock();
     if (!lock.guard(OperationLock::SavingContact))
-        return;
+        return lock.result();
     const QString safeNumber = QuotedFieldText(number);
     const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
     if (!lock.answered(write(index, safeNumber, phoneName)))
-        return;
+        return lock.result();
     ContactTable &table = phonebook_.table();
     const int type = ContactTable::typeOf(safeNumber);
     const int k = table.entryAtPlace(index);
@@ -149,34 +159,36 @@ void ContactWriter::writeAtPlace(int index, const QString &name, const QString &
         table.appendWritten(index, safeNumber, type, pcText(phoneName));
     phonebook_.updateCaption();
     lock.finish();
+    return lock.result();
 }
 
-void ContactWriter::remove(int visibleRow)
+OperationResult ContactWriter::remove(int visibleRow)
 {
+    OperationLock &lock = phonebook_.lock();
     const int k = lockSelected(OperationLock::DeletingContact, visibleRow);
     if (k < 0)
-        return;
+        return lock.result();
     ContactTable &table = phonebook_.table();
-    OperationLock &lock = phonebook_.lock();
     AtExchange &exchange = phonebook_.exchange();
     if (!lock.answered(
             exchange.SendAndWait(QStringLiteral("AT+CPBW=") + table.indexText(k), exchange.timTimeout)))
-        return;
+        return lock.result();
     table.remove(k, visibleRow);
     // The counts change with the contact; leaving the old caption would show a wrong total.
     phonebook_.updateCaption();
     lock.finish();
+    return lock.result();
 }
 
-void ContactWriter::removeAll()
+OperationResult ContactWriter::removeAll()
 {
     OperationLock &lock = phonebook_.lock();
     const QString memory = phonebook_.simSelected() ? QStringLiteral("SIM-Card") : QStringLiteral("Phone");
     if (!lock.ask(QStringLiteral("Delete all contacts on ") + memory + QLatin1Char('?'),
                   QStringLiteral("Warning")))
-        return;
+        return OperationResult::declined();
     if (!lock.guard(OperationLock::DeletingContact))
-        return;
+        return lock.result();
 
     ContactTable &table = phonebook_.table();
     const QStringList lstBelegt = table.indexesInUse();
@@ -185,16 +197,16 @@ void ContactWriter::removeAll()
     AtExchange &exchange = phonebook_.exchange();
     for (int n = 0; n < count; ++n) {
         if (lock.cancelledBeforeItem())
-            return;
+            return lock.result();
         lock.reportItem(n + 1, count);
         const QString &index = lstBelegt.at(n);
         if (!lock.answered(exchange.SendAndWait(QStringLiteral("AT+CPBW=") + index, exchange.timTimeout)))
-            return;
+            return lock.result();
         const int k = table.entryAtPlace(index.toInt());
         if (k >= 0)
             table.remove(k, table.visibleRowOf(k));
     }
     lock.closeProgress();
     lock.finish();
-    phonebook_.LoadPhonebook();
+    return phonebook_.LoadPhonebook();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/atexchange.h"
+#include "link/operationresult.h"
 
 #include <QString>
 
@@ -19,16 +20,19 @@ public:
     // The edit fields' "&Create As New", "S&ave Changes" and "&Delete"; visibleRow is the
     // selected row of the visible list, -1 for none. A typed name is fitted for the phone
     // (ContactName::fitForPhone).
-    void create(const QString &name, const QString &number);
-    void change(int visibleRow, const QString &name, const QString &number);
-    void remove(int visibleRow);
-    // "Delete All", after asking.
-    void removeAll();
+    OperationResult create(const QString &name, const QString &number);
+    OperationResult change(int visibleRow, const QString &name, const QString &number);
+    OperationResult remove(int visibleRow);
+    // "Delete All", after asking; then the phonebook is read again, and that is its result.
+    OperationResult removeAll();
     // Writes the contact into place index, over what is there; for front ends that address
     // places rather than rows.
-    void writeAtPlace(int index, const QString &name, const QString &number);
+    OperationResult writeAtPlace(int index, const QString &name, const QString &number);
 
-    enum class Result
+    // "Phonebook full": the memory takes no more contacts.
+    static OperationResult full();
+
+    enum class Placement
     {
         Written,
         Full,
@@ -36,11 +40,11 @@ public:
     };
     // Writes the contact into the lowest free place and appends it to the table. The caller
     // holds the lock.
-    Result writeToFreePlace(const QString &name, const QString &number);
+    Placement writeToFreePlace(const QString &name, const QString &number);
 
 private:
     // Takes the lock with code and finds the entry of the selected visible row. -1 when the
-    // lock was refused or no entry matches; the lock is free again then.
+    // lock was refused or no entry matches; the lock is free again then, its result says why.
     int lockSelected(qint16 code, int visibleRow);
     AtExchange::Reply write(int index, const QString &number, const QString &phoneName);
     // Reads the place from the phone: true when it holds no contact; none when the operation

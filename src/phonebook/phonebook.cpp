@@ -27,16 +27,16 @@ void Phonebook::updateCaption()
     emit captionChanged(caption_);
 }
 
-bool Phonebook::LoadPhonebook()
+OperationResult Phonebook::LoadPhonebook()
 {
     if (!lock_.guard(OperationLock::LoadingContacts))
-        return false;
+        return lock_.result();
     table_.clear();
     listingChecked_ = false;
 
     std::optional<int> used;
     if (!selectMemory(&used) || !readListing(used))
-        return false;
+        return lock_.result();
 
     QList<ContactsCache::Entry> seen;
     for (const PhonebookEntry &entry : table_.entries())
@@ -44,10 +44,10 @@ bool Phonebook::LoadPhonebook()
     cache_.merge(seen);
 
     if (sim_ && !learnSimCapacity())
-        return false;
+        return lock_.result();
     updateCaption();
     lock_.finish();
-    return true;
+    return lock_.result();
 }
 
 bool Phonebook::selectMemory(std::optional<int> *used)
@@ -76,6 +76,8 @@ bool Phonebook::selectMemory(std::optional<int> *used)
         }
     }
     lock_.finish();
+    lock_.setResult(
+        OperationResult::refused(select, QStringLiteral("it kept the memory \"%1\"").arg(status.memory)));
     lock_.inform(
         QStringLiteral("The phone refused \"%1\": it kept the memory \"%2\".").arg(select, status.memory));
     return false;

@@ -2,6 +2,7 @@
 
 #include "contactscache.h"
 #include "contacttable.h"
+#include "link/operationresult.h"
 #include "phonebooklisting.h"
 
 #include <QObject>
@@ -39,7 +40,7 @@ public:
     void updateCaption();
 
     // True once the whole memory was read.
-    bool LoadPhonebook();
+    OperationResult LoadPhonebook();
     // The last load listed as many contacts as the phone counts in the memory, so a place the
     // table shows free is free on the phone.
     bool listingChecked() const { return listingChecked_; }

@@ -14,10 +14,10 @@ QString dialCommand(const QString &number)
 
 Calling::Calling(AtExchange &exchange, OperationLock &lock) : exchange_(exchange), lock_(lock) {}
 
-void Calling::placeCall(const QString &number)
+OperationResult Calling::placeCall(const QString &number)
 {
     if (!lock_.guard(OperationLock::PlacingCall))
-        return;
+        return lock_.result();
     // "Finish" before the phone has answered ends that wait; its answer is then taken off the
     // line before the hang-up.
     if (window_)
@@ -26,33 +26,32 @@ void Calling::placeCall(const QString &number)
     if (dialled.refused()) {
         if (window_)
             window_->close();
-        lock_.answered(dialled);
-        return;
+        return lock_.resultOf(dialled);
     }
     // No answer in time is no failure: a phone may answer a dial only once the call is taken.
     if (window_)
         window_->waitForFinish();
-    endCall();
-}
-
-bool Calling::dialAnswered(const QString &number)
-{
-    if (!lock_.guard(OperationLock::PlacingCall))
-        return false;
-    return lock_.answered(exchange_.SendAndWait(dialCommand(number), exchange_.timTimeout));
-}
-
-bool Calling::hangUp()
-{
-    if (lock_.action() != OperationLock::PlacingCall && !lock_.guard(OperationLock::PlacingCall))
-        return false;
     return endCall();
 }
 
-bool Calling::endCall()
+OperationResult Calling::dialAnswered(const QString &number)
+{
+    if (!lock_.guard(OperationLock::PlacingCall))
+        return lock_.result();
+    return lock_.resultOf(exchange_.SendAndWait(dialCommand(number), exchange_.timTimeout));
+}
+
+OperationResult Calling::hangUp()
+{
+    if (lock_.action() != OperationLock::PlacingCall && !lock_.guard(OperationLock::PlacingCall))
+        return lock_.result();
+    return endCall();
+}
+
+OperationResult Calling::endCall()
 {
     if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("ATH"), exchange_.timTimeout)))
-        return false;
+        return lock_.result();
     lock_.finish();
-    return true;
+    return lock_.result();
 }

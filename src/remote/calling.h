@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/operationresult.h"
 #include <QString>
 
 #include <functional>
@@ -28,17 +29,17 @@ public:
     void setCallWindow(CallWindow *window) { window_ = window; }
 
     // The call shows while the phone is asked to dial; a refusal closes it and says why.
-    void placeCall(const QString &number);
+    OperationResult placeCall(const QString &number);
     // The two halves of a call, for a front end that cannot show it. dialAnswered waits for
     // the phone's answer to the dial, is false when it refused it (the reason in a box) or gave
     // none in time, and leaves the lock taken until hangUp; hangUp also ends a call another
     // run of the program placed.
-    bool dialAnswered(const QString &number);
-    bool hangUp();
+    OperationResult dialAnswered(const QString &number);
+    OperationResult hangUp();
 
 private:
     // "ATH" with the lock already held for the call.
-    bool endCall();
+    OperationResult endCall();
 
     AtExchange &exchange_;
     OperationLock &lock_;

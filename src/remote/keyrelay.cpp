@@ -5,29 +5,29 @@
 
 KeyRelay::KeyRelay(AtExchange &exchange, OperationLock &lock) : exchange_(exchange), lock_(lock) {}
 
-bool KeyRelay::SendKey(const QString &key, qint16 &pressTime)
+OperationResult KeyRelay::SendKey(const QString &key, qint16 &pressTime)
 {
     if (!lock_.guard(OperationLock::SendingKeys))
-        return false;
+        return lock_.result();
     if (pressTime < 1)
         pressTime = 1;
     const QString command =
         QStringLiteral("AT+CKPD=\"") + key + QStringLiteral("\",") + QString::number(pressTime);
     if (!lock_.answered(exchange_.SendAndWait(command, exchange_.timTimeout)))
-        return false;
+        return lock_.result();
     lock_.finish();
-    return true;
+    return lock_.result();
 }
 
-bool KeyRelay::SendKeys(const QStringList &keys)
+OperationResult KeyRelay::SendKeys(const QStringList &keys)
 {
     for (qsizetype i = 0; i < keys.size(); ++i) {
         // The lock is free between keys, so each key runs the guard again.
         if (i > 0)
             exchange_.Pause();
         qint16 pressTime = 1;
-        if (!SendKey(keys.at(i), pressTime))
-            return false;
+        if (const OperationResult pressed = SendKey(keys.at(i), pressTime); !pressed)
+            return pressed;
     }
-    return true;
+    return OperationResult::done();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/operationresult.h"
 #include <QString>
 #include <QStringList>
 
@@ -14,11 +15,11 @@ public:
 
     // Press time in tenths of a second; below 1 it is raised to 1 in the caller's variable too.
     // True only when the phone acknowledged the key.
-    bool SendKey(const QString &key, qint16 &pressTime);
+    OperationResult SendKey(const QString &key, qint16 &pressTime);
     // Single keys with press time 1 and a pause between them, none after the last. Stops at the
     // first key refused or unanswered, so at most one message is shown. True when every key
     // was acknowledged.
-    bool SendKeys(const QStringList &keys);
+    OperationResult SendKeys(const QStringList &keys);
 
 private:
     AtExchange &exchange_;

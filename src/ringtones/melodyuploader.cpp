@@ -14,7 +14,7 @@ const QString NotStored = QStringLiteral("Ringtone not stored: ");
 
 MelodyUploader::MelodyUploader(PhoneMelodies &melodies) : melodies_(melodies) {}
 
-bool MelodyUploader::UploadMelody(const QString &slotText, const QString &path, bool raise)
+OperationResult MelodyUploader::UploadMelody(const QString &slotText, const QString &path, bool raise)
 {
     OperationLock &lock = melodies_.lock();
     // Asked before anything else, also without a phone.
@@ -22,32 +22,30 @@ bool MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
         !lock.ask(
             QStringLiteral("Ringtones above eight cannot be send correctly to phone sometimes. Continue?"),
             QStringLiteral("Warning")))
-        return false;
+        return OperationResult::declined();
     if (!lock.mayStart())
-        return false;
+        return OperationResult::notStarted();
+    // Refused here, before anything is sent: the phone is not asked.
+    const auto notSent = [&lock](const QString &text) {
+        lock.inform(text);
+        return OperationResult::notStarted(text);
+    };
     bool tooLarge = false;
     const std::optional<MelodyFile> melody = path.isEmpty() ? std::nullopt : ReadMelodyFile(path, &tooLarge);
-    if (tooLarge) {
-        lock.inform(NotStored + QStringLiteral("the file is larger than a melody can be (%1 KB at most).")
-                                    .arg(MelodyFile::MaxFileBytes / 1024));
-        return false;
-    }
-    if (!melody) {
-        lock.inform(QStringLiteral("File Not Found Error"));
-        return false;
-    }
+    if (tooLarge)
+        return notSent(NotStored + QStringLiteral("the file is larger than a melody can be (%1 KB at most).")
+                                       .arg(MelodyFile::MaxFileBytes / 1024));
+    if (!melody)
+        return notSent(QStringLiteral("File Not Found Error"));
     // Without a slot the header would name none, and the phone would take the notes for commands.
-    if (slotText.isEmpty()) {
-        lock.inform(QStringLiteral("Please enter the number of the ringtone to replace (1-20)."));
-        return false;
-    }
+    if (slotText.isEmpty())
+        return notSent(QStringLiteral("Please enter the number of the ringtone to replace (1-20)."));
     // What the phone would refuse is refused here, before a header goes that would leave the
     // notes to be read as command lines.
     const QString refusal = problemBeforeSending(slotText, *melody, raise);
-    if (!refusal.isEmpty()) {
-        lock.inform(NotStored + refusal);
-        return false;
-    }
+    if (!refusal.isEmpty())
+        return notSent(NotStored + refusal);
+    lock.setResult(OperationResult::done());
     lock.setAction(OperationLock::UploadingRingtone);
 
     AtExchange &exchange = melodies_.exchange();
@@ -59,7 +57,7 @@ bool MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
     const AtExchange::Reply taken =
         exchange.SendAndWaitForPrompt(header, exchange.timTimeout, AtExchange::Prompt::None);
     if (!stepAnswered(taken, taken.result, true))
-        return false;
+        return lock.result();
     const bool raised = RaiseApplies(melody->lines, raise);
     QStringList notes;
     for (const QString &line : melody->lines) {
@@ -78,7 +76,7 @@ bool MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
                                "command and answered %1.")
                     .arg(first.result),
                 true))
-            return false;
+            return lock.result();
     }
     for (const QString &note : std::as_const(notes))
         exchange.line().write(note);
@@ -87,7 +85,7 @@ bool MelodyUploader::UploadMelody(const QString &slotText, const QString &path, 
     const AtExchange::Reply reply =
         exchange.SendDataAndWait(QString(AtExchange::CtrlZ), exchange.timTimeout, header);
     if (!stepAnswered(reply, reply.result, exchange.line().sending()))
-        return false;
+        return lock.result();
     lock.setAction(OperationLock::ReloadingRingtones);
     return melodies_.ReadMelodyList();
 }
@@ -98,13 +96,15 @@ bool MelodyUploader::stepAnswered(const AtExchange::Reply &reply, const QString 
     OperationLock &lock = melodies_.lock();
     AtExchange &exchange = melodies_.exchange();
     if (reply.refused()) {
+        lock.setResult(OperationResult::refused(reply.command, reply.result));
         lock.finish();
         lock.inform(NotStored + refusal);
         return false;
     }
     if (reply.timedOut()) {
         // The phone may still be in melody entry, with the rest of the melody on its way.
-        lock.dataUnanswered(exchange.dropDataAndResynchronise(exchange.timTimeoutState), NotStored);
+        lock.dataUnanswered(reply.command, exchange.dropDataAndResynchronise(exchange.timTimeoutState),
+                            NotStored);
         return false;
     }
     if (reply.cancelled() && entryOpenIfCancelled) {

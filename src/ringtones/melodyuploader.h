@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/atexchange.h"
+#include "link/operationresult.h"
 
 #include <QString>
 
@@ -15,9 +16,9 @@ class MelodyUploader
 public:
     explicit MelodyUploader(PhoneMelodies &melodies);
 
-    // slotText as the slot box holds it; raise when "Increase Tone Height" is ticked. True once
-    // the phone stored the melody and its list was read again.
-    bool UploadMelody(const QString &slotText, const QString &path, bool raise);
+    // slotText as the slot box holds it; raise when "Increase Tone Height" is ticked. Done once
+    // the phone stored the melody and its list was read again (the result of that reading).
+    OperationResult UploadMelody(const QString &slotText, const QString &path, bool raise);
 
     // Why the phone would refuse the upload, before anything is sent: a slot it does not have, no
     // tempo, a line that is a command. Empty when there is nothing.

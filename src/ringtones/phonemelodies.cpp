@@ -49,11 +49,11 @@ QString PhoneMelodies::nameIn(const QString &reply)
     return reply.mid(first + 1, last - first - 1);
 }
 
-bool PhoneMelodies::ReadMelodyList()
+OperationResult PhoneMelodies::ReadMelodyList()
 {
     // Right after an upload the list is read under the upload's follow-up code.
     if (!lock_.guard(OperationLock::LoadingRingtones, {OperationLock::ReloadingRingtones}))
-        return false;
+        return lock_.result();
     names_.clear();
     emit changed();
     for (int slot = 1; slot <= Slots; ++slot) {
@@ -61,12 +61,12 @@ bool PhoneMelodies::ReadMelodyList()
             exchange_.SendAndWait(QStringLiteral("AT~MMYR=") + QString::number(slot), exchange_.timTimeout,
                                   AtExchange::Expected::line(ReplyPrefix));
         if (!lock_.answered(reply))
-            return false;
+            return lock_.result();
         // Only the reply's own line: a code the phone sent beside it is no part of the name.
         names_.append(nameIn(reply.lineStartingWith(ReplyPrefix)));
         emit changed();
     }
     emit listRead();
     lock_.finish();
-    return true;
+    return lock_.result();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/operationresult.h"
 #include <QObject>
 #include <QStringList>
 
@@ -25,7 +26,7 @@ public:
 
     // Reads the names of all sixteen slots ("Refresh", the tab, the end of an upload); true
     // once all were read.
-    bool ReadMelodyList();
+    OperationResult ReadMelodyList();
 
     // The information line of a slot's answer.
     static const QString ReplyPrefix;

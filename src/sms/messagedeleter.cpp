@@ -16,57 +16,58 @@ AtExchange::Reply deleteSlot(AtExchange &exchange, qint16 slot)
 
 MessageDeleter::MessageDeleter(ShortMessages &messages) : messages_(messages) {}
 
-void MessageDeleter::remove(int row)
+OperationResult MessageDeleter::remove(int row)
 {
     OperationLock &lock = messages_.lock();
     if (!lock.guard(OperationLock::DeletingSMS))
-        return;
+        return lock.result();
     const SMSRecord *selected = messages_.messages().at(row);
     if (!selected) {
         lock.finish();
-        return;
+        return OperationResult::notStarted(QStringLiteral("No message selected"));
     }
     // Only the message the user chose: another one may carry the same key.
-    deleteWithLockHeld(selected->slot);
+    return deleteWithLockHeld(selected->slot);
 }
 
-void MessageDeleter::removeSlot(qint16 slot)
+OperationResult MessageDeleter::removeSlot(qint16 slot)
 {
-    if (messages_.lock().guard(OperationLock::DeletingSMS))
-        deleteWithLockHeld(slot);
+    if (!messages_.lock().guard(OperationLock::DeletingSMS))
+        return messages_.lock().result();
+    return deleteWithLockHeld(slot);
 }
 
-void MessageDeleter::deleteWithLockHeld(qint16 slot)
+OperationResult MessageDeleter::deleteWithLockHeld(qint16 slot)
 {
     OperationLock &lock = messages_.lock();
     const AtExchange::Reply reply = deleteSlot(messages_.exchange(), slot);
-    if (reply.cancelled()) {
-        lock.answered(reply);
-        return;
-    }
+    if (reply.cancelled())
+        return lock.resultOf(reply);
     if (reply.timedOut() || reply.refused()) {
         // The phone is there; it refused. Its answer for an empty slot needs no naming.
         const bool named = reply.refused() && reply.result != ShortMessages::EmptySlot;
         lock.inform(QStringLiteral("Unable to delete SMS") +
                     (named ? QStringLiteral(": ") + reply.result : QString()));
         lock.finish();
-        return;
+        return reply.timedOut() ? OperationResult::timedOut()
+                                : OperationResult::refused(reply.command, reply.result);
     }
     messages_.messages().removeSlot(slot);
     lock.finish();
+    return lock.result();
 }
 
-void MessageDeleter::removeAll()
+OperationResult MessageDeleter::removeAll()
 {
     OperationLock &lock = messages_.lock();
     if (!lock.guard(OperationLock::DeletingAllSMs))
-        return;
+        return lock.result();
     const QList<SMSRecord> listed = messages_.messages().sorted();
     for (const SMSRecord &message : listed) {
         // What the phone refuses shows in the download that follows.
         if (deleteSlot(messages_.exchange(), message.slot).cancelled())
-            return;
+            return lock.result();
     }
     lock.finish();
-    messages_.SMSDownload();
+    return messages_.SMSDownload();
 }

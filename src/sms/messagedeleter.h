@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/operationresult.h"
+
 #include <QtGlobal>
 
 class ShortMessages;
@@ -12,14 +14,14 @@ public:
     explicit MessageDeleter(ShortMessages &messages);
 
     // "Delete SMS" for row of the sorted message list; -1 when none is selected.
-    void remove(int row);
+    OperationResult remove(int row);
     // "Delete All".
-    void removeAll();
+    OperationResult removeAll();
     // The message in that slot, whether listed or not; for front ends that address slots.
-    void removeSlot(qint16 slot);
+    OperationResult removeSlot(qint16 slot);
 
 private:
-    void deleteWithLockHeld(qint16 slot);
+    OperationResult deleteWithLockHeld(qint16 slot);
 
     ShortMessages &messages_;
 };

@@ -24,7 +24,7 @@ QString MessageSender::phoneText(const QString &text)
 bool MessageSender::answered(const AtExchange::Reply &reply, const QString &failure)
 {
     if (reply.refused()) {
-        lock_.setOutcome(OperationLock::Outcome::Refused);
+        lock_.setResult(OperationResult::refused(reply.command, reply.result));
         lock_.finish();
         lock_.inform(failure + reply.result);
         return false;
@@ -64,12 +64,14 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
         exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, commandLine, confirmation);
     if (reply.timedOut()) {
         // The text may never have left, and the phone still be in text entry.
-        lock_.dataUnanswered(exchange_.dropDataAndResynchronise(exchange_.timTimeoutState), failure);
+        lock_.dataUnanswered(commandLine, exchange_.dropDataAndResynchronise(exchange_.timTimeoutState),
+                             failure);
         return false;
     }
     // Sent or stored only on the phone's word: the reference or place it gives the message.
     if (reply.completed() && reply.lineStartingWith(confirmation).isEmpty()) {
-        lock_.setOutcome(OperationLock::Outcome::Refused);
+        lock_.setResult(
+            OperationResult::refused(commandLine, QStringLiteral("no confirmation from the phone")));
         lock_.finish();
         lock_.inform(failure + QStringLiteral("no confirmation from the phone"));
         return false;
@@ -91,66 +93,71 @@ bool MessageSender::acceptsLosses(const QString &text, const QString &verb)
         QStringLiteral("Warning"));
 }
 
-bool MessageSender::fieldsGiven(const QString &number, const QString &serviceCentre)
+std::optional<OperationResult> MessageSender::missingField(const QString &number,
+                                                           const QString &serviceCentre)
 {
     // The guard's refusals come before those of the fields.
     if (lock_.action() != OperationLock::Idle)
-        return true;
-    if (serviceCentre.isEmpty()) {
-        lock_.inform(QStringLiteral("Please enter the number of your Service Center (SMSC)"));
-        return false;
-    }
-    if (number.isEmpty()) {
-        lock_.inform(QStringLiteral("Please enter phonenumber."));
-        return false;
-    }
-    return true;
+        return std::nullopt;
+    QString missing;
+    if (serviceCentre.isEmpty())
+        missing = QStringLiteral("Please enter the number of your Service Center (SMSC)");
+    else if (number.isEmpty())
+        missing = QStringLiteral("Please enter phonenumber.");
+    else
+        return std::nullopt;
+    lock_.inform(missing);
+    return OperationResult::notStarted(missing);
 }
 
-bool MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)
+OperationResult MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)
 {
-    if (!fieldsGiven(number, serviceCentre) ||
-        (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Send"))))
-        return false;
+    if (const auto missing = missingField(number, serviceCentre))
+        return *missing;
+    if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Send")))
+        return OperationResult::declined();
     return sendFitted(text, number, serviceCentre);
 }
 
-bool MessageSender::sendFitted(const QString &text, const QString &number, const QString &serviceCentre)
+OperationResult MessageSender::sendFitted(const QString &text, const QString &number,
+                                          const QString &serviceCentre)
 {
     if (!lock_.guard(OperationLock::SendingSMS))
-        return false;
+        return lock_.result();
     if (!command(QStringLiteral("AT+CMGF=1"), NotSent) ||
         !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'), NotSent) ||
         !transfer(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), NotSent))
-        return false;
+        return lock_.result();
     lock_.finish();
     lock_.inform(SentNotice);
-    return true;
+    return lock_.result();
 }
 
-bool MessageSender::upload(const QString &text, const QString &number)
+OperationResult MessageSender::upload(const QString &text, const QString &number)
 {
     if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store")))
-        return false;
+        return OperationResult::declined();
     return uploadFitted(text, number);
 }
 
-bool MessageSender::uploadFitted(const QString &text, const QString &number)
+OperationResult MessageSender::uploadFitted(const QString &text, const QString &number)
 {
     if (!lock_.guard(OperationLock::UploadingSMS))
-        return false;
-    if (!command(QStringLiteral("AT+CMGF=1"), NotStored) ||
-        !transfer(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored))
-        return false;
-    lock_.finish();
-    return true;
+        return lock_.result();
+    if (command(QStringLiteral("AT+CMGF=1"), NotStored) &&
+        transfer(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored))
+        lock_.finish();
+    return lock_.result();
 }
 
-bool MessageSender::uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre)
+OperationResult MessageSender::uploadAndSend(const QString &text, const QString &number,
+                                             const QString &serviceCentre)
 {
     // One question for both.
     if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store and send")))
-        return false;
-    const bool stored = uploadFitted(text, number);
-    return fieldsGiven(number, serviceCentre) && sendFitted(text, number, serviceCentre) && stored;
+        return OperationResult::declined();
+    const OperationResult stored = uploadFitted(text, number);
+    if (const auto missing = missingField(number, serviceCentre))
+        return OperationResult::worse(stored, *missing);
+    return OperationResult::worse(stored, sendFitted(text, number, serviceCentre));
 }

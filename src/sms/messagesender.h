@@ -1,8 +1,11 @@
 #pragma once
 
 #include "link/atexchange.h"
+#include "link/operationresult.h"
 
 #include <QString>
+
+#include <optional>
 
 class OperationLock;
 
@@ -12,13 +15,13 @@ class MessageSender
 public:
     MessageSender(AtExchange &exchange, OperationLock &lock);
 
-    // Each true once the phone confirmed it with the message's reference or place.
+    // Each done once the phone confirmed it with the message's reference or place.
     // "Send SMS": needs the service centre and the number.
-    bool send(const QString &text, const QString &number, const QString &serviceCentre);
+    OperationResult send(const QString &text, const QString &number, const QString &serviceCentre);
     // "Upload SMS": stores the message unsent; the number may be empty.
-    bool upload(const QString &text, const QString &number);
-    // "Upload+Send": both, each with its own checks.
-    bool uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre);
+    OperationResult upload(const QString &text, const QString &number);
+    // "Upload+Send": both, each with its own checks; the first failure of the two.
+    OperationResult uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre);
 
     // The longest text, counted with CR LF line breaks.
     static constexpr int MaxText = 160;
@@ -37,9 +40,9 @@ private:
     // nothing is lost or the user says yes. verb: "Send", "Store", "Store and send".
     bool acceptsLosses(const QString &text, const QString &verb);
     // The service centre and number a send needs; asked for only when the phone is idle.
-    bool fieldsGiven(const QString &number, const QString &serviceCentre);
-    bool sendFitted(const QString &text, const QString &number, const QString &serviceCentre);
-    bool uploadFitted(const QString &text, const QString &number);
+    std::optional<OperationResult> missingField(const QString &number, const QString &serviceCentre);
+    OperationResult sendFitted(const QString &text, const QString &number, const QString &serviceCentre);
+    OperationResult uploadFitted(const QString &text, const QString &number);
     // False when the operation has ended: refused (with a message naming the phone's error,
     // the link being fine), timed out or cancelled.
     bool answered(const AtExchange::Reply &reply, const QString &failure);

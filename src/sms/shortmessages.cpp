@@ -27,14 +27,14 @@ int ShortMessages::maxSms() const
     return supervisor_.MaxSMS;
 }
 
-bool ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
+OperationResult ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
 {
     if (!lock_.guard(OperationLock::LoadingSMs))
-        return false;
+        return lock_.result();
     messages_.clear();
     replies_.startDownload();
     if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("at+cmgf=1"), exchange_.timTimeout)))
-        return false;
+        return lock_.result();
     lock_.openProgress();
 
     // Read once for the whole download, not once per message.
@@ -47,17 +47,17 @@ bool ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
     const int slotCount = maxSms();
     int stored = UnknownCount;
     if (slotCount > 0 && !askStoredCount(stored))
-        return false;
+        return lock_.result();
     int found = 0;
     QList<UnreadableSlot> unreadable;
     for (int i = 1; i <= slotCount; ++i) {
         if (lock_.cancelledBeforeItem())
-            return false;
+            return lock_.result();
         if (stored != UnknownCount && found >= stored) {
             // Unless one came in meanwhile: then the rest is read as without a count.
             int now = UnknownCount;
             if (!askStoredCount(now))
-                return false;
+                return lock_.result();
             if (now != UnknownCount && now <= found) {
                 for (; i <= slotCount; ++i)
                     messages_.appendEmpty();
@@ -80,7 +80,7 @@ bool ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
             continue;
         }
         if (!lock_.answered(reply))
-            return false;
+            return lock_.result();
         if (reply.lineStartingWith(CmgrReply::Header).isEmpty()) {
             messages_.appendEmpty();
             continue;
@@ -101,12 +101,14 @@ bool ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
     lock_.finish();
     unreadable_ = unreadable;
     if (!unreadable.isEmpty()) {
-        if (lock_.outcome() == OperationLock::Outcome::Done)
-            lock_.setOutcome(OperationLock::Outcome::Partial);
+        QStringList missing;
+        for (const UnreadableSlot &slot : unreadable)
+            missing.append(QStringLiteral("slot %1 (%2)").arg(slot.slot).arg(slot.result));
+        lock_.setResult(OperationResult::worse(lock_.result(), OperationResult::partial(missing)));
         lock_.inform(unreadableText(int(unreadable.size()), unreadable.constLast().result),
                      QStringLiteral("Warning"));
     }
-    return true;
+    return lock_.result();
 }
 
 bool ShortMessages::askStoredCount(int &count)
@@ -141,8 +143,8 @@ void ShortMessages::archive(const QString &path)
     QString error;
     if (file.archive(messages_.sorted(), &error))
         return;
-    lock_.setOutcome(OperationLock::Outcome::Refused);
-    lock_.inform(QStringLiteral("The messages could not be archived in ") + file.path() +
-                     QStringLiteral(": ") + error,
-                 QStringLiteral("Warning"));
+    const QString text =
+        QStringLiteral("The messages could not be archived in ") + file.path() + QStringLiteral(": ") + error;
+    lock_.setResult(OperationResult::refused(QString(), text));
+    lock_.inform(text, QStringLiteral("Warning"));
 }

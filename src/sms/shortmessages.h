@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/operationresult.h"
 #include "cmgrreply.h"
 #include "messagelist.h"
 
@@ -42,9 +43,9 @@ public:
         Always,
     };
     // archiveFile: where the archive step writes; empty for the archive file of the settings.
-    // True once every message is in the list (a warning about unreadable slots included); the
-    // lock's outcome is Partial then.
-    bool SMSDownload(ArchiveStep step = ArchiveStep::AsSettingsSay, const QString &archiveFile = QString());
+    // Done once every message is in the list; Partial when some slots could not be read (a
+    // warning names them); Refused when the archive could not be written, the list being in.
+    OperationResult SMSDownload(ArchiveStep step = ArchiveStep::AsSettingsSay, const QString &archiveFile = QString());
 
     AtExchange &exchange() { return exchange_; }
     OperationLock &lock() { return lock_; }

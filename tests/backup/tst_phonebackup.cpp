@@ -152,7 +152,7 @@ QString TestPhoneBackup::cachePath() const
 bool TestPhoneBackup::backUp(PhoneBackup::Summary *summary)
 {
     PhoneBackup::Summary ignored;
-    return PhoneBackup(rig->link, cachePath()).run(folder, summary ? summary : &ignored);
+    return PhoneBackup(rig->link, cachePath()).run(folder, summary ? summary : &ignored).succeeded();
 }
 
 void TestPhoneBackup::timeStamps_data()

@@ -137,7 +137,7 @@ void TestKeypad::sendKey()
     QFETCH(QStringList, messages);
 
     rig->link.lock.setAction(action);
-    QCOMPARE(relay->SendKey(key, pressTime), acknowledged);
+    QCOMPARE(relay->SendKey(key, pressTime).succeeded(), acknowledged);
     QCOMPARE(pressTime, pressTimeAfter);
     QCOMPARE(rig->sim.state().keysPressed, pressed);
     QCOMPARE(rig->boxes.texts(), messages);

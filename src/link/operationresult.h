@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What an operation did, for whoever started it: a front end showing it, a command line
+// choosing its exit status, an operation made of others passing it on.
+struct OperationResult
+{
+    enum class Kind
+    {
+        Done,
+        Partial,        // done, but some of it could not be read: see missing
+        NotStarted,     // no phone, another operation running, or nothing fit to send
+        Declined,       // the person answered No to the operation's question
+        Refused,        // the phone said no to command, or a file could not be written
+        TimedOut,       // the phone stopped answering: it counts as gone
+        Cancelled,      // the person pressed Cancel
+        DataUnanswered, // the phone answers again, but not to the text or melody it was sent
+    };
+
+    Kind kind = Kind::Done;
+    QString command;     // the command refused, or the one whose data found no answer
+    QString error;       // the phone's error ("+CMS ERROR: 321"), or the reason in words
+    QStringList missing; // of a partial result: each item that could not be read
+
+    static OperationResult done() { return {}; }
+    static OperationResult partial(const QStringList &missing) { return {Kind::Partial, {}, {}, missing}; }
+    static OperationResult notStarted(const QString &reason = QString())
+    {
+        return {Kind::NotStarted, {}, reason, {}};
+    }
+    static OperationResult declined() { return {Kind::Declined, {}, {}, {}}; }
+    static OperationResult refused(const QString &command, const QString &error)
+    {
+        return {Kind::Refused, command, error, {}};
+    }
+    static OperationResult timedOut() { return {Kind::TimedOut, {}, {}, {}}; }
+    static OperationResult cancelled() { return {Kind::Cancelled, {}, {}, {}}; }
+    static OperationResult dataUnanswered(const QString &command, const QString &reason)
+    {
+        return {Kind::DataUnanswered, command, reason, {}};
+    }
+
+    // The operation did its work, perhaps with gaps (Partial).
+    bool succeeded() const { return kind == Kind::Done || kind == Kind::Partial; }
+    explicit operator bool() const { return succeeded(); }
+    bool is(Kind k) const { return kind == k; }
+
+    // Two parts of one operation as one: the first failure, else gaps, else done; what either
+    // part could not read is kept.
+    static OperationResult worse(const OperationResult &a, const OperationResult &b)
+    {
+        OperationResult both = !a.succeeded() ? a : !b.succeeded() ? b : a.is(Kind::Partial) ? a : b;
+        both.missing = a.missing + b.missing;
+        return both;
+    }
+};
