@@ -1,9 +1,5 @@
-#include "info/deviceinfo.h"
-#include "link/phonelink.h"
-#include "phonebook/phonebook.h"
+#include "handset/handset.h"
 #include "programinfo.h"
-#include "ringtones/phonemelodies.h"
-#include "sms/shortmessages.h"
 #include "ui/window/mainwindow.h"
 
 #include <QApplication>
@@ -64,7 +60,8 @@ int main(int argc, char *argv[])
     describe(parser, options);
     parser.process(app);
 
-    PhoneLink link;
+    Handset handset;
+    PhoneLink &link = handset.link;
     if (parser.isSet(options.trace)) {
         QString error;
         if (!link.recorder.start(parser.value(options.trace), &error)) {
@@ -73,13 +70,10 @@ int main(int argc, char *argv[])
             return 2;
         }
     }
-    DeviceInfo info(link.exchange, link.lock);
-    Phonebook phonebook(link.exchange, link.lock, link.supervisor);
-    ShortMessages sms(link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path());
-    PhoneMelodies melodies(link.exchange, link.lock);
     if (parser.isSet(options.device))
         link.useDeviceForThisRun(parser.value(options.device));
-    MainWindow window(link, info, phonebook, sms, melodies);
+    Subsystems &parts = handset.subsystems;
+    MainWindow window(link, parts.info, parts.phonebook, parts.sms, parts.melodies);
     // Closing the window ends the program at once, also in the middle of an operation's wait.
     QObject::connect(&window, &MainWindow::programEnds, &app, [] { QCoreApplication::exit(0); });
     window.startUp();

@@ -4,11 +4,7 @@
 #include "interrupt.h"
 #include "terminal.h"
 
-#include "info/deviceinfo.h"
-#include "link/phonelink.h"
-#include "phonebook/phonebook.h"
-#include "ringtones/phonemelodies.h"
-#include "sms/shortmessages.h"
+#include "handset/handset.h"
 
 #include <QString>
 
@@ -39,9 +35,10 @@ public:
     Interrupt interrupt;
     TerminalBoxes boxes;
     TerminalProgress progress;
-    PhoneLink link;
-    DeviceInfo info{link.exchange, link.lock};
-    Phonebook phonebook{link.exchange, link.lock, link.supervisor};
-    ShortMessages sms{link.exchange, link.lock, link.supervisor, link.settings, phonebook.cache().path()};
-    PhoneMelodies melodies{link.exchange, link.lock};
+    Handset handset;
+    PhoneLink &link = handset.link;
+    DeviceInfo &info = handset.subsystems.info;
+    Phonebook &phonebook = handset.subsystems.phonebook;
+    ShortMessages &sms = handset.subsystems.sms;
+    PhoneMelodies &melodies = handset.subsystems.melodies;
 };

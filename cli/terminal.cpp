@@ -23,7 +23,6 @@ void printError(const QString &text)
 void TerminalBoxes::inform(const QString &text, const QString &title)
 {
     Q_UNUSED(title)
-    informed_ = true;
     printError(text);
 }
 
@@ -34,7 +33,6 @@ bool TerminalBoxes::ask(const QString &text, const QString &title)
         printError(text + QStringLiteral(" Yes (--yes)"));
         return true;
     }
-    declined_ = true;
     printError(text + QStringLiteral(" No: give --yes to answer Yes."));
     return false;
 }

@@ -13,16 +13,8 @@ public:
     void inform(const QString &text, const QString &title = QString()) override;
     bool ask(const QString &text, const QString &title = QString()) override;
 
-    // A message was shown: for an operation that does not say how it ended, the account of why
-    // it stopped.
-    bool informed() const { return informed_; }
-    // A question was answered No because nobody gave --yes.
-    bool declined() const { return declined_; }
-
 private:
     bool answerYes_;
-    bool informed_ = false;
-    bool declined_ = false;
 };
 
 // The progress window as a line on stderr that rewrites itself; nothing at all when stderr is

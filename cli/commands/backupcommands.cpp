@@ -33,7 +33,7 @@ int backup(Run &run)
         return run.failure();
     PhoneBackup::Summary summary;
     const OperationResult written =
-        PhoneBackup(phone->link, phone->phonebook.cache().path()).run(folder, &summary);
+        PhoneBackup(phone->link).run(folder, &summary);
     if (!written)
         return phone->outcome(written);
     printLine(summary.text());

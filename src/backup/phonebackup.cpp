@@ -3,16 +3,13 @@
 #include "backupfolder.h"
 #include "messageexport.h"
 
-#include "info/deviceinfo.h"
+#include "handset/handset.h"
 #include "link/phonelink.h"
 #include "link/userinterfaces.h"
 #include "phonebook/contactscache.h"
-#include "phonebook/phonebook.h"
 #include "phonebook/vcard.h"
 #include "programinfo.h"
-#include "ringtones/phonemelodies.h"
 #include "sms/sendernames.h"
-#include "sms/shortmessages.h"
 #include "text/textfile.h"
 
 #include <QCryptographicHash>
@@ -84,10 +81,7 @@ QStringList PhoneBackup::fileNames()
     return {SimContactsFile, PhoneContactsFile, MessagesXmlFile, MessagesCsvFile, MelodiesFile, PhoneFile};
 }
 
-PhoneBackup::PhoneBackup(PhoneLink &link, const QString &contactsCachePath)
-    : link_(link), contactsCachePath_(contactsCachePath)
-{
-}
+PhoneBackup::PhoneBackup(PhoneLink &link) : link_(link) {}
 
 QString PhoneBackup::cancelledText()
 {
@@ -139,19 +133,26 @@ OperationResult PhoneBackup::run(const QString &folderPath, Summary *summary)
         return refuseFolder(QStringLiteral("%1 cannot be a folder.").arg(folder.path()));
     }
 
-    DeviceInfo info(link_.exchange, lock);
-    Phonebook sim(link_.exchange, lock, link_.supervisor);
-    Phonebook phone(link_.exchange, lock, link_.supervisor);
-    phone.setSimSelected(false);
-    ShortMessages messages(link_.exchange, lock, link_.supervisor, link_.settings, contactsCachePath_);
-    PhoneMelodies melodies(link_.exchange, lock);
+    // Readers of their own: what the tabs show stays as it is.
+    Subsystems readers(link_);
+    Phonebook &contacts = readers.phonebook;
+    QList<Contact> simContacts;
+    QList<Contact> phoneContacts;
+    const auto readContacts = [&contacts](bool sim, QList<Contact> *read) {
+        contacts.setSimSelected(sim);
+        const OperationResult result = contacts.LoadPhonebook();
+        *read = contacts.table().contacts();
+        return result;
+    };
+    ShortMessages &messages = readers.sms;
+    PhoneMelodies &melodies = readers.melodies;
 
     // Each step is one of the tabs' operations; nothing runs between them, so neither a click
     // nor the probe can come in between.
     const QList<std::function<OperationResult()>> steps = {
-        [&] { return info.InfoDownload(); },
-        [&] { return sim.LoadPhonebook(); },
-        [&] { return phone.LoadPhonebook(); },
+        [&] { return readers.info.InfoDownload(); },
+        [&] { return readContacts(true, &simContacts); },
+        [&] { return readContacts(false, &phoneContacts); },
         [&] { return messages.SMSDownload(ShortMessages::ArchiveStep::Skip); },
         [&] { return melodies.ReadMelodyList(); },
     };
@@ -181,13 +182,13 @@ OperationResult PhoneBackup::run(const QString &folderPath, Summary *summary)
     }
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const SenderNames names(ContactsCache(contactsCachePath_).read());
+    const SenderNames names(ContactsCache(contacts.cache().path()).read());
     const QList<SMSRecord> inSlotOrder = messages.messages().bySlot();
 
     const QStringList melodyLines = melodies.slotLines();
     const QList<std::pair<QString, QByteArray>> files = {
-        {SimContactsFile, VCard::compose(sim.table().contacts())},
-        {PhoneContactsFile, VCard::compose(phone.table().contacts())},
+        {SimContactsFile, VCard::compose(simContacts)},
+        {PhoneContactsFile, VCard::compose(phoneContacts)},
         {MessagesXmlFile, MessageExport::xml(inSlotOrder, names, now)},
         {MessagesCsvFile, MessageExport::csv(inSlotOrder, names)},
         {MelodiesFile, (melodyLines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()},
@@ -210,7 +211,7 @@ OperationResult PhoneBackup::run(const QString &folderPath, Summary *summary)
                                   {QStringLiteral("sha256"), QString::fromLatin1(sha256Hex(bytes))}});
     }
     const QJsonObject manifest{
-        {QStringLiteral("phone"), info.json()},
+        {QStringLiteral("phone"), readers.info.json()},
         {QStringLiteral("backedUpAt"), now.toString(Qt::ISODate)},
         {QStringLiteral("quendaVersion"), ProgramInfo::version()},
         {QStringLiteral("unreadableMessageSlots"), messages.unreadableSlots()},
@@ -221,8 +222,8 @@ OperationResult PhoneBackup::run(const QString &folderPath, Summary *summary)
         return fail();
 
     *summary = {folder.path(),
-                sim.table().size(),
-                phone.table().size(),
+                int(simContacts.size()),
+                int(phoneContacts.size()),
                 messages.messages().count(),
                 messages.unreadableSlots(),
                 int(melodyLines.size())};

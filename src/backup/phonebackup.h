@@ -23,8 +23,7 @@ public:
     static const QString PhoneFile;
     static QStringList fileNames();
 
-    // contactsCachePath: where the names of message senders are looked up.
-    PhoneBackup(PhoneLink &link, const QString &contactsCachePath);
+    explicit PhoneBackup(PhoneLink &link);
 
     struct Summary
     {
@@ -48,5 +47,4 @@ public:
 
 private:
     PhoneLink &link_;
-    QString contactsCachePath_;
 };

@@ -37,12 +37,12 @@ void PhoneLink::recordLine()
             });
     connect(&line, &SerialLine::lineStateChanged, &recorder,
             [this] { recorder.portStateChanged(line.isOpen(), line.deviceName()); });
-    connect(&supervisor, &Supervisor::lost, &recorder, [this] { recorder.event("phone lost"); });
-    connect(&supervisor, &Supervisor::connected, &recorder, [this] { recorder.event("phone greeted"); });
+    connect(&supervisor, &Supervisor::lost, &recorder, [this] { recorder.note("phone lost"); });
+    connect(&supervisor, &Supervisor::connected, &recorder, [this] { recorder.note("phone greeted"); });
     connect(&lock, &OperationLock::actionChanged, &recorder, [this](qint16 action) {
         recorder.operationChanged(lock.isBusy() ? action : 0, OperationLock::stateText(action));
     });
-    connect(&lock, &OperationLock::cancelRequested, &recorder, [this] { recorder.event("cancel"); });
+    connect(&lock, &OperationLock::cancelRequested, &recorder, [this] { recorder.note("cancel"); });
 }
 
 void PhoneLink::beginStartUp()

@@ -15,7 +15,7 @@ bool LineRecorder::start(const QString &path, QString *error)
     clock_.start();
     written_ = file_.write(LineRecording::Header);
     if (portOpen_)
-        event("port already open: " + device_.toUtf8());
+        note("port already open: " + device_.toUtf8());
     return isRecording();
 }
 
@@ -23,11 +23,11 @@ void LineRecorder::stop()
 {
     if (!isRecording())
         return;
-    event("recording stopped");
+    note("recording stopped");
     file_.close();
 }
 
-void LineRecorder::event(const QByteArray &text)
+void LineRecorder::note(const QByteArray &text)
 {
     record(LineRecording::Record::Kind::Event, text);
 }
@@ -62,9 +62,9 @@ void LineRecorder::portStateChanged(bool open, const QString &device)
     device_ = device;
     if (open) {
         clock_.restart();
-        event("port opened: " + device.toUtf8());
+        note("port opened: " + device.toUtf8());
     } else {
-        event("port closed");
+        note("port closed");
     }
 }
 
@@ -72,9 +72,9 @@ void LineRecorder::operationChanged(qint16 code, const QString &name)
 {
     if (code != 0 && code != runningAction_) {
         runningAction_ = code;
-        event("operation " + QByteArray::number(code) + ": " + name.toUtf8());
+        note("operation " + QByteArray::number(code) + ": " + name.toUtf8());
     } else if (code == 0 && runningAction_ != 0) {
         runningAction_ = 0;
-        event("operation ended");
+        note("operation ended");
     }
 }

@@ -34,7 +34,7 @@ public:
     void portStateChanged(bool open, const QString &device);
     // code: the operation that holds the line now, 0 while none does.
     void operationChanged(qint16 code, const QString &name);
-    void event(const QByteArray &text);
+    void note(const QByteArray &text);
 
 signals:
     // The recording ended by itself (the size limit, a full disk); why, in words.

@@ -116,7 +116,6 @@ private slots:
 
 private:
     bool backUp(PhoneBackup::Summary *summary = nullptr);
-    QString cachePath() const;
 
     LinkRig *rig = nullptr;
     QTemporaryDir *parent = nullptr;
@@ -144,15 +143,10 @@ void TestPhoneBackup::cleanup()
     delete rig;
 }
 
-QString TestPhoneBackup::cachePath() const
-{
-    return Phonebook(rig->link.exchange, rig->link.lock, rig->link.supervisor).cache().path();
-}
-
 bool TestPhoneBackup::backUp(PhoneBackup::Summary *summary)
 {
     PhoneBackup::Summary ignored;
-    return PhoneBackup(rig->link, cachePath()).run(folder, summary ? summary : &ignored).succeeded();
+    return PhoneBackup(rig->link).run(folder, summary ? summary : &ignored).succeeded();
 }
 
 void TestPhoneBackup::timeStamps_data()

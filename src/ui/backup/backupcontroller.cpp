@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFileDialog>
 
-BackupController::BackupController(PhoneLink &link, const QString &contactsCachePath, QWidget *window)
-    : QObject(window), link_(link), contactsCachePath_(contactsCachePath), window_(window)
+BackupController::BackupController(PhoneLink &link, QWidget *window)
+    : QObject(window), link_(link), window_(window)
 {
     chooseFolder = [this] { return askForFolder(); };
 }
@@ -37,6 +37,6 @@ void BackupController::backUp()
     if (folder.isEmpty())
         return;
     PhoneBackup::Summary summary;
-    if (PhoneBackup(link_, contactsCachePath_).run(folder, &summary))
+    if (PhoneBackup(link_).run(folder, &summary))
         link_.lock.inform(summary.text(), QStringLiteral("Back Up Phone"));
 }

@@ -14,7 +14,7 @@ class BackupController : public QObject
 {
     Q_OBJECT
 public:
-    BackupController(PhoneLink &link, const QString &contactsCachePath, QWidget *window);
+    BackupController(PhoneLink &link, QWidget *window);
 
     void backUp();
 
@@ -25,6 +25,5 @@ private:
     QString askForFolder() const;
 
     PhoneLink &link_;
-    QString contactsCachePath_;
     QWidget *window_;
 };

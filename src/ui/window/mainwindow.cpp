@@ -267,7 +267,7 @@ void MainWindow::buildMenus()
 
     QMenu *file = namedMenu(bar, "menFile", QStringLiteral("&File"));
     menBackup = namedAction(file, "menBackup", QStringLiteral("Back Up Phone..."));
-    backupController = new BackupController(link_, phonebook_.cache().path(), this);
+    backupController = new BackupController(link_, this);
     connect(menBackup, &QAction::triggered, backupController, &BackupController::backUp);
     file->addSeparator();
     menExit = namedAction(file, "menExit", QStringLiteral("E&xit Program"));
