@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 
 #include <optional>
 
@@ -27,18 +26,5 @@ struct AtCommand
 
 // Empty when the line does not begin with "AT".
 std::optional<AtCommand> parseCommandLine(const QByteArray &line);
-
-struct Field
-{
-    QByteArray text;
-    bool quoted = false;
-};
-
-// Comma-separated parameters. A quoted field runs to the next double quote (no escapes,
-// like the phone); anything but a comma after it makes the whole argument invalid.
-std::optional<QList<Field>> splitFields(const QByteArray &argument);
-
-// A whole decimal number, or empty.
-std::optional<int> toNumber(const Field &field);
 
 } // namespace simphone

@@ -1,5 +1,7 @@
 #include "callcommands.h"
 
+#include "text/atfields.h"
+
 #include <cstring>
 
 namespace simphone {
@@ -32,10 +34,10 @@ Reply CallCommands::pressKeys(const AtCommand &cmd, PhoneState &state)
         return Reply::ok({"+CKPD: (" + QByteArray(keys) + "),(0-255),(0-255)"});
     if (cmd.form != Form::Set)
         return Reply::error();
-    const auto fields = splitFields(cmd.argument);
+    const auto fields = AtFields::split(cmd.argument);
     if (!fields || fields->isEmpty() || fields->size() > 3 || !fields->at(0).quoted)
         return Reply::error();
-    const QByteArray &pressed = fields->at(0).text;
+    const QByteArray pressed = fields->at(0).text.toLatin1();
     if (pressed.isEmpty())
         return Reply::error();
     for (char c : pressed) {
@@ -43,7 +45,7 @@ Reply CallCommands::pressKeys(const AtCommand &cmd, PhoneState &state)
             return Reply::error();
     }
     for (int i = 1; i < fields->size(); ++i) {
-        const auto tenths = toNumber(fields->at(i));
+        const auto tenths = fields->at(i).toNumber();
         if (!tenths || *tenths < 0 || *tenths > 255)
             return Reply::error();
     }

@@ -1,5 +1,7 @@
 #include "identitycommands.h"
 
+#include "text/atfields.h"
+
 namespace simphone {
 
 namespace {
@@ -84,10 +86,10 @@ Reply IdentityCommands::characterSet(const AtCommand &cmd, PhoneState &state)
     case Form::Query:
         return Reply::ok({"+CSCS: \"" + state.charset + "\""});
     case Form::Set: {
-        const auto fields = splitFields(cmd.argument);
+        const auto fields = AtFields::split(cmd.argument);
         if (!fields || fields->size() != 1 || !fields->at(0).quoted)
             return Reply::error();
-        const QByteArray set = fields->at(0).text.toUpper();
+        const QByteArray set = fields->at(0).text.toLatin1().toUpper();
         if (!characterSets.contains(set))
             return Reply::error();
         state.charset = set;
@@ -112,8 +114,8 @@ Reply IdentityCommands::registration(const AtCommand &cmd, PhoneState &state)
         return Reply::ok({line});
     }
     case Form::Set: {
-        const auto fields = splitFields(cmd.argument);
-        const auto mode = fields && fields->size() == 1 ? toNumber(fields->at(0)) : std::nullopt;
+        const auto fields = AtFields::split(cmd.argument);
+        const auto mode = fields && fields->size() == 1 ? fields->at(0).toNumber() : std::nullopt;
         if (!mode || *mode < 0 || *mode > 2)
             return Reply::error();
         state.cregMode = *mode;
@@ -138,14 +140,14 @@ Reply IdentityCommands::networkOperator(const AtCommand &cmd, PhoneState &state)
         return Reply::ok({"+COPS: 0," + QByteArray::number(state.copsFormat) + ",\"" + name + '"'});
     }
     case Form::Set: {
-        const auto fields = splitFields(cmd.argument);
+        const auto fields = AtFields::split(cmd.argument);
         if (!fields || fields->isEmpty())
             return Reply::error();
-        const auto mode = toNumber(fields->at(0));
+        const auto mode = fields->at(0).toNumber();
         if (mode == 0 && fields->size() == 1)
             return Reply::ok();
         // Only the format of the reply can be chosen; the phone stays on automatic selection.
-        const auto format = fields->size() == 2 ? toNumber(fields->at(1)) : std::nullopt;
+        const auto format = fields->size() == 2 ? fields->at(1).toNumber() : std::nullopt;
         if (mode != 3 || !format || *format < 0 || *format > 2)
             return Reply::error();
         state.copsFormat = *format;

@@ -1,5 +1,7 @@
 #include "melodycommands.h"
 
+#include "text/atfields.h"
+
 namespace simphone {
 
 namespace {
@@ -46,8 +48,8 @@ Reply MelodyCommands::readName(const AtCommand &cmd, const PhoneState &state)
         return Reply::ok({"~MMYR: " + slotRange(state)});
     if (cmd.form != Form::Set)
         return Reply::error();
-    const auto fields = splitFields(cmd.argument);
-    const auto slot = fields && fields->size() == 1 ? toNumber(fields->at(0)) : std::nullopt;
+    const auto fields = AtFields::split(cmd.argument);
+    const auto slot = fields && fields->size() == 1 ? fields->at(0).toNumber() : std::nullopt;
     if (!slot)
         return Reply::error();
     if (*slot < 1 || *slot > state.melodies.size())
@@ -62,16 +64,16 @@ Reply MelodyCommands::write(const AtCommand &cmd, PhoneState &state)
         return Reply::ok({"~MMYW: " + slotRange(state)});
     if (cmd.form != Form::Set)
         return Reply::error();
-    const auto fields = splitFields(cmd.argument);
+    const auto fields = AtFields::split(cmd.argument);
     if (!fields || fields->size() != 3 || !fields->at(1).quoted)
         return Reply::error();
-    const auto slot = toNumber(fields->at(0));
-    const auto tempo = toNumber(fields->at(2));
+    const auto slot = fields->at(0).toNumber();
+    const auto tempo = fields->at(2).toNumber();
     if (!slot || !tempo || *slot < 1 || *slot > state.melodies.size())
         return Reply::error();
 
     // No prompt: the notes follow the command line at once.
-    return Reply::expectData({}, [&state, slot = *slot, name = fields->at(1).text,
+    return Reply::expectData({}, [&state, slot = *slot, name = fields->at(1).text.toLatin1(),
                                   tempo = *tempo](const QByteArray &data, bool cancelled) {
         if (cancelled)
             return Reply::ok();

@@ -1,5 +1,7 @@
 #include "messagecommands.h"
 
+#include "text/atfields.h"
+
 namespace simphone {
 
 namespace {
@@ -30,10 +32,10 @@ std::optional<QByteArray> destination(const AtCommand &cmd)
         return QByteArray();
     if (cmd.form != Form::Set)
         return std::nullopt;
-    const auto fields = splitFields(cmd.argument);
+    const auto fields = AtFields::split(cmd.argument);
     if (!fields || fields->isEmpty() || fields->size() > 2)
         return std::nullopt;
-    return fields->at(0).text;
+    return fields->at(0).text.toLatin1();
 }
 
 } // namespace
@@ -87,11 +89,11 @@ Reply MessageCommands::storage(const AtCommand &cmd, const PhoneState &state)
                           QByteArray::number(state.messages.size()) + ',' +
                           QByteArray::number(state.messageCapacity)});
     case Form::Set: {
-        const auto fields = splitFields(cmd.argument);
+        const auto fields = AtFields::split(cmd.argument);
         if (!fields || fields->isEmpty() || fields->size() > 2)
             return Reply::error();
-        for (const Field &f : *fields) {
-            if (!f.quoted || f.text.toUpper() != "SM")
+        for (const AtFields::Field &f : *fields) {
+            if (!f.quoted || f.text.toLatin1().toUpper() != "SM")
                 return Reply::cmsError(operationNotAllowed);
         }
         return Reply::ok({"+CPMS: " + storageReport(state)});
@@ -108,8 +110,8 @@ Reply MessageCommands::read(const AtCommand &cmd, PhoneState &state)
         return Reply::error();
     if (!state.textMode)
         return Reply::cmsError(operationNotSupported); // no PDU mode in here
-    const auto fields = splitFields(cmd.argument);
-    const auto index = fields && fields->size() == 1 ? toNumber(fields->at(0)) : std::nullopt;
+    const auto fields = AtFields::split(cmd.argument);
+    const auto index = fields && fields->size() == 1 ? fields->at(0).toNumber() : std::nullopt;
     if (!index)
         return Reply::error();
     if (!state.messages.contains(*index))
@@ -131,10 +133,10 @@ Reply MessageCommands::remove(const AtCommand &cmd, PhoneState &state)
         return Reply::ok({"+CMGD: (1-" + QByteArray::number(state.messageCapacity) + ")"});
     if (cmd.form != Form::Set)
         return Reply::error();
-    const auto fields = splitFields(cmd.argument);
+    const auto fields = AtFields::split(cmd.argument);
     if (!fields || fields->isEmpty() || fields->size() > 2)
         return Reply::error();
-    const auto index = toNumber(fields->at(0));
+    const auto index = fields->at(0).toNumber();
     if (!index)
         return Reply::error();
     if (!state.messages.remove(*index))
@@ -152,10 +154,10 @@ Reply MessageCommands::serviceCentre(const AtCommand &cmd, PhoneState &state)
         return Reply::ok({"+CSCA: \"" + state.serviceCentre + "\"," + QByteArray::number(type)});
     }
     case Form::Set: {
-        const auto fields = splitFields(cmd.argument);
+        const auto fields = AtFields::split(cmd.argument);
         if (!fields || fields->isEmpty() || fields->size() > 2 || !fields->at(0).quoted)
             return Reply::error();
-        state.serviceCentre = fields->at(0).text;
+        state.serviceCentre = fields->at(0).text.toLatin1();
         return Reply::ok();
     }
     case Form::Action:

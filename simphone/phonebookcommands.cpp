@@ -1,5 +1,7 @@
 #include "phonebookcommands.h"
 
+#include "text/atfields.h"
+
 namespace simphone {
 
 namespace {
@@ -51,10 +53,10 @@ Reply PhonebookCommands::select(const AtCommand &cmd, PhoneState &state)
                           QByteArray::number(selectedBook(state).size()) + ',' +
                           QByteArray::number(selectedCapacity(state))});
     case Form::Set: {
-        const auto fields = splitFields(cmd.argument);
+        const auto fields = AtFields::split(cmd.argument);
         if (!fields || fields->size() != 1 || !fields->at(0).quoted)
             return Reply::error();
-        const QByteArray memory = fields->at(0).text.toUpper();
+        const QByteArray memory = fields->at(0).text.toLatin1().toUpper();
         if (memory != "ME" && memory != "SM")
             return Reply::cmeError(operationNotAllowed);
         state.selectedBook = memory;
@@ -74,11 +76,11 @@ Reply PhonebookCommands::read(const AtCommand &cmd, PhoneState &state)
     if (cmd.form != Form::Set)
         return Reply::error();
 
-    const auto fields = splitFields(cmd.argument);
+    const auto fields = AtFields::split(cmd.argument);
     if (!fields || fields->isEmpty() || fields->size() > 2)
         return Reply::error();
-    const auto first = toNumber(fields->at(0));
-    const auto last = fields->size() == 2 ? toNumber(fields->at(1)) : first;
+    const auto first = fields->at(0).toNumber();
+    const auto last = fields->size() == 2 ? fields->at(1).toNumber() : first;
     if (!first || !last)
         return Reply::error();
     const int capacity = selectedCapacity(state);
@@ -105,7 +107,7 @@ Reply PhonebookCommands::write(const AtCommand &cmd, PhoneState &state)
     if (cmd.form != Form::Set)
         return Reply::error();
 
-    const auto fields = splitFields(cmd.argument);
+    const auto fields = AtFields::split(cmd.argument);
     if (!fields || fields->isEmpty() || fields->size() > 4)
         return Reply::error();
     QMap<int, Contact> &book = selectedBook(state);
@@ -121,7 +123,7 @@ Reply PhonebookCommands::write(const AtCommand &cmd, PhoneState &state)
         if (index == 0)
             return Reply::cmeError(memoryFull);
     } else {
-        const auto given = toNumber(fields->at(0));
+        const auto given = fields->at(0).toNumber();
         if (!given)
             return Reply::error();
         index = *given;
@@ -134,14 +136,14 @@ Reply PhonebookCommands::write(const AtCommand &cmd, PhoneState &state)
         return Reply::ok();
     }
 
-    const Field &number = fields->at(1);
+    const AtFields::Field &number = fields->at(1);
     if (!number.quoted)
         return Reply::error();
     Contact contact;
-    contact.number = number.text;
+    contact.number = number.text.toLatin1();
     contact.type = contact.number.startsWith('+') ? 145 : 129;
     if (fields->size() >= 3 && !fields->at(2).text.isEmpty()) {
-        const auto type = toNumber(fields->at(2));
+        const auto type = fields->at(2).toNumber();
         if (!type || *type < 128 || *type > 255)
             return Reply::error();
         contact.type = *type;
@@ -149,7 +151,7 @@ Reply PhonebookCommands::write(const AtCommand &cmd, PhoneState &state)
     if (fields->size() == 4) {
         if (!fields->at(3).quoted)
             return Reply::error();
-        contact.name = fields->at(3).text;
+        contact.name = fields->at(3).text.toLatin1();
     }
     if (contact.number.size() > maxNumberLength)
         return Reply::cmeError(dialStringTooLong);

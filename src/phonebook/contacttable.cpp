@@ -1,26 +1,12 @@
 #include "contacttable.h"
 
+#include "phonebooklisting.h"
+
 #include <algorithm>
 
 namespace {
 
 constexpr int PhoneMemoryCapacity = 100;
-
-// The text between quote number first and the next one (counting from 1); empty when the
-// row has fewer quotes.
-QString betweenQuotes(const QString &row, int first)
-{
-    qsizetype at = -1;
-    for (int i = 0; i < first; ++i) {
-        at = row.indexOf(QLatin1Char('"'), at + 1);
-        if (at < 0)
-            return QString();
-    }
-    const qsizetype end = row.indexOf(QLatin1Char('"'), at + 1);
-    if (end < 0)
-        return QString();
-    return row.mid(at + 1, end - at - 1);
-}
 
 // The place as the row gives it: the (at most three) characters after "+CPBR: ", up to a comma.
 QString placeIn(const QString &row)
@@ -103,7 +89,7 @@ void ContactTable::insertVisible(const QString &text)
 
 void ContactTable::appendListed(const QString &row)
 {
-    entries_.append({row, placeIn(row), {betweenQuotes(row, 3), betweenQuotes(row, 1)}});
+    entries_.append({row, placeIn(row), PhonebookListing::contactOf(row)});
     insertVisible(entries_.constLast().visibleText());
     emit changed();
 }

@@ -1,5 +1,7 @@
 #include "phonebooklisting.h"
 
+#include "text/atfields.h"
+
 namespace PhonebookListing {
 
 namespace {
@@ -58,6 +60,22 @@ QString withoutInnerBreaks(const QString &line)
     return body + line.mid(bodyEnd);
 }
 
+// The text between quote number first and the next one (counting from 1); empty when the
+// line has fewer quotes.
+QString betweenQuotes(const QString &line, int first)
+{
+    qsizetype at = -1;
+    for (int i = 0; i < first; ++i) {
+        at = line.indexOf(QLatin1Char('"'), at + 1);
+        if (at < 0)
+            return QString();
+    }
+    const qsizetype end = line.indexOf(QLatin1Char('"'), at + 1);
+    if (end < 0)
+        return QString();
+    return line.mid(at + 1, end - at - 1);
+}
+
 } // namespace
 
 QStringList entryLines(const QString &reply)
@@ -75,22 +93,34 @@ QStringList entryLines(const QString &reply)
     return entries;
 }
 
+Contact contactOf(const QString &entryLine)
+{
+    const auto fields = AtFields::ofLine(entryLine, EntryPrefix);
+    if (fields && fields->size() == 4 && !fields->at(0).quoted && fields->at(1).quoted &&
+        !fields->at(2).quoted && fields->at(3).quoted)
+        return {fields->at(3).text, fields->at(1).text};
+    // Any other line, such as one whose name holds a quote, keeps the cut by quotes it has
+    // always had: a name stops at its first inner quote.
+    return {betweenQuotes(entryLine, 3), betweenQuotes(entryLine, 1)};
+}
+
 MemoryStatus memoryStatus(const QString &reply)
 {
+    static const QString Prefix = QStringLiteral("+CPBS:");
     MemoryStatus status;
-    const qsizetype at = reply.indexOf(QLatin1String("+CPBS:"));
+    const qsizetype at = reply.indexOf(Prefix);
     if (at < 0)
         return status;
     qsizetype end = reply.indexOf(QLatin1Char('\r'), at);
     if (end < 0)
         end = reply.size();
-    const QStringList fields = reply.mid(at + 6, end - at - 6).split(QLatin1Char(','));
-    const QString memory = fields.at(0).trimmed();
-    if (memory.size() > 2 && memory.startsWith(QLatin1Char('"')) && memory.endsWith(QLatin1Char('"')))
-        status.memory = memory.mid(1, memory.size() - 2);
-    bool ok = false;
-    const int used = fields.value(1).trimmed().toInt(&ok);
-    if (ok && used >= 0)
+    const auto fields = AtFields::ofLine(QStringView(reply).sliced(at, end - at), Prefix);
+    if (!fields || fields->isEmpty())
+        return status;
+    if (fields->at(0).quoted)
+        status.memory = fields->at(0).text;
+    const auto used = fields->value(1).toNumber();
+    if (used && *used >= 0)
         status.used = used;
     return status;
 }

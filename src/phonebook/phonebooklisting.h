@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contact.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,9 @@ constexpr int MaxEntries = 250;
 
 // The entry lines in reply order, at most MaxEntries, each with its own line end.
 QStringList entryLines(const QString &reply);
+
+// The number and the name of an entry line (PC text).
+Contact contactOf(const QString &entryLine);
 
 // What the reply to "AT+CPBS?" (+CPBS: "SM",used,total) says: the memory selected, empty when
 // the phone does not say, and the places in use, none when it does not say.

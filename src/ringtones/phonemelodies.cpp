@@ -2,6 +2,7 @@
 
 #include "link/atexchange.h"
 #include "link/operationlock.h"
+#include "text/atfields.h"
 
 PhoneMelodies::PhoneMelodies(AtExchange &exchange, OperationLock &lock, QObject *parent)
     : QObject(parent), exchange_(exchange), lock_(lock)
@@ -40,6 +41,11 @@ QStringList PhoneMelodies::slotLines() const
 
 QString PhoneMelodies::nameIn(const QString &reply)
 {
+    const auto fields = AtFields::ofLine(reply, ReplyPrefix);
+    if (fields && fields->size() == 2 && !fields->at(0).quoted && fields->at(1).quoted)
+        return fields->at(1).text;
+    // Any other reply keeps the older cut from the first to the last quote: a name holding
+    // quotes keeps them, and after a quote left open the rest is the name.
     const qsizetype first = reply.indexOf(QLatin1Char('"'));
     if (first < 0)
         return reply;

@@ -2,6 +2,7 @@
 
 #include "link/replyframing.h"
 #include "text/charconv.h"
+#include "text/replyparser.h"
 
 #include <QRegularExpression>
 
@@ -34,6 +35,12 @@ void readHeaderFields(const QString &reply, SMSRecord &record)
     record.timeStamp = stamp.match(header).captured(1);
 }
 
+QString quotedField(QString reply, int n)
+{
+    ParseField(reply, n, QLatin1Char('"'), QLatin1Char('"'));
+    return reply;
+}
+
 } // namespace
 
 QString CmgrReply::addressOf(const SMSRecord &record)
@@ -45,23 +52,6 @@ void CmgrReply::startDownload()
 {
     sendmsg_ = QStringLiteral("0");
     unsendmsg_ = QStringLiteral("0");
-}
-
-QString CmgrReply::quotedField(const QString &reply, int n)
-{
-    QString rest = reply;
-    qsizetype p = 0; // counted from 1; carried over from one cut to the next
-    for (int i = 0; i < n; ++i) {
-        const qsizetype quote = rest.indexOf(QLatin1Char('"'));
-        if (quote >= 0)
-            p = quote + 1;
-        if (p <= rest.size())
-            rest.remove(0, p);
-    }
-    const qsizetype quote = rest.indexOf(QLatin1Char('"'));
-    if (quote >= 0)
-        p = quote + 1;
-    return p == 0 ? rest : rest.left(p - 1);
 }
 
 QString CmgrReply::keyOfTimeStamp(const QString &t)

@@ -5,8 +5,9 @@
 #include <QString>
 
 // The reply to "at+cmgr=<slot>" cut into a message record. The address and the time stamp are
-// the 3rd and 5th quoted fields (with the position carried over between cuts, so stored
-// messages without a time stamp fall to a label), the text is what follows the header line.
+// the 3rd and 5th quoted fields as ParseField cuts them (with the position carried over between
+// cuts, so stored messages without a time stamp fall to a label), the text is what follows the
+// header line.
 // The reply is read from its "+CMGR:" line on, so a RING or a registration report that came
 // before it changes nothing.
 class CmgrReply
@@ -21,7 +22,6 @@ public:
     // The record for a reply that holds no "+CMS ERROR". The name is left to the caller.
     SMSRecord parse(const QString &reply, qint16 slot);
 
-    static QString quotedField(const QString &reply, int n);
     // The number as the phone sent it: empty for a message stored without one.
     static QString addressOf(const SMSRecord &record);
     static QString keyOfTimeStamp(const QString &timeStamp);

@@ -1,7 +1,9 @@
 // ParseField, ParseLine and the number fields of the handshake over any reply. The first
-// three bytes choose the count and the two delimiters.
+// three bytes choose the count and the two delimiters. The field splitter takes the reply as
+// text and as the bytes a command line brings the simulated phone.
 #include "fuzzinput.h"
 
+#include "text/atfields.h"
 #include "text/replyparser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -19,5 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ParseLine(line, n, start, end);
     qint16 number = 0;
     ParseNumberField(reply, n, start, end, number);
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    for (const auto &fields :
+         {AtFields::split(reply), AtFields::split(bytes), AtFields::ofLine(reply, u"+CPBR:")}) {
+        if (!fields)
+            continue;
+        for (const AtFields::Field &each : *fields)
+            each.toNumber();
+    }
     return 0;
 }
