@@ -165,8 +165,7 @@ bool AtExchange::oweIfAbandoned(Wait end, QTimer &timer, const QString &soFar)
     if (end != Wait::Abandoned || !timer.isActive())
         return false;
     // The phone answers all the same, within the command's own time.
-    owedSoFar_ += soFar;
-    owe(1, timer);
+    owed_.owe(timer, soFar);
     return true;
 }
 
@@ -216,110 +215,6 @@ bool AtExchange::holdsSyncAnswer(const QString &buffer) const
             return true;
         from += end->end;
     }
-}
-
-AtExchange::Reply AtExchange::SendAndWaitForPrompt(const QString &command, QTimer &timer, Prompt prompt)
-{
-    Reply reply;
-    reply.command = command;
-    if (const Wait sent = sendLine(command, timer, reply.text); sent != Wait::Satisfied) {
-        reply.outcome = unanswered(sent);
-        return reply;
-    }
-    return awaitPrompt(std::move(reply), timer, prompt);
-}
-
-AtExchange::Reply AtExchange::SendDataThroughPause(const QString &data, QTimer &timer,
-                                                   const QString &commandLine)
-{
-    Reply reply;
-    reply.command = commandLine;
-    if (const Wait sent = sendData(data, timer, reply.text); sent != Wait::Satisfied) {
-        reply.outcome = unanswered(sent);
-        return reply;
-    }
-    return awaitPrompt(std::move(reply), timer, Prompt::None);
-}
-
-AtExchange::Reply AtExchange::awaitPrompt(Reply reply, QTimer &timer, Prompt prompt)
-{
-    // The handset wants its pause before the text even when its prompt comes sooner.
-    timPause.start();
-    const Wait end = collect(
-        reply.text, timer,
-        [this, prompt](const QString &buffer) {
-            return ReplyFraming::findRefusal(buffer).has_value() ||
-                   ((prompt == Prompt::None || ReplyFraming::holdsPrompt(buffer)) && !timPause.isActive());
-        },
-        &timPause);
-    timPause.stop();
-    // Only a refusal says no: an "OK" here is no answer of this command's, which either asks for
-    // its text or refuses it.
-    const auto final = ReplyFraming::findRefusal(reply.text);
-    if (oweIfAbandoned(end, timer, reply.text)) {
-        reply.outcome = Outcome::Cancelled;
-        return reply;
-    }
-    const bool prompted = prompt == Prompt::None || ReplyFraming::holdsPrompt(reply.text);
-    if (end != Wait::Satisfied || !timer.isActive() || (!final && !prompted)) {
-        timer.stop();
-        reply.outcome = Outcome::TimedOut;
-        return reply;
-    }
-    timer.stop();
-    if (final) {
-        reply.text.truncate(final->end);
-        reply.result = final->result;
-        reply.outcome = Outcome::StopToken;
-        return reply;
-    }
-    if (prompt == Prompt::Expected)
-        reply.result = QStringLiteral("> ");
-    reply.outcome = Outcome::Completed;
-    return reply;
-}
-
-void AtExchange::escapeEntry()
-{
-    endEntry(QString(Escape));
-}
-
-void AtExchange::endEntry(const QString &closing)
-{
-    // A phone that was in command mode after all may keep the byte in its command line, where
-    // it would spoil the next command: a bare CR ends that line. Each gets the phone's moment,
-    // so whatever it answers is in before the next command drains the line.
-    line_.write(closing);
-    Pause();
-    line_.write(QStringLiteral("\r"));
-    Pause();
-}
-
-AtExchange::Reply AtExchange::dropDataAndResynchronise(QTimer &timer)
-{
-    // The rest of a melody nobody waits for would only be read as command lines.
-    line_.discardUnsent();
-    endEntry(QString(Escape) + CtrlZ);
-    return resynchronise(timer);
-}
-
-AtExchange::Reply AtExchange::SendDataAndWait(const QString &data, QTimer &timer, const QString &commandLine,
-                                              const QString &confirmation)
-{
-    Reply reply;
-    reply.command = commandLine;
-    reply.text = line_.input();
-    if (const auto end = ReplyFraming::findEnd(reply.text); end && ReplyFraming::isRefusal(end->result)) {
-        reply.text.truncate(end->end);
-        reply.result = end->result;
-        reply.outcome = Outcome::StopToken;
-        return reply;
-    }
-    if (const Wait sent = sendData(data, timer, reply.text); sent != Wait::Satisfied) {
-        reply.outcome = unanswered(sent);
-        return reply;
-    }
-    return awaitReply(std::move(reply), timer, confirmation);
 }
 
 AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QString &confirmation)
@@ -373,7 +268,7 @@ AtExchange::Wait AtExchange::takeForeignAnswers()
     Wait cleared = Wait::Satisfied;
     if (foreignAnswer_)
         cleared = std::exchange(foreignAnswer_, nullptr)();
-    if ((cleared == Wait::Satisfied || cleared == Wait::TimerEnded) && owed_ > 0)
+    if ((cleared == Wait::Satisfied || cleared == Wait::TimerEnded) && owed_.any())
         cleared = takeOwedAnswers();
     return cleared;
 }
@@ -387,7 +282,7 @@ void AtExchange::sendAndDropAnswer(const QString &command)
 {
     writeCommand(command);
     timTimeout.start();
-    owe(1, timTimeout);
+    owed_.owe(timTimeout);
 }
 
 void AtExchange::Pause()
@@ -424,13 +319,7 @@ void AtExchange::abandonWait()
 
 bool AtExchange::settleOwedAnswers()
 {
-    if (owed_ == 0)
-        return true;
-    owedSoFar_ += line_.input();
-    if (ReplyFraming::countReplies(owedSoFar_) < owed_ && owedDeadline_->isActive())
-        return false;
-    forgetOwed();
-    return true;
+    return owed_.settle(owed_.any() ? line_.input() : QString());
 }
 
 AtExchange::Wait AtExchange::awaitOneReply(QString &soFar, QTimer &timer)
@@ -443,28 +332,9 @@ AtExchange::Wait AtExchange::awaitOneReply(QString &soFar, QTimer &timer)
 
 AtExchange::Wait AtExchange::takeOwedAnswers()
 {
-    const Wait end = collect(owedSoFar_, *owedDeadline_, [this](const QString &buffer) {
-        return ReplyFraming::countReplies(buffer) >= owed_;
-    });
+    const Wait end = collect(owed_.soFar(), owed_.deadline(),
+                             [this](const QString &buffer) { return owed_.allIn(buffer); });
     if (end == Wait::Satisfied || end == Wait::TimerEnded)
-        forgetOwed();
+        owed_.forget();
     return end;
-}
-
-void AtExchange::owe(int answers, QTimer &deadline)
-{
-    owed_ += answers;
-    // All owed answers are awaited until the latest of their deadlines.
-    if (!owedDeadline_ || !owedDeadline_->isActive() ||
-        owedDeadline_->remainingTime() < deadline.remainingTime())
-        owedDeadline_ = &deadline;
-}
-
-void AtExchange::forgetOwed()
-{
-    owed_ = 0;
-    owedSoFar_.clear();
-    if (owedDeadline_)
-        owedDeadline_->stop();
-    owedDeadline_ = nullptr;
 }

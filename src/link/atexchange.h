@@ -1,5 +1,7 @@
 #pragma once
 
+#include "owedanswers.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -150,7 +152,7 @@ public:
     void abandonWait();
 
     // Answers the phone still owes to commands nobody waits for any more.
-    bool owesAnswers() const { return owed_ > 0; }
+    bool owesAnswers() const { return owed_.any(); }
     // Takes off the line what has arrived of those answers, without waiting. True once none
     // is owed any more (all arrived, or their time ran out).
     bool settleOwedAnswers();
@@ -195,8 +197,6 @@ private:
     Reply awaitPrompt(Reply reply, QTimer &timer, Prompt prompt);
     void endEntry(const QString &closing);
     Wait takeOwedAnswers();
-    void owe(int answers, QTimer &deadline);
-    void forgetOwed();
 
     SerialLine &line_;
     SyncQuery sync_;
@@ -205,7 +205,5 @@ private:
     QEventLoop *wait_ = nullptr; // the innermost wait now running
     bool abandoned_ = false;
 
-    int owed_ = 0;
-    QString owedSoFar_;
-    QTimer *owedDeadline_ = nullptr;
+    OwedAnswers owed_;
 };
