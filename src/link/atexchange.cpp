@@ -29,7 +29,11 @@ bool holdsWholeReply(const QString &buffer)
 
 QString AtExchange::Reply::lineStartingWith(const QString &prefix) const
 {
-    return ReplyFraming::lineStartingWith(text, prefix);
+    for (const QString &line : lines) {
+        if (line.startsWith(prefix))
+            return line;
+    }
+    return QString();
 }
 
 bool AtExchange::Expected::isMetBy(const Reply &reply) const
@@ -257,6 +261,7 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStri
     // unasked in between.
     reply.text.truncate(final->end);
     reply.text = ReplyFraming::withoutUnsolicited(reply.text, ReplyFraming::ownPrefix(reply.command));
+    reply.lines = ReplyFraming::informationLines(reply.text);
     reply.result = final->result;
     reply.outcome = ReplyFraming::isRefusal(final->result) ? Outcome::StopToken : Outcome::Completed;
     return reply;

@@ -27,9 +27,10 @@ public:
     };
     struct Reply
     {
-        QString command; // the command line answered, without its CR
-        QString text;    // what arrived up to the end of the final result's line, less unsolicited codes
-        QString result;  // the final result line ("OK", "+CMS ERROR: 321"); empty without one
+        QString command;   // the command line answered, without its CR
+        QString text;      // what arrived up to the end of the final result's line, less unsolicited codes
+        QStringList lines; // text's information lines, framed (ReplyFraming::informationLines)
+        QString result;    // the final result line ("OK", "+CMS ERROR: 321"); empty without one
         Outcome outcome = Outcome::TimedOut;
         bool timedOut() const { return outcome == Outcome::TimedOut; }
         bool cancelled() const { return outcome == Outcome::Cancelled; }
@@ -37,7 +38,7 @@ public:
         bool refused() const { return outcome == Outcome::StopToken; }
         // The phone answered, either way: the line and the phone are fine.
         bool answered() const { return completed() || refused(); }
-        // The line of this reply that begins with prefix, without its line end; empty if none.
+        // The information line of this reply that begins with prefix; empty if none.
         QString lineStartingWith(const QString &prefix) const;
     };
 

@@ -244,4 +244,15 @@ QString lineStartingWith(QStringView text, QStringView prefix)
     return found;
 }
 
+QStringList informationLines(QStringView text)
+{
+    QStringList lines;
+    walkLines(text, [&lines](const Line &l) {
+        if (l.whole && !l.inText && !l.ofCode && !l.line.isEmpty() && !isFinalResult(l.line))
+            lines.append(l.line.toString());
+        return false;
+    });
+    return lines;
+}
+
 } // namespace ReplyFraming

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -48,5 +49,9 @@ bool holdsInformation(QStringView text);
 
 // The whole line beginning with prefix, without its line end; empty when there is none.
 QString lineStartingWith(QStringView text, QStringView prefix);
+// The information lines of a reply, in order and without their line ends: every whole line
+// outside the text a header announces that is neither empty nor a final result nor part of a
+// code sent unasked ("+CMT:" and its text). Codes on lines of their own are left as they are.
+QStringList informationLines(QStringView text);
 
 } // namespace ReplyFraming

@@ -115,7 +115,19 @@ MemoryStatus memoryStatus(const QString &reply)
     if (end < 0)
         end = reply.size();
     const auto fields = AtFields::ofLine(QStringView(reply).sliced(at, end - at), Prefix);
-    if (!fields || fields->isEmpty())
+    if (!fields) {
+        // A line that does not split cleanly keeps the cut at every comma it has always had.
+        const QStringList cut = reply.mid(at + 6, end - at - 6).split(QLatin1Char(','));
+        const QString memory = cut.at(0).trimmed();
+        if (memory.size() > 2 && memory.startsWith(QLatin1Char('"')) && memory.endsWith(QLatin1Char('"')))
+            status.memory = memory.mid(1, memory.size() - 2);
+        bool ok = false;
+        const int used = cut.value(1).trimmed().toInt(&ok);
+        if (ok && used >= 0)
+            status.used = used;
+        return status;
+    }
+    if (fields->isEmpty())
         return status;
     if (fields->at(0).quoted)
         status.memory = fields->at(0).text;
