@@ -64,13 +64,9 @@ bool OperationLock::answered(const AtExchange::Reply &reply)
 {
     if (reply.completed())
         return true;
-    if (reply.refused()) {
-        // The phone is there; it said no. That ends the operation, not the connection.
-        result_ = OperationResult::refused(reply.command, reply.result);
-        finish();
-        inform(refusalText(reply));
-        return false;
-    }
+    // The phone is there; it said no. That ends the operation, not the connection.
+    if (reply.refused())
+        return fail(OperationResult::refused(reply.command, reply.result), refusalText(reply));
     if (reply.cancelled())
         endCancelled(); // the Cancel itself already released the lock
     else
@@ -83,10 +79,16 @@ void OperationLock::dataUnanswered(const QString &command, const AtExchange::Rep
 {
     if (!answered(check))
         return;
-    result_ = OperationResult::dataUnanswered(command,
-                                              failure + QStringLiteral("the phone did not answer in time"));
+    const QString told = failure + QStringLiteral("the phone did not answer in time");
+    fail(OperationResult::dataUnanswered(command, told), told);
+}
+
+bool OperationLock::fail(const OperationResult &result, const QString &told, const QString &title)
+{
+    result_ = result;
     finish();
-    inform(result_.error);
+    inform(told, title);
+    return false;
 }
 
 void OperationLock::openProgress()

@@ -75,12 +75,9 @@ bool Phonebook::selectMemory(std::optional<int> *used)
             return true;
         }
     }
-    lock_.finish();
-    lock_.setResult(
-        OperationResult::refused(select, QStringLiteral("it kept the memory \"%1\"").arg(status.memory)));
-    lock_.inform(
-        QStringLiteral("The phone refused \"%1\": it kept the memory \"%2\".").arg(select, status.memory));
-    return false;
+    const QString kept = QStringLiteral("it kept the memory \"%1\"").arg(status.memory);
+    return lock_.fail(OperationResult::refused(select, kept),
+                      QStringLiteral("The phone refused \"%1\": %2.").arg(select, kept));
 }
 
 bool Phonebook::askMemoryStatus(PhonebookListing::MemoryStatus *status)

@@ -95,12 +95,8 @@ bool MelodyUploader::stepAnswered(const AtExchange::Reply &reply, const QString 
 {
     OperationLock &lock = melodies_.lock();
     AtExchange &exchange = melodies_.exchange();
-    if (reply.refused()) {
-        lock.setResult(OperationResult::refused(reply.command, reply.result));
-        lock.finish();
-        lock.inform(NotStored + refusal);
-        return false;
-    }
+    if (reply.refused())
+        return lock.fail(OperationResult::refused(reply.command, reply.result), NotStored + refusal);
     if (reply.timedOut()) {
         // The phone may still be in melody entry, with the rest of the melody on its way.
         lock.dataUnanswered(reply.command, exchange.dropDataAndResynchronise(exchange.timTimeoutState),

@@ -23,12 +23,8 @@ QString MessageSender::phoneText(const QString &text)
 
 bool MessageSender::answered(const AtExchange::Reply &reply, const QString &failure)
 {
-    if (reply.refused()) {
-        lock_.setResult(OperationResult::refused(reply.command, reply.result));
-        lock_.finish();
-        lock_.inform(failure + reply.result);
-        return false;
-    }
+    if (reply.refused())
+        return lock_.fail(OperationResult::refused(reply.command, reply.result), failure + reply.result);
     return lock_.answered(reply);
 }
 
@@ -70,11 +66,8 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
     }
     // Sent or stored only on the phone's word: the reference or place it gives the message.
     if (reply.completed() && reply.lineStartingWith(confirmation).isEmpty()) {
-        lock_.setResult(
-            OperationResult::refused(commandLine, QStringLiteral("no confirmation from the phone")));
-        lock_.finish();
-        lock_.inform(failure + QStringLiteral("no confirmation from the phone"));
-        return false;
+        const QString unconfirmed = QStringLiteral("no confirmation from the phone");
+        return lock_.fail(OperationResult::refused(commandLine, unconfirmed), failure + unconfirmed);
     }
     return answered(reply, failure);
 }
