@@ -1,7 +1,8 @@
 #include "scenario.h"
 
-#include "cp437.h"
 #include "phonebookcommands.h"
+
+#include "text/cp437.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -55,7 +56,7 @@ QByteArray text(const QJsonObject &object, const QString &key, const QString &wh
         return fallback;
     if (!value.isString())
         fail(QStringLiteral("%1: \"%2\" is not a string").arg(where, key));
-    return toCp437(value.toString());
+    return Cp437::encode(value.toString());
 }
 
 int number(const QJsonObject &object, const QString &key, const QString &where, int low, int high,
@@ -155,7 +156,7 @@ void readMelodies(const QJsonValue &value, PhoneState &state)
             for (const QJsonValue &line : arrayAt(m.value("lines"), at + ".lines")) {
                 if (!line.isString())
                     fail(at + QStringLiteral(".lines: not all strings"));
-                melody.lines.append(toCp437(line.toString()));
+                melody.lines.append(Cp437::encode(line.toString()));
             }
         }
     }

@@ -34,4 +34,24 @@ int upperIndexOf(char16_t c)
     return -1;
 }
 
+QByteArray encode(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            bytes.append(char(u));
+        else if (u == 0x00B6)
+            bytes.append('\x14');
+        else if (u == 0x00A7)
+            bytes.append('\x15');
+        else if (const int index = upperIndexOf(u); index >= 0)
+            bytes.append(char(0x80 + index));
+        else
+            bytes.append('?');
+    }
+    return bytes;
+}
+
 } // namespace Cp437

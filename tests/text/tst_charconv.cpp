@@ -1,13 +1,13 @@
 #include "linkrig.h"
 #include "testenvironment.h"
 
-#include "cp437.h"
 #include "phonebook/contactwriter.h"
 #include "phonebook/phonebook.h"
 #include "sms/messagesender.h"
 #include "sms/shortmessages.h"
 #include "text/charconv.h"
 #include "text/cp1252.h"
+#include "text/cp437.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,7 +115,7 @@ void TestCharConv::upperHalf()
     QFETCH(QByteArray, byte);
     QString text = Cp1252::decode(byte);
     PhoneToPC(text);
-    QCOMPARE(simphone::toCp437(text), byte);
+    QCOMPARE(Cp437::encode(text), byte);
     PCToPhone(text);
     QCOMPARE(Cp1252::encode(text), byte);
 }
@@ -164,7 +164,7 @@ void TestCharConv::throughThePhone_data()
     for (int b = 0x80; b <= 0xFF; ++b)
         upper.append(char(b));
     for (const QChar c : Cp1252::decode(upper)) {
-        const QByteArray onPhone = simphone::toCp437(QString(c));
+        const QByteArray onPhone = Cp437::encode(QString(c));
         if (uchar(onPhone.at(0)) >= 0x80)
             QTest::addRow("%s 0x%02X", c.isSpace() ? "no-break space" : qPrintable(QString(c)),
                           uchar(onPhone.at(0)))
