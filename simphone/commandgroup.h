@@ -1,8 +1,8 @@
 #pragma once
 
 #include "atcommand.h"
+#include "phonestate.h"
 #include "reply.h"
-#include "simphone.h"
 
 #include <optional>
 

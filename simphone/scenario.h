@@ -1,6 +1,7 @@
 #pragma once
 
-#include "simphone.h"
+#include "faults.h"
+#include "phonestate.h"
 
 #include <QString>
 

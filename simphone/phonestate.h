@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+namespace simphone {
+
+// Names and bodies are held as the phone holds them after AT+CSCS="PCCP437": code page 437 bytes.
+struct Contact
+{
+    QByteArray number;
+    int type = 129;
+    QByteArray name;
+};
+
+struct Message
+{
+    QByteArray status;    // "REC READ", "REC UNREAD", "STO SENT", "STO UNSENT"
+    QByteArray address;   // originator or destination
+    QByteArray timestamp; // "yy/MM/dd,hh:mm:ss+zz"; empty for stored messages
+    QByteArray body;      // lines separated by CR LF
+};
+
+struct Melody
+{
+    QByteArray name;
+    int tempo = 0;
+    QList<QByteArray> lines;
+};
+
+struct PhoneState
+{
+    // Identity and network
+    QByteArray manufacturer = "Mitsubishi";
+    QByteArray model = "Trium Mars";
+    QByteArray imsi = "262011234567890";
+    QByteArray imei = "350123456789012";
+    QByteArray charset = "IRA";
+    bool echo = true;
+    // Outside text entry ESC and Ctrl-Z go into the command line, as on phones that refuse
+    // such a line ("\x1bAT" answered "ERROR"); otherwise they are ignored.
+    bool keepsControlBytes = false;
+    int cregMode = 0;
+    int registration = 1; // 0 not registered, 1 home, 2 searching, 3 denied, 5 roaming
+    QByteArray lac = "00C3";
+    QByteArray cellId = "1A2B";
+    int copsFormat = 0;
+    QByteArray operatorName = "D1-TELEKOM"; // empty: not registered to any operator
+    QByteArray operatorNumeric = "26201";
+    int batteryStatus = 0;
+    int batteryLevel = 3; // bars, 0 to 3
+
+    // Phonebooks: index -> entry
+    QMap<int, Contact> phoneBook; // "ME"
+    QMap<int, Contact> simBook;   // "SM"
+    int phoneBookCapacity = 100;
+    int simBookCapacity = 250;
+    QByteArray selectedBook = "SM";
+
+    // Messages: slot -> message
+    QMap<int, Message> messages;
+    int messageCapacity = 10;
+    bool textMode = false;
+    QByteArray serviceCentre;
+    int nextMessageReference = 1;
+    QList<Message> sentMessages; // what AT+CMGS sent out
+    // The network refuses messages to these numbers: the result line answering their text.
+    QMap<QByteArray, QByteArray> refusedRecipients;
+
+    // Melodies: 16 slots, index 0 is slot 1
+    QList<Melody> melodies = QList<Melody>(16);
+
+    // Keypad and calls
+    QList<QByteArray> keysPressed; // the argument of every AT+CKPD, as received
+    QList<QByteArray> dialled;     // the number of every ATD
+    int hangups = 0;
+};
+
+} // namespace simphone
