@@ -1,7 +1,7 @@
 #include "viewsmscontroller.h"
 
 #include "archivefiledialog.h"
-#include "ui/window/programstate.h"
+#include "ui/widgets/resettexts.h"
 #include "viewsmspage.h"
 
 #include "link/phonelink.h"
@@ -14,19 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-
-namespace {
-
-QString resetText(const char *control)
-{
-    for (const ProgramState::ResetText &reset : ProgramState::resetTable()) {
-        if (reset.name == QLatin1String(control))
-            return reset.text;
-    }
-    return QString();
-}
-
-} // namespace
 
 ViewSmsController::ViewSmsController(ViewSmsPage &page, ShortMessages &sms, PhoneLink &link, QWidget *window)
     : QObject(window), page_(page), sms_(sms), link_(link), window_(window), deleter_(sms)
@@ -57,9 +44,9 @@ void ViewSmsController::showMessages()
 
 void ViewSmsController::resetDisplay()
 {
-    page_.txtSMS->setPlainText(resetText("txtSMS"));
-    page_.txtNumber->setText(resetText("txtNumber"));
-    page_.txtSMSName->setText(resetText("txtSMSName"));
+    page_.txtSMS->setPlainText(ResetTexts::of(QStringLiteral("txtSMS")));
+    page_.txtNumber->setText(ResetTexts::of(QStringLiteral("txtNumber")));
+    page_.txtSMSName->setText(ResetTexts::of(QStringLiteral("txtSMSName")));
 }
 
 void ViewSmsController::lstTimeDate_Click()

@@ -49,13 +49,7 @@ const QList<ProgramState::LockedControl> &ProgramState::lockTable()
 
 const QList<ProgramState::ResetText> &ProgramState::resetTable()
 {
-    static const QList<ResetText> table = {
-        {QStringLiteral("txtSMS"), QStringLiteral("Choose Message to Display it here!")},
-        {QStringLiteral("txtNumber"), QStringLiteral("Cellular Number")},
-        {QStringLiteral("txtSMSName"), QStringLiteral("Name")},
-        {QStringLiteral("frmContacts"), QStringLiteral("Contacts on Cellular")},
-    };
-    return table;
+    return ResetTexts::table();
 }
 
 ProgramState::ProgramState(OperationLock &lock, QWidget &window, QLabel &labProgState, QObject *parent)

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/widgets/resettexts.h"
+
 class OperationLock;
 class QLabel;
 
@@ -33,11 +35,7 @@ public:
         Unlock unlock;
         bool keptForCall; // stays usable while a call is placed, so it can be ended
     };
-    struct ResetText
-    {
-        QString name;
-        QString text;
-    };
+    using ResetText = ResetTexts::Entry;
 
     // In the order they are locked and unlocked.
     static const QList<LockedControl> &lockTable();

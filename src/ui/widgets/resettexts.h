@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The texts controls show again when an operation starts, by control name: the one table the
+// program state and the SMS tab share.
+namespace ResetTexts {
+
+struct Entry
+{
+    QString name;
+    QString text;
+};
+
+const QList<Entry> &table();
+// The text of the control named name; empty for one without.
+QString of(const QString &name);
+
+} // namespace ResetTexts
