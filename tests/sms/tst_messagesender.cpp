@@ -31,11 +31,12 @@ private slots:
     void timeOuts_data();
     void timeOuts();
     void promptTooLateLeavesNoTextEntry();
+    void uploadAndSendKeepsTheStoresRefusal();
     void charactersThePhoneLacks_data();
     void charactersThePhoneLacks();
 
 private:
-    void run(const QString &op, const QString &text, const QString &number, const QString &centre);
+    OperationResult run(const QString &op, const QString &text, const QString &number, const QString &centre);
     LinkRig *rig = nullptr;
     MessageSender *sender = nullptr;
 };
@@ -55,15 +56,14 @@ void TestMessageSender::cleanup()
     delete rig;
 }
 
-void TestMessageSender::run(const QString &op, const QString &text, const QString &number,
-                            const QString &centre)
+OperationResult TestMessageSender::run(const QString &op, const QString &text, const QString &number,
+                                       const QString &centre)
 {
     if (op == QLatin1String("send"))
-        sender->send(text, number, centre);
-    else if (op == QLatin1String("upload"))
-        sender->upload(text, number);
-    else
-        sender->uploadAndSend(text, number, centre);
+        return sender->send(text, number, centre);
+    if (op == QLatin1String("upload"))
+        return sender->upload(text, number);
+    return sender->uploadAndSend(text, number, centre);
 }
 
 void TestMessageSender::transfers_data()
@@ -234,7 +234,13 @@ void TestMessageSender::phoneErrors()
         rig->sim.failCommand(failing, result);
     QElapsedTimer clock;
     clock.start();
-    run(op, QStringLiteral("x\rATD0123;\r"), QStringLiteral("0171"), Centre);
+    const OperationResult refused = run(op, QStringLiteral("x\rATD0123;\r"), QStringLiteral("0171"), Centre);
+    // The result names what the box names: the command and the phone's error.
+    QVERIFY(refused.is(OperationResult::Kind::Refused));
+    const QString refusedCommand =
+        failing.startsWith("AT") ? QString::fromLatin1(failing) : QStringLiteral("AT+CMG");
+    QVERIFY2(refused.command.startsWith(refusedCommand) && box.endsWith(refused.error),
+             qPrintable(refused.command + QLatin1Char(' ') + refused.error));
     // Refused at once: not waited out as a lost phone.
     QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(rig->boxes.texts(), QStringList{box});
@@ -251,6 +257,18 @@ void TestMessageSender::phoneErrors()
     QCOMPARE(rig->sim.state().messages.value(1).body, QByteArray("Danach"));
     QCOMPARE(rig->sim.state().sentMessages.size(), 1);
     QCOMPARE(rig->boxes.texts().last(), QStringLiteral("SMS succesfully send."));
+}
+
+void TestMessageSender::uploadAndSendKeepsTheStoresRefusal()
+{
+    rig->sim.failCommand("AT+CMGW", "+CMS ERROR: 322");
+    const OperationResult both =
+        sender->uploadAndSend(QStringLiteral("Beides"), QStringLiteral("0171"), Centre);
+    // The send went ahead; the store's refusal is still what the whole reports.
+    QCOMPARE(rig->sim.state().sentMessages.size(), 1);
+    QVERIFY(both.is(OperationResult::Kind::Refused));
+    QVERIFY2(both.command.startsWith(QLatin1String("AT+CMGW")), qPrintable(both.command));
+    QCOMPARE(both.error, QStringLiteral("+CMS ERROR: 322"));
 }
 
 void TestMessageSender::timeOuts_data()
