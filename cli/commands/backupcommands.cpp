@@ -32,8 +32,7 @@ int backup(Run &run)
     if (!phone)
         return run.failure();
     PhoneBackup::Summary summary;
-    const OperationResult written =
-        PhoneBackup(phone->link).run(folder, &summary);
+    const OperationResult written = PhoneBackup(phone->link).run(folder, &summary);
     if (!written)
         return phone->outcome(written);
     printLine(summary.text());

@@ -231,19 +231,6 @@ bool holdsInformation(QStringView text)
     return found;
 }
 
-QString lineStartingWith(QStringView text, QStringView prefix)
-{
-    // A message text that reads as an information line answers nothing.
-    QString found;
-    walkLines(text, [&](const Line &l) {
-        if (l.inText || l.ofCode || !l.line.startsWith(prefix))
-            return false;
-        found = l.line.toString();
-        return true;
-    });
-    return found;
-}
-
 QStringList informationLines(QStringView text)
 {
     QStringList lines;

@@ -47,8 +47,6 @@ QString withoutUnsolicited(QStringView text, QStringView ownPrefix = {});
 // and not another command's "+NAME:" line that came late.
 bool holdsInformation(QStringView text);
 
-// The whole line beginning with prefix, without its line end; empty when there is none.
-QString lineStartingWith(QStringView text, QStringView prefix);
 // The information lines of a reply, in order and without their line ends: every whole line
 // outside the text a header announces that is neither empty nor a final result nor part of a
 // code sent unasked ("+CMT:" and its text). Codes on lines of their own are left as they are.

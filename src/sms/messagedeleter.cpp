@@ -46,11 +46,12 @@ OperationResult MessageDeleter::deleteWithLockHeld(qint16 slot)
     if (reply.timedOut() || reply.refused()) {
         // The phone is there; it refused. Its answer for an empty slot needs no naming.
         const bool named = reply.refused() && reply.result != ShortMessages::EmptySlot;
+        lock.setResult(reply.timedOut() ? OperationResult::timedOut()
+                                        : OperationResult::refused(reply.command, reply.result));
         lock.inform(QStringLiteral("Unable to delete SMS") +
                     (named ? QStringLiteral(": ") + reply.result : QString()));
         lock.finish();
-        return reply.timedOut() ? OperationResult::timedOut()
-                                : OperationResult::refused(reply.command, reply.result);
+        return lock.result();
     }
     messages_.messages().removeSlot(slot);
     lock.finish();

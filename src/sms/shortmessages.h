@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/operationresult.h"
 #include "cmgrreply.h"
+#include "link/operationresult.h"
 #include "messagelist.h"
 
 #include <QObject>
@@ -45,7 +45,8 @@ public:
     // archiveFile: where the archive step writes; empty for the archive file of the settings.
     // Done once every message is in the list; Partial when some slots could not be read (a
     // warning names them); Refused when the archive could not be written, the list being in.
-    OperationResult SMSDownload(ArchiveStep step = ArchiveStep::AsSettingsSay, const QString &archiveFile = QString());
+    OperationResult SMSDownload(ArchiveStep step = ArchiveStep::AsSettingsSay,
+                                const QString &archiveFile = QString());
 
     AtExchange &exchange() { return exchange_; }
     OperationLock &lock() { return lock_; }

@@ -13,7 +13,7 @@ inline QString framingDisagreement(const QString &text)
     if ((countReplies(text) > 0) != end.has_value())
         return QStringLiteral("counted replies disagree with the end");
     (void)holdsInformation(text);
-    (void)lineStartingWith(text, QStringLiteral("+CMGR:"));
+    (void)informationLines(text);
     if (!end)
         return findRefusal(text) ? QStringLiteral("a refusal without an end") : QString();
     if (end->resultStart >= end->end || end->end > text.size() || !isFinalResult(end->result))

@@ -253,7 +253,8 @@ void TestAtExchange::strayResultBeforeAnAnswerIsOutlasted()
         if (command == "at+cmgr=2" && !std::exchange(strayed, true))
             sim->injectUnsolicited("OK");
     });
-    const auto reply = exchange->SendAndWait(QStringLiteral("at+cmgr=2"), exchange->timTimeout, AtExchange::Expected::line(QStringLiteral("+CMGR:")));
+    const auto reply = exchange->SendAndWait(QStringLiteral("at+cmgr=2"), exchange->timTimeout,
+                                             AtExchange::Expected::line(QStringLiteral("+CMGR:")));
     QCOMPARE(reply.outcome, Outcome::Completed);
     QVERIFY2(reply.text.contains(QLatin1String("Hello")), qPrintable(reply.text));
     const auto next = exchange->SendAndWait(QStringLiteral("AT+CGMM"), exchange->timTimeout);

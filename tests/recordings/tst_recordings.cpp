@@ -3,9 +3,9 @@
 #include "testenvironment.h"
 #include "testfiles.h"
 
+#include "phonebook/phonebook.h"
 #include "recording/linerecording.h"
 #include "recording/recordinganonymizer.h"
-#include "phonebook/phonebook.h"
 #include "replayphone.h"
 
 #include <QElapsedTimer>

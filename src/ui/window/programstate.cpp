@@ -47,11 +47,6 @@ const QList<ProgramState::LockedControl> &ProgramState::lockTable()
     return table;
 }
 
-const QList<ProgramState::ResetText> &ProgramState::resetTable()
-{
-    return ResetTexts::table();
-}
-
 ProgramState::ProgramState(OperationLock &lock, QWidget &window, QLabel &labProgState, QObject *parent)
     : QObject(parent), lock_(lock), window_(window), labProgState_(labProgState)
 {
@@ -106,7 +101,7 @@ void ProgramState::lockControls()
         else if (!(entry.keptForCall && calling))
             widget->setEnabled(false);
     }
-    for (const ResetText &entry : resetTable()) {
+    for (const ResetTexts::Entry &entry : ResetTexts::table()) {
         if (QWidget *widget = control(entry.name))
             Controls::setText(widget, entry.text);
     }

@@ -35,11 +35,9 @@ public:
         Unlock unlock;
         bool keptForCall; // stays usable while a call is placed, so it can be ended
     };
-    using ResetText = ResetTexts::Entry;
 
     // In the order they are locked and unlocked.
     static const QList<LockedControl> &lockTable();
-    static const QList<ResetText> &resetTable();
 
     // The controls are looked up by name below window; optSIM tells which phonebook is chosen.
     ProgramState(OperationLock &lock, QWidget &window, QLabel &labProgState, QObject *parent = nullptr);
