@@ -111,12 +111,16 @@ QString PhoneBackup::Summary::text() const
 
 OperationResult PhoneBackup::run(const QString &folderPath, Summary *summary)
 {
+    return link_.lock.perform([&] { return backUp(folderPath, summary); });
+}
+
+OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
+{
     OperationLock &lock = link_.lock;
     if (!lock.mayStart())
-        return OperationResult::notStarted();
-    const auto refuseFolder = [&lock](const QString &text) {
-        lock.inform(text, Title);
-        return OperationResult::notStarted(text);
+        return lock.refusal();
+    const auto refuseFolder = [](const QString &text) {
+        return OperationResult::notStarted(text).told(text, Title);
     };
     BackupFolder folder(folderPath, fileNames());
     switch (folder.target()) {
@@ -173,12 +177,11 @@ OperationResult PhoneBackup::run(const QString &folderPath, Summary *summary)
     QObject::disconnect(onCancel);
     if (!read.succeeded()) {
         if (cancelled)
-            lock.inform(cancelledText(), Title);
-        else if (lock.action() == OperationLock::NoPhone)
-            lock.inform(lostText(), Title);
-        else // the operation has said why
-            lock.inform(QStringLiteral("No backup was written."), Title);
-        return read;
+            return read.told(cancelledText(), Title);
+        if (lock.action() == OperationLock::NoPhone)
+            return read.told(lostText(), Title);
+        // The step has said why.
+        return read.told(QStringLiteral("No backup was written."), Title);
     }
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -198,8 +201,7 @@ OperationResult PhoneBackup::run(const QString &folderPath, Summary *summary)
     const auto fail = [&] {
         const QString text =
             QStringLiteral("The backup could not be written to %1: %2").arg(folder.path(), error);
-        lock.inform(text, Title);
-        return OperationResult::refused(QString(), text);
+        return OperationResult::worse(read, OperationResult::refused(QString(), text).told(text, Title));
     };
     if (!folder.begin(&error))
         return fail();

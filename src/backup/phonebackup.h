@@ -46,5 +46,7 @@ public:
     static QString lostText();
 
 private:
+    OperationResult backUp(const QString &folder, Summary *summary);
+
     PhoneLink &link_;
 };

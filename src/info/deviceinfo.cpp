@@ -52,63 +52,65 @@ bool DeviceInfo::ask(const QString &command, QString *reply)
 
 OperationResult DeviceInfo::InfoDownload()
 {
-    if (!lock_.guard(OperationLock::LoadingInfos))
-        return lock_.result();
+    return lock_.perform([&] {
+        if (!lock_.guard(OperationLock::LoadingInfos))
+            return lock_.refusal();
 
-    fields_.netState.clear();
-    fields_.cell.clear();
-    fields_.net.clear();
-    fields_.operatorName.clear();
-    fields_.imsi.clear();
-    fields_.operatorId.clear();
-    emit changed();
-
-    QString reply;
-    if (!ask(QStringLiteral("AT+CBC"), &reply))
-        return lock_.result();
-    setBattery(reply);
-
-    if (!ask(QStringLiteral("AT+CGMI"), &reply))
-        return lock_.result();
-    fields_.manufacturer = firstLine(reply);
-    emit changed();
-
-    if (!ask(QStringLiteral("AT+COPS=3,0"), nullptr) || !ask(QStringLiteral("AT+COPS?"), &reply))
-        return lock_.result();
-    if (reply.contains(Comma)) {
-        fields_.operatorName = field(reply, 1, Quote, Quote);
+        fields_.netState.clear();
+        fields_.cell.clear();
+        fields_.net.clear();
+        fields_.operatorName.clear();
+        fields_.imsi.clear();
+        fields_.operatorId.clear();
         emit changed();
-    }
 
-    if (!ask(QStringLiteral("AT+COPS=3,2"), nullptr) || !ask(QStringLiteral("AT+COPS?"), &reply))
-        return lock_.result();
-    if (reply.contains(Comma)) {
-        fields_.operatorId = field(reply, 1, Quote, Quote);
+        QString reply;
+        if (!ask(QStringLiteral("AT+CBC"), &reply))
+            return lock_.result();
+        setBattery(reply);
+
+        if (!ask(QStringLiteral("AT+CGMI"), &reply))
+            return lock_.result();
+        fields_.manufacturer = firstLine(reply);
         emit changed();
-    }
 
-    if (!ask(QStringLiteral("AT+CGMM"), &reply))
+        if (!ask(QStringLiteral("AT+COPS=3,0"), nullptr) || !ask(QStringLiteral("AT+COPS?"), &reply))
+            return lock_.result();
+        if (reply.contains(Comma)) {
+            fields_.operatorName = field(reply, 1, Quote, Quote);
+            emit changed();
+        }
+
+        if (!ask(QStringLiteral("AT+COPS=3,2"), nullptr) || !ask(QStringLiteral("AT+COPS?"), &reply))
+            return lock_.result();
+        if (reply.contains(Comma)) {
+            fields_.operatorId = field(reply, 1, Quote, Quote);
+            emit changed();
+        }
+
+        if (!ask(QStringLiteral("AT+CGMM"), &reply))
+            return lock_.result();
+        fields_.model = firstLine(reply);
+        emit changed();
+
+        if (!ask(QStringLiteral("AT+CREG=2"), nullptr) || !ask(QStringLiteral("AT+CREG?"), &reply))
+            return lock_.result();
+        fields_.net = field(reply, 1, Quote, Quote);
+        fields_.cell = field(reply, 3, Quote, Quote);
+        fields_.netState = registrationText(field(reply, 1, Comma, Comma));
+        emit changed();
+
+        if (!ask(QStringLiteral("AT+CREG=0"), nullptr))
+            return lock_.result();
+
+        if (!ask(QStringLiteral("AT+CIMI"), &reply))
+            return lock_.result();
+        fields_.imsi = firstLine(reply);
+        emit changed();
+
+        lock_.finish();
         return lock_.result();
-    fields_.model = firstLine(reply);
-    emit changed();
-
-    if (!ask(QStringLiteral("AT+CREG=2"), nullptr) || !ask(QStringLiteral("AT+CREG?"), &reply))
-        return lock_.result();
-    fields_.net = field(reply, 1, Quote, Quote);
-    fields_.cell = field(reply, 3, Quote, Quote);
-    fields_.netState = registrationText(field(reply, 1, Comma, Comma));
-    emit changed();
-
-    if (!ask(QStringLiteral("AT+CREG=0"), nullptr))
-        return lock_.result();
-
-    if (!ask(QStringLiteral("AT+CIMI"), &reply))
-        return lock_.result();
-    fields_.imsi = firstLine(reply);
-    emit changed();
-
-    lock_.finish();
-    return lock_.result();
+    });
 }
 
 QJsonObject DeviceInfo::json() const

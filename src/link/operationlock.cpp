@@ -3,6 +3,8 @@
 #include "atexchange.h"
 #include "userinterfaces.h"
 
+#include <QThread>
+
 #include <cmath>
 
 OperationLock::OperationLock(AtExchange *exchange, QObject *parent) : QObject(parent), exchange_(exchange) {}
@@ -15,10 +17,21 @@ void OperationLock::setAction(qint16 code)
     emit actionChanged(code);
 }
 
-void OperationLock::inform(const QString &text, const QString &title) const
+bool OperationLock::beginPerforming()
 {
-    if (boxes_)
-        boxes_->inform(text, title);
+    // A call from inside a running operation's code is its part; one from a wait of it (a
+    // nested event loop) is not.
+    const int level = QThread::currentThread()->loopLevel();
+    const bool outermost = performing_.isEmpty() || performing_.constLast() != level;
+    performing_.append(level);
+    return outermost;
+}
+
+void OperationLock::endPerforming(bool outermost, const OperationResult &result)
+{
+    performing_.removeLast();
+    if (outermost && boxes_)
+        boxes_->showResult(result);
 }
 
 bool OperationLock::ask(const QString &text, const QString &title) const
@@ -26,29 +39,23 @@ bool OperationLock::ask(const QString &text, const QString &title) const
     return boxes_ && boxes_->ask(text, title);
 }
 
-bool OperationLock::mayStart(std::initializer_list<qint16> alsoAccepted) const
+bool OperationLock::mayStart(std::initializer_list<qint16> alsoAccepted)
 {
-    if (action_ == NoPhone) {
-        inform(QStringLiteral("Not Connected!"));
-        return false;
-    }
     bool accepted = action_ == Idle;
     for (qint16 other : alsoAccepted)
         accepted = accepted || action_ == other;
-    if (!accepted) {
-        inform(QStringLiteral("Busy, try again..."));
-        return false;
-    }
-    return true;
+    if (accepted && action_ != NoPhone)
+        return true;
+    const QString reason =
+        action_ == NoPhone ? QStringLiteral("Not Connected!") : QStringLiteral("Busy, try again...");
+    refusal_ = OperationResult::notStarted(reason).told(reason);
+    return false;
 }
 
 bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepted)
 {
-    if (!mayStart(alsoAccepted)) {
-        result_ = OperationResult::notStarted(action_ == NoPhone ? QStringLiteral("Not Connected!")
-                                                                 : QStringLiteral("Busy, try again..."));
+    if (!mayStart(alsoAccepted))
         return false;
-    }
     abort_ = false;
     result_ = OperationResult::done();
     setAction(code);
@@ -85,9 +92,8 @@ void OperationLock::dataUnanswered(const QString &command, const AtExchange::Rep
 
 bool OperationLock::fail(const OperationResult &result, const QString &told, const QString &title)
 {
-    result_ = result;
+    result_ = result.told(told, title);
     finish();
-    inform(told, title);
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "atexchange.h"
 #include "operationresult.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -46,16 +47,29 @@ public:
     void setProgressWindow(ProgressWindow *progress) { progress_ = progress; }
     ProgressWindow *progressWindow() const { return progress_; }
     MessageBoxes *messageBoxes() const { return boxes_; }
-    // A message box, when a front end has installed them.
-    void inform(const QString &text, const QString &title = QString()) const;
     // A Yes/No question; No when nobody can be asked.
     bool ask(const QString &text, const QString &title = QString()) const;
 
     // What the lock saw of the operation that took it last: Done from the guard on, then a
-    // refusal, a time-out, a Cancel or lines left unanswered as its replies tell. An operation
-    // returns it, or what it found itself (setResult) when that says more.
+    // refusal, a time-out, a Cancel or lines left unanswered as its replies tell, and what the
+    // person is told of it. An operation returns it, or what it found itself (setResult) when
+    // that says more.
     const OperationResult &result() const { return result_; }
     void setResult(const OperationResult &result) { result_ = result; }
+    // Adds a message box to what the person is told of the running operation.
+    void tell(const QString &text, const QString &title = QString()) { result_ = result_.told(text, title); }
+
+    // Runs an operation a front end starts and returns its result. One called by another (the
+    // backup's steps, the download after "Delete All") hands its result to the caller; at the
+    // end of the outermost, the front end's boxes show what its result tells. A click taken in
+    // an operation's wait starts an outermost one of its own.
+    template <typename Operation> OperationResult perform(Operation &&operation)
+    {
+        const bool outermost = beginPerforming();
+        const OperationResult result = operation();
+        endPerforming(outermost, result);
+        return result;
+    }
 
     qint16 action() const { return action_; }
     void setAction(qint16 code);
@@ -67,7 +81,11 @@ public:
     // operation does not reach this one.
     bool guard(qint16 code, std::initializer_list<qint16> alsoAccepted = {});
     // The guard's refusals without taking the lock, for operations that check more before.
-    bool mayStart(std::initializer_list<qint16> alsoAccepted = {}) const;
+    bool mayStart(std::initializer_list<qint16> alsoAccepted = {});
+    // Why the guard or mayStart last said no ("Not Connected!", "Busy, try again..."), as the
+    // refused operation returns it. Kept apart from result(): a click refused while another
+    // operation runs must not change what that one returns.
+    const OperationResult &refusal() const { return refusal_; }
     void finish() { setAction(Idle); }
     // The standard time-out handling: the phone counts as gone until the probe finds it.
     void timedOut()
@@ -76,7 +94,7 @@ public:
         setAction(NoPhone);
     }
     // What an operation makes of a reply: true when the phone answered "OK". A refusal frees
-    // the lock and names the phone's error in a message box; a time-out gets the standard
+    // the lock and the result names the phone's error; a time-out gets the standard
     // handling; a wait the user cancelled ends the operation as a cancel before its next item
     // does. Whatever the reason, the operation must end at once on false.
     bool answered(const AtExchange::Reply &reply);
@@ -87,8 +105,8 @@ public:
         return result_;
     }
     // After text or melody lines that found no answer in time, with check the phone's answer
-    // to AtExchange::dropDataAndResynchronise: a phone that answers again only failed this operation,
-    // which ends with failure and the reason in a message box; otherwise as answered().
+    // to AtExchange::dropDataAndResynchronise: a phone that answers again only failed this
+    // operation, which ends with failure and tells the reason; otherwise as answered().
     void dataUnanswered(const QString &command, const AtExchange::Reply &check, const QString &failure);
     // "The phone refused "<command>": <error>".
     static QString refusalText(const AtExchange::Reply &reply);
@@ -122,11 +140,15 @@ signals:
 
 private:
     void endCancelled();
+    bool beginPerforming();
+    void endPerforming(bool outermost, const OperationResult &result);
 
     AtExchange *exchange_ = nullptr;
     qint16 action_ = NoPhone;
     bool abort_ = false;
     OperationResult result_;
+    OperationResult refusal_;
+    QList<int> performing_; // of each perform() not ended, the event loop level it began in
     MessageBoxes *boxes_ = nullptr;
     ProgressWindow *progress_ = nullptr;
 };

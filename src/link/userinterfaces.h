@@ -1,5 +1,7 @@
 #pragma once
 
+#include "operationresult.h"
+
 #include <QString>
 
 // How the core reaches the person in front of the screen. The window implements these with
@@ -13,6 +15,12 @@ public:
     virtual void inform(const QString &text, const QString &title = QString()) = 0;
     // A modal Yes/No question; true for Yes.
     virtual bool ask(const QString &text, const QString &title = QString()) = 0;
+    // What a finished operation tells the person: its boxes, one after the other.
+    virtual void showResult(const OperationResult &result)
+    {
+        for (const OperationResult::Notice &notice : result.notices)
+            inform(notice.text, notice.title);
+    }
 };
 
 // The "Working..." window of long operations.

@@ -84,41 +84,47 @@ ContactsFile::ContactsFile(Phonebook &phonebook, Settings &settings)
 
 ContactsFile::Answer ContactsFile::acceptExport(const QString &path, OperationResult *written)
 {
-    OperationResult ignored;
-    OperationResult &result = written ? *written : ignored;
-    const OperationLock &lock = phonebook_.lock();
-    if (QFileInfo::exists(path)) {
-        // The old file stays until the new one is written in full.
-        if (!lock.ask(QStringLiteral("File already exists. Replace?"), Warning)) {
-            result = OperationResult::declined();
-            return Answer::StayOpen;
+    OperationLock &lock = phonebook_.lock();
+    Answer answer = Answer::Close;
+    const OperationResult result = lock.perform([&] {
+        if (QFileInfo::exists(path)) {
+            // The old file stays until the new one is written in full.
+            if (!lock.ask(QStringLiteral("File already exists. Replace?"), Warning)) {
+                answer = Answer::StayOpen;
+                return OperationResult::declined();
+            }
+        } else if (!mayCreate(path)) {
+            answer = Answer::InvalidName;
+            const QString invalid = QStringLiteral("Invalid Filename!");
+            return OperationResult::notStarted(invalid).told(invalid, Warning);
         }
-    } else if (!mayCreate(path)) {
-        result = OperationResult::notStarted(QStringLiteral("Invalid Filename!"));
-        lock.inform(result.error, Warning);
-        return Answer::InvalidName;
-    }
-    settings_.setFileexp(path);
-    result = exportTo(path);
-    return Answer::Close;
+        settings_.setFileexp(path);
+        return exportTo(path);
+    });
+    if (written)
+        *written = result;
+    return answer;
 }
 
 OperationResult ContactsFile::exportTo(const QString &path)
 {
-    const QList<Contact> contacts = phonebook_.table().contacts();
-    QString error;
-    if (isVCard(path) ? VCard::write(path, contacts, &error) : writeContactLines(path, contacts, &error))
-        return OperationResult::done();
-    const QString text =
-        QStringLiteral("The contacts could not be written to ") + path + QStringLiteral(": ") + error;
-    phonebook_.lock().inform(text, Warning);
-    return OperationResult::refused(QString(), text);
+    return phonebook_.lock().perform([&] {
+        const QList<Contact> contacts = phonebook_.table().contacts();
+        QString error;
+        if (isVCard(path) ? VCard::write(path, contacts, &error) : writeContactLines(path, contacts, &error))
+            return OperationResult::done();
+        const QString text =
+            QStringLiteral("The contacts could not be written to ") + path + QStringLiteral(": ") + error;
+        return OperationResult::refused(QString(), text).told(text, Warning);
+    });
 }
 
 ContactsFile::Answer ContactsFile::acceptImport(const QString &path)
 {
     if (!QFileInfo(path).isFile()) {
-        phonebook_.lock().inform(QStringLiteral("File Not Found Error"), Warning);
+        const QString notFound = QStringLiteral("File Not Found Error");
+        phonebook_.lock().perform(
+            [&] { return OperationResult::notStarted(notFound).told(notFound, Warning); });
         return Answer::StayOpen;
     }
     settings_.setFileexp(path);
@@ -128,24 +134,24 @@ ContactsFile::Answer ContactsFile::acceptImport(const QString &path)
 OperationResult ContactsFile::import(const QString &path)
 {
     OperationLock &lock = phonebook_.lock();
-    if (!lock.guard(OperationLock::UploadingContact))
-        return lock.result();
-    if (!isVCard(path))
-        return writeNew(readContactLines(path));
-    const VCard::Reading reading = VCard::read(path);
-    if (reading.contacts.isEmpty() && reading.skippedCards > 0) {
-        const QString text =
-            skippedCardsText(reading.skippedCards) + QStringLiteral(" The file holds no contact.");
-        lock.finish();
-        lock.inform(text, Warning);
-        return OperationResult::notStarted(text);
-    }
-    const OperationResult written = writeNew(reading.contacts);
-    if (reading.skippedCards == 0)
-        return written;
-    const QString skipped = skippedCardsText(reading.skippedCards);
-    lock.inform(skipped, Warning);
-    return OperationResult::worse(written, OperationResult::partial({skipped}));
+    return lock.perform([&] {
+        if (!lock.guard(OperationLock::UploadingContact))
+            return lock.refusal();
+        if (!isVCard(path))
+            return writeNew(readContactLines(path));
+        const VCard::Reading reading = VCard::read(path);
+        if (reading.contacts.isEmpty() && reading.skippedCards > 0) {
+            const QString text =
+                skippedCardsText(reading.skippedCards) + QStringLiteral(" The file holds no contact.");
+            lock.finish();
+            return OperationResult::notStarted(text).told(text, Warning);
+        }
+        const OperationResult written = writeNew(reading.contacts);
+        if (reading.skippedCards == 0)
+            return written;
+        const QString skipped = skippedCardsText(reading.skippedCards);
+        return OperationResult::worse(written, OperationResult::partial({skipped}).told(skipped, Warning));
+    });
 }
 
 OperationResult ContactsFile::writeNew(const QList<Contact> &contacts)
@@ -155,8 +161,7 @@ OperationResult ContactsFile::writeNew(const QList<Contact> &contacts)
     if (contacts.isEmpty()) {
         const QString text = QStringLiteral("The file holds no contact.");
         lock.finish();
-        lock.inform(text, Warning);
-        return OperationResult::notStarted(text);
+        return OperationResult::notStarted(text).told(text, Warning);
     }
     const int count = static_cast<int>(contacts.size());
     lock.openProgress();
@@ -170,8 +175,7 @@ OperationResult ContactsFile::writeNew(const QList<Contact> &contacts)
         if (tooLong.isEmpty())
             return written;
         const QString text = tooLongText(tooLong, *longest);
-        lock.inform(text, Warning);
-        return OperationResult::worse(written, OperationResult::partial({text}));
+        return OperationResult::worse(written, OperationResult::partial({text}).told(text, Warning));
     };
     for (int d = 1; d <= count; ++d) {
         if (lock.cancelledBeforeItem())
@@ -191,8 +195,7 @@ OperationResult ContactsFile::writeNew(const QList<Contact> &contacts)
         case ContactWriter::Placement::Written:
             break;
         case ContactWriter::Placement::Full:
-            lock.setResult(ContactWriter::full());
-            lock.inform(ContactWriter::full().error);
+            lock.setResult(ContactWriter::full().told(ContactWriter::full().error));
             lock.closeProgress();
             lock.finish();
             return tellTooLong(lock.result());

@@ -92,32 +92,35 @@ OperationResult ContactWriter::full()
 
 OperationResult ContactWriter::create(const QString &name, const QString &number)
 {
-    OperationLock &lock = phonebook_.lock();
-    if (!lock.guard(OperationLock::UploadingContact))
+    return phonebook_.lock().perform([&] {
+        OperationLock &lock = phonebook_.lock();
+        if (!lock.guard(OperationLock::UploadingContact))
+            return lock.refusal();
+        switch (writeToFreePlace(ContactName::fitForPhone(name), number)) {
+        case Placement::Full:
+            lock.setResult(full().told(full().error));
+            lock.finish();
+            break;
+        case Placement::Written:
+            lock.finish();
+            break;
+        case Placement::Ended:
+            break;
+        }
         return lock.result();
-    switch (writeToFreePlace(ContactName::fitForPhone(name), number)) {
-    case Placement::Full:
-        lock.setResult(full());
-        lock.inform(full().error);
-        lock.finish();
-        break;
-    case Placement::Written:
-        lock.finish();
-        break;
-    case Placement::Ended:
-        break;
-    }
-    return lock.result();
+    });
 }
 
-int ContactWriter::lockSelected(qint16 code, int visibleRow)
+int ContactWriter::lockSelected(qint16 code, int visibleRow, OperationResult *notStarted)
 {
     OperationLock &lock = phonebook_.lock();
-    if (!lock.guard(code))
+    if (!lock.guard(code)) {
+        *notStarted = lock.refusal();
         return -1;
+    }
     const int k = phonebook_.table().entryOfVisibleRow(visibleRow);
     if (k < 0) {
-        lock.setResult(OperationResult::notStarted(QStringLiteral("No contact selected")));
+        *notStarted = OperationResult::notStarted(QStringLiteral("No contact selected"));
         lock.finish();
     }
     return k;
@@ -125,88 +128,99 @@ int ContactWriter::lockSelected(qint16 code, int visibleRow)
 
 OperationResult ContactWriter::change(int visibleRow, const QString &name, const QString &number)
 {
-    const int k = lockSelected(OperationLock::SavingContact, visibleRow);
-    if (k < 0)
+    return phonebook_.lock().perform([&] {
+        OperationResult notStarted;
+        const int k = lockSelected(OperationLock::SavingContact, visibleRow, &notStarted);
+        if (k < 0)
+            return notStarted;
+        ContactTable &table = phonebook_.table();
+        const int index = table.indexText(k).toInt();
+        const QString safeNumber = QuotedFieldText(number);
+        const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
+        if (!phonebook_.lock().answered(write(index, safeNumber, phoneName)))
+            return phonebook_.lock().result();
+        table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),
+                             pcText(phoneName));
+        phonebook_.updateCaption();
+        phonebook_.lock().finish();
         return phonebook_.lock().result();
-    ContactTable &table = phonebook_.table();
-    const int index = table.indexText(k).toInt();
-    const QString safeNumber = QuotedFieldText(number);
-    const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
-    if (!phonebook_.lock().answered(write(index, safeNumber, phoneName)))
-        return phonebook_.lock().result();
-    table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),
-                         pcText(phoneName));
-    phonebook_.updateCaption();
-    phonebook_.lock().finish();
-    return phonebook_.lock().result();
+    });
 }
 
 OperationResult ContactWriter::writeAtPlace(int index, const QString &name, const QString &number)
 {
-    OperationLock &lock = phonebook_.lock();
-    if (!lock.guard(OperationLock::SavingContact))
+    return phonebook_.lock().perform([&] {
+        OperationLock &lock = phonebook_.lock();
+        if (!lock.guard(OperationLock::SavingContact))
+            return lock.refusal();
+        const QString safeNumber = QuotedFieldText(number);
+        const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
+        if (!lock.answered(write(index, safeNumber, phoneName)))
+            return lock.result();
+        ContactTable &table = phonebook_.table();
+        const int type = ContactTable::typeOf(safeNumber);
+        const int k = table.entryAtPlace(index);
+        if (k >= 0)
+            table.replaceWritten(k, table.visibleRowOf(k), index, safeNumber, type, pcText(phoneName));
+        else
+            table.appendWritten(index, safeNumber, type, pcText(phoneName));
+        phonebook_.updateCaption();
+        lock.finish();
         return lock.result();
-    const QString safeNumber = QuotedFieldText(number);
-    const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
-    if (!lock.answered(write(index, safeNumber, phoneName)))
-        return lock.result();
-    ContactTable &table = phonebook_.table();
-    const int type = ContactTable::typeOf(safeNumber);
-    const int k = table.entryAtPlace(index);
-    if (k >= 0)
-        table.replaceWritten(k, table.visibleRowOf(k), index, safeNumber, type, pcText(phoneName));
-    else
-        table.appendWritten(index, safeNumber, type, pcText(phoneName));
-    phonebook_.updateCaption();
-    lock.finish();
-    return lock.result();
+    });
 }
 
 OperationResult ContactWriter::remove(int visibleRow)
 {
-    OperationLock &lock = phonebook_.lock();
-    const int k = lockSelected(OperationLock::DeletingContact, visibleRow);
-    if (k < 0)
+    return phonebook_.lock().perform([&] {
+        OperationLock &lock = phonebook_.lock();
+        OperationResult notStarted;
+        const int k = lockSelected(OperationLock::DeletingContact, visibleRow, &notStarted);
+        if (k < 0)
+            return notStarted;
+        ContactTable &table = phonebook_.table();
+        AtExchange &exchange = phonebook_.exchange();
+        if (!lock.answered(
+                exchange.SendAndWait(QStringLiteral("AT+CPBW=") + table.indexText(k), exchange.timTimeout)))
+            return lock.result();
+        table.remove(k, visibleRow);
+        // The counts change with the contact; leaving the old caption would show a wrong total.
+        phonebook_.updateCaption();
+        lock.finish();
         return lock.result();
-    ContactTable &table = phonebook_.table();
-    AtExchange &exchange = phonebook_.exchange();
-    if (!lock.answered(
-            exchange.SendAndWait(QStringLiteral("AT+CPBW=") + table.indexText(k), exchange.timTimeout)))
-        return lock.result();
-    table.remove(k, visibleRow);
-    // The counts change with the contact; leaving the old caption would show a wrong total.
-    phonebook_.updateCaption();
-    lock.finish();
-    return lock.result();
+    });
 }
 
 OperationResult ContactWriter::removeAll()
 {
-    OperationLock &lock = phonebook_.lock();
-    const QString memory = phonebook_.simSelected() ? QStringLiteral("SIM-Card") : QStringLiteral("Phone");
-    if (!lock.ask(QStringLiteral("Delete all contacts on ") + memory + QLatin1Char('?'),
-                  QStringLiteral("Warning")))
-        return OperationResult::declined();
-    if (!lock.guard(OperationLock::DeletingContact))
-        return lock.result();
+    return phonebook_.lock().perform([&] {
+        OperationLock &lock = phonebook_.lock();
+        const QString memory =
+            phonebook_.simSelected() ? QStringLiteral("SIM-Card") : QStringLiteral("Phone");
+        if (!lock.ask(QStringLiteral("Delete all contacts on ") + memory + QLatin1Char('?'),
+                      QStringLiteral("Warning")))
+            return OperationResult::declined();
+        if (!lock.guard(OperationLock::DeletingContact))
+            return lock.refusal();
 
-    ContactTable &table = phonebook_.table();
-    const QStringList lstBelegt = table.indexesInUse();
-    const int count = static_cast<int>(lstBelegt.size());
-    lock.openProgress();
-    AtExchange &exchange = phonebook_.exchange();
-    for (int n = 0; n < count; ++n) {
-        if (lock.cancelledBeforeItem())
-            return lock.result();
-        lock.reportItem(n + 1, count);
-        const QString &index = lstBelegt.at(n);
-        if (!lock.answered(exchange.SendAndWait(QStringLiteral("AT+CPBW=") + index, exchange.timTimeout)))
-            return lock.result();
-        const int k = table.entryAtPlace(index.toInt());
-        if (k >= 0)
-            table.remove(k, table.visibleRowOf(k));
-    }
-    lock.closeProgress();
-    lock.finish();
-    return phonebook_.LoadPhonebook();
+        ContactTable &table = phonebook_.table();
+        const QStringList lstBelegt = table.indexesInUse();
+        const int count = static_cast<int>(lstBelegt.size());
+        lock.openProgress();
+        AtExchange &exchange = phonebook_.exchange();
+        for (int n = 0; n < count; ++n) {
+            if (lock.cancelledBeforeItem())
+                return lock.result();
+            lock.reportItem(n + 1, count);
+            const QString &index = lstBelegt.at(n);
+            if (!lock.answered(exchange.SendAndWait(QStringLiteral("AT+CPBW=") + index, exchange.timTimeout)))
+                return lock.result();
+            const int k = table.entryAtPlace(index.toInt());
+            if (k >= 0)
+                table.remove(k, table.visibleRowOf(k));
+        }
+        lock.closeProgress();
+        lock.finish();
+        return phonebook_.LoadPhonebook();
+    });
 }

@@ -44,8 +44,8 @@ public:
 
 private:
     // Takes the lock with code and finds the entry of the selected visible row. -1 when the
-    // lock was refused or no entry matches; the lock is free again then, its result says why.
-    int lockSelected(qint16 code, int visibleRow);
+    // lock was refused or no entry matches, with notStarted saying why; the lock is not held then.
+    int lockSelected(qint16 code, int visibleRow, OperationResult *notStarted);
     AtExchange::Reply write(int index, const QString &number, const QString &phoneName);
     // Reads the place from the phone: true when it holds no contact; none when the operation
     // has ended (refused, timed out, cancelled).

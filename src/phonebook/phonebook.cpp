@@ -29,25 +29,27 @@ void Phonebook::updateCaption()
 
 OperationResult Phonebook::LoadPhonebook()
 {
-    if (!lock_.guard(OperationLock::LoadingContacts))
-        return lock_.result();
-    table_.clear();
-    listingChecked_ = false;
+    return lock_.perform([&] {
+        if (!lock_.guard(OperationLock::LoadingContacts))
+            return lock_.refusal();
+        table_.clear();
+        listingChecked_ = false;
 
-    std::optional<int> used;
-    if (!selectMemory(&used) || !readListing(used))
-        return lock_.result();
+        std::optional<int> used;
+        if (!selectMemory(&used) || !readListing(used))
+            return lock_.result();
 
-    QList<ContactsCache::Entry> seen;
-    for (const PhonebookEntry &entry : table_.entries())
-        seen.append({entry.contact.name, entry.contact.number});
-    cache_.merge(seen);
+        QList<ContactsCache::Entry> seen;
+        for (const PhonebookEntry &entry : table_.entries())
+            seen.append({entry.contact.name, entry.contact.number});
+        cache_.merge(seen);
 
-    if (sim_ && !learnSimCapacity())
+        if (sim_ && !learnSimCapacity())
+            return lock_.result();
+        updateCaption();
+        lock_.finish();
         return lock_.result();
-    updateCaption();
-    lock_.finish();
-    return lock_.result();
+    });
 }
 
 bool Phonebook::selectMemory(std::optional<int> *used)

@@ -75,29 +75,32 @@ void TextToKeys::textChanged(const QString &text)
 
 void TextToKeys::RemCon(const QString &added)
 {
-    if (lock_.action() == OperationLock::NoPhone) {
-        lock_.inform(QStringLiteral("Not Connected!"));
-        return;
-    }
-    // Text typed while another operation runs is not for the phone; no message interrupts the typing.
-    if (lock_.action() != OperationLock::Idle || added.isEmpty())
-        return;
-    lock_.guard(OperationLock::SendingKeys);
-    running_ = true;
-    pending_ = added;
-    bool completed = true;
-    while (completed && !pending_.isEmpty()) {
-        completed = sendCharacter(pending_.at(0));
-        if (completed) {
-            pending_.remove(0, 1);
-            exchange_.Pause();
+    lock_.perform([&] {
+        if (lock_.action() == OperationLock::NoPhone) {
+            const QString notConnected = QStringLiteral("Not Connected!");
+            return OperationResult::notStarted(notConnected).told(notConnected);
         }
-    }
-    pending_.clear();
-    running_ = false;
-    // The lock may have been taken from the run meanwhile (a settings change, a cancel).
-    if (completed && lock_.action() == OperationLock::SendingKeys)
-        lock_.finish();
+        // Text typed while another operation runs is not for the phone; no message interrupts the typing.
+        if (lock_.action() != OperationLock::Idle || added.isEmpty())
+            return OperationResult::notStarted();
+        lock_.guard(OperationLock::SendingKeys);
+        running_ = true;
+        pending_ = added;
+        bool completed = true;
+        while (completed && !pending_.isEmpty()) {
+            completed = sendCharacter(pending_.at(0));
+            if (completed) {
+                pending_.remove(0, 1);
+                exchange_.Pause();
+            }
+        }
+        pending_.clear();
+        running_ = false;
+        // The lock may have been taken from the run meanwhile (a settings change, a cancel).
+        if (completed && lock_.action() == OperationLock::SendingKeys)
+            lock_.finish();
+        return lock_.result();
+    });
 }
 
 bool TextToKeys::sendCharacter(QChar character)

@@ -16,6 +16,11 @@ MelodyUploader::MelodyUploader(PhoneMelodies &melodies) : melodies_(melodies) {}
 
 OperationResult MelodyUploader::UploadMelody(const QString &slotText, const QString &path, bool raise)
 {
+    return melodies_.lock().perform([&] { return upload(slotText, path, raise); });
+}
+
+OperationResult MelodyUploader::upload(const QString &slotText, const QString &path, bool raise)
+{
     OperationLock &lock = melodies_.lock();
     // Asked before anything else, also without a phone.
     if (slotText.toInt() > 8 &&
@@ -24,12 +29,9 @@ OperationResult MelodyUploader::UploadMelody(const QString &slotText, const QStr
             QStringLiteral("Warning")))
         return OperationResult::declined();
     if (!lock.mayStart())
-        return OperationResult::notStarted();
+        return lock.refusal();
     // Refused here, before anything is sent: the phone is not asked.
-    const auto notSent = [&lock](const QString &text) {
-        lock.inform(text);
-        return OperationResult::notStarted(text);
-    };
+    const auto notSent = [](const QString &text) { return OperationResult::notStarted(text).told(text); };
     bool tooLarge = false;
     const std::optional<MelodyFile> melody = path.isEmpty() ? std::nullopt : ReadMelodyFile(path, &tooLarge);
     if (tooLarge)

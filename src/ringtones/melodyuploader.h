@@ -25,6 +25,7 @@ public:
     static QString problemBeforeSending(const QString &slotText, const MelodyFile &melody, bool raise);
 
 private:
+    OperationResult upload(const QString &slotText, const QString &path, bool raise);
     // What a step of the upload makes of its reply: true to go on. A refusal ends the upload
     // naming refusal; without an answer in time the phone's entry is ended and the phone asked
     // whether it is there; a Cancel ends the entry unsaved when entryOpenIfCancelled.

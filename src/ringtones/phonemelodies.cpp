@@ -57,22 +57,24 @@ QString PhoneMelodies::nameIn(const QString &reply)
 
 OperationResult PhoneMelodies::ReadMelodyList()
 {
-    // Right after an upload the list is read under the upload's follow-up code.
-    if (!lock_.guard(OperationLock::LoadingRingtones, {OperationLock::ReloadingRingtones}))
-        return lock_.result();
-    names_.clear();
-    emit changed();
-    for (int slot = 1; slot <= Slots; ++slot) {
-        const AtExchange::Reply reply =
-            exchange_.SendAndWait(QStringLiteral("AT~MMYR=") + QString::number(slot), exchange_.timTimeout,
-                                  AtExchange::Expected::line(ReplyPrefix));
-        if (!lock_.answered(reply))
-            return lock_.result();
-        // Only the reply's own line: a code the phone sent beside it is no part of the name.
-        names_.append(nameIn(reply.lineStartingWith(ReplyPrefix)));
+    return lock_.perform([&] {
+        // Right after an upload the list is read under the upload's follow-up code.
+        if (!lock_.guard(OperationLock::LoadingRingtones, {OperationLock::ReloadingRingtones}))
+            return lock_.refusal();
+        names_.clear();
         emit changed();
-    }
-    emit listRead();
-    lock_.finish();
-    return lock_.result();
+        for (int slot = 1; slot <= Slots; ++slot) {
+            const AtExchange::Reply reply =
+                exchange_.SendAndWait(QStringLiteral("AT~MMYR=") + QString::number(slot),
+                                      exchange_.timTimeout, AtExchange::Expected::line(ReplyPrefix));
+            if (!lock_.answered(reply))
+                return lock_.result();
+            // Only the reply's own line: a code the phone sent beside it is no part of the name.
+            names_.append(nameIn(reply.lineStartingWith(ReplyPrefix)));
+            emit changed();
+        }
+        emit listRead();
+        lock_.finish();
+        return lock_.result();
+    });
 }

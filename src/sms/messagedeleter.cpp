@@ -19,22 +19,27 @@ MessageDeleter::MessageDeleter(ShortMessages &messages) : messages_(messages) {}
 OperationResult MessageDeleter::remove(int row)
 {
     OperationLock &lock = messages_.lock();
-    if (!lock.guard(OperationLock::DeletingSMS))
-        return lock.result();
-    const SMSRecord *selected = messages_.messages().at(row);
-    if (!selected) {
-        lock.finish();
-        return OperationResult::notStarted(QStringLiteral("No message selected"));
-    }
-    // Only the message the user chose: another one may carry the same key.
-    return deleteWithLockHeld(selected->slot);
+    return lock.perform([&] {
+        if (!lock.guard(OperationLock::DeletingSMS))
+            return lock.refusal();
+        const SMSRecord *selected = messages_.messages().at(row);
+        if (!selected) {
+            lock.finish();
+            return OperationResult::notStarted(QStringLiteral("No message selected"));
+        }
+        // Only the message the user chose: another one may carry the same key.
+        return deleteWithLockHeld(selected->slot);
+    });
 }
 
 OperationResult MessageDeleter::removeSlot(qint16 slot)
 {
-    if (!messages_.lock().guard(OperationLock::DeletingSMS))
-        return messages_.lock().result();
-    return deleteWithLockHeld(slot);
+    OperationLock &lock = messages_.lock();
+    return lock.perform([&] {
+        if (!lock.guard(OperationLock::DeletingSMS))
+            return lock.refusal();
+        return deleteWithLockHeld(slot);
+    });
 }
 
 OperationResult MessageDeleter::deleteWithLockHeld(qint16 slot)
@@ -48,8 +53,8 @@ OperationResult MessageDeleter::deleteWithLockHeld(qint16 slot)
         const bool named = reply.refused() && reply.result != ShortMessages::EmptySlot;
         lock.setResult(reply.timedOut() ? OperationResult::timedOut()
                                         : OperationResult::refused(reply.command, reply.result));
-        lock.inform(QStringLiteral("Unable to delete SMS") +
-                    (named ? QStringLiteral(": ") + reply.result : QString()));
+        lock.tell(QStringLiteral("Unable to delete SMS") +
+                  (named ? QStringLiteral(": ") + reply.result : QString()));
         lock.finish();
         return lock.result();
     }
@@ -61,14 +66,16 @@ OperationResult MessageDeleter::deleteWithLockHeld(qint16 slot)
 OperationResult MessageDeleter::removeAll()
 {
     OperationLock &lock = messages_.lock();
-    if (!lock.guard(OperationLock::DeletingAllSMs))
-        return lock.result();
-    const QList<SMSRecord> listed = messages_.messages().sorted();
-    for (const SMSRecord &message : listed) {
-        // What the phone refuses shows in the download that follows.
-        if (deleteSlot(messages_.exchange(), message.slot).cancelled())
-            return lock.result();
-    }
-    lock.finish();
-    return messages_.SMSDownload();
+    return lock.perform([&] {
+        if (!lock.guard(OperationLock::DeletingAllSMs))
+            return lock.refusal();
+        const QList<SMSRecord> listed = messages_.messages().sorted();
+        for (const SMSRecord &message : listed) {
+            // What the phone refuses shows in the download that follows.
+            if (deleteSlot(messages_.exchange(), message.slot).cancelled())
+                return lock.result();
+        }
+        lock.finish();
+        return messages_.SMSDownload();
+    });
 }

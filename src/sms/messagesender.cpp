@@ -99,44 +99,47 @@ std::optional<OperationResult> MessageSender::missingField(const QString &number
         missing = QStringLiteral("Please enter phonenumber.");
     else
         return std::nullopt;
-    lock_.inform(missing);
-    return OperationResult::notStarted(missing);
+    return OperationResult::notStarted(missing).told(missing);
 }
 
 OperationResult MessageSender::send(const QString &text, const QString &number, const QString &serviceCentre)
 {
-    if (const auto missing = missingField(number, serviceCentre))
-        return *missing;
-    if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Send")))
-        return OperationResult::declined();
-    return sendFitted(text, number, serviceCentre);
+    return lock_.perform([&] {
+        if (const auto missing = missingField(number, serviceCentre))
+            return *missing;
+        if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Send")))
+            return OperationResult::declined();
+        return sendFitted(text, number, serviceCentre);
+    });
 }
 
 OperationResult MessageSender::sendFitted(const QString &text, const QString &number,
                                           const QString &serviceCentre)
 {
     if (!lock_.guard(OperationLock::SendingSMS))
-        return lock_.result();
+        return lock_.refusal();
     if (!command(QStringLiteral("AT+CMGF=1"), NotSent) ||
         !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'), NotSent) ||
         !transfer(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), NotSent))
         return lock_.result();
     lock_.finish();
-    lock_.inform(SentNotice);
+    lock_.tell(SentNotice);
     return lock_.result();
 }
 
 OperationResult MessageSender::upload(const QString &text, const QString &number)
 {
-    if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store")))
-        return OperationResult::declined();
-    return uploadFitted(text, number);
+    return lock_.perform([&] {
+        if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store")))
+            return OperationResult::declined();
+        return uploadFitted(text, number);
+    });
 }
 
 OperationResult MessageSender::uploadFitted(const QString &text, const QString &number)
 {
     if (!lock_.guard(OperationLock::UploadingSMS))
-        return lock_.result();
+        return lock_.refusal();
     if (command(QStringLiteral("AT+CMGF=1"), NotStored) &&
         transfer(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored))
         lock_.finish();
@@ -146,11 +149,13 @@ OperationResult MessageSender::uploadFitted(const QString &text, const QString &
 OperationResult MessageSender::uploadAndSend(const QString &text, const QString &number,
                                              const QString &serviceCentre)
 {
-    // One question for both.
-    if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store and send")))
-        return OperationResult::declined();
-    const OperationResult stored = uploadFitted(text, number);
-    if (const auto missing = missingField(number, serviceCentre))
-        return OperationResult::worse(stored, *missing);
-    return OperationResult::worse(stored, sendFitted(text, number, serviceCentre));
+    return lock_.perform([&] {
+        // One question for both.
+        if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store and send")))
+            return OperationResult::declined();
+        const OperationResult stored = uploadFitted(text, number);
+        if (const auto missing = missingField(number, serviceCentre))
+            return OperationResult::worse(stored, *missing);
+        return OperationResult::worse(stored, sendFitted(text, number, serviceCentre));
+    });
 }

@@ -29,8 +29,13 @@ int ShortMessages::maxSms() const
 
 OperationResult ShortMessages::SMSDownload(ArchiveStep step, const QString &archiveFile)
 {
+    return lock_.perform([&] { return download(step, archiveFile); });
+}
+
+OperationResult ShortMessages::download(ArchiveStep step, const QString &archiveFile)
+{
     if (!lock_.guard(OperationLock::LoadingSMs))
-        return lock_.result();
+        return lock_.refusal();
     messages_.clear();
     replies_.startDownload();
     if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("at+cmgf=1"), exchange_.timTimeout)))
@@ -105,8 +110,8 @@ OperationResult ShortMessages::SMSDownload(ArchiveStep step, const QString &arch
         for (const UnreadableSlot &slot : unreadable)
             missing.append(QStringLiteral("slot %1 (%2)").arg(slot.slot).arg(slot.result));
         lock_.setResult(OperationResult::worse(lock_.result(), OperationResult::partial(missing)));
-        lock_.inform(unreadableText(int(unreadable.size()), unreadable.constLast().result),
-                     QStringLiteral("Warning"));
+        lock_.tell(unreadableText(int(unreadable.size()), unreadable.constLast().result),
+                   QStringLiteral("Warning"));
     }
     return lock_.result();
 }
@@ -145,6 +150,5 @@ void ShortMessages::archive(const QString &path)
         return;
     const QString text =
         QStringLiteral("The messages could not be archived in ") + file.path() + QStringLiteral(": ") + error;
-    lock_.setResult(OperationResult::refused(QString(), text));
-    lock_.inform(text, QStringLiteral("Warning"));
+    lock_.setResult(OperationResult::refused(QString(), text).told(text, QStringLiteral("Warning")));
 }

@@ -69,6 +69,7 @@ signals:
     void captionChanged(const QString &caption);
 
 private:
+    OperationResult download(ArchiveStep step, const QString &archiveFile);
     // How many messages the phone holds, from "AT+CPMS?"; UnknownCount when it refuses to say
     // or says nothing readable. False when the download must end (time-out, Cancel).
     bool askStoredCount(int &count);

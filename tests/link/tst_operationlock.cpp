@@ -14,6 +14,8 @@ private slots:
     void guardRefusesWithoutPhone();
     void guardRefusesWhileBusy();
     void guardTakesTheLockAndAcceptsNamedCodes();
+    void boxesAreShownOnceWhenTheOutermostOperationEnds();
+    void aClickRefusedInAWaitIsToldAtOnceAndLeavesTheRunningResult();
     void stateTexts_data();
     void stateTexts();
     void percentages_data();
@@ -27,7 +29,9 @@ void TestOperationLock::guardRefusesWithoutPhone()
     OperationLock lock;
     RecordingBoxes boxes;
     lock.setMessageBoxes(&boxes);
-    QVERIFY(!lock.guard(OperationLock::LoadingContacts));
+    const OperationResult result = lock.perform(
+        [&lock] { return lock.guard(OperationLock::LoadingContacts) ? lock.result() : lock.refusal(); });
+    QVERIFY(result.is(OperationResult::Kind::NotStarted));
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Not Connected!")});
     QCOMPARE(lock.action(), qint16(OperationLock::NoPhone));
 }
@@ -38,7 +42,8 @@ void TestOperationLock::guardRefusesWhileBusy()
     RecordingBoxes boxes;
     lock.setMessageBoxes(&boxes);
     lock.setAction(OperationLock::LoadingSMs);
-    QVERIFY(!lock.guard(OperationLock::LoadingContacts));
+    lock.perform(
+        [&lock] { return lock.guard(OperationLock::LoadingContacts) ? lock.result() : lock.refusal(); });
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Busy, try again...")});
     QCOMPARE(lock.action(), qint16(OperationLock::LoadingSMs));
 }
@@ -62,6 +67,55 @@ void TestOperationLock::guardTakesTheLockAndAcceptsNamedCodes()
     QCOMPARE(lock.action(), qint16(OperationLock::Idle));
     QVERIFY(boxes.shown.isEmpty());
     QCOMPARE(changed.count(), 5);
+}
+
+void TestOperationLock::boxesAreShownOnceWhenTheOutermostOperationEnds()
+{
+    OperationLock lock;
+    RecordingBoxes boxes;
+    lock.setMessageBoxes(&boxes);
+    lock.setAction(OperationLock::Idle);
+    const OperationResult outer = lock.perform([&] {
+        const OperationResult part =
+            lock.perform([] { return OperationResult::done().told(QStringLiteral("part")); });
+        // A part's boxes wait for the operation it belongs to.
+        if (!boxes.shown.isEmpty())
+            return OperationResult::refused(QString(), QStringLiteral("shown early"));
+        return OperationResult::worse(
+            part, OperationResult::done().told(QStringLiteral("whole"), QStringLiteral("T")));
+    });
+    QVERIFY(outer.succeeded());
+    const QList<QPair<QString, QString>> shown = {{QStringLiteral("part"), QString()},
+                                                  {QStringLiteral("whole"), QStringLiteral("T")}};
+    QCOMPARE(boxes.shown, shown);
+}
+
+void TestOperationLock::aClickRefusedInAWaitIsToldAtOnceAndLeavesTheRunningResult()
+{
+    LinkRig rig;
+    QVERIFY(rig.startAndConnect());
+    OperationLock &lock = rig.link.lock;
+    AtExchange &exchange = rig.link.exchange;
+    rig.sim.setReplyDelay(400);
+    QStringList shownDuringTheWait;
+    QTimer::singleShot(100, &lock, [&] {
+        lock.perform(
+            [&lock] { return lock.guard(OperationLock::LoadingInfos) ? lock.result() : lock.refusal(); });
+        shownDuringTheWait = rig.boxes.texts();
+    });
+    const OperationResult running = lock.perform([&] {
+        if (!lock.guard(OperationLock::LoadingContacts))
+            return lock.refusal();
+        const OperationResult answered =
+            lock.resultOf(exchange.SendAndWait(QStringLiteral("AT+CGMM"), exchange.timTimeout));
+        if (answered)
+            lock.finish();
+        return answered;
+    });
+    QCOMPARE(shownDuringTheWait, QStringList{QStringLiteral("Busy, try again...")});
+    QVERIFY(running.is(OperationResult::Kind::Done));
+    QVERIFY(running.notices.isEmpty());
+    QCOMPARE(rig.boxes.texts(), shownDuringTheWait);
 }
 
 void TestOperationLock::stateTexts_data()

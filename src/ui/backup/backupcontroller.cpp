@@ -31,12 +31,16 @@ QString BackupController::askForFolder() const
 
 void BackupController::backUp()
 {
-    if (!link_.lock.mayStart())
-        return;
-    const QString folder = chooseFolder();
-    if (folder.isEmpty())
-        return;
+    OperationLock &lock = link_.lock;
     PhoneBackup::Summary summary;
-    if (PhoneBackup(link_).run(folder, &summary))
-        link_.lock.inform(summary.text(), QStringLiteral("Back Up Phone"));
+    // Refused before the folder is asked for, as the backup itself would refuse after.
+    lock.perform([&] {
+        if (!lock.mayStart())
+            return lock.refusal();
+        const QString folder = chooseFolder();
+        if (folder.isEmpty())
+            return OperationResult::declined();
+        const OperationResult backedUp = PhoneBackup(link_).run(folder, &summary);
+        return backedUp ? backedUp.told(summary.text(), QStringLiteral("Back Up Phone")) : backedUp;
+    });
 }
