@@ -8,16 +8,14 @@ namespace {
 
 using Form = AtCommand::Form;
 
-const QList<QByteArray> characterSets = {"GSM", "IRA", "PCCP437", "8859-1"};
-
 // AT+CGMI and its kin: one line of text, nothing to set.
-Reply identityLine(const AtCommand &cmd, const QByteArray &value)
+Reply identityLine(const AtCommand &cmd, const PhoneState &state, const QByteArray &value)
 {
     if (cmd.form == Form::Test)
         return Reply::ok();
-    if (cmd.form != Form::Action || !cmd.argument.isEmpty())
+    if (cmd.form != Form::Action || !cmd.argument.isEmpty() || value.isEmpty())
         return Reply::error();
-    return Reply::ok({value});
+    return Reply::ok({state.identityPrefixed ? cmd.name + ": " + value : value});
 }
 
 bool isRegistered(const PhoneState &state)
@@ -36,13 +34,17 @@ std::optional<Reply> IdentityCommands::handle(const AtCommand &cmd, PhoneState &
     if (cmd.name == "Z")
         return reset(cmd, state);
     if (cmd.name == "+CGMI")
-        return identityLine(cmd, state.manufacturer);
+        return identityLine(cmd, state, state.manufacturer);
     if (cmd.name == "+CGMM")
-        return identityLine(cmd, state.model);
+        return identityLine(cmd, state, state.model);
+    if (cmd.name == "+CGMR")
+        return identityLine(cmd, state, state.revision);
     if (cmd.name == "+CGSN")
-        return identityLine(cmd, state.imei);
+        return identityLine(cmd, state, state.imei);
     if (cmd.name == "+CIMI")
-        return identityLine(cmd, state.imsi);
+        return identityLine(cmd, state, state.imsi);
+    if (cmd.name == "+CMEE")
+        return errorReports(cmd, state);
     if (cmd.name == "+CSCS")
         return characterSet(cmd, state);
     if (cmd.name == "+CREG")
@@ -57,7 +59,7 @@ std::optional<Reply> IdentityCommands::handle(const AtCommand &cmd, PhoneState &
 Reply IdentityCommands::echo(const AtCommand &cmd, PhoneState &state)
 {
     if (cmd.argument.isEmpty() || cmd.argument == "0")
-        state.echo = false;
+        state.echo = state.echoStuck;
     else if (cmd.argument == "1")
         state.echo = true;
     else
@@ -79,7 +81,7 @@ Reply IdentityCommands::characterSet(const AtCommand &cmd, PhoneState &state)
     switch (cmd.form) {
     case Form::Test: {
         QByteArray list;
-        for (const QByteArray &set : characterSets)
+        for (const QByteArray &set : state.characterSets)
             list += (list.isEmpty() ? "\"" : ",\"") + set + "\"";
         return Reply::ok({"+CSCS: (" + list + ")"});
     }
@@ -90,9 +92,30 @@ Reply IdentityCommands::characterSet(const AtCommand &cmd, PhoneState &state)
         if (!fields || fields->size() != 1 || !fields->at(0).quoted)
             return Reply::error();
         const QByteArray set = fields->at(0).text.toLatin1().toUpper();
-        if (!characterSets.contains(set))
+        if (!state.characterSets.contains(set))
             return Reply::error();
         state.charset = set;
+        return Reply::ok();
+    }
+    case Form::Action:
+        break;
+    }
+    return Reply::error();
+}
+
+Reply IdentityCommands::errorReports(const AtCommand &cmd, PhoneState &state)
+{
+    switch (cmd.form) {
+    case Form::Test:
+        return Reply::ok({"+CMEE: (0-2)"});
+    case Form::Query:
+        return Reply::ok({"+CMEE: " + QByteArray::number(state.errorReports)});
+    case Form::Set: {
+        const auto fields = AtFields::split(cmd.argument);
+        const auto mode = fields && fields->size() == 1 ? fields->at(0).toNumber() : std::nullopt;
+        if (!mode || *mode < 0 || *mode > 2)
+            return Reply::error();
+        state.errorReports = *mode;
         return Reply::ok();
     }
     case Form::Action:

@@ -14,6 +14,7 @@ private:
     static Reply echo(const AtCommand &cmd, PhoneState &state);
     static Reply reset(const AtCommand &cmd, PhoneState &state);
     static Reply characterSet(const AtCommand &cmd, PhoneState &state);
+    static Reply errorReports(const AtCommand &cmd, PhoneState &state);
     static Reply registration(const AtCommand &cmd, PhoneState &state);
     static Reply networkOperator(const AtCommand &cmd, PhoneState &state);
     static Reply battery(const AtCommand &cmd, const PhoneState &state);

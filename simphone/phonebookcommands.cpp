@@ -1,5 +1,7 @@
 #include "phonebookcommands.h"
 
+#include "heldtext.h"
+
 #include "text/atfields.h"
 
 namespace simphone {
@@ -93,8 +95,8 @@ Reply PhonebookCommands::read(const AtCommand &cmd, PhoneState &state)
     const QMap<int, Contact> &book = selectedBook(state);
     for (auto it = book.lowerBound(*first); it != book.end() && it.key() <= qMin(*last, capacity); ++it) {
         const Contact &c = it.value();
-        entries.append("+CPBR: " + QByteArray::number(it.key()) + ",\"" + c.number + "\"," +
-                       QByteArray::number(c.type) + ",\"" + c.name + '"');
+        entries.append("+CPBR: " + QByteArray::number(it.key()) + ",\"" + onLine(state, c.number) + "\"," +
+                       QByteArray::number(c.type) + ",\"" + onLine(state, c.name) + '"');
     }
     return Reply::ok(entries);
 }
@@ -140,7 +142,7 @@ Reply PhonebookCommands::write(const AtCommand &cmd, PhoneState &state)
     if (!number.quoted)
         return Reply::error();
     Contact contact;
-    contact.number = number.text.toLatin1();
+    contact.number = fromLine(state, number.text.toLatin1());
     contact.type = contact.number.startsWith('+') ? 145 : 129;
     if (fields->size() >= 3 && !fields->at(2).text.isEmpty()) {
         const auto type = fields->at(2).toNumber();
@@ -151,7 +153,7 @@ Reply PhonebookCommands::write(const AtCommand &cmd, PhoneState &state)
     if (fields->size() == 4) {
         if (!fields->at(3).quoted)
             return Reply::error();
-        contact.name = fields->at(3).text.toLatin1();
+        contact.name = fromLine(state, fields->at(3).text.toLatin1());
     }
     if (contact.number.size() > maxNumberLength)
         return Reply::cmeError(dialStringTooLong);

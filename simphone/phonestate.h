@@ -7,7 +7,8 @@
 
 namespace simphone {
 
-// Names and bodies are held as the phone holds them after AT+CSCS="PCCP437": code page 437 bytes.
+// Names and bodies are held in PhoneState::heldSet: code page 437 bytes, as the Trium Mars holds them
+// after AT+CSCS="PCCP437", unless a test or scenario says otherwise.
 struct Contact
 {
     QByteArray number;
@@ -51,6 +52,16 @@ struct PhoneState
     QByteArray operatorNumeric = "26201";
     int batteryStatus = 0;
     int batteryLevel = 3; // bars, 0 to 3
+
+    // Ways of other handsets (scenario key "handset")
+    QByteArray revision;                                                   // AT+CGMR; empty: refused
+    QList<QByteArray> characterSets = {"GSM", "IRA", "PCCP437", "8859-1"}; // AT+CSCS=?
+    bool echoStuck = false;        // ATE0 is answered "OK", but the echo stays
+    bool identityPrefixed = false; // "+CGMI: Nokia" where the Trium Mars says "Nokia"
+    int errorReports = 0;          // AT+CMEE
+    // How names and texts are held: "PCCP437" as the Trium Mars holds them, "UTF-8" for a
+    // handset whose names no code page holds (Cyrillic, Chinese).
+    QByteArray heldSet = "PCCP437";
 
     // Phonebooks: index -> entry
     QMap<int, Contact> phoneBook; // "ME"

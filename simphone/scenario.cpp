@@ -162,6 +162,30 @@ void readMelodies(const QJsonValue &value, PhoneState &state)
     }
 }
 
+// The ways in which a handset other than the Trium Mars answers.
+void readHandset(const QJsonValue &value, PhoneState &state)
+{
+    const QJsonObject h = objectAt(value, "handset");
+    allowOnly(h, {"revision", "characterSets", "echoStuck", "identityPrefixed"}, "handset");
+    state.revision = text(h, "revision", "handset", state.revision);
+    if (h.contains("characterSets")) {
+        state.characterSets.clear();
+        for (const QJsonValue &set : arrayAt(h.value("characterSets"), "handset.characterSets")) {
+            if (!set.isString())
+                fail(QStringLiteral("handset.characterSets: not all strings"));
+            state.characterSets.append(set.toString().toLatin1());
+        }
+    }
+    const auto flag = [&h](const char *key, bool fallback) {
+        const QJsonValue v = h.value(QLatin1String(key));
+        if (!v.isUndefined() && !v.isBool())
+            fail(QStringLiteral("handset: \"%1\" must be true or false").arg(QLatin1String(key)));
+        return v.toBool(fallback);
+    };
+    state.echoStuck = flag("echoStuck", state.echoStuck);
+    state.identityPrefixed = flag("identityPrefixed", state.identityPrefixed);
+}
+
 LineBehaviour readLine(const QJsonValue &value)
 {
     const QJsonObject o = objectAt(value, "line");
@@ -184,7 +208,7 @@ void readState(const QJsonObject &root, PhoneState &state)
     allowOnly(root,
               {"manufacturer", "model", "imsi", "imei", "battery", "operator", "registration",
                "serviceCentre", "phonebooks", "messageCapacity", "messages", "refusedRecipients", "melodies",
-               "line"},
+               "handset", "line"},
               "scenario");
     state.manufacturer = text(root, "manufacturer", "scenario", state.manufacturer);
     state.model = text(root, "model", "scenario", state.model);
@@ -192,6 +216,8 @@ void readState(const QJsonObject &root, PhoneState &state)
     state.imei = text(root, "imei", "scenario", state.imei);
     state.serviceCentre = text(root, "serviceCentre", "scenario", state.serviceCentre);
 
+    if (root.contains("handset"))
+        readHandset(root.value("handset"), state);
     if (root.contains("battery")) {
         const QJsonObject b = objectAt(root.value("battery"), "battery");
         allowOnly(b, {"status", "level"}, "battery");

@@ -260,6 +260,7 @@ AtExchange::Reply AtExchange::awaitReply(Reply reply, QTimer &timer, const QStri
     // What follows the final result is not part of this reply, nor are the codes the phone sent
     // unasked in between.
     reply.text.truncate(final->end);
+    reply.text = ReplyFraming::withoutEcho(reply.text, reply.command);
     reply.text = ReplyFraming::withoutUnsolicited(reply.text, ReplyFraming::ownPrefix(reply.command));
     reply.lines = ReplyFraming::informationLines(reply.text);
     reply.result = final->result;

@@ -18,6 +18,7 @@ PhoneLink::PhoneLink(QObject *parent) : QObject(parent)
             ++silentProbes_;
         emit lineProblemChanged();
     });
+    connect(&supervisor, &Supervisor::greetingProblemChanged, this, &PhoneLink::lineProblemChanged);
     connect(&supervisor, &Supervisor::connectionShown, this, [this](bool connected) {
         if (connected)
             silentProbes_ = 0;
@@ -133,6 +134,8 @@ QString PhoneLink::lineProblem() const
             return tr("%1 cannot be opened: %2").arg(device, line.openFailure());
         }
     }
+    if (line.isOpen() && !supervisor.greetingProblem().isEmpty() && !supervisor.isConnectedShown())
+        return supervisor.greetingProblem();
     if (line.isOpen() && silentProbes_ >= SilentProbesBeforeHint && !supervisor.isConnectedShown())
         return tr("No answer from the phone on %1: is it switched on and the cable seated?").arg(device);
     return QString();

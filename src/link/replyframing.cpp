@@ -162,6 +162,16 @@ int countReplies(QStringView text)
     return count;
 }
 
+QString withoutEcho(const QString &text, QStringView command)
+{
+    if (command.isEmpty() || !QStringView(text).startsWith(command, Qt::CaseInsensitive))
+        return text;
+    const QStringView after = QStringView(text).mid(command.size());
+    if (!after.startsWith(QLatin1Char('\r')))
+        return text;
+    return after.mid(1).toString();
+}
+
 QString ownPrefix(QStringView command)
 {
     if (!command.startsWith(QLatin1String("AT"), Qt::CaseInsensitive) || command.size() < 3)

@@ -38,6 +38,10 @@ bool isRefusal(QStringView line);
 // A line the phone sends on its own: a call, a new message, a registration report.
 bool isUnsolicited(QStringView line);
 
+// text without the echo of command that opens it, on a phone that echoes what it is sent
+// ("AT+CGMI" and its CR ahead of the answer); text itself on one that does not.
+QString withoutEcho(const QString &text, QStringView command);
+
 // The prefix of the information lines that answer command: "+CREG:" for "AT+CREG?".
 QString ownPrefix(QStringView command);
 // text without the codes the phone sent unasked (each with the empty line that framed it),

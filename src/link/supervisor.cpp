@@ -4,6 +4,7 @@
 #include "operationlock.h"
 #include "replyframing.h"
 #include "serialline.h"
+#include "standardgreeting.h"
 #include "text/replyparser.h"
 
 Supervisor::Supervisor(AtExchange &exchange, OperationLock &lock, QObject *parent)
@@ -169,15 +170,33 @@ bool Supervisor::handshake()
 
 bool Supervisor::greet()
 {
+    const AtExchange::Reply reply =
+        exchange_.SendAndWait(QStringLiteral("AT+CGMI"), exchange_.timTimeoutState);
+    if (!reply.completed()) {
+        if (reply.refused())
+            setGreetingProblem(tr("The phone answers, but refuses \"AT+CGMI\" (%1): nothing Quenda can use.")
+                                   .arg(reply.result));
+        return false;
+    }
+    if (reply.text.contains(QLatin1String("Mitsubishi")))
+        return greetTriumMars();
+    const QString maker = StandardGreeting::identityOf(reply, QStringLiteral("+CGMI:"));
+    if (maker.isEmpty()) {
+        setGreetingProblem(
+            tr("The phone answers, but does not name its maker to \"AT+CGMI\": nothing Quenda can use."));
+        return false;
+    }
+    return greetStandardPhone(maker);
+}
+
+bool Supervisor::greetTriumMars()
+{
     AtExchange::Reply reply;
     const auto ask = [&](const QString &command) {
         reply = exchange_.SendAndWait(command, exchange_.timTimeoutState);
         return reply.completed();
     };
-
     const QString maker = QStringLiteral("Mitsubishi");
-    if (!ask(QStringLiteral("AT+CGMI")) || !reply.text.contains(maker))
-        return false;
     // Only this answer carries the maker's name: the exchange finds the line in step by it.
     exchange_.setSyncQuery({QStringLiteral("AT+CGMI"), maker});
     if (!ask(QStringLiteral("AT+CSCS=\"PCCP437\"")) || !ask(QStringLiteral("AT+CREG=0")) ||
@@ -189,7 +208,47 @@ bool Supervisor::greet()
     if (!ask(QStringLiteral("AT+CPBW=?")))
         return false;
     ParseNumberField(reply.text, 1, QLatin1Char('-'), QLatin1Char(')'), MaxPhoneNum);
+    profile_ = PhoneProfile();
+    profile_.family = PhoneProfile::Family::TriumMars;
+    profile_.manufacturer = maker;
+    profile_.model = QStringLiteral("Trium Mars");
+    profile_.characterSet = QStringLiteral("PCCP437");
+    profile_.phonebooks = {QStringLiteral("SM"), QStringLiteral("ME")};
+    profile_.melodies = true;
+    setGreetingProblem(QString());
     return true;
+}
+
+bool Supervisor::greetStandardPhone(const QString &maker)
+{
+    exchange_.setSyncQuery({QStringLiteral("AT+CGMI"), maker});
+    PhoneProfile profile;
+    if (!StandardGreeting(exchange_, exchange_.timTimeoutState).greet(maker, &profile))
+        return false;
+    // Sizes as the Trium Mars's are learnt; a phone that refuses to tell keeps none.
+    AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("AT+CPMS?"), exchange_.timTimeoutState);
+    if (!reply.answered())
+        return false;
+    if (reply.completed())
+        ParseNumberField(reply.lineStartingWith(QStringLiteral("+CPMS:")), 2, QLatin1Char(','),
+                         QLatin1Char(','), MaxSMS);
+    reply = exchange_.SendAndWait(QStringLiteral("AT+CPBW=?"), exchange_.timTimeoutState);
+    if (!reply.answered())
+        return false;
+    if (reply.completed())
+        ParseNumberField(reply.lineStartingWith(QStringLiteral("+CPBW:")), 1, QLatin1Char('-'),
+                         QLatin1Char(')'), MaxPhoneNum);
+    profile_ = profile;
+    setGreetingProblem(QString());
+    return true;
+}
+
+void Supervisor::setGreetingProblem(const QString &problem)
+{
+    if (greetingProblem_ == problem)
+        return;
+    greetingProblem_ = problem;
+    emit greetingProblemChanged();
 }
 
 void Supervisor::showConnected(bool connected)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phoneprofile.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -27,6 +29,10 @@ public:
     qint16 MaxPhoneNum = 0;
 
     bool isConnectedShown() const { return connectedShown_; }
+    // What the phone greeted last is and can do.
+    const PhoneProfile &profile() const { return profile_; }
+    // Why a phone that answers the probe is not connected, in words; empty while none is wrong.
+    QString greetingProblem() const { return greetingProblem_; }
 
     QTimer timState;    // 1750 ms, repeating: sends the probe
     QTimer timGetState; // 75 ms, repeating while a probe answer is awaited
@@ -34,6 +40,8 @@ public:
 signals:
     // The connection label changes between "Connected" and "Not Connected".
     void connectionShown(bool connected);
+    // greetingProblem() may say something else now.
+    void greetingProblemChanged();
     // A probe answer moved the program from "no phone" to idle: load the tab on show.
     void connected();
     // The probe went unanswered: the phone is gone.
@@ -46,6 +54,9 @@ private:
     // True once that gets "OK".
     bool probeOnFreedLine();
     bool greet();
+    bool greetTriumMars();
+    bool greetStandardPhone(const QString &maker);
+    void setGreetingProblem(const QString &problem);
     void showConnected(bool connected);
 
     AtExchange &exchange_;
@@ -61,4 +72,6 @@ private:
     QString probeAnswer_;
     bool freeingLine_ = false; // the phone's command line is being ended: the probe waits
     bool lastProbeUnanswered_ = false;
+    PhoneProfile profile_;
+    QString greetingProblem_;
 };

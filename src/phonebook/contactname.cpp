@@ -1,28 +1,22 @@
 #include "contactname.h"
 
-#include "text/charconv.h"
-#include "text/phonecharset.h"
 #include "text/quotedfield.h"
 
 namespace ContactName {
 
-QString fitForPhone(const QString &name)
+QString fitForPhone(const QString &name, const PhoneText &phone)
 {
-    return QuotedFieldText(PhoneCharset::fit(name).text).left(MaxLength);
+    return QuotedFieldText(phone.fit(name).text).left(MaxLength);
 }
 
-QString onLine(const QString &name)
+QString onLine(const QString &name, const PhoneText &phone)
 {
-    QString text = QuotedFieldText(name);
-    PCToPhone(text);
-    return text;
+    return phone.toPhone(QuotedFieldText(name));
 }
 
-QString asWritten(const QString &name)
+QString asWritten(const QString &name, const PhoneText &phone)
 {
-    QString text = onLine(name);
-    PhoneToPC(text);
-    return text;
+    return phone.fromPhone(onLine(name, phone));
 }
 
 } // namespace ContactName

@@ -25,7 +25,7 @@ bool isVCard(const QString &path)
 }
 
 // A line without separator holds no contact: it is passed over, not written as a repeat.
-QList<Contact> readContactLines(const QString &path)
+QList<Contact> readContactLines(const QString &path, const PhoneText &phone)
 {
     QList<Contact> contacts;
     for (const QString &line : TextFile::readEditedLines(path)) {
@@ -33,7 +33,7 @@ QList<Contact> readContactLines(const QString &path)
         if (!ContactLine::split(line, &contact.name, &contact.number))
             continue;
         // A name the phone cannot hold would be refused, and end the import.
-        contact.name = ContactName::fitForPhone(contact.name);
+        contact.name = ContactName::fitForPhone(contact.name, phone);
         contacts.append(contact);
     }
     return contacts;
@@ -138,7 +138,7 @@ OperationResult ContactsFile::import(const QString &path)
         if (!lock.guard(OperationLock::UploadingContact))
             return lock.refusal();
         if (!isVCard(path))
-            return writeNew(readContactLines(path));
+            return writeNew(readContactLines(path, phonebook_.phoneText()));
         const VCard::Reading reading = VCard::read(path);
         if (reading.contacts.isEmpty() && reading.skippedCards > 0) {
             const QString text =
@@ -184,7 +184,7 @@ OperationResult ContactsFile::writeNew(const QList<Contact> &contacts)
         const Contact &contact = contacts.at(d - 1);
         const QString number = QuotedFieldText(contact.number);
         // Compared as the phone will list it, or it would be written again on every import.
-        if (phonebook_.table().holds(ContactName::asWritten(contact.name), number))
+        if (phonebook_.table().holds(ContactName::asWritten(contact.name, phonebook_.phoneText()), number))
             continue;
         if (longest && number.size() > *longest) {
             if (!tooLong.contains(contact.name))

@@ -6,26 +6,28 @@
 
 #include "link/atexchange.h"
 #include "link/operationlock.h"
-#include "text/charconv.h"
 #include "text/quotedfield.h"
 
-namespace {
+ContactWriter::ContactWriter(Phonebook &phonebook) : phonebook_(phonebook) {}
 
-QString pcText(QString phoneName)
+PhoneText ContactWriter::phoneText() const
 {
-    PhoneToPC(phoneName);
-    return phoneName;
+    return phonebook_.phoneText();
 }
 
-} // namespace
-
-ContactWriter::ContactWriter(Phonebook &phonebook) : phonebook_(phonebook) {}
+QString ContactWriter::numberOnLine(const QString &number) const
+{
+    // The Trium Mars takes numbers as they are typed; other phones in the set they use.
+    const PhoneText text = phoneText();
+    return text.isTriumMars() ? number : text.toPhone(number);
+}
 
 AtExchange::Reply ContactWriter::write(int index, const QString &number, const QString &phoneName)
 {
     const QString command = QStringLiteral("AT+CPBW=") + QString::number(index) + QStringLiteral(",\"") +
-                            number + QStringLiteral("\",") + QString::number(ContactTable::typeOf(number)) +
-                            QStringLiteral(",\"") + phoneName + QLatin1Char('"');
+                            numberOnLine(number) + QStringLiteral("\",") +
+                            QString::number(ContactTable::typeOf(number)) + QStringLiteral(",\"") +
+                            phoneName + QLatin1Char('"');
     AtExchange &exchange = phonebook_.exchange();
     return exchange.SendAndWait(command, exchange.timTimeout);
 }
@@ -49,13 +51,14 @@ ContactWriter::Placement ContactWriter::writeToFreePlace(const QString &name, co
             break;
     }
     const QString safeNumber = QuotedFieldText(number);
-    const QString phoneName = ContactName::onLine(name);
+    const QString phoneName = ContactName::onLine(name, phoneText());
     const AtExchange::Reply reply = write(index, safeNumber, phoneName);
     const bool answered = phonebook_.lock().answered(reply);
     // A write cancelled while it waited has most likely reached the phone: its place counts as
     // taken, so that nothing is written over it later.
     if (answered || reply.cancelled()) {
-        table.appendWritten(index, safeNumber, ContactTable::typeOf(safeNumber), pcText(phoneName));
+        table.appendWritten(index, safeNumber, ContactTable::typeOf(safeNumber),
+                            phoneText().fromPhone(phoneName));
         phonebook_.updateCaption();
     }
     return answered ? Placement::Written : Placement::Ended;
@@ -96,7 +99,7 @@ OperationResult ContactWriter::create(const QString &name, const QString &number
         OperationLock &lock = phonebook_.lock();
         if (!lock.guard(OperationLock::UploadingContact))
             return lock.refusal();
-        switch (writeToFreePlace(ContactName::fitForPhone(name), number)) {
+        switch (writeToFreePlace(ContactName::fitForPhone(name, phoneText()), number)) {
         case Placement::Full:
             lock.setResult(full().told(full().error));
             lock.finish();
@@ -136,11 +139,12 @@ OperationResult ContactWriter::change(int visibleRow, const QString &name, const
         ContactTable &table = phonebook_.table();
         const int index = table.indexText(k).toInt();
         const QString safeNumber = QuotedFieldText(number);
-        const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
+        const QString phoneName =
+            ContactName::onLine(ContactName::fitForPhone(name, phoneText()), phoneText());
         if (!phonebook_.lock().answered(write(index, safeNumber, phoneName)))
             return phonebook_.lock().result();
         table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),
-                             pcText(phoneName));
+                             phoneText().fromPhone(phoneName));
         phonebook_.updateCaption();
         phonebook_.lock().finish();
         return phonebook_.lock().result();
@@ -154,16 +158,18 @@ OperationResult ContactWriter::writeAtPlace(int index, const QString &name, cons
         if (!lock.guard(OperationLock::SavingContact))
             return lock.refusal();
         const QString safeNumber = QuotedFieldText(number);
-        const QString phoneName = ContactName::onLine(ContactName::fitForPhone(name));
+        const QString phoneName =
+            ContactName::onLine(ContactName::fitForPhone(name, phoneText()), phoneText());
         if (!lock.answered(write(index, safeNumber, phoneName)))
             return lock.result();
         ContactTable &table = phonebook_.table();
         const int type = ContactTable::typeOf(safeNumber);
         const int k = table.entryAtPlace(index);
         if (k >= 0)
-            table.replaceWritten(k, table.visibleRowOf(k), index, safeNumber, type, pcText(phoneName));
+            table.replaceWritten(k, table.visibleRowOf(k), index, safeNumber, type,
+                                 phoneText().fromPhone(phoneName));
         else
-            table.appendWritten(index, safeNumber, type, pcText(phoneName));
+            table.appendWritten(index, safeNumber, type, phoneText().fromPhone(phoneName));
         phonebook_.updateCaption();
         lock.finish();
         return lock.result();

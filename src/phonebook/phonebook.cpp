@@ -130,10 +130,23 @@ bool Phonebook::readListing(std::optional<int> used)
     return true;
 }
 
+PhoneText Phonebook::phoneText() const
+{
+    return supervisor_.profile().text();
+}
+
 void Phonebook::takeListedLine(QString line)
 {
-    PhoneToPC(line);
-    table_.appendListed(line);
+    const PhoneText text = phoneText();
+    if (text.isTriumMars()) {
+        PhoneToPC(line);
+        table_.appendListed(line);
+        return;
+    }
+    if (const auto entry = PhonebookListing::decodedEntry(line, text))
+        table_.appendWritten(entry->index, entry->number, entry->type, entry->name);
+    else
+        table_.appendListed(line);
 }
 
 bool Phonebook::learnSimCapacity()

@@ -4,6 +4,7 @@
 #include "contacttable.h"
 #include "link/operationresult.h"
 #include "phonebooklisting.h"
+#include "text/phonetext.h"
 
 #include <QObject>
 #include <QString>
@@ -49,6 +50,8 @@ public:
 
     AtExchange &exchange() { return exchange_; }
     OperationLock &lock() { return lock_; }
+    // How names and numbers cross the line to the phone connected now.
+    PhoneText phoneText() const;
 
 signals:
     void captionChanged(const QString &caption);

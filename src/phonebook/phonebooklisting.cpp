@@ -104,6 +104,19 @@ Contact contactOf(const QString &entryLine)
     return {betweenQuotes(entryLine, 3), betweenQuotes(entryLine, 1)};
 }
 
+std::optional<ListedEntry> decodedEntry(const QString &entryLine, const PhoneText &phone)
+{
+    const auto fields = AtFields::ofLine(entryLine, EntryPrefix);
+    if (!fields || fields->size() < 4 || fields->at(0).quoted || !fields->at(0).toNumber())
+        return std::nullopt;
+    ListedEntry entry;
+    entry.index = *fields->at(0).toNumber();
+    entry.number = phone.numberFromPhone(fields->at(1).text);
+    entry.type = fields->at(2).toNumber().value_or(129);
+    entry.name = phone.fromPhone(fields->at(3).text);
+    return entry;
+}
+
 MemoryStatus memoryStatus(const QString &reply)
 {
     static const QString Prefix = QStringLiteral("+CPBS:");

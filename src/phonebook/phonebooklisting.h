@@ -2,6 +2,8 @@
 
 #include "contact.h"
 
+#include "text/phonetext.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,17 @@ QStringList entryLines(const QString &reply);
 
 // The number and the name of an entry line (PC text).
 Contact contactOf(const QString &entryLine);
+// An entry line of a phone other than the Trium Mars, its number and name decoded from the
+// phone's set; fields after the name (dates, empty ones) do not count. None for a line that
+// does not split into fields.
+struct ListedEntry
+{
+    int index = 0;
+    QString number;
+    int type = 129;
+    QString name;
+};
+std::optional<ListedEntry> decodedEntry(const QString &entryLine, const PhoneText &phone);
 
 // What the reply to "AT+CPBS?" (+CPBS: "SM",used,total) says: the memory selected, empty when
 // the phone does not say, and the places in use, none when it does not say.

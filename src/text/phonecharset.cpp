@@ -30,7 +30,7 @@ bool isControl(char32_t c)
 // What the phone gets for c: c itself when it holds it; nothing for a combining mark (its
 // letter is there already); else what its decomposition gives. None when part of it cannot be
 // held.
-std::optional<QString> phoneText(char32_t c, int levels)
+std::optional<QString> phoneText(char32_t c, int levels, const std::function<bool(char32_t)> &holds)
 {
     if (holds(c))
         return QString::fromUcs4(&c, 1);
@@ -41,7 +41,7 @@ std::optional<QString> phoneText(char32_t c, int levels)
         return std::nullopt;
     QString text;
     for (const char32_t part : parts) {
-        const std::optional<QString> mapped = phoneText(part, levels - 1);
+        const std::optional<QString> mapped = phoneText(part, levels - 1, holds);
         if (!mapped)
             return std::nullopt;
         text += *mapped;
@@ -60,6 +60,11 @@ bool holds(char32_t c)
 
 Fitted fit(const QString &text)
 {
+    return fitTo(text, [](char32_t c) { return holds(c); });
+}
+
+Fitted fitTo(const QString &text, const std::function<bool(char32_t)> &holds)
+{
     Fitted fitted;
     // Composed first, so that a letter followed by its accent counts as one letter.
     const QString composed = text.normalized(QString::NormalizationForm_C);
@@ -68,7 +73,7 @@ Fitted fit(const QString &text)
         if (isControl(c) && !holds(c))
             continue;
         // Decompositions nest a few levels at most (a letter with two accents).
-        if (const std::optional<QString> mapped = phoneText(c, 4)) {
+        if (const std::optional<QString> mapped = phoneText(c, 4, holds)) {
             fitted.text += *mapped;
             continue;
         }

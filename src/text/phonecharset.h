@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What the phone shows as the user typed it. Names and message texts reach it in its code page
 // 437 through PCToPhone, so it takes printable ASCII, the line breaks and the characters of the
 // code page's upper half, and § (which arrives as S); any other character would arrive as "?".
@@ -19,5 +21,7 @@ struct Fitted
 // "ﬁ" gives "fi") or, without any, "?". Control characters other than CR and LF are dropped:
 // Ctrl-Z or ESC would end a text early and leave the rest to be read as command lines.
 Fitted fit(const QString &text);
+// As fit, for a phone that holds what holds says (CR and LF among it where texts may break).
+Fitted fitTo(const QString &text, const std::function<bool(char32_t)> &holds);
 
 } // namespace PhoneCharset

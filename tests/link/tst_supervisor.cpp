@@ -36,7 +36,9 @@ private slots:
 
     void greetsInOrderAndReadsSizes();
     void unparseableSizeKeepsOldValue();
-    void foreignDeviceNeverConnects();
+    void otherMakersAreGreetedAsStandardPhones_data();
+    void otherMakersAreGreetedAsStandardPhones();
+    void aPhoneThatNamesNoMakerIsToldInWords();
     void erroredHandshakeStepStartsOverAtNextProbe();
     void lossAndRegreeting();
     void answerSplitAcrossTicksIsRecognised();
@@ -100,19 +102,75 @@ void TestSupervisor::unparseableSizeKeepsOldValue()
     QCOMPARE(rig->link.supervisor.MaxPhoneNum, qint16(250));
 }
 
-void TestSupervisor::foreignDeviceNeverConnects()
+void TestSupervisor::otherMakersAreGreetedAsStandardPhones_data()
 {
-    rig->sim.state().manufacturer = "SIEMENS";
+    QTest::addColumn<QByteArray>("maker");
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<bool>("prefixed");
+    QTest::addColumn<bool>("echoStuck");
+    QTest::addColumn<QList<QByteArray>>("sets");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("charset");
+    // The simulated phone's own sets: 8859-1 comes first of them.
+    QTest::newRow("plain") << QByteArray("SIEMENS") << QByteArray("S55") << false << false
+                           << QList<QByteArray>{"GSM", "IRA", "PCCP437", "8859-1"} << "SIEMENS S55"
+                           << "8859-1";
+    QTest::newRow("prefixed, echo kept, UCS2")
+        << QByteArray("Nokia") << QByteArray("Nokia 6310i") << true << true
+        << QList<QByteArray>{"GSM", "UCS2", "IRA"} << "Nokia 6310i"
+        << "UCS2";
+    // Nothing offered: GSM is asked for, refused, and the set the phone names counts.
+    QTest::newRow("no sets offered") << QByteArray("SIMCOM_Ltd") << QByteArray("SIMCOM_SIM800L") << false
+                                     << false << QList<QByteArray>{} << "SIMCOM_SIM800L"
+                                     << "IRA";
+}
+
+void TestSupervisor::otherMakersAreGreetedAsStandardPhones()
+{
+    QFETCH(QByteArray, maker);
+    QFETCH(QByteArray, model);
+    QFETCH(bool, prefixed);
+    QFETCH(bool, echoStuck);
+    QFETCH(QList<QByteArray>, sets);
+    QFETCH(QString, name);
+    QFETCH(QString, charset);
+    simphone::PhoneState &phone = rig->sim.state();
+    phone.manufacturer = maker;
+    phone.model = model;
+    phone.revision = "V 5.10";
+    phone.identityPrefixed = prefixed;
+    phone.echoStuck = echoStuck;
+    phone.characterSets = sets;
+    QVERIFY(rig->startAndConnect());
+    const PhoneProfile &profile = rig->link.supervisor.profile();
+    QCOMPARE(profile.family, PhoneProfile::Family::Standard);
+    QCOMPARE(profile.manufacturer, QString::fromLatin1(maker));
+    QCOMPARE(profile.model, QString::fromLatin1(model));
+    QCOMPARE(profile.revision, QStringLiteral("V 5.10"));
+    QCOMPARE(profile.serialNumber, QString::fromLatin1(phone.imei));
+    QCOMPARE(profile.name(), name);
+    QCOMPARE(profile.characterSet, charset);
+    QCOMPARE(profile.phonebooks, (QStringList{QStringLiteral("ME"), QStringLiteral("SM")}));
+    QVERIFY(profile.textMode && profile.pduMode && profile.keypad && !profile.melodies);
+    QCOMPARE(rig->link.supervisor.MaxPhoneNum, qint16(250));
+    QVERIFY(rig->link.lineProblem().isEmpty());
+    const auto lines = rig->sim.transcript();
+    QCOMPARE(count(lines, "AT+CMEE=1"), 1);
+    QCOMPARE(count(lines, "AT+CSCS=\"PCCP437\""), 0);
+}
+
+void TestSupervisor::aPhoneThatNamesNoMakerIsToldInWords()
+{
+    rig->sim.failCommand("AT+CGMI", "ERROR");
     rig->link.supervisor.timState.setInterval(300);
     rig->link.beginStartUp();
     rig->link.finishStartUp();
-    QTest::qWait(1000);
+    QTRY_VERIFY_WITH_TIMEOUT(count(rig->sim.transcript(), "AT+CGMI") >= 2, 3000);
     QCOMPARE(rig->link.lock.action(), qint16(OperationLock::NoPhone));
-    QVERIFY(rig->link.supervisor.NewConnect);
     QVERIFY(!rig->link.supervisor.isConnectedShown());
-    const auto lines = rig->sim.transcript();
-    QVERIFY(count(lines, "AT+CGMI") >= 2);
-    QCOMPARE(count(lines, "ATE0"), 0);
+    QCOMPARE(count(rig->sim.transcript(), "ATE0"), 0);
+    QCOMPARE(rig->link.lineProblem(),
+             QStringLiteral("The phone answers, but refuses \"AT+CGMI\" (ERROR): nothing Quenda can use."));
 }
 
 void TestSupervisor::erroredHandshakeStepStartsOverAtNextProbe()

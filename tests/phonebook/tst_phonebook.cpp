@@ -50,6 +50,8 @@ private slots:
     void numberFilter();
     void pickerTakesTheNumberAfterTheLastTab();
     void pickerWithoutCacheIsEmpty();
+    void otherPhonesReadAndWriteInTheirCharacterSet_data();
+    void otherPhonesReadAndWriteInTheirCharacterSet();
 
 private:
     PhonebookRig *rig = nullptr;
@@ -504,6 +506,51 @@ void TestPhonebook::pickerTakesTheNumberAfterTheLastTab()
 void TestPhonebook::pickerWithoutCacheIsEmpty()
 {
     QVERIFY(ContactPicker::rows(rig->phonebook.cache()).isEmpty());
+}
+
+void TestPhonebook::otherPhonesReadAndWriteInTheirCharacterSet_data()
+{
+    QTest::addColumn<QByteArray>("set");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("written");
+    const QStringList everyScript = {"Müller", "Анна Петрова", "王小明", "Ωmega ß"};
+    QTest::newRow("UCS2") << QByteArray("UCS2") << everyScript << "Ёлка 木";
+    QTest::newRow("UTF-8") << QByteArray("UTF-8") << everyScript << "Ёлка 木";
+    QTest::newRow("8859-1") << QByteArray("8859-1") << QStringList{"Jürgen Größ", "Françoise"} << "Ærø";
+    // Read with the codes below 32 (ø, Ø, å, Ω); written without, as the line carries none.
+    QTest::newRow("GSM") << QByteArray("GSM") << QStringList{"Søren Ødegård", "Ωmega_1"} << "Jörg Ñandu";
+}
+
+void TestPhonebook::otherPhonesReadAndWriteInTheirCharacterSet()
+{
+    QFETCH(QByteArray, set);
+    QFETCH(QStringList, names);
+    QFETCH(QString, written);
+    simphone::PhoneState &phone = rig->sim.state();
+    phone.manufacturer = "Nokia";
+    phone.model = "6310i";
+    phone.heldSet = "UTF-8";
+    phone.characterSets = {"GSM", set};
+    for (int i = 0; i < names.size(); ++i)
+        phone.simBook.insert(i + 1, {"+4930" + QByteArray::number(i), 145, names.at(i).toUtf8()});
+    QVERIFY(rig->startAndConnect());
+    QCOMPARE(rig->link.supervisor.profile().characterSet, QString::fromLatin1(set));
+    QVERIFY(rig->phonebook.LoadPhonebook().succeeded());
+    QList<Contact> expected;
+    for (int i = 0; i < names.size(); ++i)
+        expected.append({names.at(i), QStringLiteral("+4930") + QString::number(i)});
+    QCOMPARE(rig->phonebook.table().contacts(), expected);
+
+    ContactWriter writer(rig->phonebook);
+    QVERIFY(writer.create(written, QStringLiteral("+4989123")).succeeded());
+    const int place = int(names.size()) + 1;
+    QCOMPARE(QString::fromUtf8(phone.simBook.value(place).name), written);
+    QCOMPARE(phone.simBook.value(place).number, QByteArray("+4989123"));
+    const int k = rig->phonebook.table().entryAtPlace(place);
+    QVERIFY(k >= 0);
+    QCOMPARE(rig->phonebook.table().entry(k).contact.name, written);
+    QVERIFY(writer.remove(rig->phonebook.table().visibleRowOf(k)).succeeded());
+    QVERIFY(!phone.simBook.contains(place));
 }
 
 QTEST_GUILESS_MAIN(TestPhonebook)

@@ -440,7 +440,12 @@ void MainWindow::tickComPort(int port)
 
 void MainWindow::showConnection(bool connected)
 {
-    labState->setText(connected ? QStringLiteral("Connected") : QStringLiteral("Not Connected"));
+    // Another phone than the Trium Mars is named, so the user sees which one Quenda found.
+    const PhoneProfile &phone = link_.supervisor.profile();
+    const QString named = phone.isTriumMars() || phone.name().isEmpty()
+                              ? QStringLiteral("Connected")
+                              : QStringLiteral("Connected: ") + phone.name();
+    labState->setText(connected ? named : QStringLiteral("Not Connected"));
     Controls::paintBackground(labState, connected ? Controls::lightGreen() : Controls::lightBlue());
     describeLine();
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "phonestate.h"
+
+#include <QByteArray>
+
+namespace simphone {
+
+// Names, numbers and texts as held (PhoneState::heldSet), in the character set the phone was
+// told to use (AT+CSCS), and back. A phone holding code page 437 sends it as it is under IRA
+// too, as the Trium Mars does.
+QByteArray onLine(const PhoneState &state, const QByteArray &text);
+QByteArray fromLine(const PhoneState &state, const QByteArray &sent);
+
+} // namespace simphone

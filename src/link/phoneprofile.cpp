@@ -1,0 +1,20 @@
+#include "phoneprofile.h"
+
+QString PhoneProfile::name() const
+{
+    // Modules often repeat the maker in the model ("SIMCOM_SIM800L" by "SIMCOM_Ltd").
+    const QString maker = manufacturer.section(QLatin1Char('_'), 0, 0).section(QLatin1Char(' '), 0, 0);
+    if (model.isEmpty())
+        return manufacturer;
+    if (maker.isEmpty() || model.startsWith(maker, Qt::CaseInsensitive))
+        return model;
+    return maker + QLatin1Char(' ') + model;
+}
+
+PhoneText PhoneProfile::text() const
+{
+    if (family != Family::Standard)
+        return PhoneText();
+    // A set Quenda does not know is read as GSM, what the phone starts in.
+    return PhoneText(CharacterSets::named(characterSet).value_or(CharacterSets::Set::Gsm));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "text/phonetext.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the connected phone is and what it can do, as its greeting found out. The operations
+// ask this, never the maker's name; only the Trium Mars's own path is chosen by its maker.
+struct PhoneProfile
+{
+    enum class Family
+    {
+        Unknown,   // no phone greeted yet
+        TriumMars, // the Mitsubishi handset, greeted and driven as it always was
+        Standard,  // any other phone or modem speaking the standard commands
+    };
+
+    Family family = Family::Unknown;
+    QString manufacturer;
+    QString model;
+    QString revision;
+    QString serialNumber;
+    QString characterSet;   // as "AT+CSCS?" confirms it: "UCS2", "GSM", "PCCP437"...
+    QStringList phonebooks; // memories "AT+CPBS=?" offers: "SM", "ME", "DC"...
+    bool textMode = true;   // "AT+CMGF=?" offers 1
+    bool pduMode = false;   // "AT+CMGF=?" offers 0
+    bool keypad = true;     // "AT+CKPD=?" answered
+    bool melodies = false;  // the Trium Mars's melody commands
+
+    bool isTriumMars() const { return family == Family::TriumMars; }
+    // "Nokia 6310i": the maker and the model as a person knows them; empty before a greeting.
+    QString name() const;
+    // How names and texts cross the line to this phone.
+    PhoneText text() const;
+};
