@@ -1,5 +1,7 @@
 #include "messagecommands.h"
 
+#include "heldtext.h"
+
 #include "text/atfields.h"
 
 namespace simphone {
@@ -63,11 +65,11 @@ Reply MessageCommands::format(const AtCommand &cmd, PhoneState &state)
 {
     switch (cmd.form) {
     case Form::Test:
-        return Reply::ok({"+CMGF: (0-1)"});
+        return Reply::ok({QByteArray(state.textModeOffered ? "+CMGF: (0-1)" : "+CMGF: (0)")});
     case Form::Query:
         return Reply::ok({"+CMGF: " + QByteArray(state.textMode ? "1" : "0")});
     case Form::Set:
-        if (cmd.argument == "0" || cmd.argument == "1") {
+        if (cmd.argument == "0" || (cmd.argument == "1" && state.textModeOffered)) {
             state.textMode = cmd.argument == "1";
             return Reply::ok();
         }
@@ -118,10 +120,10 @@ Reply MessageCommands::read(const AtCommand &cmd, PhoneState &state)
         return Reply::cmsError(invalidIndex);
 
     Message &m = state.messages[*index];
-    QByteArray header = "+CMGR: \"" + m.status + "\",\"" + m.address + '"';
+    QByteArray header = "+CMGR: \"" + m.status + "\",\"" + onLine(state, m.address) + '"';
     if (m.status.startsWith("REC"))
         header += ",,\"" + m.timestamp + '"';
-    const Reply reply = Reply::ok({header + "\r\n" + m.body});
+    const Reply reply = Reply::ok({header + "\r\n" + onLine(state, m.body)});
     if (m.status == "REC UNREAD")
         m.status = "REC READ";
     return reply;
@@ -188,8 +190,8 @@ Reply MessageCommands::send(const AtCommand &cmd, PhoneState &state)
             return Reply::withResult(state.refusedRecipients.value(to));
         Message sent;
         sent.status = "STO SENT";
-        sent.address = to;
-        sent.body = text;
+        sent.address = fromLine(state, to);
+        sent.body = fromLine(state, text);
         state.sentMessages.append(sent);
         const int reference = state.nextMessageReference;
         state.nextMessageReference = reference % 255 + 1;
@@ -219,8 +221,8 @@ Reply MessageCommands::store(const AtCommand &cmd, PhoneState &state)
             return Reply::ok();
         Message stored;
         stored.status = "STO UNSENT";
-        stored.address = to;
-        stored.body = text;
+        stored.address = fromLine(state, to);
+        stored.body = fromLine(state, text);
         state.messages.insert(slot, stored);
         return Reply::ok({"+CMGW: " + QByteArray::number(slot)});
     });

@@ -59,6 +59,7 @@ struct PhoneState
     bool echoStuck = false;        // ATE0 is answered "OK", but the echo stays
     bool identityPrefixed = false; // "+CGMI: Nokia" where the Trium Mars says "Nokia"
     int errorReports = 0;          // AT+CMEE
+    bool textModeOffered = true;   // false: messages in PDU mode only
     // How names and texts are held: "PCCP437" as the Trium Mars holds them, "UTF-8" for a
     // handset whose names no code page holds (Cyrillic, Chinese).
     QByteArray heldSet = "PCCP437";

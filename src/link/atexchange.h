@@ -2,6 +2,8 @@
 
 #include "owedanswers.h"
 
+#include "text/phonetext.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -148,6 +150,9 @@ public:
         QString answerMarker;
     };
     void setSyncQuery(const SyncQuery &query) { sync_ = query; }
+    // How names and texts cross the line to the phone greeted last, as its greeting set it.
+    const PhoneText &phoneText() const { return phoneText_; }
+    void setPhoneText(const PhoneText &text) { phoneText_ = text; }
 
     // Ends the wait now running at once as Cancelled. The phone still owes the answer to the
     // command that was waited for; it is taken off the line like the answer of sendAndDropAnswer.
@@ -201,6 +206,7 @@ private:
     Wait takeOwedAnswers();
 
     SerialLine &line_;
+    PhoneText phoneText_;
     SyncQuery sync_;
     std::function<Wait()> foreignAnswer_;
 

@@ -1,5 +1,7 @@
 #include "phoneprofile.h"
 
+#include "tabloader.h"
+
 QString PhoneProfile::name() const
 {
     // Modules often repeat the maker in the model ("SIMCOM_SIM800L" by "SIMCOM_Ltd").
@@ -17,4 +19,31 @@ PhoneText PhoneProfile::text() const
         return PhoneText();
     // A set Quenda does not know is read as GSM, what the phone starts in.
     return PhoneText(CharacterSets::named(characterSet).value_or(CharacterSets::Set::Gsm));
+}
+
+QString PhoneProfile::lacking(int tab) const
+{
+    if (family != Family::Standard)
+        return QString();
+    switch (tab) {
+    case TabLoader::Ringtones:
+        if (!melodies)
+            return QStringLiteral("%1 has no melody commands: ringtones are the Mitsubishi Trium Mars's own.")
+                .arg(name());
+        break;
+    case TabLoader::ViewSMS:
+    case TabLoader::CreateSMS:
+        if (!textMode)
+            return QStringLiteral(
+                       "%1 offers messages in PDU mode only, which Quenda cannot read or send yet.")
+                .arg(name());
+        break;
+    case TabLoader::RemoteControl:
+        if (!keypad)
+            return QStringLiteral("%1 takes no key presses: it refuses \"AT+CKPD=?\".").arg(name());
+        break;
+    default:
+        break;
+    }
+    return QString();
 }

@@ -33,4 +33,7 @@ struct PhoneProfile
     QString name() const;
     // How names and texts cross the line to this phone.
     PhoneText text() const;
+    // Why this phone cannot do what a tab does (TabLoader::Tab), in one sentence; empty when
+    // it can, or before any greeting.
+    QString lacking(int tab) const;
 };

@@ -215,6 +215,7 @@ bool Supervisor::greetTriumMars()
     profile_.characterSet = QStringLiteral("PCCP437");
     profile_.phonebooks = {QStringLiteral("SM"), QStringLiteral("ME")};
     profile_.melodies = true;
+    exchange_.setPhoneText(profile_.text());
     setGreetingProblem(QString());
     return true;
 }
@@ -239,6 +240,7 @@ bool Supervisor::greetStandardPhone(const QString &maker)
         ParseNumberField(reply.lineStartingWith(QStringLiteral("+CPBW:")), 1, QLatin1Char('-'),
                          QLatin1Char(')'), MaxPhoneNum);
     profile_ = profile;
+    exchange_.setPhoneText(profile_.text());
     setGreetingProblem(QString());
     return true;
 }

@@ -132,7 +132,7 @@ bool Phonebook::readListing(std::optional<int> used)
 
 PhoneText Phonebook::phoneText() const
 {
-    return supervisor_.profile().text();
+    return exchange_.phoneText();
 }
 
 void Phonebook::takeListedLine(QString line)

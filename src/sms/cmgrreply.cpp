@@ -1,7 +1,6 @@
 #include "cmgrreply.h"
 
 #include "link/replyframing.h"
-#include "text/charconv.h"
 #include "text/replyparser.h"
 
 #include <QRegularExpression>
@@ -60,7 +59,12 @@ QString CmgrReply::keyOfTimeStamp(const QString &t)
     return t.mid(3, 5) + QLatin1Char('/') + t.left(2) + QLatin1Char(' ') + t.mid(9, 8);
 }
 
-QString CmgrReply::textOf(const QString &reply)
+QString CmgrReply::textOf(const QString &reply, const PhoneText &phone)
+{
+    return phone.fromPhone(bodyOf(reply));
+}
+
+QString CmgrReply::bodyOf(const QString &reply)
 {
     qsizetype bodyStart = 0;
     for (int i = 0; i < 2; ++i) {
@@ -92,7 +96,6 @@ QString CmgrReply::textOf(const QString &reply)
         rest = reply.mid(bodyStart);
         rest.chop(8);
     }
-    PhoneToPC(rest);
     return rest;
 }
 
@@ -102,12 +105,12 @@ QString CmgrReply::nextCounter(QString &counter)
     return counter.size() == 1 ? counter + QLatin1Char(' ') : counter;
 }
 
-SMSRecord CmgrReply::parse(const QString &fullReply, qint16 slot)
+SMSRecord CmgrReply::parse(const QString &fullReply, qint16 slot, const PhoneText &phone)
 {
     const QString reply = fromHeader(fullReply);
     SMSRecord record;
     record.slot = slot;
-    record.number = quotedField(reply, 3);
+    record.number = phone.numberFromPhone(quotedField(reply, 3));
     if (record.number.isEmpty())
         record.number = UnsendMessage;
     const QString timeStamp = quotedField(reply, 5);
@@ -117,7 +120,7 @@ SMSRecord CmgrReply::parse(const QString &fullReply, qint16 slot)
         record.key = QStringLiteral("Send Message   ") + nextCounter(sendmsg_);
     else
         record.key = keyOfTimeStamp(timeStamp);
-    record.text = textOf(reply);
+    record.text = textOf(reply, phone);
     record.name = record.number.startsWith(UnsendMessage) ? UnsendMessage : QStringLiteral("Unknown");
     readHeaderFields(reply, record);
     return record;

@@ -2,6 +2,8 @@
 
 #include "smsrecord.h"
 
+#include "text/phonetext.h"
+
 #include <QString>
 
 // The reply to "at+cmgr=<slot>" cut into a message record. The address and the time stamp are
@@ -20,12 +22,15 @@ public:
     void startDownload();
 
     // The record for a reply that holds no "+CMS ERROR". The name is left to the caller.
-    SMSRecord parse(const QString &reply, qint16 slot);
+    // phone: how the phone's texts cross the line.
+    SMSRecord parse(const QString &reply, qint16 slot, const PhoneText &phone = PhoneText());
 
     // The number as the phone sent it: empty for a message stored without one.
     static QString addressOf(const SMSRecord &record);
     static QString keyOfTimeStamp(const QString &timeStamp);
-    static QString textOf(const QString &reply);
+    static QString textOf(const QString &reply, const PhoneText &phone = PhoneText());
+    // The text as the line carried it, before the phone's character set is read.
+    static QString bodyOf(const QString &reply);
 
 private:
     // "1 " for the first, "10" for the tenth: keys stay 17 characters long below 100.

@@ -1,8 +1,6 @@
 #include "messagesender.h"
 
 #include "link/operationlock.h"
-#include "text/charconv.h"
-#include "text/phonecharset.h"
 #include "text/quotedfield.h"
 
 namespace {
@@ -14,11 +12,9 @@ const QString NotStored = QStringLiteral("SMS not stored: ");
 
 MessageSender::MessageSender(AtExchange &exchange, OperationLock &lock) : exchange_(exchange), lock_(lock) {}
 
-QString MessageSender::phoneText(const QString &text)
+QString MessageSender::phoneText(const QString &text, const PhoneText &phone)
 {
-    QString converted = PhoneCharset::fit(text).text;
-    PCToPhone(converted);
-    return DataText(converted);
+    return DataText(phone.toPhone(phone.fit(text).text));
 }
 
 bool MessageSender::answered(const AtExchange::Reply &reply, const QString &failure)
@@ -44,9 +40,14 @@ bool MessageSender::command(const QString &command, const QString &failure)
 bool MessageSender::transfer(const QString &command, const QString &number, const QString &text,
                              const QString &confirmation, const QString &failure)
 {
-    const QString body = phoneText(text);
-    // A quote or a CR in the number would end the command line early.
-    const QString commandLine = command + QLatin1Char('"') + QuotedFieldText(number) + QLatin1Char('"');
+    const PhoneText &phone = exchange_.phoneText();
+    const QString body = phoneText(text, phone);
+    // A quote or a CR in the number would end the command line early. The Trium Mars takes
+    // the number as typed, other phones in their character set.
+    const QString safeNumber = QuotedFieldText(number);
+    const QString commandLine = command + QLatin1Char('"') +
+                                (phone.isTriumMars() ? safeNumber : phone.toPhone(safeNumber)) +
+                                QLatin1Char('"');
     const AtExchange::Reply prompt = exchange_.SendAndWaitForPrompt(commandLine, exchange_.timTimeout);
     if (!prompt.completed()) {
         // The prompt may have come after all, late: the phone must not stay in text entry. A
@@ -74,7 +75,7 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
 
 bool MessageSender::acceptsLosses(const QString &text, const QString &verb)
 {
-    const QString lost = PhoneCharset::fit(text).lost;
+    const QString lost = exchange_.phoneText().fit(text).lost;
     if (lost.isEmpty())
         return true;
     QStringList shown;

@@ -2,6 +2,7 @@
 
 #include "link/atexchange.h"
 #include "link/operationresult.h"
+#include "text/phonetext.h"
 
 #include <QString>
 
@@ -26,9 +27,9 @@ public:
     // The longest text, counted with CR LF line breaks.
     static constexpr int MaxText = 160;
 
-    // The text as the phone takes it: fitted to its character set (PhoneCharset::fit), without
+    // The text as the phone takes it: fitted to its character set (PhoneText::fit), without
     // Ctrl-Z and ESC, which would end it early and leave the rest to be read as command lines.
-    static QString phoneText(const QString &text);
+    static QString phoneText(const QString &text, const PhoneText &phone = PhoneText());
     // The box that tells of a sent message.
     static const QString SentNotice;
 

@@ -90,7 +90,7 @@ OperationResult ShortMessages::download(ArchiveStep step, const QString &archive
             messages_.appendEmpty();
             continue;
         }
-        SMSRecord record = replies_.parse(reply.text, static_cast<qint16>(i));
+        SMSRecord record = replies_.parse(reply.text, static_cast<qint16>(i), exchange_.phoneText());
         names.find(record.number, &record.name);
         messages_.append(record);
         ++found;

@@ -2,8 +2,10 @@
 #include "testenvironment.h"
 
 #include "sms/messagesender.h"
+#include "sms/shortmessages.h"
 
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
 
 static TestEnvironment environment;
@@ -34,6 +36,7 @@ private slots:
     void uploadAndSendKeepsTheStoresRefusal();
     void charactersThePhoneLacks_data();
     void charactersThePhoneLacks();
+    void otherPhonesTakeAndGiveTextsInTheirCharacterSet();
 
 private:
     OperationResult run(const QString &op, const QString &text, const QString &number, const QString &centre);
@@ -360,6 +363,38 @@ void TestMessageSender::charactersThePhoneLacks()
     QCOMPARE(op == QLatin1String("upload") ? stored : sent, body);
     if (body.isEmpty())
         QVERIFY(rig->sim.transcript().isEmpty());
+}
+
+void TestMessageSender::otherPhonesTakeAndGiveTextsInTheirCharacterSet()
+{
+    LinkRig other;
+    QVERIFY(other.started);
+    simphone::PhoneState &phone = other.sim.state();
+    phone.manufacturer = "Nokia";
+    phone.heldSet = "UTF-8";
+    phone.characterSets = {"GSM", "UCS2"};
+    phone.messageCapacity = 3;
+    phone.messages.insert(1, {"REC READ", "+79161234567", "24/03/01,10:00:00+12", "Привет!\r\n你好 😀"});
+    QVERIFY(other.startAndConnect());
+    QCOMPARE(other.link.supervisor.profile().characterSet, QStringLiteral("UCS2"));
+
+    MessageSender sending(other.link.exchange, other.link.lock);
+    const QString text = QStringLiteral("Ёлка, 木 & 😀\r\nзавтра");
+    QVERIFY(sending.send(text, QStringLiteral("+4917012"), Centre).succeeded());
+    QCOMPARE(phone.sentMessages.constLast().address, QByteArray("+4917012"));
+    QCOMPARE(QString::fromUtf8(phone.sentMessages.constLast().body), text);
+    QVERIFY(sending.upload(text, QStringLiteral("+4917012")).succeeded());
+    QCOMPARE(QString::fromUtf8(phone.messages.value(2).body), text);
+
+    QTemporaryDir dir;
+    ShortMessages reading(other.link.exchange, other.link.lock, other.link.supervisor, other.link.settings,
+                          dir.filePath(QStringLiteral("quenda.lst")));
+    QVERIFY(reading.SMSDownload(ShortMessages::ArchiveStep::Skip).succeeded());
+    const QList<SMSRecord> read = reading.messages().bySlot();
+    QCOMPARE(read.size(), 2);
+    QCOMPARE(read.at(0).number, QStringLiteral("+79161234567"));
+    QCOMPARE(read.at(0).text, QStringLiteral("Привет!\r\n你好 😀"));
+    QCOMPARE(read.at(1).text, text);
 }
 
 QTEST_GUILESS_MAIN(TestMessageSender)

@@ -240,6 +240,9 @@ void MainWindow::buildStatusStrip()
 
     labLoadHeld = note("labLoadHeld");
     labLoadHeld->setAlignment(Qt::AlignCenter);
+    labLacking = note("labLacking");
+    labLacking->setAlignment(Qt::AlignCenter);
+    labLacking->hide();
     labRecording = Controls::label("labRecording", QString());
     labRecording->hide();
     labLineHint = note("labLineHint");
@@ -256,6 +259,7 @@ void MainWindow::buildStatusStrip()
     // The notes below the states, where they have the window's width to wrap in.
     auto *noteRow = new QHBoxLayout;
     noteRow->addWidget(labLoadHeld, 1);
+    noteRow->addWidget(labLacking, 1);
     noteRow->addWidget(labRecording);
     noteRow->addWidget(labLineHint, 2);
     strip->addLayout(noteRow);
@@ -341,9 +345,15 @@ void MainWindow::connectLink()
 
     link_.tabs.setLoader(TabLoader::Infos, [this] { info_.InfoDownload(); });
     link_.tabs.setLoader(TabLoader::Phonebook, [this] { phonebook_.LoadPhonebook(); });
-    link_.tabs.setLoader(TabLoader::ViewSMS, [this] { sms_.SMSDownload(); });
+    link_.tabs.setLoader(TabLoader::ViewSMS, [this] {
+        if (phoneCan(TabLoader::ViewSMS))
+            sms_.SMSDownload();
+    });
     viewSmsController = new ViewSmsController(*viewSms, sms_, link_, this);
-    link_.tabs.setLoader(TabLoader::Ringtones, [this] { melodies_.ReadMelodyList(); });
+    link_.tabs.setLoader(TabLoader::Ringtones, [this] {
+        if (phoneCan(TabLoader::Ringtones))
+            melodies_.ReadMelodyList();
+    });
     ringtonesController = new RingtonesController(*ringtones, melodies_, link_, this);
     connect(&melodies_, &PhoneMelodies::listRead, viewSmsController, &ViewSmsController::resetDisplay);
     createSmsController = new CreateSmsController(*createSms, link_, this);
@@ -430,6 +440,25 @@ void MainWindow::showPage(int k)
     frmTabs->setCurrentIndex(k - 1);
     // Selecting the tab that is already current in the link does nothing there.
     tabMain->setCurrentIndex(k - 1);
+    showLacking();
+}
+
+bool MainWindow::phoneCan(int tab) const
+{
+    return link_.supervisor.profile().lacking(tab).isEmpty();
+}
+
+void MainWindow::showLacking()
+{
+    // Every page of a phone that lacks its commands stays on show, greyed, with the reason.
+    const PhoneProfile &phone = link_.supervisor.profile();
+    for (int k = 1; k <= TabLoader::TabCount; ++k) {
+        if (QWidget *page = frmTabs->widget(k - 1))
+            page->setEnabled(phone.lacking(k).isEmpty());
+    }
+    const QString why = phone.lacking(frmTabs->currentIndex() + 1);
+    labLacking->setText(why);
+    labLacking->setVisible(!why.isEmpty());
 }
 
 void MainWindow::tickComPort(int port)
@@ -446,6 +475,7 @@ void MainWindow::showConnection(bool connected)
                               ? QStringLiteral("Connected")
                               : QStringLiteral("Connected: ") + phone.name();
     labState->setText(connected ? named : QStringLiteral("Not Connected"));
+    showLacking();
     Controls::paintBackground(labState, connected ? Controls::lightGreen() : Controls::lightBlue());
     describeLine();
 }

@@ -69,6 +69,7 @@ public:
     QLabel *Label4;
     QLabel *labState;
     QLabel *labLoadHeld;  // why the tab on show is not loaded by itself any more
+    QLabel *labLacking;   // why the phone cannot do what the tab on show does
     QLabel *labLineHint;  // why there is no phone, when something can be done about it
     QLabel *labRecording; // where the line is recorded to, while it is
 
@@ -121,6 +122,8 @@ private:
     QPoint restoredPosition(double topTwips, double leftTwips) const;
     void showLoadHeld();
     void showPage(int k);
+    bool phoneCan(int tab) const;
+    void showLacking();
     void tickComPort(int port);
     void showConnection(bool connected);
     void describeLine();

@@ -140,6 +140,7 @@ private slots:
     void tabClickedWhileBusyLoadsWhenOperationEnds();
     void tabClickedWithoutPhoneLoadsOnConnect();
     void smsComposerAndRemoteControlTabsSendNothing();
+    void tabsAnotherPhoneLacksAreGreyedWithTheReason();
     void tabAcceleratorsSwitchTabs();
     void infosTabIsNotUnloadedByALoss();
 
@@ -755,6 +756,50 @@ void TestMainWindow::deleteArrowOpensDeleteAllPopup()
     QCOMPARE(w.menPhoneDele->geometry().top(), arrow.bottom() + 1);
     w.menPhoneDele->close();
     QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+void TestMainWindow::tabsAnotherPhoneLacksAreGreyedWithTheReason()
+{
+    WindowRig rig;
+    QVERIFY(rig.started);
+    simphone::PhoneState &phone = rig.sim.state();
+    phone.manufacturer = "SIEMENS";
+    phone.model = "S55";
+    phone.textModeOffered = false;
+    rig.sim.failCommand("AT+CKPD", "ERROR");
+    rig.link.settings.setStarttab(TabLoader::Ringtones);
+    QVERIFY(rig.startAndConnect());
+    QCOMPARE(rig.find<QLabel>("labState")->text(), QStringLiteral("Connected: SIEMENS S55"));
+    const struct
+    {
+        TabLoader::Tab tab;
+        QString why;
+    } lacking[] = {
+        {TabLoader::Ringtones,
+         "SIEMENS S55 has no melody commands: ringtones are the Mitsubishi Trium Mars's own."},
+        {TabLoader::ViewSMS,
+         "SIEMENS S55 offers messages in PDU mode only, which Quenda cannot read or send yet."},
+        {TabLoader::CreateSMS,
+         "SIEMENS S55 offers messages in PDU mode only, which Quenda cannot read or send yet."},
+        {TabLoader::RemoteControl, "SIEMENS S55 takes no key presses: it refuses \"AT+CKPD=?\"."},
+    };
+    auto *why = rig.find<QLabel>("labLacking");
+    for (const auto &tab : lacking) {
+        rig.link.tabs.select(tab.tab);
+        QVERIFY(rig.connected());
+        QCOMPARE(why->text(), tab.why);
+        QVERIFY(why->isVisible());
+        QVERIFY(!rig.find<QStackedWidget>("frmTabs")->currentWidget()->isEnabled());
+    }
+    rig.link.tabs.select(TabLoader::Phonebook);
+    QVERIFY(rig.connected());
+    QVERIFY(!why->isVisible());
+    QVERIFY(rig.find<QStackedWidget>("frmTabs")->currentWidget()->isEnabled());
+    // Nothing of what the phone lacks was asked for, and nothing was told in a box.
+    for (const QByteArray &command : rig.commands())
+        QVERIFY2(!command.startsWith("AT~MMY") && !command.startsWith("AT+CMGR") && command != "AT+CMGF=1",
+                 command.constData());
+    QVERIFY(rig.boxes.shown.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
