@@ -52,7 +52,7 @@ void printInfo(const DeviceInfo &info, bool json)
         return;
     }
     const DeviceInfo::Fields &f = info.fields();
-    const QList<std::pair<QString, QString>> fields = {
+    QList<std::pair<QString, QString>> fields = {
         {QStringLiteral("Battery"), f.battery},
         {QStringLiteral("Manufacturer"), f.manufacturer},
         {QStringLiteral("Model"), f.model},
@@ -63,6 +63,13 @@ void printInfo(const DeviceInfo &info, bool json)
         {QStringLiteral("Cell"), f.cell},
         {QStringLiteral("IMSI"), f.imsi},
     };
+    // What only other phones than the Trium Mars tell.
+    for (const auto &[label, value] :
+         {std::pair{QStringLiteral("Revision"), f.revision}, std::pair{QStringLiteral("IMEI"), f.imei},
+          std::pair{QStringLiteral("Signal"), f.signal}}) {
+        if (!value.isEmpty())
+            fields.append({label, value});
+    }
     for (const auto &[label, value] : fields)
         out() << label << ": " << value << '\n';
     out() << Qt::flush;

@@ -53,6 +53,8 @@ std::optional<Reply> IdentityCommands::handle(const AtCommand &cmd, PhoneState &
         return networkOperator(cmd, state);
     if (cmd.name == "+CBC")
         return battery(cmd, state);
+    if (cmd.name == "+CSQ")
+        return signalQuality(cmd, state);
     return std::nullopt;
 }
 
@@ -188,8 +190,20 @@ Reply IdentityCommands::battery(const AtCommand &cmd, const PhoneState &state)
         return Reply::ok({"+CBC: (0-3),(0-3)"});
     if (cmd.form != Form::Action || !cmd.argument.isEmpty())
         return Reply::error();
-    return Reply::ok(
-        {"+CBC: " + QByteArray::number(state.batteryStatus) + ',' + QByteArray::number(state.batteryLevel)});
+    QByteArray line =
+        "+CBC: " + QByteArray::number(state.batteryStatus) + ',' + QByteArray::number(state.batteryLevel);
+    if (state.batteryMillivolts > 0)
+        line += ',' + QByteArray::number(state.batteryMillivolts);
+    return Reply::ok({line});
+}
+
+Reply IdentityCommands::signalQuality(const AtCommand &cmd, const PhoneState &state)
+{
+    if (cmd.form == Form::Test)
+        return Reply::ok({"+CSQ: (0-31,99),(0-7,99)"});
+    if (cmd.form != Form::Action || !cmd.argument.isEmpty())
+        return Reply::error();
+    return Reply::ok({"+CSQ: " + QByteArray::number(state.signalStrength) + ",99"});
 }
 
 } // namespace simphone

@@ -18,6 +18,7 @@ private:
     static Reply registration(const AtCommand &cmd, PhoneState &state);
     static Reply networkOperator(const AtCommand &cmd, PhoneState &state);
     static Reply battery(const AtCommand &cmd, const PhoneState &state);
+    static Reply signalQuality(const AtCommand &cmd, const PhoneState &state);
 };
 
 } // namespace simphone

@@ -51,7 +51,9 @@ struct PhoneState
     QByteArray operatorName = "D1-TELEKOM"; // empty: not registered to any operator
     QByteArray operatorNumeric = "26201";
     int batteryStatus = 0;
-    int batteryLevel = 3; // bars, 0 to 3
+    int batteryLevel = 3;      // bars, 0 to 3; a percentage on other handsets
+    int batteryMillivolts = 0; // a third "+CBC:" field when above 0
+    int signalStrength = 17;   // "+CSQ:" rssi, 0 to 31, 99 unknown
 
     // Ways of other handsets (scenario key "handset")
     QByteArray revision;                                                   // AT+CGMR; empty: refused

@@ -47,6 +47,9 @@ QJsonArray arrayAt(const QJsonValue &value, const QString &where)
     return value.toArray();
 }
 
+// How the scenario's phone holds its texts (PhoneState::heldSet), known before any is read.
+bool holdsUtf8 = false;
+
 // Text as the phone holds it.
 QByteArray text(const QJsonObject &object, const QString &key, const QString &where,
                 const QByteArray &fallback = {})
@@ -56,7 +59,7 @@ QByteArray text(const QJsonObject &object, const QString &key, const QString &wh
         return fallback;
     if (!value.isString())
         fail(QStringLiteral("%1: \"%2\" is not a string").arg(where, key));
-    return Cp437::encode(value.toString());
+    return holdsUtf8 ? value.toString().toUtf8() : Cp437::encode(value.toString());
 }
 
 int number(const QJsonObject &object, const QString &key, const QString &where, int low, int high,
@@ -166,7 +169,8 @@ void readMelodies(const QJsonValue &value, PhoneState &state)
 void readHandset(const QJsonValue &value, PhoneState &state)
 {
     const QJsonObject h = objectAt(value, "handset");
-    allowOnly(h, {"revision", "characterSets", "echoStuck", "identityPrefixed"}, "handset");
+    allowOnly(h, {"revision", "characterSets", "echoStuck", "identityPrefixed", "heldSet", "textMode"},
+              "handset");
     state.revision = text(h, "revision", "handset", state.revision);
     if (h.contains("characterSets")) {
         state.characterSets.clear();
@@ -184,6 +188,7 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     };
     state.echoStuck = flag("echoStuck", state.echoStuck);
     state.identityPrefixed = flag("identityPrefixed", state.identityPrefixed);
+    state.textModeOffered = flag("textMode", state.textModeOffered);
 }
 
 LineBehaviour readLine(const QJsonValue &value)
@@ -216,13 +221,20 @@ void readState(const QJsonObject &root, PhoneState &state)
     state.imei = text(root, "imei", "scenario", state.imei);
     state.serviceCentre = text(root, "serviceCentre", "scenario", state.serviceCentre);
 
+    // Names read after this are held as the handset holds them.
+    const QString held =
+        root.value("handset").toObject().value("heldSet").toString(QStringLiteral("PCCP437"));
+    if (held != QLatin1String("PCCP437") && held != QLatin1String("UTF-8"))
+        fail(QStringLiteral("handset: \"heldSet\" is \"PCCP437\" or \"UTF-8\""));
+    state.heldSet = held.toLatin1();
+    holdsUtf8 = held == QLatin1String("UTF-8");
     if (root.contains("handset"))
         readHandset(root.value("handset"), state);
     if (root.contains("battery")) {
         const QJsonObject b = objectAt(root.value("battery"), "battery");
         allowOnly(b, {"status", "level"}, "battery");
         state.batteryStatus = number(b, "status", "battery", 0, 3, state.batteryStatus);
-        state.batteryLevel = number(b, "level", "battery", 0, 9, state.batteryLevel);
+        state.batteryLevel = number(b, "level", "battery", 0, 100, state.batteryLevel);
     }
     if (root.contains("operator")) {
         const QJsonObject o = objectAt(root.value("operator"), "operator");

@@ -2,7 +2,10 @@
 # Sets up, builds and starts Quenda on the simulated phone with its sample data. Quenda keeps
 # its settings in build/demo, so the user's own settings stay untouched. Without a display it
 # runs under Xvfb and saves a screenshot of the connected window.
+# Usage: tools/demo.sh [SCENARIO]   (default simphone/data/demo.json, the Trium Mars; the other
+# handsets' scenarios are beside it)
 set -eu
+scenario=$(realpath "${1:-$(dirname "$0")/../simphone/data/demo.json}")
 cd "$(dirname "$0")/.."
 root=$(pwd)
 extra=""
@@ -15,7 +18,7 @@ mkdir -p "$demo/config/Quenda" "$demo/data" "$demo/runtime"
 chmod 700 "$demo/runtime"
 export XDG_CONFIG_HOME="$demo/config" XDG_DATA_HOME="$demo/data" XDG_RUNTIME_DIR="$demo/runtime"
 
-build/simphone/quenda-simphone --scenario simphone/data/demo.json >"$demo/phone.out" &
+build/simphone/quenda-simphone --scenario "$scenario" >"$demo/phone.out" &
 phone=$!
 trap 'kill $phone 2>/dev/null' EXIT INT TERM
 for _ in $(seq 50); do [ -s "$demo/phone.out" ] && break; sleep 0.1; done

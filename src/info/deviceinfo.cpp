@@ -3,6 +3,7 @@
 #include "link/atexchange.h"
 #include "link/operationlock.h"
 #include "link/replyframing.h"
+#include "text/atfields.h"
 #include "text/replyparser.h"
 
 #include <QLocale>
@@ -62,7 +63,13 @@ OperationResult DeviceInfo::InfoDownload()
         fields_.operatorName.clear();
         fields_.imsi.clear();
         fields_.operatorId.clear();
+        fields_.revision.clear();
+        fields_.imei.clear();
+        fields_.signal.clear();
         emit changed();
+
+        if (exchange_.phone().family == PhoneProfile::Family::Standard)
+            return readStandard();
 
         QString reply;
         if (!ask(QStringLiteral("AT+CBC"), &reply))
@@ -113,17 +120,125 @@ OperationResult DeviceInfo::InfoDownload()
     });
 }
 
+bool DeviceInfo::askValue(const QString &command, const QString &prefix, QString *value)
+{
+    value->clear();
+    const AtExchange::Reply reply = exchange_.SendAndWait(
+        command, exchange_.timTimeout,
+        prefix.isEmpty() ? AtExchange::Expected::text() : AtExchange::Expected::line(prefix));
+    if (reply.refused())
+        return true;
+    if (!lock_.answered(reply))
+        return false;
+    if (!prefix.isEmpty()) {
+        *value = reply.lineStartingWith(prefix).mid(prefix.size()).trimmed();
+        return true;
+    }
+    for (const QString &line : reply.lines) {
+        if (!line.trimmed().isEmpty()) {
+            *value = line.trimmed();
+            break;
+        }
+    }
+    return true;
+}
+
+bool DeviceInfo::askSetting(const QString &command)
+{
+    const AtExchange::Reply reply = exchange_.SendAndWait(command, exchange_.timTimeout);
+    return reply.refused() || lock_.answered(reply);
+}
+
+std::optional<int> DeviceInfo::chargeOf(const QString &cbcFields)
+{
+    const auto fields = AtFields::split(cbcFields);
+    if (!fields || fields->size() < 2)
+        return std::nullopt;
+    const auto charge = fields->at(1).toNumber();
+    if (!charge || *charge < 0 || *charge > 100)
+        return std::nullopt;
+    return charge;
+}
+
+QString DeviceInfo::signalText(const QString &csqFields)
+{
+    const auto fields = AtFields::split(csqFields);
+    const auto rssi = fields && !fields->isEmpty() ? fields->at(0).toNumber() : std::nullopt;
+    if (!rssi || *rssi < 0 || *rssi > 31)
+        return QStringLiteral("unknown");
+    // 27.007: 0 is -113 dBm or less, each step 2 dB more, 31 is -51 dBm or more.
+    return QStringLiteral("%1 dBm (%2 of 31)").arg(-113 + 2 * *rssi).arg(*rssi);
+}
+
+OperationResult DeviceInfo::readStandard()
+{
+    const PhoneProfile &phone = exchange_.phone();
+    fields_.manufacturer = phone.manufacturer;
+    fields_.model = phone.model;
+    fields_.revision = phone.revision;
+    fields_.imei = phone.serialNumber;
+    emit changed();
+
+    QString value;
+    if (!askValue(QStringLiteral("AT+CBC"), QStringLiteral("+CBC:"), &value))
+        return lock_.result();
+    const std::optional<int> charge = chargeOf(value);
+    fields_.batteryBar = charge ? *charge : 0;
+    fields_.battery = charge ? QStringLiteral("%1 Percent").arg(*charge) : QString();
+
+    if (!askSetting(QStringLiteral("AT+COPS=3,0")) ||
+        !askValue(QStringLiteral("AT+COPS?"), QStringLiteral("+COPS:"), &value))
+        return lock_.result();
+    const auto named = AtFields::split(value);
+    fields_.operatorName = named && named->size() >= 3 ? named->at(2).text : QString();
+    if (!askSetting(QStringLiteral("AT+COPS=3,2")) ||
+        !askValue(QStringLiteral("AT+COPS?"), QStringLiteral("+COPS:"), &value))
+        return lock_.result();
+    const auto numbered = AtFields::split(value);
+    fields_.operatorId = numbered && numbered->size() >= 3 ? numbered->at(2).text : QString();
+    emit changed();
+
+    if (!askSetting(QStringLiteral("AT+CREG=2")) ||
+        !askValue(QStringLiteral("AT+CREG?"), QStringLiteral("+CREG:"), &value))
+        return lock_.result();
+    const auto registration = AtFields::split(value);
+    if (registration && registration->size() >= 2) {
+        fields_.netState = registrationText(registration->at(1).text);
+        fields_.net = registration->size() >= 3 ? registration->at(2).text : QString();
+        fields_.cell = registration->size() >= 4 ? registration->at(3).text : QString();
+    }
+    if (!askSetting(QStringLiteral("AT+CREG=0")) ||
+        !askValue(QStringLiteral("AT+CIMI"), QString(), &fields_.imsi))
+        return lock_.result();
+    if (!askValue(QStringLiteral("AT+CSQ"), QStringLiteral("+CSQ:"), &value))
+        return lock_.result();
+    fields_.signal = value.isEmpty() ? QString() : signalText(value);
+    emit changed();
+
+    lock_.finish();
+    return lock_.result();
+}
+
 QJsonObject DeviceInfo::json() const
 {
-    return {{QStringLiteral("battery"), fields_.battery},
-            {QStringLiteral("manufacturer"), fields_.manufacturer},
-            {QStringLiteral("model"), fields_.model},
-            {QStringLiteral("operator"), fields_.operatorName},
-            {QStringLiteral("operatorId"), fields_.operatorId},
-            {QStringLiteral("state"), fields_.netState},
-            {QStringLiteral("net"), fields_.net},
-            {QStringLiteral("cell"), fields_.cell},
-            {QStringLiteral("imsi"), fields_.imsi}};
+    QJsonObject all = {{QStringLiteral("battery"), fields_.battery},
+                       {QStringLiteral("manufacturer"), fields_.manufacturer},
+                       {QStringLiteral("model"), fields_.model},
+                       {QStringLiteral("operator"), fields_.operatorName},
+                       {QStringLiteral("operatorId"), fields_.operatorId},
+                       {QStringLiteral("state"), fields_.netState},
+                       {QStringLiteral("net"), fields_.net},
+                       {QStringLiteral("cell"), fields_.cell},
+                       {QStringLiteral("imsi"), fields_.imsi}};
+    // Only other phones tell these; the Trium Mars's fields stay as they always were.
+    const QList<std::pair<QString, QString>> more = {{QStringLiteral("revision"), fields_.revision},
+                                                     {QStringLiteral("imei"), fields_.imei},
+                                                     {QStringLiteral("signal"), fields_.signal}};
+    for (const auto &[key, value] : more) {
+        if (!value.isEmpty())
+            all.insert(key, value);
+    }
+    return all;
 }
 
 void DeviceInfo::setBattery(const QString &reply)

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class AtExchange;
 class OperationLock;
 
@@ -26,6 +28,10 @@ public:
         QString cell;
         QString netState;
         QString imsi;
+        // Read from phones other than the Trium Mars only; empty on it.
+        QString revision;
+        QString imei;
+        QString signal;
     };
 
     static constexpr double BatteryBarMaximum = 101;
@@ -46,12 +52,24 @@ public:
     // The text for a registration status field; empty for anything but 0 to 5.
     static QString registrationText(const QString &status);
 
+    // "+CBC: 0,97" or "+CBC: 0,97,4165": the charge in percent; none without one.
+    static std::optional<int> chargeOf(const QString &cbcFields);
+    // "+CSQ: 17,99": "-79 dBm (17 of 31)"; "unknown" for 99 or anything unreadable.
+    static QString signalText(const QString &csqFields);
+
 signals:
     // A field changed; the tab shows them all again.
     void changed();
 
 private:
     bool ask(const QString &command, QString *reply);
+    // Infos of a phone other than the Trium Mars: what it answers, field by field; a field it
+    // refuses stays empty.
+    OperationResult readStandard();
+    // The answer after prefix, or the first line of bare text without one; false once the
+    // operation has to end (time-out, Cancel), an empty value for a refusal.
+    bool askValue(const QString &command, const QString &prefix, QString *value);
+    bool askSetting(const QString &command);
     void setBattery(const QString &reply);
 
     AtExchange &exchange_;

@@ -2,7 +2,7 @@
 
 #include "owedanswers.h"
 
-#include "text/phonetext.h"
+#include "phoneprofile.h"
 
 #include <QObject>
 #include <QString>
@@ -150,9 +150,12 @@ public:
         QString answerMarker;
     };
     void setSyncQuery(const SyncQuery &query) { sync_ = query; }
-    // How names and texts cross the line to the phone greeted last, as its greeting set it.
-    const PhoneText &phoneText() const { return phoneText_; }
-    void setPhoneText(const PhoneText &text) { phoneText_ = text; }
+    // What the phone greeted last is and can do, as its greeting found out; every operation
+    // asks this.
+    const PhoneProfile &phone() const { return phone_; }
+    void setPhone(const PhoneProfile &phone) { phone_ = phone; }
+    // How names and texts cross the line to that phone.
+    PhoneText phoneText() const { return phone_.text(); }
 
     // Ends the wait now running at once as Cancelled. The phone still owes the answer to the
     // command that was waited for; it is taken off the line like the answer of sendAndDropAnswer.
@@ -206,7 +209,7 @@ private:
     Wait takeOwedAnswers();
 
     SerialLine &line_;
-    PhoneText phoneText_;
+    PhoneProfile phone_;
     SyncQuery sync_;
     std::function<Wait()> foreignAnswer_;
 

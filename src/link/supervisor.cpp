@@ -208,14 +208,14 @@ bool Supervisor::greetTriumMars()
     if (!ask(QStringLiteral("AT+CPBW=?")))
         return false;
     ParseNumberField(reply.text, 1, QLatin1Char('-'), QLatin1Char(')'), MaxPhoneNum);
-    profile_ = PhoneProfile();
-    profile_.family = PhoneProfile::Family::TriumMars;
-    profile_.manufacturer = maker;
-    profile_.model = QStringLiteral("Trium Mars");
-    profile_.characterSet = QStringLiteral("PCCP437");
-    profile_.phonebooks = {QStringLiteral("SM"), QStringLiteral("ME")};
-    profile_.melodies = true;
-    exchange_.setPhoneText(profile_.text());
+    PhoneProfile profile;
+    profile.family = PhoneProfile::Family::TriumMars;
+    profile.manufacturer = maker;
+    profile.model = QStringLiteral("Trium Mars");
+    profile.characterSet = QStringLiteral("PCCP437");
+    profile.phonebooks = {QStringLiteral("SM"), QStringLiteral("ME")};
+    profile.melodies = true;
+    exchange_.setPhone(profile);
     setGreetingProblem(QString());
     return true;
 }
@@ -239,10 +239,14 @@ bool Supervisor::greetStandardPhone(const QString &maker)
     if (reply.completed())
         ParseNumberField(reply.lineStartingWith(QStringLiteral("+CPBW:")), 1, QLatin1Char('-'),
                          QLatin1Char(')'), MaxPhoneNum);
-    profile_ = profile;
-    exchange_.setPhoneText(profile_.text());
+    exchange_.setPhone(profile);
     setGreetingProblem(QString());
     return true;
+}
+
+const PhoneProfile &Supervisor::profile() const
+{
+    return exchange_.phone();
 }
 
 void Supervisor::setGreetingProblem(const QString &problem)

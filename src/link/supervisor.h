@@ -30,7 +30,7 @@ public:
 
     bool isConnectedShown() const { return connectedShown_; }
     // What the phone greeted last is and can do.
-    const PhoneProfile &profile() const { return profile_; }
+    const PhoneProfile &profile() const;
     // Why a phone that answers the probe is not connected, in words; empty while none is wrong.
     QString greetingProblem() const { return greetingProblem_; }
 
@@ -72,6 +72,5 @@ private:
     QString probeAnswer_;
     bool freeingLine_ = false; // the phone's command line is being ended: the probe waits
     bool lastProbeUnanswered_ = false;
-    PhoneProfile profile_;
     QString greetingProblem_;
 };

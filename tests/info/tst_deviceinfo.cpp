@@ -28,6 +28,8 @@ private slots:
     void refusedWithoutPhone();
     void registrationTexts_data();
     void registrationTexts();
+    void otherPhonesTellWhatTheyAnswer_data();
+    void otherPhonesTellWhatTheyAnswer();
 
 private:
     void download();
@@ -230,6 +232,64 @@ void TestDeviceInfo::registrationTexts()
     QFETCH(QString, status);
     QFETCH(QString, text);
     QCOMPARE(DeviceInfo::registrationText(status), text);
+}
+
+void TestDeviceInfo::otherPhonesTellWhatTheyAnswer_data()
+{
+    QTest::addColumn<int>("millivolts");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("battery");
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QString>("imsi");
+    QTest::newRow("\"0,97\"") << 0 << QString() << "97 Percent"
+                              << "-79 dBm (17 of 31)"
+                              << "262011234567890";
+    QTest::newRow("\"0,97,4165\"") << 4165 << QString() << "97 Percent"
+                                   << "-79 dBm (17 of 31)"
+                                   << "262011234567890";
+    // A modem without a battery, or without a SIM card: those fields stay empty, the rest is read.
+    QTest::newRow("no battery") << 0 << "AT+CBC"
+                                << ""
+                                << "-79 dBm (17 of 31)"
+                                << "262011234567890";
+    QTest::newRow("no SIM card") << 0 << "AT+CIMI"
+                                 << "97 Percent"
+                                 << "-79 dBm (17 of 31)"
+                                 << "";
+    QTest::newRow("no signal report") << 0 << "AT+CSQ"
+                                      << "97 Percent"
+                                      << ""
+                                      << "262011234567890";
+}
+
+void TestDeviceInfo::otherPhonesTellWhatTheyAnswer()
+{
+    QFETCH(int, millivolts);
+    QFETCH(QString, refused);
+    QFETCH(QString, battery);
+    QFETCH(QString, signal);
+    QFETCH(QString, imsi);
+    auto &phone = rig->sim.state();
+    phone.manufacturer = "SIMCOM_Ltd";
+    phone.model = "SIMCOM_SIM800L";
+    phone.revision = "Revision:1418B05SIM800L24";
+    phone.batteryLevel = 97;
+    phone.batteryMillivolts = millivolts;
+    if (!refused.isEmpty())
+        rig->sim.failCommand(refused.toLatin1(), "+CME ERROR: 10");
+    download();
+    const auto &f = info->fields();
+    QCOMPARE(f.manufacturer, QStringLiteral("SIMCOM_Ltd"));
+    QCOMPARE(f.model, QStringLiteral("SIMCOM_SIM800L"));
+    QCOMPARE(f.revision, QStringLiteral("Revision:1418B05SIM800L24"));
+    QCOMPARE(f.imei, QString::fromLatin1(phone.imei));
+    QCOMPARE(f.battery, battery);
+    QCOMPARE(f.signal, signal);
+    QCOMPARE(f.imsi, imsi);
+    QCOMPARE(f.operatorName, QString::fromLatin1(phone.operatorName));
+    QCOMPARE(f.netState, QStringLiteral("Online"));
+    QCOMPARE(rig->link.lock.action(), qint16(OperationLock::Idle));
+    QVERIFY(rig->boxes.shown.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDeviceInfo)

@@ -64,6 +64,16 @@ InfosPage::InfosPage(QWidget *parent) : QWidget(parent)
     labManu = addRow(phone, Label1, "labManu");
     Label10 = label("Label10", QStringLiteral("Model:"));
     labModel = addRow(phone, Label10, "labModel");
+    // Rows that only phones other than the Trium Mars fill; hidden while empty.
+    labRevisionCaption = label("labRevisionCaption", QStringLiteral("Revision:"));
+    labRevision = addRow(phone, labRevisionCaption, "labRevision");
+    labImeiCaption = label("labImeiCaption", QStringLiteral("IMEI:"));
+    labImei = addRow(phone, labImeiCaption, "labImei");
+    labSignalCaption = label("labSignalCaption", QStringLiteral("Signal:"));
+    labSignal = addRow(phone, labSignalCaption, "labSignal");
+    phoneForm_ = phone;
+    for (QLabel *value : {labRevision, labImei, labSignal})
+        phone->setRowVisible(value, false);
 
     frmNetinfo = frame("frmNetinfo", QStringLiteral("Net Info"));
     QFormLayout *net = formIn(frmNetinfo);
@@ -105,6 +115,12 @@ void InfosPage::showFields(const DeviceInfo::Fields &fields)
     labCell->setText(fields.cell);
     labNetState->setText(fields.netState);
     labIMSI->setText(fields.imsi);
+    const QList<std::pair<QLabel *, QString>> more = {
+        {labRevision, fields.revision}, {labImei, fields.imei}, {labSignal, fields.signal}};
+    for (const auto &[value, text] : more) {
+        value->setText(text);
+        phoneForm_->setRowVisible(value, !text.isEmpty());
+    }
 }
 
 double InfosPage::batteryBar() const

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QGroupBox;
+class QFormLayout;
 class QLabel;
 class QProgressBar;
 
@@ -46,4 +47,13 @@ public:
     QGroupBox *Frame10;
     QLabel *Label14;
     QLabel *labIMSI;
+    QLabel *labRevisionCaption;
+    QLabel *labRevision;
+    QLabel *labImeiCaption;
+    QLabel *labImei;
+    QLabel *labSignalCaption;
+    QLabel *labSignal;
+
+private:
+    QFormLayout *phoneForm_ = nullptr;
 };
