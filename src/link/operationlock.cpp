@@ -74,11 +74,29 @@ bool OperationLock::answered(const AtExchange::Reply &reply)
     // The phone is there; it said no. That ends the operation, not the connection.
     if (reply.refused())
         return fail(OperationResult::refused(reply.command, reply.result), refusalText(reply));
-    if (reply.cancelled())
+    if (reply.cancelled()) {
         endCancelled(); // the Cancel itself already released the lock
-    else
-        timedOut();
+        return false;
+    }
+    timedOut();
+    // The Trium Mars's time-outs go untold; another phone may end a command with a result of
+    // its own ("COMMAND NOT SUPPORT"), which the person should hear of.
+    if (exchange_ && exchange_->phone().family == PhoneProfile::Family::Standard)
+        tell(unansweredText(reply));
     return false;
+}
+
+QString OperationLock::unansweredText(const AtExchange::Reply &reply)
+{
+    QString last;
+    for (const QString &line : reply.text.split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            last = line.trimmed();
+    }
+    if (last.isEmpty() || last.compare(reply.command, Qt::CaseInsensitive) == 0)
+        return QStringLiteral("The phone did not answer \"%1\" in time.").arg(reply.command);
+    return QStringLiteral("The phone ended \"%1\" with \"%2\", which is no result Quenda knows.")
+        .arg(reply.command, last);
 }
 
 void OperationLock::dataUnanswered(const QString &command, const AtExchange::Reply &check,

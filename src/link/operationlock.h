@@ -110,6 +110,8 @@ public:
     void dataUnanswered(const QString &command, const AtExchange::Reply &check, const QString &failure);
     // "The phone refused "<command>": <error>".
     static QString refusalText(const AtExchange::Reply &reply);
+    // What another phone than the Trium Mars is told of a command left without a result it knows.
+    static QString unansweredText(const AtExchange::Reply &reply);
     // Ends the running operation with a failure the phone is not lost over: result is what the
     // operation returns, told the message box that says so. The lock is free again.
     bool fail(const OperationResult &result, const QString &told, const QString &title = QString());

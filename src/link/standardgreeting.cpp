@@ -48,7 +48,12 @@ QString StandardGreeting::identityOf(const AtExchange::Reply &reply, const QStri
 
 bool StandardGreeting::ask(const QString &command, AtExchange::Reply *reply)
 {
-    const AtExchange::Reply answer = exchange_.SendAndWait(command, timer_);
+    AtExchange::Reply answer = exchange_.SendAndWait(command, timer_);
+    // Something came, but no result Quenda knows ("COMMAND NOT SUPPORT"): the phone is there
+    // and does not have the command.
+    if (answer.timedOut() && !answer.text.trimmed().isEmpty() &&
+        answer.text.trimmed().compare(command, Qt::CaseInsensitive) != 0)
+        answer.outcome = AtExchange::Outcome::StopToken;
     if (reply)
         *reply = answer;
     return answer.answered();

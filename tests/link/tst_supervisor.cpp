@@ -39,6 +39,7 @@ private slots:
     void otherMakersAreGreetedAsStandardPhones_data();
     void otherMakersAreGreetedAsStandardPhones();
     void aPhoneThatNamesNoMakerIsToldInWords();
+    void resultsQuendaDoesNotKnowEndInATimeOutThatNamesThem();
     void erroredHandshakeStepStartsOverAtNextProbe();
     void lossAndRegreeting();
     void answerSplitAcrossTicksIsRecognised();
@@ -171,6 +172,31 @@ void TestSupervisor::aPhoneThatNamesNoMakerIsToldInWords()
     QCOMPARE(count(rig->sim.transcript(), "ATE0"), 0);
     QCOMPARE(rig->link.lineProblem(),
              QStringLiteral("The phone answers, but refuses \"AT+CGMI\" (ERROR): nothing Quenda can use."));
+}
+
+void TestSupervisor::resultsQuendaDoesNotKnowEndInATimeOutThatNamesThem()
+{
+    rig->sim.state().manufacturer = "SIEMENS";
+    rig->sim.failCommand("AT+CKPD", "COMMAND NOT SUPPORT");
+    rig->link.supervisor.timState.setInterval(300);
+    QVERIFY(rig->startAndConnect(8000));
+    QVERIFY(!rig->link.supervisor.profile().keypad);
+
+    // In an operation the phone counts as gone, is told of, and is back at the next probe.
+    rig->sim.failCommand("AT+CGMM", "COMMAND NOT SUPPORT");
+    rig->link.exchange.timTimeout.setInterval(500);
+    const OperationResult result = rig->link.lock.perform([this] {
+        if (!rig->link.lock.guard(OperationLock::LoadingInfos))
+            return rig->link.lock.refusal();
+        return rig->link.lock.resultOf(
+            rig->link.exchange.SendAndWait(QStringLiteral("AT+CGMM"), rig->link.exchange.timTimeout));
+    });
+    QVERIFY(result.is(OperationResult::Kind::TimedOut));
+    QCOMPARE(
+        rig->boxes.texts(),
+        QStringList{QStringLiteral(
+            "The phone ended \"AT+CGMM\" with \"COMMAND NOT SUPPORT\", which is no result Quenda knows.")});
+    QTRY_COMPARE_WITH_TIMEOUT(rig->link.lock.action(), qint16(OperationLock::Idle), 3000);
 }
 
 void TestSupervisor::erroredHandshakeStepStartsOverAtNextProbe()
