@@ -47,6 +47,7 @@ int run(const QStringList &arguments)
     parser.setApplicationDescription(command->summary);
     parser.addOption(options().help);
     parser.addOption(options().device);
+    parser.addOption(options().baud);
     parser.addOption(options().yes);
     parser.addOption(options().trace);
     parser.addOptions(command->options);

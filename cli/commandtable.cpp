@@ -180,10 +180,10 @@ const Command *commandOf(const QStringList &words)
 
 QString overview()
 {
-    QString text =
-        QStringLiteral("Usage: quenda-cli [--device PATH] [--yes] [--trace FILE] COMMAND [options]\n\n"
-                       "Quenda for scripts: one operation on the Mitsubishi Trium Mars per run.\n\n"
-                       "Commands:\n");
+    QString text = QStringLiteral(
+        "Usage: quenda-cli [--device PATH] [--baud N] [--yes] [--trace FILE] COMMAND [options]\n\n"
+        "Quenda for scripts: one operation on the Mitsubishi Trium Mars per run.\n\n"
+        "Commands:\n");
     for (const Command &command : commands()) {
         const QString usage =
             (command.words.join(QLatin1Char(' ')) + QLatin1Char(' ') + command.arguments).trimmed();

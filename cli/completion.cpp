@@ -3,6 +3,8 @@
 #include "commandtable.h"
 #include "options.h"
 
+#include "link/serialline.h"
+
 namespace CommandLine {
 
 QStringList completions(const QStringList &words)
@@ -15,6 +17,12 @@ QStringList completions(const QStringList &words)
     };
     if (named(o.device))
         return {QStringLiteral("@devices")};
+    if (named(o.baud)) {
+        QStringList speeds;
+        for (const int speed : SerialLine::Speeds)
+            speeds.append(QString::number(speed));
+        return speeds;
+    }
     if (named(o.trace))
         return {QStringLiteral("@files")};
     if (named(o.memory))

@@ -11,7 +11,7 @@ const Options &options()
 QList<QCommandLineOption> valueOptions()
 {
     const Options &o = options();
-    return {o.device, o.trace, o.memory, o.name, o.number, o.index, o.to, o.smsc, o.slot};
+    return {o.device, o.baud, o.trace, o.memory, o.name, o.number, o.index, o.to, o.smsc, o.slot};
 }
 
 } // namespace CommandLine

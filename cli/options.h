@@ -10,6 +10,10 @@ struct Options
 {
     QCommandLineOption device{QStringLiteral("device"), QStringLiteral("The serial device of the phone."),
                               QStringLiteral("PATH")};
+    QCommandLineOption baud{
+        QStringLiteral("baud"),
+        QStringLiteral("The line's speed in bit/s (default: as the window keeps it, 38400)."),
+        QStringLiteral("N")};
     QCommandLineOption yes{QStringLiteral("yes"), QStringLiteral("Answer Yes to every question.")};
     QCommandLineOption trace{QStringLiteral("trace"),
                              QStringLiteral("Record every byte on the line, and what happened, in FILE."),

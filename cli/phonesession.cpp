@@ -61,8 +61,15 @@ bool PhoneSession::connectPhone(const QString &devicePath)
         return true;
     const QString device = link.line.deviceName();
     if (lost)
-        printError(QStringLiteral("No answer from the phone on %1: is it switched on and the cable seated?")
-                       .arg(device));
+        printError(
+            link.lineProblem().startsWith(QLatin1String("No answer"))
+                ? link.lineProblem()
+                : QStringLiteral("No answer from the phone on %1 at %2 bit/s: is it switched on and the "
+                                 "cable seated?")
+                      .arg(device)
+                      .arg(link.line.baudRate()));
+    else if (!link.supervisor.greetingProblem().isEmpty())
+        printError(link.supervisor.greetingProblem());
     else
         printError(
             QStringLiteral("The device on %1 answers but does not greet as a Mitsubishi phone.").arg(device));

@@ -1,5 +1,7 @@
 #include "run.h"
 
+#include "link/serialline.h"
+
 #include "commandtable.h"
 #include "options.h"
 
@@ -20,6 +22,18 @@ PhoneSession *Run::phone()
         printError(QStringLiteral("Cannot record the line in %1: %2").arg(value(options().trace), error));
         failure_ = UsageError;
         return nullptr;
+    }
+    if (isSet(options().baud)) {
+        const int baud = value(options().baud).toInt();
+        if (!SerialLine::Speeds.contains(baud)) {
+            QStringList speeds;
+            for (const int speed : SerialLine::Speeds)
+                speeds.append(QString::number(speed));
+            failure_ =
+                usage(QStringLiteral("--baud takes one of %1.").arg(speeds.join(QStringLiteral(", "))));
+            return nullptr;
+        }
+        session_->link.useBaudForThisRun(baud);
     }
     if (!session_->connectPhone(value(options().device))) {
         failure_ = PhoneNotFound;

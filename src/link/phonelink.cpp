@@ -76,6 +76,7 @@ void PhoneLink::resetConnection()
     supervisor.NewConnect = true;
     const int port = settings.comport();
     line.setPortNumber(port);
+    line.setBaudRate(baudForThisRun_ > 0 ? baudForThisRun_ : settings.baud());
     lock.setAction(OperationLock::NoPhone);
     tickedComPort_ = port >= 1 && port <= 4 ? port : 0;
     emit comPortTicked(tickedComPort_);
@@ -137,6 +138,11 @@ QString PhoneLink::lineProblem() const
     if (line.isOpen() && !supervisor.greetingProblem().isEmpty() && !supervisor.isConnectedShown())
         return supervisor.greetingProblem();
     if (line.isOpen() && silentProbes_ >= SilentProbesBeforeHint && !supervisor.isConnectedShown())
-        return tr("No answer from the phone on %1: is it switched on and the cable seated?").arg(device);
+        return tr("No answer from the phone on %1 at %2 bit/s: is it switched on and the cable seated? %3")
+            .arg(device)
+            .arg(line.baudRate())
+            .arg(line.baudRate() == SerialLine::DefaultBaud
+                     ? tr("Many modems answer at 115200 instead (Settings, Device...).")
+                     : tr("The Trium Mars answers at 38400 (Settings, Device...)."));
     return QString();
 }

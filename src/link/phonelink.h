@@ -42,6 +42,8 @@ public:
     // One device for every port, for this run only (--device); the settings stay as they are.
     void useDeviceForThisRun(const QString &device) { runDevice_ = device; }
     QString deviceForThisRun() const { return runDevice_; }
+    // One line speed for this run (--baud); the settings stay as they are.
+    void useBaudForThisRun(int baud) { baudForThisRun_ = baud; }
 
     // Why there is no phone, in words a person can act on; empty while nothing is wrong or
     // the phone has not yet had a fair chance to answer.
@@ -69,6 +71,7 @@ private:
 
     bool starting_ = false;
     int tickedComPort_ = 0;
-    int silentProbes_ = 0; // unanswered in a row on an open line
-    QString runDevice_;    // --device
+    int silentProbes_ = 0;   // unanswered in a row on an open line
+    QString runDevice_;      // --device
+    int baudForThisRun_ = 0; // --baud
 };

@@ -34,6 +34,17 @@ QString SerialLine::deviceName() const
     return resolver_(portNumber_);
 }
 
+const QList<int> SerialLine::Speeds = {9600, 19200, 38400, 57600, 115200, 230400, 460800, 921600};
+
+void SerialLine::setBaudRate(int baud)
+{
+    if (baud <= 0 || baud == baud_)
+        return;
+    baud_ = baud;
+    if (port_.isOpen())
+        port_.setBaudRate(baud_);
+}
+
 void SerialLine::openPort()
 {
     if (port_.isOpen())
@@ -46,7 +57,7 @@ void SerialLine::openPort()
         return;
     }
     port_.setPortName(device);
-    port_.setBaudRate(QSerialPort::Baud38400);
+    port_.setBaudRate(baud_);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
@@ -95,7 +106,7 @@ void SerialLine::feed()
         return;
     const qint64 now = clock_.elapsed();
     const qint64 aheadMs = qMax<qint64>(0, wireBusyUntilMs_ - now);
-    const qint64 room = (WireLeadMs - aheadMs) * BytesPerSecond / 1000;
+    const qint64 room = (WireLeadMs - aheadMs) * bytesPerSecond() / 1000;
     if (room > 0) {
         const QByteArray chunk = unsent_.left(room);
         unsent_.remove(0, chunk.size());
@@ -103,7 +114,7 @@ void SerialLine::feed()
         port_.flush();
         emit bytesCrossed(Direction::Sent, chunk);
         wireBusyUntilMs_ =
-            qMax(now, wireBusyUntilMs_) + (chunk.size() * 1000 + BytesPerSecond - 1) / BytesPerSecond;
+            qMax(now, wireBusyUntilMs_) + (chunk.size() * 1000 + bytesPerSecond() - 1) / bytesPerSecond();
         wireFree_.start(int(wireBusyUntilMs_ - now));
     }
     if (!unsent_.isEmpty())
@@ -118,7 +129,7 @@ bool SerialLine::sending() const
 qint64 SerialLine::msUntilSent() const
 {
     return qMax<qint64>(0, wireBusyUntilMs_ - clock_.elapsed()) +
-           (unsent_.size() * 1000 + BytesPerSecond - 1) / BytesPerSecond;
+           (unsent_.size() * 1000 + bytesPerSecond() - 1) / bytesPerSecond();
 }
 
 void SerialLine::discardUnsent()

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -38,8 +39,15 @@ public:
     // Writes the text as it stands; nothing happens on a closed port. What the wire cannot
     // carry yet goes on leaving while the event loop runs.
     void write(const QString &text);
-    // The line carries 38400 baud, ten bits a byte.
-    static constexpr int BytesPerSecond = 3840;
+    // The Trium Mars's speed, and what the line carries at it: ten bits a byte.
+    static constexpr int DefaultBaud = 38400;
+    static constexpr int BytesPerSecond = DefaultBaud / 10;
+    // The speeds a person may choose; modems often run at 115200 or more.
+    static const QList<int> Speeds;
+    // Takes effect at once on an open port; writes are paced to it.
+    void setBaudRate(int baud);
+    int baudRate() const { return baud_; }
+    int bytesPerSecond() const { return baud_ / 10; }
     // Written bytes are still on their way: held here, in the driver, or on the wire.
     bool sending() const;
     // Milliseconds the wire needs for what the driver has been given, at the least.
@@ -87,4 +95,5 @@ private:
     QString openFailure_;
     QSerialPort::SerialPortError openError_ = QSerialPort::NoError;
     bool closePending_ = false;
+    int baud_ = DefaultBaud;
 };

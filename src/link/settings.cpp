@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include "serialline.h"
+
 #include "platform.h"
 
 namespace {
@@ -192,6 +194,17 @@ QString Settings::value(const QString &key) const
 void Settings::setValue(const QString &key, const QString &value)
 {
     store_.setValue(Group + QLatin1Char('/') + key, value);
+}
+
+int Settings::baud() const
+{
+    const int baud = number("baud", SerialLine::DefaultBaud);
+    return SerialLine::Speeds.contains(baud) ? baud : SerialLine::DefaultBaud;
+}
+
+void Settings::setBaud(int baud)
+{
+    store("baud", QString::number(baud));
 }
 
 QString Settings::device(int port) const

@@ -48,6 +48,10 @@ public:
     QString value(const QString &key) const;
     void setValue(const QString &key, const QString &value);
 
+    // The line's speed in bit/s (key baud): 38400, the Trium Mars's, unless another of
+    // SerialLine::Speeds was chosen.
+    int baud() const;
+    void setBaud(int baud);
     // Device name configured for port n (key device<n>); empty when none.
     QString device(int port) const;
     void setDevice(int port, const QString &device);

@@ -180,6 +180,11 @@ void TestCli::answersWithOutputAndExitCode_data()
                           << "";
     QTest::newRow("info json") << QStringList{"info", "--json"} << 0 << "\"imsi\": \"262011234567890\""
                                << "";
+    // The simulated phone's pseudo-terminal takes any speed; a speed Quenda does not offer is a usage error.
+    QTest::newRow("info at 115200") << QStringList{"--baud", "115200", "info"} << 0 << "Model: Trium Mars\n"
+                                    << "";
+    QTest::newRow("speed not offered") << QStringList{"--baud", "12345", "info"} << 2 << ""
+                                       << "--baud takes one of 9600, 19200, 38400, 57600, 115200";
     QTest::newRow("contacts") << QStringList{"contacts", "list", "--memory", "sim"} << 0
                               << "1\tAnna\t+4917012345678\n2\tMüller\t08912345678\n"
                               << "";

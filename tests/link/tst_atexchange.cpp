@@ -41,6 +41,7 @@ private slots:
     void timeOutsAreNeverEarly();
     void bytesCrossTheLineOneByOne();
     void pauseLeavesTheLineAlone();
+    void writesArePacedToTheLinesSpeed();
     void unsolicitedCodesAreTakenOut_data();
     void unsolicitedCodesAreTakenOut();
     // Last: it ends the application's event loops and starts them again afterwards.
@@ -307,6 +308,24 @@ void TestAtExchange::pauseLeavesTheLineAlone()
     QVERIFY(clock.elapsed() >= 280);
     QVERIFY(!exchange->timPause.isActive());
     QCOMPARE(line->input(), QStringLiteral("\r\nMitsubishi\r\n\r\nOK\r\n"));
+}
+
+void TestAtExchange::writesArePacedToTheLinesSpeed()
+{
+    // 1152 bytes: 300 ms on the wire at 38400 bit/s, 100 ms at 115200.
+    const QString text(1152, QLatin1Char(' '));
+    QCOMPARE(line->baudRate(), SerialLine::DefaultBaud);
+    line->write(text);
+    const qint64 slow = line->msUntilSent();
+    QTRY_VERIFY(!line->sending());
+    line->setBaudRate(115200);
+    line->write(text);
+    const qint64 fast = line->msUntilSent();
+    QTRY_VERIFY(!line->sending());
+    QVERIFY2(slow >= 250 && slow <= 320, qPrintable(QString::number(slow)));
+    QVERIFY2(fast >= 70 && fast <= 110, qPrintable(QString::number(fast)));
+    line->write(QStringLiteral("\r"));
+    exchange->SendAndWait(QStringLiteral("AT"), exchange->timTimeout);
 }
 
 void TestAtExchange::unsolicitedCodesAreTakenOut_data()

@@ -2,6 +2,10 @@
 
 #include "ui/widgets/controls.h"
 
+#include "link/serialline.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,11 +38,25 @@ DeviceDialog::DeviceDialog(int port, const QString &current, const QList<Platfor
     txtDevice->setObjectName(QStringLiteral("txtDevice"));
     txtDevice->setPlaceholderText(QStringLiteral("/dev/serial/by-id/... or /dev/ttyUSB0"));
 
+    cmbSpeed = new QComboBox(this);
+    cmbSpeed->setObjectName(QStringLiteral("cmbSpeed"));
+    for (const int baud : SerialLine::Speeds)
+        cmbSpeed->addItem(QStringLiteral("%1 bit/s").arg(baud), baud);
+    setSpeed(SerialLine::DefaultBaud);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Serial ports of this computer:"), this));
     layout->addWidget(lstDevices);
     layout->addWidget(new QLabel(QStringLiteral("Device:"), this));
     layout->addWidget(txtDevice);
+    // The Trium Mars runs at 38400; many modems at 115200 or more.
+    auto *speedRow = new QHBoxLayout;
+    auto *speedCaption = new QLabel(QStringLiteral("Speed:"), this);
+    speedCaption->setBuddy(cmbSpeed);
+    speedRow->addWidget(speedCaption);
+    speedRow->addWidget(cmbSpeed);
+    speedRow->addStretch();
+    layout->addLayout(speedRow);
     layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel));
     resize(640, 320);
 
@@ -64,4 +82,15 @@ QString DeviceDialog::device() const
 bool DeviceDialog::changed() const
 {
     return device() != shownFirst_;
+}
+
+void DeviceDialog::setSpeed(int baud)
+{
+    const int index = cmbSpeed->findData(baud);
+    cmbSpeed->setCurrentIndex(index >= 0 ? index : cmbSpeed->findData(SerialLine::DefaultBaud));
+}
+
+int DeviceDialog::speed() const
+{
+    return cmbSpeed->currentData().toInt();
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -20,9 +21,13 @@ public:
     QString device() const;
     // The user picked or typed another device than the one shown at first.
     bool changed() const;
+    // The line's speed shown, one of SerialLine::Speeds.
+    void setSpeed(int baud);
+    int speed() const;
 
     QTreeWidget *lstDevices;
     QLineEdit *txtDevice;
+    QComboBox *cmbSpeed;
     QPushButton *cmdOK;
     QPushButton *cmdCancel;
 

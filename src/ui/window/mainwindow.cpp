@@ -533,9 +533,17 @@ void MainWindow::chooseDevice()
     const int port = link_.line.portNumber();
     const QString inUse = link_.deviceForThisRun();
     DeviceDialog dialog(port, inUse.isEmpty() ? link_.settings.device(port) : inUse, listSerialPorts(), this);
+    dialog.setSpeed(link_.line.baudRate());
     // An OK that changes nothing keeps the connection.
-    if (dialog.exec() == QDialog::Accepted && dialog.changed())
-        link_.useDevice(dialog.device());
+    if (dialog.exec() == QDialog::Accepted) {
+        const bool newSpeed = dialog.speed() != link_.line.baudRate();
+        if (newSpeed)
+            link_.settings.setBaud(dialog.speed());
+        if (dialog.changed())
+            link_.useDevice(dialog.device());
+        else if (newSpeed)
+            link_.resetConnection();
+    }
     describePorts();
 }
 
