@@ -129,6 +129,8 @@ QString Supervisor::probeResult()
 
 void Supervisor::markLost()
 {
+    // A phone that stopped answering is no longer one that answers the wrong way.
+    setGreetingProblem(QString());
     showConnected(false);
     lock_.setAction(OperationLock::NoPhone);
     NewConnect = true;

@@ -172,6 +172,10 @@ void TestSupervisor::aPhoneThatNamesNoMakerIsToldInWords()
     QCOMPARE(count(rig->sim.transcript(), "ATE0"), 0);
     QCOMPARE(rig->link.lineProblem(),
              QStringLiteral("The phone answers, but refuses \"AT+CGMI\" (ERROR): nothing Quenda can use."));
+    // Once it stops answering, that is what the strip says.
+    rig->sim.setReplyDelay(60000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        rig->link.lineProblem().startsWith(QLatin1String("No answer from the phone on ")), 15000);
 }
 
 void TestSupervisor::resultsQuendaDoesNotKnowEndInATimeOutThatNamesThem()
