@@ -18,10 +18,7 @@ QStringList completions(const QStringList &words)
     if (named(o.device))
         return {QStringLiteral("@devices")};
     if (named(o.baud)) {
-        QStringList speeds;
-        for (const int speed : SerialLine::Speeds)
-            speeds.append(QString::number(speed));
-        return speeds;
+        return SerialLine::speedsText().split(QStringLiteral(", "));
     }
     if (named(o.trace))
         return {QStringLiteral("@files")};

@@ -26,11 +26,7 @@ PhoneSession *Run::phone()
     if (isSet(options().baud)) {
         const int baud = value(options().baud).toInt();
         if (!SerialLine::Speeds.contains(baud)) {
-            QStringList speeds;
-            for (const int speed : SerialLine::Speeds)
-                speeds.append(QString::number(speed));
-            failure_ =
-                usage(QStringLiteral("--baud takes one of %1.").arg(speeds.join(QStringLiteral(", "))));
+            failure_ = usage(QStringLiteral("--baud takes one of %1.").arg(SerialLine::speedsText()));
             return nullptr;
         }
         session_->link.useBaudForThisRun(baud);

@@ -36,6 +36,14 @@ QString SerialLine::deviceName() const
 
 const QList<int> SerialLine::Speeds = {9600, 19200, 38400, 57600, 115200, 230400, 460800, 921600};
 
+QString SerialLine::speedsText()
+{
+    QStringList speeds;
+    for (const int speed : Speeds)
+        speeds.append(QString::number(speed));
+    return speeds.join(QStringLiteral(", "));
+}
+
 void SerialLine::setBaudRate(int baud)
 {
     if (baud <= 0 || baud == baud_)

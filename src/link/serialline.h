@@ -44,6 +44,8 @@ public:
     static constexpr int BytesPerSecond = DefaultBaud / 10;
     // The speeds a person may choose; modems often run at 115200 or more.
     static const QList<int> Speeds;
+    // "9600, 19200, ..." for a person to choose from.
+    static QString speedsText();
     // Takes effect at once on an open port; writes are paced to it.
     void setBaudRate(int baud);
     int baudRate() const { return baud_; }

@@ -15,17 +15,10 @@ PhoneText ContactWriter::phoneText() const
     return phonebook_.phoneText();
 }
 
-QString ContactWriter::numberOnLine(const QString &number) const
-{
-    // The Trium Mars takes numbers as they are typed; other phones in the set they use.
-    const PhoneText text = phoneText();
-    return text.isTriumMars() ? number : text.toPhone(number);
-}
-
 AtExchange::Reply ContactWriter::write(int index, const QString &number, const QString &phoneName)
 {
     const QString command = QStringLiteral("AT+CPBW=") + QString::number(index) + QStringLiteral(",\"") +
-                            numberOnLine(number) + QStringLiteral("\",") +
+                            phoneText().numberToPhone(number) + QStringLiteral("\",") +
                             QString::number(ContactTable::typeOf(number)) + QStringLiteral(",\"") +
                             phoneName + QLatin1Char('"');
     AtExchange &exchange = phonebook_.exchange();

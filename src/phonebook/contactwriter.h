@@ -45,7 +45,6 @@ public:
 
 private:
     PhoneText phoneText() const;
-    QString numberOnLine(const QString &number) const;
     // Takes the lock with code and finds the entry of the selected visible row. -1 when the
     // lock was refused or no entry matches, with notStarted saying why; the lock is not held then.
     int lockSelected(qint16 code, int visibleRow, OperationResult *notStarted);

@@ -42,12 +42,10 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
 {
     const PhoneText &phone = exchange_.phoneText();
     const QString body = phoneText(text, phone);
-    // A quote or a CR in the number would end the command line early. The Trium Mars takes
-    // the number as typed, other phones in their character set.
+    // A quote or a CR in the number would end the command line early.
     const QString safeNumber = QuotedFieldText(number);
-    const QString commandLine = command + QLatin1Char('"') +
-                                (phone.isTriumMars() ? safeNumber : phone.toPhone(safeNumber)) +
-                                QLatin1Char('"');
+    const QString commandLine =
+        command + QLatin1Char('"') + phone.numberToPhone(safeNumber) + QLatin1Char('"');
     const AtExchange::Reply prompt = exchange_.SendAndWaitForPrompt(commandLine, exchange_.timTimeout);
     if (!prompt.completed()) {
         // The prompt may have come after all, late: the phone must not stay in text entry. A

@@ -36,6 +36,11 @@ QString PhoneText::toPhone(const QString &text) const
     return Cp1252::decode(CharacterSets::encode(*set_, text));
 }
 
+QString PhoneText::numberToPhone(const QString &number) const
+{
+    return set_ ? toPhone(number) : number;
+}
+
 PhoneCharset::Fitted PhoneText::fit(const QString &text) const
 {
     if (!set_)

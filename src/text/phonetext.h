@@ -27,6 +27,8 @@ public:
     QString numberFromPhone(const QString &field) const;
     // Text as the phone is sent it, as the line writes it.
     QString toPhone(const QString &text) const;
+    // A number as the phone is sent it: as typed to the Trium Mars, in their set to others.
+    QString numberToPhone(const QString &number) const;
     // The text fitted to what the phone can show (PhoneCharset::fit).
     PhoneCharset::Fitted fit(const QString &text) const;
 
