@@ -40,4 +40,9 @@ QByteArray fromLine(const PhoneState &state, const QByteArray &sent)
     return CharacterSets::encode(held(state), CharacterSets::decode(*set, sent));
 }
 
+int heldLength(const PhoneState &state, const QByteArray &text)
+{
+    return int(CharacterSets::decode(held(state), text).size());
+}
+
 } // namespace simphone

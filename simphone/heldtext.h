@@ -11,5 +11,7 @@ namespace simphone {
 // too, as the Trium Mars does.
 QByteArray onLine(const PhoneState &state, const QByteArray &text);
 QByteArray fromLine(const PhoneState &state, const QByteArray &sent);
+// The characters of a text as held.
+int heldLength(const PhoneState &state, const QByteArray &text);
 
 } // namespace simphone

@@ -16,15 +16,31 @@ constexpr int memoryFull = 20;
 constexpr int invalidIndex = 21;
 constexpr int textTooLong = 24;
 constexpr int dialStringTooLong = 26;
+constexpr int notFound = 22;
+
+bool readOnly(const PhoneState &state)
+{
+    return state.selectedBook != "ME" && state.selectedBook != "SM";
+}
 
 QMap<int, Contact> &selectedBook(PhoneState &state)
 {
+    if (readOnly(state))
+        return state.readOnlyBooks[state.selectedBook];
     return state.selectedBook == "ME" ? state.phoneBook : state.simBook;
 }
 
 int selectedCapacity(const PhoneState &state)
 {
+    if (readOnly(state))
+        return state.readOnlyBookCapacity;
     return state.selectedBook == "ME" ? state.phoneBookCapacity : state.simBookCapacity;
+}
+
+QByteArray row(const PhoneState &state, int index, const Contact &c)
+{
+    return "+CPBR: " + QByteArray::number(index) + ",\"" + onLine(state, c.number) + "\"," +
+           QByteArray::number(c.type) + ",\"" + onLine(state, c.name) + '"';
 }
 
 QByteArray range(const PhoneState &state)
@@ -48,9 +64,15 @@ std::optional<Reply> PhonebookCommands::handle(const AtCommand &cmd, PhoneState 
 Reply PhonebookCommands::select(const AtCommand &cmd, PhoneState &state)
 {
     switch (cmd.form) {
-    case Form::Test:
-        return Reply::ok({"+CPBS: (\"ME\",\"SM\")"});
+    case Form::Test: {
+        QList<QByteArray> quoted;
+        for (const QByteArray &memory : std::as_const(state.phonebooks))
+            quoted.append('"' + memory + '"');
+        return Reply::ok({"+CPBS: (" + quoted.join(',') + ')'});
+    }
     case Form::Query:
+        if (!state.memoryCounts)
+            return Reply::ok({"+CPBS: \"" + state.selectedBook + '"'});
         return Reply::ok({"+CPBS: \"" + state.selectedBook + "\"," +
                           QByteArray::number(selectedBook(state).size()) + ',' +
                           QByteArray::number(selectedCapacity(state))});
@@ -59,7 +81,7 @@ Reply PhonebookCommands::select(const AtCommand &cmd, PhoneState &state)
         if (!fields || fields->size() != 1 || !fields->at(0).quoted)
             return Reply::error();
         const QByteArray memory = fields->at(0).text.toLatin1().toUpper();
-        if (memory != "ME" && memory != "SM")
+        if (!state.phonebooks.contains(memory))
             return Reply::cmeError(operationNotAllowed);
         state.selectedBook = memory;
         return Reply::ok();
@@ -74,7 +96,7 @@ Reply PhonebookCommands::read(const AtCommand &cmd, PhoneState &state)
 {
     if (cmd.form == Form::Test)
         return Reply::ok({"+CPBR: " + range(state) + ',' + QByteArray::number(maxNumberLength) + ',' +
-                          QByteArray::number(maxNameLength)});
+                          QByteArray::number(state.nameLength)});
     if (cmd.form != Form::Set)
         return Reply::error();
 
@@ -88,16 +110,24 @@ Reply PhonebookCommands::read(const AtCommand &cmd, PhoneState &state)
     const int capacity = selectedCapacity(state);
     if (*first < 1 || *first > capacity || *last < *first)
         return Reply::cmeError(invalidIndex);
+    if (state.blockLimit > 0 && *last - *first + 1 > state.blockLimit)
+        return Reply::cmeError(invalidIndex);
 
     // A range past the end of the memory is cut, as the phone does for "1,255" on a
     // memory of 100.
     QList<QByteArray> entries;
     const QMap<int, Contact> &book = selectedBook(state);
-    for (auto it = book.lowerBound(*first); it != book.end() && it.key() <= qMin(*last, capacity); ++it) {
-        const Contact &c = it.value();
-        entries.append("+CPBR: " + QByteArray::number(it.key()) + ",\"" + onLine(state, c.number) + "\"," +
-                       QByteArray::number(c.type) + ",\"" + onLine(state, c.name) + '"');
+    for (auto it = book.lowerBound(*first); it != book.end() && it.key() <= qMin(*last, capacity); ++it)
+        entries.append(row(state, it.key(), it.value()));
+    if (entries.isEmpty() && state.indexShift) {
+        auto before = book.lowerBound(*first);
+        if (before != book.begin()) {
+            --before;
+            entries.append(row(state, before.key(), before.value()));
+        }
     }
+    if (entries.isEmpty() && state.emptyReadRefused)
+        return Reply::cmeError(notFound);
     return Reply::ok(entries);
 }
 
@@ -105,13 +135,15 @@ Reply PhonebookCommands::write(const AtCommand &cmd, PhoneState &state)
 {
     if (cmd.form == Form::Test)
         return Reply::ok({"+CPBW: " + range(state) + ',' + QByteArray::number(maxNumberLength) +
-                          ",(129,145)," + QByteArray::number(maxNameLength)});
+                          ",(129,145)," + QByteArray::number(state.nameLength)});
     if (cmd.form != Form::Set)
         return Reply::error();
 
     const auto fields = AtFields::split(cmd.argument);
     if (!fields || fields->isEmpty() || fields->size() > 4)
         return Reply::error();
+    if (readOnly(state))
+        return Reply::cmeError(operationNotAllowed);
     QMap<int, Contact> &book = selectedBook(state);
     const int capacity = selectedCapacity(state);
 
@@ -157,7 +189,7 @@ Reply PhonebookCommands::write(const AtCommand &cmd, PhoneState &state)
     }
     if (contact.number.size() > maxNumberLength)
         return Reply::cmeError(dialStringTooLong);
-    if (contact.name.size() > maxNameLength)
+    if (heldLength(state, contact.name) > state.nameLength)
         return Reply::cmeError(textTooLong);
     book.insert(index, contact);
     return Reply::ok();

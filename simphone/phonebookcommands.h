@@ -4,12 +4,12 @@
 
 namespace simphone {
 
-// The two phonebooks: the phone's own memory "ME" and the SIM card "SM".
+// The two phonebooks, the phone's own memory "ME" and the SIM card "SM", and the read-only
+// lists other handsets have (dialled, received, missed calls, own numbers...).
 class PhonebookCommands : public CommandGroup
 {
 public:
     static constexpr int maxNumberLength = 40;
-    static constexpr int maxNameLength = 16; // bytes, as the phone stores them
 
     std::optional<Reply> handle(const AtCommand &cmd, PhoneState &state) override;
 

@@ -72,6 +72,17 @@ struct PhoneState
     int phoneBookCapacity = 100;
     int simBookCapacity = 250;
     QByteArray selectedBook = "SM";
+    // Other handsets' phonebooks (scenario keys "phonebooks" and "handset")
+    QList<QByteArray> phonebooks = {"ME", "SM"};        // AT+CPBS=?
+    QMap<QByteArray, QMap<int, Contact>> readOnlyBooks; // "DC", "RC", "MC", "ON"...
+    int readOnlyBookCapacity = 30;
+    int nameLength = 16;           // characters of a name the phone keeps
+    int blockLimit = 0;            // AT+CPBR=a,b over more places is refused; 0: no limit
+    bool memoryCounts = true;      // AT+CPBS? tells the places used and all places
+    bool emptyReadRefused = false; // a read that finds nothing answers "+CME ERROR: 22"
+    // A read that finds nothing answers the row of the used place before it, under that
+    // place's index.
+    bool indexShift = false;
 
     // Messages: slot -> message
     QMap<int, Message> messages;

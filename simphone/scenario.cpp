@@ -86,7 +86,8 @@ QByteArray phoneLines(const QByteArray &body)
     return out;
 }
 
-void readPhonebook(const QJsonValue &value, const QString &where, QMap<int, Contact> &book, int &capacity)
+void readPhonebook(const QJsonValue &value, const QString &where, QMap<int, Contact> &book, int &capacity,
+                   int nameLength)
 {
     const QJsonObject object = objectAt(value, where);
     allowOnly(object, {"capacity", "contacts"}, where);
@@ -102,7 +103,7 @@ void readPhonebook(const QJsonValue &value, const QString &where, QMap<int, Cont
         Contact contact;
         contact.number = text(c, "number", at);
         contact.type = number(c, "type", at, 128, 255, contact.number.startsWith('+') ? 145 : 129);
-        contact.name = text(c, "name", at).left(PhonebookCommands::maxNameLength);
+        contact.name = text(c, "name", at).left(nameLength);
         book.insert(index, contact);
     }
 }
@@ -169,7 +170,9 @@ void readMelodies(const QJsonValue &value, PhoneState &state)
 void readHandset(const QJsonValue &value, PhoneState &state)
 {
     const QJsonObject h = objectAt(value, "handset");
-    allowOnly(h, {"revision", "characterSets", "echoStuck", "identityPrefixed", "heldSet", "textMode"},
+    allowOnly(h,
+              {"revision", "characterSets", "echoStuck", "identityPrefixed", "heldSet", "textMode",
+               "memories", "nameLength", "blockLimit", "memoryCounts", "emptyReadRefused", "indexShift"},
               "handset");
     state.revision = text(h, "revision", "handset", state.revision);
     if (h.contains("characterSets")) {
@@ -180,6 +183,16 @@ void readHandset(const QJsonValue &value, PhoneState &state)
             state.characterSets.append(set.toString().toLatin1());
         }
     }
+    if (h.contains("memories")) {
+        state.phonebooks.clear();
+        for (const QJsonValue &memory : arrayAt(h.value("memories"), "handset.memories")) {
+            if (!memory.isString())
+                fail(QStringLiteral("handset.memories: not all strings"));
+            state.phonebooks.append(memory.toString().toLatin1());
+        }
+    }
+    state.nameLength = number(h, "nameLength", "handset", 1, 255, state.nameLength);
+    state.blockLimit = number(h, "blockLimit", "handset", 0, 999, state.blockLimit);
     const auto flag = [&h](const char *key, bool fallback) {
         const QJsonValue v = h.value(QLatin1String(key));
         if (!v.isUndefined() && !v.isBool())
@@ -189,6 +202,9 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     state.echoStuck = flag("echoStuck", state.echoStuck);
     state.identityPrefixed = flag("identityPrefixed", state.identityPrefixed);
     state.textModeOffered = flag("textMode", state.textModeOffered);
+    state.memoryCounts = flag("memoryCounts", state.memoryCounts);
+    state.emptyReadRefused = flag("emptyReadRefused", state.emptyReadRefused);
+    state.indexShift = flag("indexShift", state.indexShift);
 }
 
 LineBehaviour readLine(const QJsonValue &value)
@@ -251,11 +267,20 @@ void readState(const QJsonObject &root, PhoneState &state)
     }
     if (root.contains("phonebooks")) {
         const QJsonObject books = objectAt(root.value("phonebooks"), "phonebooks");
-        allowOnly(books, {"ME", "SM"}, "phonebooks");
+        static const QStringList lists = {"DC", "RC", "MC", "ON", "LD", "FD", "EN"};
+        allowOnly(books, QStringList{"ME", "SM"} + lists, "phonebooks");
         if (books.contains("ME"))
-            readPhonebook(books.value("ME"), "phonebooks.ME", state.phoneBook, state.phoneBookCapacity);
+            readPhonebook(books.value("ME"), "phonebooks.ME", state.phoneBook, state.phoneBookCapacity,
+                          state.nameLength);
         if (books.contains("SM"))
-            readPhonebook(books.value("SM"), "phonebooks.SM", state.simBook, state.simBookCapacity);
+            readPhonebook(books.value("SM"), "phonebooks.SM", state.simBook, state.simBookCapacity,
+                          state.nameLength);
+        // The read-only lists share one size.
+        for (const QString &list : lists) {
+            if (books.contains(list))
+                readPhonebook(books.value(list), "phonebooks." + list, state.readOnlyBooks[list.toLatin1()],
+                              state.readOnlyBookCapacity, state.nameLength);
+        }
     }
     state.messageCapacity = number(root, "messageCapacity", "scenario", 0, 999, state.messageCapacity);
     if (root.contains("messages"))

@@ -4,9 +4,9 @@
 
 namespace ContactName {
 
-QString fitForPhone(const QString &name, const PhoneText &phone)
+QString fitForPhone(const QString &name, const PhoneText &phone, int length)
 {
-    return QuotedFieldText(phone.fit(name).text).left(MaxLength);
+    return QuotedFieldText(phone.fit(name).text).left(length);
 }
 
 QString onLine(const QString &name, const PhoneText &phone)

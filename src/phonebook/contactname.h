@@ -10,8 +10,9 @@ namespace ContactName {
 constexpr int MaxLength = 16;
 
 // Fits the name to the phone's character set (PhoneCharset::fit), drops what QuotedFieldText
-// drops and cuts to MaxLength. A name that already fits comes back unchanged.
-QString fitForPhone(const QString &name, const PhoneText &phone = PhoneText());
+// drops and cuts to length, the memory's own or MaxLength. A name that already fits comes back
+// unchanged.
+QString fitForPhone(const QString &name, const PhoneText &phone = PhoneText(), int length = MaxLength);
 
 // The name as the write command carries it: what may go between quotes, in the phone's
 // characters (PhoneText::toPhone).

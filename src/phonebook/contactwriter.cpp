@@ -30,7 +30,7 @@ ContactWriter::Placement ContactWriter::writeToFreePlace(const QString &name, co
     ContactTable &table = phonebook_.table();
     int index = 0;
     for (;;) {
-        index = table.lowestFreePlace(phonebook_.simCapacity());
+        index = table.lowestFreePlace(phonebook_.highestPlace());
         if (index == 0)
             return Placement::Full;
         // A place only counts as free on the phone's word: a listing that matched its count, or
@@ -44,7 +44,8 @@ ContactWriter::Placement ContactWriter::writeToFreePlace(const QString &name, co
             break;
     }
     const QString safeNumber = QuotedFieldText(number);
-    const QString phoneName = ContactName::onLine(name, phoneText());
+    // A name read from a file was fitted to the longest any memory takes, not to this one's.
+    const QString phoneName = ContactName::onLine(name.left(phonebook_.nameLength()), phoneText());
     const AtExchange::Reply reply = write(index, safeNumber, phoneName);
     const bool answered = phonebook_.lock().answered(reply);
     // A write cancelled while it waited has most likely reached the phone: its place counts as
@@ -69,6 +70,9 @@ std::optional<bool> ContactWriter::placeIsFree(int index)
         if (look > 0 && !lock.answered(exchange.resynchronise(exchange.timTimeout)))
             return std::nullopt;
         const AtExchange::Reply reply = exchange.SendAndWait(read, exchange.timTimeout);
+        // Other phones refuse to read a place that holds nothing.
+        if (reply.refused() && !phoneText().isTriumMars())
+            return true;
         if (!lock.answered(reply))
             return std::nullopt;
         entries = PhonebookListing::entryLines(reply.text);
@@ -81,6 +85,21 @@ std::optional<bool> ContactWriter::placeIsFree(int index)
     return false;
 }
 
+QString ContactWriter::fitted(const QString &name) const
+{
+    return ContactName::fitForPhone(name, phoneText(), phonebook_.nameLength());
+}
+
+bool ContactWriter::mayWrite(OperationResult *notStarted) const
+{
+    if (!phonebook_.readOnlyList())
+        return true;
+    const QString text =
+        QStringLiteral("%1 can only be read.").arg(PhonebookMemory::title(phonebook_.memory()));
+    *notStarted = OperationResult::notStarted(text).told(text);
+    return false;
+}
+
 OperationResult ContactWriter::full()
 {
     return OperationResult::refused(QString(), QStringLiteral("Phonebook full"));
@@ -89,10 +108,12 @@ OperationResult ContactWriter::full()
 OperationResult ContactWriter::create(const QString &name, const QString &number)
 {
     return phonebook_.lock().perform([&] {
+        if (OperationResult readOnly; !mayWrite(&readOnly))
+            return readOnly;
         OperationLock &lock = phonebook_.lock();
         if (!lock.guard(OperationLock::UploadingContact))
             return lock.refusal();
-        switch (writeToFreePlace(ContactName::fitForPhone(name, phoneText()), number)) {
+        switch (writeToFreePlace(fitted(name), number)) {
         case Placement::Full:
             lock.setResult(full().told(full().error));
             lock.finish();
@@ -125,6 +146,8 @@ int ContactWriter::lockSelected(qint16 code, int visibleRow, OperationResult *no
 OperationResult ContactWriter::change(int visibleRow, const QString &name, const QString &number)
 {
     return phonebook_.lock().perform([&] {
+        if (OperationResult readOnly; !mayWrite(&readOnly))
+            return readOnly;
         OperationResult notStarted;
         const int k = lockSelected(OperationLock::SavingContact, visibleRow, &notStarted);
         if (k < 0)
@@ -132,8 +155,7 @@ OperationResult ContactWriter::change(int visibleRow, const QString &name, const
         ContactTable &table = phonebook_.table();
         const int index = table.indexText(k).toInt();
         const QString safeNumber = QuotedFieldText(number);
-        const QString phoneName =
-            ContactName::onLine(ContactName::fitForPhone(name, phoneText()), phoneText());
+        const QString phoneName = ContactName::onLine(fitted(name), phoneText());
         if (!phonebook_.lock().answered(write(index, safeNumber, phoneName)))
             return phonebook_.lock().result();
         table.replaceWritten(k, visibleRow, index, safeNumber, ContactTable::typeOf(safeNumber),
@@ -147,12 +169,13 @@ OperationResult ContactWriter::change(int visibleRow, const QString &name, const
 OperationResult ContactWriter::writeAtPlace(int index, const QString &name, const QString &number)
 {
     return phonebook_.lock().perform([&] {
+        if (OperationResult readOnly; !mayWrite(&readOnly))
+            return readOnly;
         OperationLock &lock = phonebook_.lock();
         if (!lock.guard(OperationLock::SavingContact))
             return lock.refusal();
         const QString safeNumber = QuotedFieldText(number);
-        const QString phoneName =
-            ContactName::onLine(ContactName::fitForPhone(name, phoneText()), phoneText());
+        const QString phoneName = ContactName::onLine(fitted(name), phoneText());
         if (!lock.answered(write(index, safeNumber, phoneName)))
             return lock.result();
         ContactTable &table = phonebook_.table();
@@ -172,6 +195,8 @@ OperationResult ContactWriter::writeAtPlace(int index, const QString &name, cons
 OperationResult ContactWriter::remove(int visibleRow)
 {
     return phonebook_.lock().perform([&] {
+        if (OperationResult readOnly; !mayWrite(&readOnly))
+            return readOnly;
         OperationLock &lock = phonebook_.lock();
         OperationResult notStarted;
         const int k = lockSelected(OperationLock::DeletingContact, visibleRow, &notStarted);
@@ -193,6 +218,8 @@ OperationResult ContactWriter::remove(int visibleRow)
 OperationResult ContactWriter::removeAll()
 {
     return phonebook_.lock().perform([&] {
+        if (OperationResult readOnly; !mayWrite(&readOnly))
+            return readOnly;
         OperationLock &lock = phonebook_.lock();
         const QString memory =
             phonebook_.simSelected() ? QStringLiteral("SIM-Card") : QStringLiteral("Phone");

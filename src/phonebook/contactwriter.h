@@ -45,6 +45,10 @@ public:
 
 private:
     PhoneText phoneText() const;
+    // The name as the selected memory takes it.
+    QString fitted(const QString &name) const;
+    // Another phone's call lists and own numbers are not written to; notStarted says so.
+    bool mayWrite(OperationResult *notStarted) const;
     // Takes the lock with code and finds the entry of the selected visible row. -1 when the
     // lock was refused or no entry matches, with notStarted saying why; the lock is not held then.
     int lockSelected(qint16 code, int visibleRow, OperationResult *notStarted);

@@ -1,9 +1,12 @@
 #include "phonebook.h"
 
+#include "phonebookblockreader.h"
 #include "phonebooklisting.h"
 
+#include "contactname.h"
 #include "link/atexchange.h"
 #include "link/operationlock.h"
+
 #include "link/supervisor.h"
 #include "text/charconv.h"
 #include "text/replyparser.h"
@@ -21,9 +24,34 @@ int Phonebook::simCapacity() const
     return simCapacity_ >= 0 ? simCapacity_ : supervisor_.MaxPhoneNum;
 }
 
+std::optional<int> Phonebook::simNumberLength() const
+{
+    return isTriumMars() ? simNumberLength_ : details_.numberLength;
+}
+
+int Phonebook::highestPlace() const
+{
+    return isTriumMars() ? simCapacity() : details_.last;
+}
+
+int Phonebook::nameLength() const
+{
+    return isTriumMars() ? ContactName::MaxLength : details_.nameLength.value_or(ContactName::MaxLength);
+}
+
+bool Phonebook::isTriumMars() const
+{
+    return phoneText().isTriumMars();
+}
+
+bool Phonebook::readOnlyList() const
+{
+    return !isTriumMars() && !PhonebookMemory::isWritable(memory_);
+}
+
 void Phonebook::updateCaption()
 {
-    caption_ = table_.caption(sim_, simCapacity());
+    caption_ = isTriumMars() ? table_.caption(simSelected(), simCapacity()) : details_.caption(table_.size());
     emit captionChanged(caption_);
 }
 
@@ -36,15 +64,19 @@ OperationResult Phonebook::LoadPhonebook()
         listingChecked_ = false;
 
         std::optional<int> used;
-        if (!selectMemory(&used) || !readListing(used))
+        if (!isTriumMars()) {
+            if (!loadStandardMemory())
+                return lock_.result();
+        } else if (!selectMemory(&used) || !readListing(used)) {
             return lock_.result();
+        }
 
         QList<ContactsCache::Entry> seen;
         for (const PhonebookEntry &entry : table_.entries())
             seen.append({entry.contact.name, entry.contact.number});
         cache_.merge(seen);
 
-        if (sim_ && !learnSimCapacity())
+        if (isTriumMars() && simSelected() && !learnSimCapacity())
             return lock_.result();
         updateCaption();
         lock_.finish();
@@ -54,7 +86,7 @@ OperationResult Phonebook::LoadPhonebook()
 
 bool Phonebook::selectMemory(std::optional<int> *used)
 {
-    const QString memory = sim_ ? QStringLiteral("SM") : QStringLiteral("ME");
+    const QString memory = memory_;
     const QString select = QStringLiteral("AT+CPBS=\"") + memory + QLatin1Char('"');
     // An "OK" that strayed onto the line reads like the answer to a selection the phone refuses
     // right after it; the memory the phone then names tells. Once more sorts out a chance stray.
@@ -130,6 +162,55 @@ bool Phonebook::readListing(std::optional<int> used)
     return true;
 }
 
+bool Phonebook::loadStandardMemory()
+{
+    PhonebookMemory memory;
+    memory.code = memory_;
+    if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("AT+CPBS=\"") + memory_ + QLatin1Char('"'),
+                                              exchange_.timTimeout)))
+        return false;
+    // Both questions are only asked: a phone that cannot tell is read over the places it has.
+    PhonebookListing::MemoryStatus status;
+    const AtExchange::Reply asked =
+        exchange_.SendAndWait(QStringLiteral("AT+CPBS?"), exchange_.timTimeout,
+                              AtExchange::Expected::line(QStringLiteral("+CPBS:")));
+    if (asked.completed())
+        status = PhonebookListing::memoryStatus(asked.text);
+    else if (!asked.refused() && !lock_.answered(asked))
+        return false;
+    const AtExchange::Reply places =
+        exchange_.SendAndWait(QStringLiteral("AT+CPBR=?"), exchange_.timTimeout,
+                              AtExchange::Expected::line(QStringLiteral("+CPBR:")));
+    if (!places.answered() && !lock_.answered(places))
+        return false;
+    if (!places.completed() || !memory.takeReadTest(places.text))
+        memory.last = status.total.value_or(PhonebookListing::MaxEntries);
+    details_ = memory;
+
+    lock_.openProgress();
+    PhonebookBlockReader reader(exchange_, lock_);
+    if (!reader.read(memory, status.used, [this](const QString &line) { return takeStandardRow(line); }))
+        return false;
+    lock_.closeProgress();
+    // Every place was read unless the count ended it early; a count the rows fall short of
+    // leaves free places to be looked at before they are written.
+    listingChecked_ = !status.used || table_.size() >= *status.used;
+    return true;
+}
+
+bool Phonebook::takeStandardRow(const QString &line)
+{
+    const auto entry = PhonebookListing::decodedEntry(line, phoneText());
+    if (!entry) {
+        table_.appendListed(line);
+        return true;
+    }
+    if (table_.entryAtPlace(entry->index) >= 0)
+        return false;
+    table_.appendWritten(entry->index, entry->number, entry->type, entry->name);
+    return true;
+}
+
 PhoneText Phonebook::phoneText() const
 {
     return exchange_.phoneText();
@@ -143,10 +224,7 @@ void Phonebook::takeListedLine(QString line)
         table_.appendListed(line);
         return;
     }
-    if (const auto entry = PhonebookListing::decodedEntry(line, text))
-        table_.appendWritten(entry->index, entry->number, entry->type, entry->name);
-    else
-        table_.appendListed(line);
+    takeStandardRow(line);
 }
 
 bool Phonebook::learnSimCapacity()

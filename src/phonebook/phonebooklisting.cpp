@@ -147,6 +147,9 @@ MemoryStatus memoryStatus(const QString &reply)
     const auto used = fields->value(1).toNumber();
     if (used && *used >= 0)
         status.used = used;
+    const auto total = fields->value(2).toNumber();
+    if (total && *total > 0)
+        status.total = total;
     return status;
 }
 

@@ -35,11 +35,12 @@ struct ListedEntry
 std::optional<ListedEntry> decodedEntry(const QString &entryLine, const PhoneText &phone);
 
 // What the reply to "AT+CPBS?" (+CPBS: "SM",used,total) says: the memory selected, empty when
-// the phone does not say, and the places in use, none when it does not say.
+// the phone does not say, the places in use and all places, none when it does not say.
 struct MemoryStatus
 {
     QString memory;
     std::optional<int> used;
+    std::optional<int> total;
 };
 MemoryStatus memoryStatus(const QString &reply);
 
