@@ -40,7 +40,7 @@ int selectedCapacity(const PhoneState &state)
 QByteArray row(const PhoneState &state, int index, const Contact &c)
 {
     return "+CPBR: " + QByteArray::number(index) + ",\"" + onLine(state, c.number) + "\"," +
-           QByteArray::number(c.type) + ",\"" + onLine(state, c.name) + '"';
+           QByteArray::number(c.type) + ",\"" + onLine(state, c.name) + '"' + state.rowTail;
 }
 
 QByteArray range(const PhoneState &state)

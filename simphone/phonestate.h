@@ -83,6 +83,10 @@ struct PhoneState
     // A read that finds nothing answers the row of the used place before it, under that
     // place's index.
     bool indexShift = false;
+    QByteArray rowTail; // after the name of every +CPBR row: ",0", ",,,,,,,"
+    // Commands (by the start of their line) this handset ends with another final result, such
+    // as "COMMAND NOT SUPPORT" (scenario key "results").
+    QMap<QByteArray, QByteArray> resultsInstead;
 
     // Messages: slot -> message
     QMap<int, Message> messages;

@@ -103,7 +103,9 @@ void readPhonebook(const QJsonValue &value, const QString &where, QMap<int, Cont
         Contact contact;
         contact.number = text(c, "number", at);
         contact.type = number(c, "type", at, 128, 255, contact.number.startsWith('+') ? 145 : 129);
-        contact.name = text(c, "name", at).left(nameLength);
+        // Cut by characters: a UTF-8 name must not lose half of one.
+        const QByteArray held = text(c, "name", at);
+        contact.name = holdsUtf8 ? QString::fromUtf8(held).left(nameLength).toUtf8() : held.left(nameLength);
         book.insert(index, contact);
     }
 }
@@ -172,7 +174,8 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     const QJsonObject h = objectAt(value, "handset");
     allowOnly(h,
               {"revision", "characterSets", "echoStuck", "identityPrefixed", "heldSet", "textMode",
-               "memories", "nameLength", "blockLimit", "memoryCounts", "emptyReadRefused", "indexShift"},
+               "memories", "nameLength", "blockLimit", "memoryCounts", "emptyReadRefused", "indexShift",
+               "rowTail"},
               "handset");
     state.revision = text(h, "revision", "handset", state.revision);
     if (h.contains("characterSets")) {
@@ -192,6 +195,7 @@ void readHandset(const QJsonValue &value, PhoneState &state)
         }
     }
     state.nameLength = number(h, "nameLength", "handset", 1, 255, state.nameLength);
+    state.rowTail = text(h, "rowTail", "handset", state.rowTail);
     state.blockLimit = number(h, "blockLimit", "handset", 0, 999, state.blockLimit);
     const auto flag = [&h](const char *key, bool fallback) {
         const QJsonValue v = h.value(QLatin1String(key));
@@ -229,8 +233,9 @@ void readState(const QJsonObject &root, PhoneState &state)
     allowOnly(root,
               {"manufacturer", "model", "imsi", "imei", "battery", "operator", "registration",
                "serviceCentre", "phonebooks", "messageCapacity", "messages", "refusedRecipients", "melodies",
-               "handset", "line"},
+               "handset", "line", "results", "sources"},
               "scenario");
+    // "sources" names where a handset's reply shapes come from; nothing reads it.
     state.manufacturer = text(root, "manufacturer", "scenario", state.manufacturer);
     state.model = text(root, "model", "scenario", state.model);
     state.imsi = text(root, "imsi", "scenario", state.imsi);
@@ -289,6 +294,13 @@ void readState(const QJsonObject &root, PhoneState &state)
         readRefusedRecipients(root.value("refusedRecipients"), state);
     if (root.contains("melodies"))
         readMelodies(root.value("melodies"), state);
+    const QJsonObject results =
+        objectAt(root.value("results").isUndefined() ? QJsonObject() : root.value("results"), "results");
+    for (auto it = results.begin(); it != results.end(); ++it) {
+        if (!it.value().isString())
+            fail(QStringLiteral("results: \"%1\" must name a result line").arg(it.key()));
+        state.resultsInstead.insert(it.key().toLatin1(), it.value().toString().toLatin1());
+    }
 }
 
 } // namespace

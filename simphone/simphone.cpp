@@ -323,6 +323,8 @@ bool SimPhone::loadScenario(const QString &fileName, QString *error)
         return false;
     if (line)
         setLineBehaviour(*line);
+    for (auto it = d->state.resultsInstead.cbegin(); it != d->state.resultsInstead.cend(); ++it)
+        failCommand(it.key(), it.value());
     return true;
 }
 

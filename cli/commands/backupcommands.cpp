@@ -16,7 +16,7 @@ namespace CommandLine {
 int backup(Run &run)
 {
     const QString folder = run.argument(0);
-    switch (BackupFolder(folder, PhoneBackup::fileNames()).target()) {
+    switch (BackupFolder(folder, PhoneBackup::everyFileName()).target()) {
     case BackupFolder::Target::Free:
         break;
     case BackupFolder::Target::EarlierBackup:

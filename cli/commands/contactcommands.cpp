@@ -6,6 +6,7 @@
 
 #include "phonebook/contactsfile.h"
 #include "phonebook/contactwriter.h"
+#include "phonebook/phonebookmemory.h"
 
 #include <QFile>
 
@@ -16,15 +17,20 @@ namespace CommandLine {
 PhoneSession *loadPhonebook(Run &run, bool simOnly, int *exitCode)
 {
     std::optional<bool> sim; // none: the memory the window chose last
+    QString list;            // another phone's list ("DC"), by its code
     if (simOnly) {
         sim = true;
     } else if (run.isSet(options().memory)) {
         const QString memory = run.value(options().memory);
-        if (memory != QLatin1String("sim") && memory != QLatin1String("phone")) {
-            *exitCode = run.usage(QStringLiteral("--memory takes sim or phone: ") + memory);
+        if (memory == QLatin1String("sim") || memory == QLatin1String("phone")) {
+            sim = memory == QLatin1String("sim");
+        } else if (PhonebookMemory::known().contains(memory.toUpper())) {
+            list = memory.toUpper();
+        } else {
+            *exitCode = run.usage(
+                QStringLiteral("--memory takes sim, phone or a list's code (dc, rc, mc, on...): ") + memory);
             return nullptr;
         }
-        sim = memory == QLatin1String("sim");
     }
     PhoneSession *phone = run.phone();
     if (!phone) {
@@ -32,6 +38,13 @@ PhoneSession *loadPhonebook(Run &run, bool simOnly, int *exitCode)
         return nullptr;
     }
     phone->phonebook.setSimSelected(sim.value_or(phone->link.settings.sim()));
+    if (!list.isEmpty()) {
+        if (phone->link.supervisor.profile().isTriumMars()) {
+            *exitCode = run.usage(QStringLiteral("The Trium Mars has the memories sim and phone only."));
+            return nullptr;
+        }
+        phone->phonebook.setMemory(list);
+    }
     *exitCode = phone->outcome(phone->phonebook.LoadPhonebook());
     return *exitCode == Success ? phone : nullptr;
 }

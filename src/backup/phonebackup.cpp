@@ -5,8 +5,11 @@
 
 #include "handset/handset.h"
 #include "link/phonelink.h"
+#include "link/supervisor.h"
+#include "link/tabloader.h"
 #include "link/userinterfaces.h"
 #include "phonebook/contactscache.h"
+#include "phonebook/phonebookmemory.h"
 #include "phonebook/vcard.h"
 #include "programinfo.h"
 #include "sms/sendernames.h"
@@ -81,6 +84,25 @@ QStringList PhoneBackup::fileNames()
     return {SimContactsFile, PhoneContactsFile, MessagesXmlFile, MessagesCsvFile, MelodiesFile, PhoneFile};
 }
 
+QStringList PhoneBackup::everyFileName()
+{
+    QStringList names = fileNames();
+    for (const QString &memory : PhonebookMemory::known()) {
+        if (!names.contains(contactsFileOf(memory)))
+            names.append(contactsFileOf(memory));
+    }
+    return names;
+}
+
+QString PhoneBackup::contactsFileOf(const QString &memory)
+{
+    if (memory == QLatin1String("SM"))
+        return SimContactsFile;
+    if (memory == QLatin1String("ME"))
+        return PhoneContactsFile;
+    return QStringLiteral("contacts-%1.vcf").arg(memory.toLower());
+}
+
 PhoneBackup::PhoneBackup(PhoneLink &link) : link_(link) {}
 
 QString PhoneBackup::cancelledText()
@@ -95,13 +117,16 @@ QString PhoneBackup::lostText()
 
 QString PhoneBackup::Summary::text() const
 {
-    QString text =
-        QStringLiteral("The phone is backed up in %1:\n\n").arg(folder) +
-        QStringLiteral("%1 SIM contacts in %2\n").arg(simContacts).arg(SimContactsFile) +
-        QStringLiteral("%1 phone contacts in %2\n").arg(phoneContacts).arg(PhoneContactsFile) +
-        QStringLiteral("%1 messages in %2 and %3\n").arg(messages).arg(MessagesXmlFile, MessagesCsvFile) +
-        QStringLiteral("%1 melody names in %2\n").arg(melodies).arg(MelodiesFile) +
-        QStringLiteral("The phone's details and the files' checksums in %1").arg(PhoneFile);
+    QString text = QStringLiteral("The phone is backed up in %1:\n\n").arg(folder) +
+                   QStringLiteral("%1 SIM contacts in %2\n").arg(simContacts).arg(SimContactsFile) +
+                   QStringLiteral("%1 phone contacts in %2\n").arg(phoneContacts).arg(PhoneContactsFile);
+    for (const auto &[memory, entries] : lists) {
+        QString name = PhonebookMemory::title(memory);
+        text += QStringLiteral("%1 entries of %2 in %3\n").arg(entries).arg(name, contactsFileOf(memory));
+    }
+    text += QStringLiteral("%1 messages in %2 and %3\n").arg(messages).arg(MessagesXmlFile, MessagesCsvFile) +
+            QStringLiteral("%1 melody names in %2\n").arg(melodies).arg(MelodiesFile) +
+            QStringLiteral("The phone's details and the files' checksums in %1").arg(PhoneFile);
     if (unreadableSlots > 0)
         text += QStringLiteral("\n\n") +
                 ShortMessages::unreadableText(unreadableSlots, QStringLiteral("an error")) +
@@ -122,7 +147,7 @@ OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
     const auto refuseFolder = [](const QString &text) {
         return OperationResult::notStarted(text).told(text, Title);
     };
-    BackupFolder folder(folderPath, fileNames());
+    BackupFolder folder(folderPath, everyFileName());
     switch (folder.target()) {
     case BackupFolder::Target::Free:
         break;
@@ -140,26 +165,29 @@ OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
     // Readers of their own: what the tabs show stays as it is.
     Subsystems readers(link_);
     Phonebook &contacts = readers.phonebook;
-    QList<Contact> simContacts;
-    QList<Contact> phoneContacts;
-    const auto readContacts = [&contacts](bool sim, QList<Contact> *read) {
-        contacts.setSimSelected(sim);
-        const OperationResult result = contacts.LoadPhonebook();
-        *read = contacts.table().contacts();
-        return result;
-    };
+    QMap<QString, QList<Contact>> read;
+    const PhoneProfile &phone = link_.supervisor.profile();
+    // The Trium Mars's two memories; every one another phone lists.
+    const QStringList memories = phone.isTriumMars() ? QStringList{QStringLiteral("SM"), QStringLiteral("ME")}
+                                                     : PhonebookMemory::shown(phone.phonebooks);
     ShortMessages &messages = readers.sms;
     PhoneMelodies &melodies = readers.melodies;
 
     // Each step is one of the tabs' operations; nothing runs between them, so neither a click
-    // nor the probe can come in between.
-    const QList<std::function<OperationResult()>> steps = {
-        [&] { return readers.info.InfoDownload(); },
-        [&] { return readContacts(true, &simContacts); },
-        [&] { return readContacts(false, &phoneContacts); },
-        [&] { return messages.SMSDownload(ShortMessages::ArchiveStep::Skip); },
-        [&] { return melodies.ReadMelodyList(); },
-    };
+    // nor the probe can come in between. What the phone lacks is not asked for.
+    QList<std::function<OperationResult()>> steps = {[&] { return readers.info.InfoDownload(); }};
+    for (const QString &memory : memories) {
+        steps.append([&contacts, &read, memory] {
+            contacts.setMemory(memory);
+            const OperationResult result = contacts.LoadPhonebook();
+            read[memory] = contacts.table().contacts();
+            return result;
+        });
+    }
+    if (phone.lacking(TabLoader::ViewSMS).isEmpty())
+        steps.append([&] { return messages.SMSDownload(ShortMessages::ArchiveStep::Skip); });
+    if (phone.lacking(TabLoader::Ringtones).isEmpty())
+        steps.append([&] { return melodies.ReadMelodyList(); });
     bool cancelled = false;
     const auto onCancel =
         QObject::connect(&lock, &OperationLock::cancelRequested, [&cancelled] { cancelled = true; });
@@ -167,21 +195,21 @@ OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
     StagedProgress progress(shown, int(steps.size()));
     lock.setProgressWindow(&progress);
     progress.open();
-    OperationResult read;
-    for (int k = 0; k < steps.size() && read.succeeded(); ++k) {
+    OperationResult outcome;
+    for (int k = 0; k < steps.size() && outcome.succeeded(); ++k) {
         progress.beginStage(k);
-        read = OperationResult::worse(read, steps.at(k)());
+        outcome = OperationResult::worse(outcome, steps.at(k)());
     }
     progress.end();
     lock.setProgressWindow(shown);
     QObject::disconnect(onCancel);
-    if (!read.succeeded()) {
+    if (!outcome.succeeded()) {
         if (cancelled)
-            return read.told(cancelledText(), Title);
+            return outcome.told(cancelledText(), Title);
         if (lock.action() == OperationLock::NoPhone)
-            return read.told(lostText(), Title);
+            return outcome.told(lostText(), Title);
         // The step has said why.
-        return read.told(QStringLiteral("No backup was written."), Title);
+        return outcome.told(QStringLiteral("No backup was written."), Title);
     }
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -189,9 +217,19 @@ OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
     const QList<SMSRecord> inSlotOrder = messages.messages().bySlot();
 
     const QStringList melodyLines = melodies.slotLines();
-    const QList<std::pair<QString, QByteArray>> files = {
-        {SimContactsFile, VCard::compose(simContacts)},
-        {PhoneContactsFile, VCard::compose(phoneContacts)},
+    // The SIM card's and the phone's files are there even for a phone without the memory.
+    QList<std::pair<QString, QByteArray>> files = {
+        {SimContactsFile, VCard::compose(read.value(QStringLiteral("SM")))},
+        {PhoneContactsFile, VCard::compose(read.value(QStringLiteral("ME")))},
+    };
+    QList<std::pair<QString, int>> lists;
+    for (const QString &memory : memories) {
+        if (memory == QLatin1String("SM") || memory == QLatin1String("ME"))
+            continue;
+        files.append({contactsFileOf(memory), VCard::compose(read.value(memory))});
+        lists.append({memory, int(read.value(memory).size())});
+    }
+    files += QList<std::pair<QString, QByteArray>>{
         {MessagesXmlFile, MessageExport::xml(inSlotOrder, names, now)},
         {MessagesCsvFile, MessageExport::csv(inSlotOrder, names)},
         {MelodiesFile, (melodyLines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()},
@@ -201,7 +239,7 @@ OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
     const auto fail = [&] {
         const QString text =
             QStringLiteral("The backup could not be written to %1: %2").arg(folder.path(), error);
-        return OperationResult::worse(read, OperationResult::refused(QString(), text).told(text, Title));
+        return OperationResult::worse(outcome, OperationResult::refused(QString(), text).told(text, Title));
     };
     if (!folder.begin(&error))
         return fail();
@@ -224,10 +262,11 @@ OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
         return fail();
 
     *summary = {folder.path(),
-                int(simContacts.size()),
-                int(phoneContacts.size()),
+                int(read.value(QStringLiteral("SM")).size()),
+                int(read.value(QStringLiteral("ME")).size()),
                 messages.messages().count(),
                 messages.unreadableSlots(),
-                int(melodyLines.size())};
-    return read;
+                int(melodyLines.size()),
+                lists};
+    return outcome;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 class PhoneLink;
 
 // Everything the phone gives out, into one folder in open formats: both phonebooks as vCards,
@@ -21,7 +23,12 @@ public:
     static const QString MessagesCsvFile;
     static const QString MelodiesFile;
     static const QString PhoneFile;
+    // The files every backup writes; another phone's lists add theirs (everyFileName).
     static QStringList fileNames();
+    static QStringList everyFileName();
+    // The vCard file of a phonebook memory: the SIM card's and the phone's as above, another
+    // phone's lists as "contacts-dc.vcf".
+    static QString contactsFileOf(const QString &memory);
 
     explicit PhoneBackup(PhoneLink &link);
 
@@ -33,6 +40,8 @@ public:
         int messages = 0;
         int unreadableSlots = 0;
         int melodies = 0;
+        // Another phone's other lists: the memory and its entries.
+        QList<std::pair<QString, int>> lists;
         QString text() const;
     };
 

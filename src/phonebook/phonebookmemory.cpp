@@ -39,6 +39,14 @@ QStringList PhonebookMemory::shown(const QStringList &offered)
     return memories;
 }
 
+QStringList PhonebookMemory::known()
+{
+    QStringList codes;
+    for (const Known &known : KnownMemories)
+        codes.append(QString::fromLatin1(known.code));
+    return codes;
+}
+
 bool PhonebookMemory::isWritable(const QString &code)
 {
     return code == QLatin1String("SM") || code == QLatin1String("ME");

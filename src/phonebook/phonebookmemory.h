@@ -18,6 +18,8 @@ struct PhonebookMemory
     // The memories Quenda shows of those the phone offers, in the order a person looks for
     // them. A phone that names none is offered the SIM card and its own memory.
     static QStringList shown(const QStringList &offered);
+    // Every memory Quenda has a name for.
+    static QStringList known();
     // The SIM card and the phone take contacts; the call lists, own numbers, fixed dialling
     // and emergency numbers are only read here.
     static bool isWritable(const QString &code);

@@ -6,17 +6,20 @@
 #include "ui/sms/createsmspage.h"
 
 #include "link/phonelink.h"
+#include "link/supervisor.h"
 #include "phonebook/contactname.h"
 #include "phonebook/numberfilter.h"
 #include "phonebook/phonebook.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 
 PhonebookController::PhonebookController(PhonebookPage &page, CreateSmsPage &sms, Phonebook &phonebook,
                                          PhoneLink &link, QAction *deleteAll, QWidget *window)
@@ -42,6 +45,8 @@ PhonebookController::PhonebookController(PhonebookPage &page, CreateSmsPage &sms
         if (on)
             optSIM_Click();
     });
+    connect(page_.cmbMemory, &QComboBox::activated, this, &PhonebookController::cmbMemory_Click);
+    connect(&link_.supervisor, &Supervisor::connected, this, &PhonebookController::showMemories);
     connect(page_.cmdCreatePhone, &QPushButton::clicked, this,
             [this] { writer_.create(page_.txtName->text(), page_.txtPhone->text()); });
     connect(page_.cmdSavePhone, &QPushButton::clicked, this, [this] {
@@ -92,7 +97,7 @@ void PhonebookController::lstContacts_Click()
         return;
     page_.txtName->setText(table.entry(k).contact.name);
     page_.txtPhone->setText(table.entry(k).contact.number);
-    if (phonebook_.simSelected())
+    if (writable())
         page_.cmdSavePhone->setEnabled(true);
 }
 
@@ -101,7 +106,7 @@ void PhonebookController::txtPhone_Change()
     QLineEdit *field = page_.txtPhone;
     if (field->text().isEmpty())
         setSaveButtons(false);
-    else if (phonebook_.simSelected() && link_.lock.action() != OperationLock::NoPhone)
+    else if (writable() && link_.lock.action() != OperationLock::NoPhone)
         setSaveButtons(true);
 
     int caret = field->cursorPosition();
@@ -112,35 +117,77 @@ void PhonebookController::txtPhone_Change()
     }
 }
 
+bool PhonebookController::writable() const
+{
+    return phonebook_.simSelected() || (!phonebook_.readOnlyList() && !page_.cmbMemory->isHidden());
+}
+
 void PhonebookController::optPhone_Click()
 {
     phonebook_.setSimSelected(false);
-    page_.cmdSavePhone->setEnabled(false);
-    page_.cmdCreatePhone->setEnabled(false);
-    page_.cmdImp->setEnabled(false);
+    memoryChosen(false);
+}
+
+void PhonebookController::optSIM_Click()
+{
+    phonebook_.setSimSelected(true);
+    memoryChosen(true);
+}
+
+void PhonebookController::cmbMemory_Click(int row)
+{
+    phonebook_.setMemory(page_.cmbMemory->itemData(row).toString());
+    page_.cmdDeletePhone->setEnabled(!phonebook_.readOnlyList());
+    page_.cmdDelePhoneAdv->setEnabled(!phonebook_.readOnlyList());
+    memoryChosen(!phonebook_.readOnlyList());
+}
+
+void PhonebookController::memoryChosen(bool writable)
+{
+    if (writable) {
+        page_.cmdCreatePhone->setEnabled(true);
+    } else {
+        page_.cmdSavePhone->setEnabled(false);
+        page_.cmdCreatePhone->setEnabled(false);
+    }
+    page_.cmdImp->setEnabled(writable);
     page_.txtPhone->clear();
     page_.txtName->clear();
-    page_.txtName->setReadOnly(true);
-    page_.txtPhone->setReadOnly(true);
+    page_.txtName->setReadOnly(!writable);
+    page_.txtPhone->setReadOnly(!writable);
     if (!link_.starting()) {
         link_.tabs.userLoads(TabLoader::Phonebook);
         phonebook_.LoadPhonebook();
     }
 }
 
-void PhonebookController::optSIM_Click()
+void PhonebookController::showMemories()
 {
-    phonebook_.setSimSelected(true);
-    page_.cmdCreatePhone->setEnabled(true);
-    page_.cmdImp->setEnabled(true);
-    page_.txtPhone->clear();
-    page_.txtName->clear();
-    page_.txtName->setReadOnly(false);
-    page_.txtPhone->setReadOnly(false);
-    if (!link_.starting()) {
-        link_.tabs.userLoads(TabLoader::Phonebook);
-        phonebook_.LoadPhonebook();
+    const PhoneProfile &phone = link_.supervisor.profile();
+    const bool triumMars = phone.isTriumMars();
+    page_.optPhone->setVisible(triumMars);
+    page_.optSIM->setVisible(triumMars);
+    page_.cmbMemory->setVisible(!triumMars);
+    if (triumMars) {
+        phonebook_.setSimSelected(page_.optSIM->isChecked());
+        return;
     }
+    const QStringList memories = PhonebookMemory::shown(phone.phonebooks);
+    QString chosen = phonebook_.memory();
+    if (!memories.contains(chosen))
+        chosen = memories.contains(QStringLiteral("SM")) ? QStringLiteral("SM") : memories.constFirst();
+    const QSignalBlocker quiet(page_.cmbMemory);
+    page_.cmbMemory->clear();
+    for (const QString &memory : memories)
+        page_.cmbMemory->addItem(PhonebookMemory::title(memory), memory);
+    page_.cmbMemory->setCurrentIndex(int(memories.indexOf(chosen)));
+    phonebook_.setMemory(chosen);
+    const bool canWrite = !phonebook_.readOnlyList();
+    page_.cmdImp->setEnabled(canWrite);
+    page_.cmdDeletePhone->setEnabled(canWrite);
+    page_.cmdDelePhoneAdv->setEnabled(canWrite);
+    page_.txtName->setReadOnly(!canWrite);
+    page_.txtPhone->setReadOnly(!canWrite);
 }
 
 void PhonebookController::cmdExp_Click()

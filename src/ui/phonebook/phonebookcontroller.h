@@ -39,6 +39,10 @@ public:
     void txtPhone_Change();
     void optPhone_Click();
     void optSIM_Click();
+    void cmbMemory_Click(int row);
+    // The memory choice of the phone now greeted: the two option buttons for the Trium Mars,
+    // the list of memories it offers for any other phone.
+    void showMemories();
     void cmdExp_Click();
     void cmdImp_Click();
     void cmdSMSfromPhB_Click();
@@ -46,7 +50,12 @@ public:
 
 private:
     void showContacts();
+    // The selected memory takes contacts.
+    bool writable() const;
     void setSaveButtons(bool enabled);
+    // After a change of memory: the editor empty, and writable only for a memory that takes
+    // contacts. Then the memory is read.
+    void memoryChosen(bool writable);
 
     PhonebookPage &page_;
     CreateSmsPage &sms_;

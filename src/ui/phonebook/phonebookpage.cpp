@@ -4,6 +4,7 @@
 
 #include "ui/widgets/controls.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,9 +68,14 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
     frmPhonebookOptions = frame("frmPhonebookOptions", QStringLiteral("Options"));
     optPhone = option("optPhone", QStringLiteral("Contacts from &Phone"));
     optSIM = option("optSIM", QStringLiteral("Contacts from &SIM"));
+    cmbMemory = new QComboBox(frmPhonebookOptions);
+    cmbMemory->setObjectName(QStringLiteral("cmbMemory"));
+    cmbMemory->setAccessibleName(QStringLiteral("Phonebook memory"));
+    cmbMemory->hide();
     auto *options = new QVBoxLayout(frmPhonebookOptions);
     options->addWidget(optPhone);
     options->addWidget(optSIM);
+    options->addWidget(cmbMemory);
 
     Frame8 = frame("Frame8", QString());
     cmdPlaceCall = button("cmdPlaceCall", QStringLiteral("Call"));

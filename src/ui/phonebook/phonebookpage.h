@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +38,8 @@ public:
     QGroupBox *frmPhonebookOptions;
     QRadioButton *optPhone;
     QRadioButton *optSIM;
+    // Another phone's memories, in place of the two option buttons.
+    QComboBox *cmbMemory;
     QGroupBox *Frame8;
     QPushButton *cmdPlaceCall;
     QPushButton *cmdSMSfromPhB;

@@ -1,8 +1,10 @@
 #include "programstate.h"
 
 #include "link/operationlock.h"
+#include "phonebook/phonebookmemory.h"
 #include "ui/widgets/controls.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -24,8 +26,8 @@ const QList<ProgramState::LockedControl> &ProgramState::lockTable()
         {QStringLiteral("txtName"), L::ReadOnly, U::WhenSim, false},
         {QStringLiteral("txtPhone"), L::ReadOnly, U::WhenSim, false},
         {QStringLiteral("chkAutoSMS"), L::Disable, U::Always, false},
-        {QStringLiteral("cmdDeletePhone"), L::Disable, U::Always, false},
-        {QStringLiteral("cmdDelePhoneAdv"), L::Disable, U::Always, false},
+        {QStringLiteral("cmdDeletePhone"), L::Disable, U::WhenWritable, false},
+        {QStringLiteral("cmdDelePhoneAdv"), L::Disable, U::WhenWritable, false},
         {QStringLiteral("cmdImp"), L::Disable, U::WhenSim, false},
         {QStringLiteral("cmdExp"), L::Disable, U::Always, false},
         {QStringLiteral("cmdSendSMS"), L::Disable, U::Always, false},
@@ -60,8 +62,19 @@ QWidget *ProgramState::control(const QString &name) const
     return window_.findChild<QWidget *>(name);
 }
 
+bool ProgramState::memoryWritable() const
+{
+    const auto *memories = window_.findChild<QComboBox *>(QStringLiteral("cmbMemory"));
+    return !memories || memories->isHidden() ||
+           PhonebookMemory::isWritable(memories->currentData().toString());
+}
+
 bool ProgramState::simSelected() const
 {
+    // Another phone's memories are chosen from a list: those that take contacts count as the SIM.
+    const auto *memories = window_.findChild<QComboBox *>(QStringLiteral("cmbMemory"));
+    if (memories && !memories->isHidden())
+        return PhonebookMemory::isWritable(memories->currentData().toString());
     const auto *optSIM = window_.findChild<QRadioButton *>(QStringLiteral("optSIM"));
     return optSIM && optSIM->isChecked();
 }
@@ -110,11 +123,12 @@ void ProgramState::lockControls()
 void ProgramState::unlockControls()
 {
     const bool sim = simSelected();
+    const bool writable = memoryWritable();
     for (const LockedControl &entry : lockTable()) {
         QWidget *widget = control(entry.name);
         if (!widget || entry.unlock == Unlock::Never)
             continue;
-        if (entry.unlock == Unlock::WhenSim && !sim)
+        if ((entry.unlock == Unlock::WhenSim && !sim) || (entry.unlock == Unlock::WhenWritable && !writable))
             continue;
         if (entry.lock == Lock::ReadOnly)
             Controls::setReadOnly(widget, false);

@@ -25,8 +25,9 @@ public:
     enum class Unlock
     {
         Always,
-        Never,   // enabled again by the contact editor once a contact is chosen
-        WhenSim, // only the SIM phonebook can be written
+        Never,        // enabled again by the contact editor once a contact is chosen
+        WhenSim,      // only the SIM phonebook can be written
+        WhenWritable, // another phone's call lists are only read; all else of the Trium Mars is
     };
     struct LockedControl
     {
@@ -51,6 +52,7 @@ private:
     void lockControls();
     void unlockControls();
     bool simSelected() const;
+    bool memoryWritable() const;
     QWidget *control(const QString &name) const;
 
     OperationLock &lock_;

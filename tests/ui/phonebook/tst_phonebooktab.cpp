@@ -10,6 +10,7 @@
 #include "ui/widgets/folderlist.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QGroupBox>
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 static TestEnvironment environment;
 
@@ -80,6 +82,7 @@ private slots:
     void selectingAContactFillsTheFieldsFiltered();
     void typedNumberIsFiltered();
     void choosingThePhoneMemoryLoadsItReadOnly();
+    void anotherPhoneOffersItsMemoriesInAList();
     void createAndDeleteFromTheButtons();
     void deleteAllFromThePopup();
     void sendSmsHandsTheNumberToTheMessageForm();
@@ -172,6 +175,43 @@ void TestPhonebookTab::choosingThePhoneMemoryLoadsItReadOnly()
     QVERIFY(page().txtPhone->isReadOnly());
     QVERIFY(!page().cmdImp->isEnabled());
     QVERIFY(!page().cmdCreatePhone->isEnabled());
+}
+
+void TestPhonebookTab::anotherPhoneOffersItsMemoriesInAList()
+{
+    simphone::PhoneState &phone = rig->sim.state();
+    phone.manufacturer = "Nokia";
+    phone.model = "Nokia 6310i";
+    phone.phonebooks = {"ME", "SM", "MC", "DC"};
+    phone.readOnlyBooks["DC"].insert(1, {"0800123", 129, "Hotline"});
+    showLoadedPhonebook();
+    QVERIFY(!page().cmbMemory->isHidden());
+    QVERIFY(page().optSIM->isHidden() && page().optPhone->isHidden());
+    QStringList titles;
+    for (int k = 0; k < page().cmbMemory->count(); ++k)
+        titles.append(page().cmbMemory->itemText(k));
+    QCOMPARE(titles, QStringList({"SIM card (SM)", "Phone (ME)", "Dialled calls (DC)", "Missed calls (MC)"}));
+    QCOMPARE(page().cmbMemory->currentText(), QStringLiteral("SIM card (SM)"));
+
+    // A call list is read, and offers nothing to write or delete.
+    page().cmbMemory->setFocus();
+    QTest::keyClick(page().cmbMemory, Qt::Key_Down);
+    QTRY_COMPARE(page().frmContacts->title(), QStringLiteral("1 Contacts On Phone - 99 Free"));
+    QTRY_VERIFY(rig->connected() && page().cmbMemory->isEnabled());
+    QTest::keyClick(page().cmbMemory, Qt::Key_Down);
+    QTRY_COMPARE(page().lstContacts->count(), 1);
+    QTRY_COMPARE(page().frmContacts->title(), QStringLiteral("1 Entries In Dialled calls"));
+    QTRY_VERIFY(rig->connected());
+    QVERIFY(page().txtName->isReadOnly() && !page().cmdCreatePhone->isEnabled() &&
+            !page().cmdImp->isEnabled());
+    QVERIFY(!page().cmdDeletePhone->isEnabled() && !page().cmdDelePhoneAdv->isEnabled());
+
+    // The phone's own memory takes contacts again.
+    QTest::keyClick(page().cmbMemory, Qt::Key_Up);
+    QTRY_COMPARE(page().frmContacts->title(), QStringLiteral("1 Contacts On Phone - 99 Free"));
+    QTRY_VERIFY(rig->connected());
+    QVERIFY(!page().txtName->isReadOnly() && page().cmdDeletePhone->isEnabled() &&
+            page().cmdImp->isEnabled());
 }
 
 void TestPhonebookTab::createAndDeleteFromTheButtons()

@@ -1,0 +1,222 @@
+// Every handset and modem profile of the simulated phone (simphone/data/handsets), driven
+// through the operations the window and quenda-cli use, at the pace of its line.
+#include "linkrig.h"
+
+#include "backup/phonebackup.h"
+#include "handset/handset.h"
+#include "link/supervisor.h"
+#include "link/tabloader.h"
+#include "phonebook/contactwriter.h"
+#include "phonebook/phonebookmemory.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct OtherPhoneRig : LinkRig
+{
+    OtherPhoneRig() : parts(link) {}
+
+    bool connect(const QString &profile)
+    {
+        sim.setLinePace(simphone::SimPhone::cablePace());
+        QString error;
+        if (!sim.loadScenario(profile, &error)) {
+            qWarning("%s", qPrintable(error));
+            return false;
+        }
+        // A modem's faster line is set as its user would set it.
+        QFile file(profile);
+        file.open(QIODevice::ReadOnly);
+        const int bytesPerSecond = QJsonDocument::fromJson(file.readAll())
+                                       .object()
+                                       .value("line")
+                                       .toObject()
+                                       .value("bytesPerSecond")
+                                       .toInt();
+        if (bytesPerSecond > 0)
+            link.useBaudForThisRun(bytesPerSecond * 10);
+        return startAndConnect(15000);
+    }
+
+    const PhoneProfile &profile() const { return link.supervisor.profile(); }
+
+    QList<QByteArray> commandsOf(const QByteArray &prefix) const
+    {
+        QList<QByteArray> found;
+        for (const QByteArray &line : sim.transcript()) {
+            if (line.startsWith(prefix))
+                found.append(line);
+        }
+        return found;
+    }
+
+    Subsystems parts;
+};
+
+QList<Contact> held(const QMap<int, simphone::Contact> &book)
+{
+    QList<Contact> contacts;
+    for (const simphone::Contact &c : book)
+        contacts.append({QString::fromUtf8(c.name), QString::fromLatin1(c.number)});
+    return contacts;
+}
+
+const QMap<int, simphone::Contact> &bookOf(simphone::PhoneState &phone, const QString &memory)
+{
+    if (memory == QLatin1String("SM"))
+        return phone.simBook;
+    if (memory == QLatin1String("ME"))
+        return phone.phoneBook;
+    return phone.readOnlyBooks[memory.toLatin1()];
+}
+
+} // namespace
+
+class TestOtherPhones : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void connectsAndTellsWhatItIsAndLacks_data() { profiles(); }
+    void connectsAndTellsWhatItIsAndLacks();
+    void readsEveryMemoryExactly_data() { profiles(); }
+    void readsEveryMemoryExactly();
+    void writesAndDeletesWithinTheMemorysLengths_data() { profiles(); }
+    void writesAndDeletesWithinTheMemorysLengths();
+    void backsUpEveryMemory_data() { profiles(); }
+    void backsUpEveryMemory();
+
+private:
+    static void profiles();
+
+    OtherPhoneRig *rig = nullptr;
+};
+
+void TestOtherPhones::profiles()
+{
+    QTest::addColumn<QString>("profile");
+    const QDir dir(QStringLiteral(SIMPHONE_DATA_DIR "/handsets"));
+    const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    QVERIFY(files.size() >= 5);
+    for (const QString &file : files)
+        QTest::newRow(qPrintable(QFileInfo(file).baseName())) << dir.filePath(file);
+}
+
+void TestOtherPhones::init()
+{
+    rig = new OtherPhoneRig;
+    QVERIFY(rig->started);
+}
+
+void TestOtherPhones::cleanup()
+{
+    delete rig;
+}
+
+void TestOtherPhones::connectsAndTellsWhatItIsAndLacks()
+{
+    QFETCH(QString, profile);
+    QVERIFY(rig->connect(profile));
+    simphone::PhoneState &phone = rig->sim.state();
+    QVERIFY(!rig->profile().isTriumMars());
+    QVERIFY(rig->profile().name().contains(QString::fromLatin1(phone.model).section('_', -1)));
+    QCOMPARE(rig->profile().characterSet, QStringLiteral("UCS2"));
+
+    QVERIFY(rig->parts.info.InfoDownload().succeeded());
+    const DeviceInfo::Fields &f = rig->parts.info.fields();
+    QCOMPARE(f.manufacturer, QString::fromLatin1(phone.manufacturer));
+    QCOMPARE(f.model, QString::fromLatin1(phone.model));
+    QCOMPARE(f.revision, QString::fromLatin1(phone.revision));
+    QCOMPARE(f.imei, QString::fromLatin1(phone.imei));
+
+    // No melodies on any of them; no keypad on a modem that lacks "AT+CKPD".
+    QVERIFY(!rig->profile().lacking(TabLoader::Ringtones).isEmpty());
+    const bool keypad = !phone.resultsInstead.contains("AT+CKPD");
+    QCOMPARE(rig->profile().lacking(TabLoader::RemoteControl).isEmpty(), keypad);
+    QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+void TestOtherPhones::readsEveryMemoryExactly()
+{
+    QFETCH(QString, profile);
+    QVERIFY(rig->connect(profile));
+    simphone::PhoneState &phone = rig->sim.state();
+    const QStringList memories = PhonebookMemory::shown(rig->profile().phonebooks);
+    QCOMPARE(memories.size(), int(phone.phonebooks.size()));
+    Phonebook &phonebook = rig->parts.phonebook;
+    for (const QString &memory : memories) {
+        phonebook.setMemory(memory);
+        QVERIFY2(phonebook.LoadPhonebook().succeeded(), qPrintable(memory));
+        QCOMPARE(phonebook.table().contacts(), held(bookOf(phone, memory)));
+        QCOMPARE(phonebook.readOnlyList(), !PhonebookMemory::isWritable(memory));
+    }
+    // A block too wide for the phone is read one place at a time.
+    if (phone.blockLimit > 0)
+        QVERIFY(rig->commandsOf("AT+CPBR=2,").isEmpty() && !rig->commandsOf("AT+CPBR=2").isEmpty());
+    QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+void TestOtherPhones::writesAndDeletesWithinTheMemorysLengths()
+{
+    QFETCH(QString, profile);
+    QVERIFY(rig->connect(profile));
+    simphone::PhoneState &phone = rig->sim.state();
+    Phonebook &phonebook = rig->parts.phonebook;
+    ContactWriter writer(phonebook);
+
+    phonebook.setMemory(QStringLiteral("SM"));
+    QVERIFY(phonebook.LoadPhonebook().succeeded());
+    int free = 1;
+    while (phone.simBook.contains(free))
+        ++free;
+    const QString name = QStringLiteral("Ёлка Zoë-Weißenbäcker 木");
+    QVERIFY(writer.create(name, QStringLiteral("+4930123456")).succeeded());
+    QCOMPARE(QString::fromUtf8(phone.simBook.value(free).name), name.left(phone.nameLength));
+    QCOMPARE(phonebook.table().entry(phonebook.table().entryAtPlace(free)).contact.name,
+             name.left(phone.nameLength));
+    const int row = int(phonebook.table().visible().indexOf(
+        ContactTable::visibleText(name.left(phone.nameLength), QStringLiteral("+4930123456"))));
+    QVERIFY(writer.remove(row).succeeded());
+    QVERIFY(!phone.simBook.contains(free));
+
+    // A list that is only read takes no write.
+    const QStringList memories = PhonebookMemory::shown(rig->profile().phonebooks);
+    const auto list = std::find_if(memories.begin(), memories.end(),
+                                   [](const QString &m) { return !PhonebookMemory::isWritable(m); });
+    QVERIFY(list != memories.end());
+    phonebook.setMemory(*list);
+    QVERIFY(phonebook.LoadPhonebook().succeeded());
+    rig->sim.clearTranscript();
+    QCOMPARE(writer.create(QStringLiteral("Anna"), QStringLiteral("0301")).kind,
+             OperationResult::Kind::NotStarted);
+    QCOMPARE(rig->boxes.texts(), QStringList{PhonebookMemory::title(*list) + " can only be read."});
+    QVERIFY(rig->sim.transcript().isEmpty());
+}
+
+void TestOtherPhones::backsUpEveryMemory()
+{
+    QFETCH(QString, profile);
+    QVERIFY(rig->connect(profile));
+    simphone::PhoneState &phone = rig->sim.state();
+    QTemporaryDir dir;
+    PhoneBackup::Summary summary;
+    QVERIFY(PhoneBackup(rig->link).run(dir.filePath("backup"), &summary).succeeded());
+    QCOMPARE(summary.simContacts, int(phone.simBook.size()));
+    for (const QString &memory : PhonebookMemory::shown(rig->profile().phonebooks)) {
+        QFile file(QDir(summary.folder).filePath(PhoneBackup::contactsFileOf(memory)));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QCOMPARE(file.readAll().count("BEGIN:VCARD"), bookOf(phone, memory).size());
+    }
+    // No melody command went to a phone without them.
+    QVERIFY(rig->commandsOf("AT~MM").isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestOtherPhones)
+#include "tst_otherphones.moc"
