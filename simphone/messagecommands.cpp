@@ -40,6 +40,32 @@ std::optional<QByteArray> destination(const AtCommand &cmd)
     return fields->at(0).text.toLatin1();
 }
 
+// A message's header after "+CMGR: " or "+CMGL: <index>,", in the handset's style.
+QByteArray header(const PhoneState &state, const Message &m)
+{
+    const QByteArray status = '"' + m.status + '"';
+    const QByteArray address = '"' + onLine(state, m.address) + '"';
+    const bool received = m.status.startsWith("REC");
+    QByteArray stamp = '"' + m.timestamp + '"';
+    if (state.headerStyle == "longYear" && received) {
+        // "09/08/18,19:11:45+08" as "2009/8/18,19:11:45"
+        const QList<QByteArray> date = m.timestamp.left(8).split('/');
+        stamp = "\"20" + date.value(0) + '/' + QByteArray::number(date.value(1).toInt()) + '/' +
+                QByteArray::number(date.value(2).toInt()) + ',' + m.timestamp.mid(9, 8) + '"';
+    }
+    if (state.headerStyle == "spaced")
+        return status + ", " + address + (received ? ", , " + stamp : QByteArray());
+    if (state.headerStyle == "noAlpha")
+        return status + ',' + address + (received ? ',' + stamp : QByteArray());
+    if (state.headerStyle == "detailed") {
+        const QByteArray length = QByteArray::number(onLine(state, m.body).size());
+        if (received)
+            return status + ',' + address + ",\"\"," + stamp + ",145,4,0,0,\"+491710760000\",145," + length;
+        return status + ',' + address + ",\"\",145,17,0,0,167,\"+491710760000\",145," + length;
+    }
+    return status + ',' + address + (received ? ",," + stamp : QByteArray());
+}
+
 } // namespace
 
 std::optional<Reply> MessageCommands::handle(const AtCommand &cmd, PhoneState &state)
@@ -50,6 +76,8 @@ std::optional<Reply> MessageCommands::handle(const AtCommand &cmd, PhoneState &s
         return storage(cmd, state);
     if (cmd.name == "+CMGR")
         return read(cmd, state);
+    if (cmd.name == "+CMGL" && state.listing)
+        return list(cmd, state);
     if (cmd.name == "+CMGD")
         return remove(cmd, state);
     if (cmd.name == "+CSCA")
@@ -85,11 +113,18 @@ Reply MessageCommands::storage(const AtCommand &cmd, const PhoneState &state)
     switch (cmd.form) {
     case Form::Test:
         return Reply::ok({"+CPMS: (\"SM\"),(\"SM\")"});
-    case Form::Query:
-        return Reply::ok({"+CPMS: \"SM\"," + QByteArray::number(state.messages.size()) + ',' +
-                          QByteArray::number(state.messageCapacity) + ",\"SM\"," +
-                          QByteArray::number(state.messages.size()) + ',' +
-                          QByteArray::number(state.messageCapacity)});
+    case Form::Query: {
+        const QByteArray used = QByteArray::number(state.messages.size());
+        const QByteArray total = QByteArray::number(state.messageCapacity);
+        if (state.storageShape == "names")
+            return Reply::ok({"+CPMS: \"SM\",\"SM\",\"SM\""});
+        if (state.storageShape == "empty")
+            return Reply::ok({"+CPMS: ,,,,,,,,"});
+        if (state.storageShape == "spaced")
+            return Reply::ok({"+CPMS: \"SM\", " + used + ", " + total + ", \"SM\", " + used + ", " + total +
+                              ", \"SM\", " + used + ", " + total});
+        return Reply::ok({"+CPMS: \"SM\"," + used + ',' + total + ",\"SM\"," + used + ',' + total});
+    }
     case Form::Set: {
         const auto fields = AtFields::split(cmd.argument);
         if (!fields || fields->isEmpty() || fields->size() > 2)
@@ -117,16 +152,41 @@ Reply MessageCommands::read(const AtCommand &cmd, PhoneState &state)
     if (!index)
         return Reply::error();
     if (!state.messages.contains(*index))
-        return Reply::cmsError(invalidIndex);
+        return state.emptySlotOk && *index >= state.firstSlot && *index < state.firstSlot + state.messageCapacity
+                   ? Reply::ok()
+                   : Reply::cmsError(invalidIndex);
 
     Message &m = state.messages[*index];
-    QByteArray header = "+CMGR: \"" + m.status + "\",\"" + onLine(state, m.address) + '"';
-    if (m.status.startsWith("REC"))
-        header += ",,\"" + m.timestamp + '"';
-    const Reply reply = Reply::ok({header + "\r\n" + onLine(state, m.body)});
+    const Reply reply = Reply::ok({"+CMGR: " + header(state, m) + "\r\n" + onLine(state, m.body)});
     if (m.status == "REC UNREAD")
         m.status = "REC READ";
     return reply;
+}
+
+Reply MessageCommands::list(const AtCommand &cmd, PhoneState &state)
+{
+    if (cmd.form == Form::Test)
+        return Reply::ok({"+CMGL: (\"REC UNREAD\",\"REC READ\",\"STO UNSENT\",\"STO SENT\",\"ALL\")"});
+    if (!state.textMode)
+        return Reply::cmsError(operationNotSupported);
+    const auto fields = cmd.form == Form::Set ? AtFields::split(cmd.argument) : std::nullopt;
+    const QByteArray wanted =
+        fields && fields->size() == 1 && fields->at(0).quoted ? fromLine(state, fields->at(0).text.toLatin1()) : "";
+    static const QList<QByteArray> statuses = {"REC UNREAD", "REC READ", "STO UNSENT", "STO SENT", "ALL"};
+    if (!statuses.contains(wanted))
+        return Reply::cmsError(invalidTextParameter);
+    QList<QByteArray> lines;
+    for (auto it = state.messages.begin(); it != state.messages.end(); ++it) {
+        if (wanted != "ALL" && it->status != wanted)
+            continue;
+        if (state.listingLimit > 0 && lines.size() >= state.listingLimit)
+            break;
+        lines.append("+CMGL: " + QByteArray::number(it.key()) + ',' + header(state, *it) + "\r\n" +
+                     onLine(state, it->body));
+        if (it->status == "REC UNREAD")
+            it->status = "REC READ";
+    }
+    return Reply::ok(lines);
 }
 
 Reply MessageCommands::remove(const AtCommand &cmd, PhoneState &state)
@@ -208,12 +268,12 @@ Reply MessageCommands::store(const AtCommand &cmd, PhoneState &state)
     const auto address = destination(cmd);
     if (!address)
         return Reply::error();
-    int slot = 0;
-    for (int i = 1; i <= state.messageCapacity && slot == 0; ++i) {
+    int slot = -1;
+    for (int i = state.firstSlot; i < state.firstSlot + state.messageCapacity && slot < 0; ++i) {
         if (!state.messages.contains(i))
             slot = i;
     }
-    if (slot == 0)
+    if (slot < 0)
         return Reply::cmsError(memoryFull);
 
     return Reply::expectData(prompt, [&state, slot, to = *address](const QByteArray &text, bool cancelled) {

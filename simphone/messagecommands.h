@@ -14,6 +14,7 @@ private:
     static Reply format(const AtCommand &cmd, PhoneState &state);
     static Reply storage(const AtCommand &cmd, const PhoneState &state);
     static Reply read(const AtCommand &cmd, PhoneState &state);
+    static Reply list(const AtCommand &cmd, PhoneState &state);
     static Reply remove(const AtCommand &cmd, PhoneState &state);
     static Reply serviceCentre(const AtCommand &cmd, PhoneState &state);
     static Reply send(const AtCommand &cmd, PhoneState &state);

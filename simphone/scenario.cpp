@@ -118,7 +118,8 @@ void readMessages(const QJsonValue &value, PhoneState &state)
         const QString at = QStringLiteral("messages[%1]").arg(i);
         const QJsonObject m = objectAt(list.at(i), at);
         allowOnly(m, {"slot", "status", "address", "timestamp", "text"}, at);
-        const int slot = number(m, "slot", at, 1, state.messageCapacity);
+        const int slot =
+            number(m, "slot", at, state.firstSlot, state.firstSlot + state.messageCapacity - 1);
         if (state.messages.contains(slot))
             fail(QStringLiteral("%1: slot %2 used twice").arg(at).arg(slot));
         Message message;
@@ -175,7 +176,7 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     allowOnly(h,
               {"revision", "characterSets", "echoStuck", "identityPrefixed", "heldSet", "textMode",
                "memories", "nameLength", "blockLimit", "memoryCounts", "emptyReadRefused", "indexShift",
-               "rowTail"},
+               "rowTail", "listing", "listingLimit", "headerStyle", "storageShape", "emptySlotOk", "firstSlot"},
               "handset");
     state.revision = text(h, "revision", "handset", state.revision);
     if (h.contains("characterSets")) {
@@ -196,6 +197,17 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     }
     state.nameLength = number(h, "nameLength", "handset", 1, 255, state.nameLength);
     state.rowTail = text(h, "rowTail", "handset", state.rowTail);
+    state.listingLimit = number(h, "listingLimit", "handset", 0, 999, state.listingLimit);
+    state.firstSlot = number(h, "firstSlot", "handset", 0, 1, state.firstSlot);
+    const auto oneOf = [&h](const char *key, const QStringList &values, const QByteArray &fallback) {
+        const QByteArray value = text(h, QLatin1String(key), "handset", fallback);
+        if (!values.contains(QString::fromLatin1(value)))
+            fail(QStringLiteral("handset: \"%1\" is one of %2").arg(QLatin1String(key), values.join(", ")));
+        return value;
+    };
+    state.headerStyle =
+        oneOf("headerStyle", {"trium", "spaced", "longYear", "noAlpha", "detailed"}, state.headerStyle);
+    state.storageShape = oneOf("storageShape", {"counts", "spaced", "names", "empty"}, state.storageShape);
     state.blockLimit = number(h, "blockLimit", "handset", 0, 999, state.blockLimit);
     const auto flag = [&h](const char *key, bool fallback) {
         const QJsonValue v = h.value(QLatin1String(key));
@@ -209,6 +221,8 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     state.memoryCounts = flag("memoryCounts", state.memoryCounts);
     state.emptyReadRefused = flag("emptyReadRefused", state.emptyReadRefused);
     state.indexShift = flag("indexShift", state.indexShift);
+    state.listing = flag("listing", state.listing);
+    state.emptySlotOk = flag("emptySlotOk", state.emptySlotOk);
 }
 
 LineBehaviour readLine(const QJsonValue &value)

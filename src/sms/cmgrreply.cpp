@@ -1,5 +1,7 @@
 #include "cmgrreply.h"
 
+#include "messageheader.h"
+
 #include "link/replyframing.h"
 #include "text/replyparser.h"
 
@@ -123,5 +125,23 @@ SMSRecord CmgrReply::parse(const QString &fullReply, qint16 slot, const PhoneTex
     record.text = textOf(reply, phone);
     record.name = record.number.startsWith(UnsendMessage) ? UnsendMessage : QStringLiteral("Unknown");
     readHeaderFields(reply, record);
+    return record;
+}
+
+SMSRecord CmgrReply::take(const MessageHeader &header, const QString &body, qint16 slot, const PhoneText &phone)
+{
+    SMSRecord record;
+    record.slot = slot;
+    record.status = header.status;
+    record.number = header.address.isEmpty() ? UnsendMessage : header.address;
+    record.timeStamp = header.timeStamp;
+    if (!header.timeStamp.isEmpty())
+        record.key = keyOfTimeStamp(header.timeStamp);
+    else if (header.status == QLatin1String("STO SENT"))
+        record.key = QStringLiteral("Send Message   ") + nextCounter(sendmsg_);
+    else
+        record.key = QStringLiteral("Unsend Message ") + nextCounter(unsendmsg_);
+    record.text = phone.fromPhone(body);
+    record.name = header.address.isEmpty() ? UnsendMessage : QStringLiteral("Unknown");
     return record;
 }

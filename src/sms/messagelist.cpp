@@ -6,8 +6,9 @@ const QString MessageList::Empty = QStringLiteral("empty");
 
 MessageList::MessageList(QObject *parent) : QObject(parent) {}
 
-void MessageList::clear()
+void MessageList::clear(int firstSlot)
 {
+    firstSlot_ = firstSlot;
     slots_.clear();
     sorted_.clear();
     emit changed();
@@ -15,7 +16,7 @@ void MessageList::clear()
 
 void MessageList::appendEmpty()
 {
-    slots_.append(SMSRecord{});
+    slots_.append(std::nullopt);
 }
 
 void MessageList::append(const SMSRecord &record)
@@ -32,9 +33,9 @@ void MessageList::append(const SMSRecord &record)
 QList<SMSRecord> MessageList::bySlot() const
 {
     QList<SMSRecord> messages;
-    for (const SMSRecord &record : slots_) {
-        if (record.slot != 0)
-            messages.append(record);
+    for (const std::optional<SMSRecord> &record : slots_) {
+        if (record)
+            messages.append(*record);
     }
     return messages;
 }
@@ -42,8 +43,8 @@ QList<SMSRecord> MessageList::bySlot() const
 QStringList MessageList::slotMap() const
 {
     QStringList rows;
-    for (const SMSRecord &record : slots_)
-        rows.append(record.slot == 0 ? Empty : record.key);
+    for (const std::optional<SMSRecord> &record : slots_)
+        rows.append(record ? record->key : Empty);
     return rows;
 }
 
@@ -54,17 +55,18 @@ const SMSRecord *MessageList::at(int row) const
 
 void MessageList::removeSlot(qint16 slot)
 {
-    if (slot < 1 || slot > slots_.size())
+    const int at = slot - firstSlot_;
+    if (at < 0 || at >= slots_.size())
         return;
-    slots_[slot - 1] = SMSRecord{};
+    slots_[at] = std::nullopt;
     sorted_.erase(std::remove_if(sorted_.begin(), sorted_.end(),
                                  [slot](const SMSRecord &record) { return record.slot == slot; }),
                   sorted_.end());
     emit changed();
 }
 
-QString MessageList::caption(int maxSms) const
+QString MessageList::caption(int maxSms, const QString &phone) const
 {
-    return QStringLiteral("SMS on Trium Mars - ") + QString::number(count()) + QStringLiteral(" Stored - ") +
+    return QStringLiteral("SMS on ") + phone + QStringLiteral(" - ") + QString::number(count()) + QStringLiteral(" Stored - ") +
            QString::number(maxSms - count()) + QStringLiteral(" Free");
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The messages of the last download: every slot of the phone's storage, each empty or holding
 // its message. The sorted message list and the display boxes are views of it.
 class MessageList : public QObject
@@ -17,7 +19,8 @@ public:
 
     explicit MessageList(QObject *parent = nullptr);
 
-    void clear();
+    // Slots count from 1 on the Trium Mars; some modems count theirs from 0.
+    void clear(int firstSlot = 1);
     // The next slot, in slot order.
     void appendEmpty();
     void append(const SMSRecord &record);
@@ -34,13 +37,14 @@ public:
     // The message in that slot is gone from the phone.
     void removeSlot(qint16 slot);
 
-    // "SMS on Trium Mars - N Stored - F Free".
-    QString caption(int maxSms) const;
+    // "SMS on Trium Mars - N Stored - F Free", or on the phone named.
+    QString caption(int maxSms, const QString &phone = QStringLiteral("Trium Mars")) const;
 
 signals:
     void changed();
 
 private:
-    QList<SMSRecord> slots_; // slot 0 marks an empty slot
+    QList<std::optional<SMSRecord>> slots_; // none for an empty slot
+    int firstSlot_ = 1;
     QList<SMSRecord> sorted_;
 };

@@ -1,5 +1,6 @@
 #include "shortmessages.h"
 
+#include "messagestorereader.h"
 #include "sendernames.h"
 #include "smsarchive.h"
 
@@ -38,7 +39,9 @@ OperationResult ShortMessages::download(ArchiveStep step, const QString &archive
         return lock_.refusal();
     messages_.clear();
     replies_.startDownload();
-    if (!lock_.answered(exchange_.SendAndWait(QStringLiteral("at+cmgf=1"), exchange_.timTimeout)))
+    const bool triumMars = exchange_.phone().isTriumMars();
+    if (!lock_.answered(exchange_.SendAndWait(triumMars ? QStringLiteral("at+cmgf=1") : QStringLiteral("AT+CMGF=1"),
+                                              exchange_.timTimeout)))
         return lock_.result();
     lock_.openProgress();
 
@@ -46,6 +49,20 @@ OperationResult ShortMessages::download(ArchiveStep step, const QString &archive
     if (!QFileInfo::exists(contactsCachePath_))
         TextFile::appendLines(contactsCachePath_, {});
     const SenderNames names(ContactsCache(contactsCachePath_).read());
+    if (!triumMars) {
+        MessageStoreReader::Store store;
+        if (!MessageStoreReader(exchange_, lock_, replies_, names).read(maxSms(), &store))
+            return lock_.result();
+        messages_.clear(store.firstSlot);
+        for (int slot = store.firstSlot; slot < store.firstSlot + store.slotCount; ++slot) {
+            if (store.messages.contains(slot))
+                messages_.append(store.messages.value(slot));
+            else
+                messages_.appendEmpty();
+        }
+        return finishDownload(step, archiveFile, store.slotCount, store.unreadable,
+                              exchange_.phone().name());
+    }
 
     // The phone says how many messages it holds: once all are in, the slots after the last
     // one are empty, and reading them only costs time.
@@ -95,12 +112,18 @@ OperationResult ShortMessages::download(ArchiveStep step, const QString &archive
         messages_.append(record);
         ++found;
     }
+    return finishDownload(step, archiveFile, slotCount, unreadable, QStringLiteral("Trium Mars"));
+}
+
+OperationResult ShortMessages::finishDownload(ArchiveStep step, const QString &archiveFile, int slotCount,
+                                              const QList<UnreadableSlot> &unreadable, const QString &phone)
+{
 
     const bool archiving = step == ArchiveStep::Always ||
                            (step == ArchiveStep::AsSettingsSay && (settings_.autosms() || manuell));
     if (archiving)
         archive(archiveFile.isEmpty() ? settings_.filesms() : archiveFile);
-    caption_ = messages_.caption(slotCount);
+    caption_ = messages_.caption(slotCount, phone);
     emit captionChanged(caption_);
     lock_.closeProgress();
     lock_.finish();

@@ -54,11 +54,7 @@ public:
 
     // Slots of the last complete download that the phone refused to read (not as empty), with
     // its answer to each.
-    struct UnreadableSlot
-    {
-        qint16 slot = 0;
-        QString result;
-    };
+    using UnreadableSlot = ::UnreadableSlot;
     const QList<UnreadableSlot> &unreadable() const { return unreadable_; }
     int unreadableSlots() const { return int(unreadable_.size()); }
 
@@ -73,6 +69,9 @@ private:
     // How many messages the phone holds, from "AT+CPMS?"; UnknownCount when it refuses to say
     // or says nothing readable. False when the download must end (time-out, Cancel).
     bool askStoredCount(int &count);
+    // The archive step, the caption and the warning of unreadable slots, once the slots are in.
+    OperationResult finishDownload(ArchiveStep step, const QString &archiveFile, int slotCount,
+                                   const QList<UnreadableSlot> &unreadable, const QString &phone);
     static constexpr int UnknownCount = -1;
     void archive(const QString &path);
 

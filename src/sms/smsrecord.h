@@ -13,3 +13,10 @@ struct SMSRecord
     QString status;    // the header's status as sent: "REC READ", "STO UNSENT", ...
     QString timeStamp; // the header's time stamp as sent (yy/MM/dd,hh:mm:ss+zz); empty without one
 };
+
+// A slot the phone refused to read (not as empty), with its answer.
+struct UnreadableSlot
+{
+    qint16 slot = 0;
+    QString result;
+};

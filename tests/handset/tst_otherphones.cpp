@@ -8,6 +8,8 @@
 #include "link/tabloader.h"
 #include "phonebook/contactwriter.h"
 #include "phonebook/phonebookmemory.h"
+#include "sms/messagedeleter.h"
+#include "sms/messagesender.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -90,6 +92,10 @@ private slots:
     void readsEveryMemoryExactly();
     void writesAndDeletesWithinTheMemorysLengths_data() { profiles(); }
     void writesAndDeletesWithinTheMemorysLengths();
+    void listsEveryMessageExactly_data() { profiles(); }
+    void listsEveryMessageExactly();
+    void sendsStoresAndDeletesMessages_data() { profiles(); }
+    void sendsStoresAndDeletesMessages();
     void backsUpEveryMemory_data() { profiles(); }
     void backsUpEveryMemory();
 
@@ -200,6 +206,62 @@ void TestOtherPhones::writesAndDeletesWithinTheMemorysLengths()
     QVERIFY(rig->sim.transcript().isEmpty());
 }
 
+void TestOtherPhones::listsEveryMessageExactly()
+{
+    QFETCH(QString, profile);
+    QVERIFY(rig->connect(profile));
+    simphone::PhoneState &phone = rig->sim.state();
+    const QMap<int, simphone::Message> before = phone.messages;
+    QVERIFY(rig->parts.sms.SMSDownload(ShortMessages::ArchiveStep::Skip).succeeded());
+    const QList<SMSRecord> read = rig->parts.sms.messages().bySlot();
+    QCOMPARE(read.size(), before.size());
+    auto held = before.begin();
+    for (const SMSRecord &message : read) {
+        QCOMPARE(message.slot, held.key());
+        QCOMPARE(message.number, QString::fromLatin1(held->address));
+        QCOMPARE(message.text, QString::fromUtf8(held->body));
+        QCOMPARE(message.status, QString::fromLatin1(held->status));
+        // The zone only where the phone gives one.
+        const QString stamp = QString::fromLatin1(held->timestamp);
+        QCOMPARE(message.timeStamp, phone.headerStyle == "longYear" ? stamp.left(17) : stamp);
+        ++held;
+    }
+    QCOMPARE(rig->parts.sms.unreadableSlots(), 0);
+    // The listing where the phone has it and it lists them all, slot by slot otherwise.
+    const bool listedAll = phone.listing && phone.listingLimit == 0;
+    QCOMPARE(rig->commandsOf("AT+CMGR").isEmpty(), listedAll);
+    QVERIFY(!rig->commandsOf("AT+CMGL").isEmpty());
+    QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+void TestOtherPhones::sendsStoresAndDeletesMessages()
+{
+    QFETCH(QString, profile);
+    QVERIFY(rig->connect(profile));
+    simphone::PhoneState &phone = rig->sim.state();
+    MessageSender sender(rig->link.exchange, rig->link.lock);
+    const QString text = QStringLiteral("Grüße, Ёжик 你好");
+    QVERIFY(sender.send(text, QStringLiteral("+4917011122233"), QStringLiteral("+491710760000")).succeeded());
+    QCOMPARE(phone.sentMessages.size(), 1);
+    QCOMPARE(QString::fromUtf8(phone.sentMessages.constFirst().body), text);
+    QCOMPARE(phone.sentMessages.constFirst().address, QByteArray("+4917011122233"));
+
+    const int storedBefore = int(phone.messages.size());
+    QVERIFY(sender.upload(text, QStringLiteral("+4930123")).succeeded());
+    QCOMPARE(int(phone.messages.size()), storedBefore + 1);
+
+    ShortMessages &sms = rig->parts.sms;
+    QVERIFY(sms.SMSDownload(ShortMessages::ArchiveStep::Skip).succeeded());
+    const QList<SMSRecord> listed = sms.messages().sorted();
+    const auto stored = std::find_if(listed.begin(), listed.end(), [&](const SMSRecord &m) { return m.text == text; });
+    QVERIFY(stored != listed.end());
+    const qint16 slot = stored->slot;
+    QVERIFY(phone.messages.contains(slot));
+    QVERIFY(MessageDeleter(sms).remove(int(stored - listed.begin())).succeeded());
+    QVERIFY(!phone.messages.contains(slot));
+    QCOMPARE(int(phone.messages.size()), storedBefore);
+}
+
 void TestOtherPhones::backsUpEveryMemory()
 {
     QFETCH(QString, profile);
@@ -214,6 +276,7 @@ void TestOtherPhones::backsUpEveryMemory()
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         QCOMPARE(file.readAll().count("BEGIN:VCARD"), bookOf(phone, memory).size());
     }
+    QCOMPARE(summary.messages, int(phone.messages.size()));
     // No melody command went to a phone without them.
     QVERIFY(rig->commandsOf("AT~MM").isEmpty());
 }

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "cmgrreply.h"
+#include "messagestorage.h"
+#include "smsrecord.h"
+
+#include <QList>
+#include <QMap>
+
+class AtExchange;
+class OperationLock;
+class SenderNames;
+
+// Reads every message another phone holds: listed at once with "AT+CMGL="ALL"" where the
+// phone has it and lists as many as "AT+CPMS?" counts, otherwise slot by slot until that many
+// came (an empty slot answers a bare "OK" or "+CMS ERROR: 321").
+class MessageStoreReader
+{
+public:
+    MessageStoreReader(AtExchange &exchange, OperationLock &lock, CmgrReply &replies, const SenderNames &names);
+
+    struct Store
+    {
+        QMap<int, SMSRecord> messages; // by slot
+        QList<UnreadableSlot> unreadable;
+        int firstSlot = 1;
+        int slotCount = 0; // as many as the storage holds
+    };
+    // False when the operation has ended (time-out, Cancel).
+    bool read(int knownSlots, Store *store);
+
+private:
+    // Slots read of a phone that tells neither its size nor lists its messages.
+    static constexpr int UntoldSlots = 50;
+
+    bool readAll(int knownSlots, Store *store);
+    bool askStorage(MessageStorage *storage);
+    // True with listed false when the phone has no listing.
+    bool list(Store *store, bool *listed);
+    // refusalCounts: a refusal other than the empty slot's makes the slot unreadable.
+    bool readSlot(int slot, Store *store, bool refusalCounts);
+    SMSRecord named(SMSRecord record) const;
+
+    AtExchange &exchange_;
+    OperationLock &lock_;
+    CmgrReply &replies_;
+    const SenderNames &names_;
+};
