@@ -1,6 +1,7 @@
 #include "run.h"
 
 #include "link/serialline.h"
+#include "link/supervisor.h"
 
 #include "commandtable.h"
 #include "options.h"
@@ -14,7 +15,7 @@ Run::Run(const Command &command, const QCommandLineParser &parser)
 {
 }
 
-PhoneSession *Run::phone()
+PhoneSession *Run::phone(int tab)
 {
     session_ = std::make_unique<PhoneSession>(isSet(options().yes));
     QString error;
@@ -33,6 +34,11 @@ PhoneSession *Run::phone()
     }
     if (!session_->connectPhone(value(options().device))) {
         failure_ = PhoneNotFound;
+        return nullptr;
+    }
+    if (const QString lacking = session_->link.supervisor.profile().lacking(tab); !lacking.isEmpty()) {
+        printError(lacking);
+        failure_ = PhoneFailed;
         return nullptr;
     }
     return session_.get();

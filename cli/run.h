@@ -26,8 +26,9 @@ public:
     bool interrupted() const { return session_ && session_->interrupt.happened(); }
 
     // The phone, greeted; nothing when it is not there or the run cannot begin (the reason is
-    // on stderr, the exit code in failure()).
-    PhoneSession *phone();
+    // on stderr, the exit code in failure()). A phone that lacks the commands of a tab
+    // (TabLoader::Tab) the command needs says why.
+    PhoneSession *phone(int tab = 0);
     int failure() const { return failure_; }
 
     int usage(const QString &problem) const;

@@ -152,7 +152,8 @@ Reply MessageCommands::read(const AtCommand &cmd, PhoneState &state)
     if (!index)
         return Reply::error();
     if (!state.messages.contains(*index))
-        return state.emptySlotOk && *index >= state.firstSlot && *index < state.firstSlot + state.messageCapacity
+        return state.emptySlotOk && *index >= state.firstSlot &&
+                       *index < state.firstSlot + state.messageCapacity
                    ? Reply::ok()
                    : Reply::cmsError(invalidIndex);
 
@@ -170,8 +171,9 @@ Reply MessageCommands::list(const AtCommand &cmd, PhoneState &state)
     if (!state.textMode)
         return Reply::cmsError(operationNotSupported);
     const auto fields = cmd.form == Form::Set ? AtFields::split(cmd.argument) : std::nullopt;
-    const QByteArray wanted =
-        fields && fields->size() == 1 && fields->at(0).quoted ? fromLine(state, fields->at(0).text.toLatin1()) : "";
+    const QByteArray wanted = fields && fields->size() == 1 && fields->at(0).quoted
+                                  ? fromLine(state, fields->at(0).text.toLatin1())
+                                  : "";
     static const QList<QByteArray> statuses = {"REC UNREAD", "REC READ", "STO UNSENT", "STO SENT", "ALL"};
     if (!statuses.contains(wanted))
         return Reply::cmsError(invalidTextParameter);

@@ -92,12 +92,12 @@ struct PhoneState
     QMap<int, Message> messages;
     int messageCapacity = 10;
     // Other handsets' messages (scenario key "handset")
-    bool listing = false;          // AT+CMGL, which the Trium Mars lacks
-    int listingLimit = 0;          // lists at most so many; 0: all
-    QByteArray headerStyle = "trium"; // "spaced", "longYear", "noAlpha", "detailed" (AT+CSDH=1)
+    bool listing = false;               // AT+CMGL, which the Trium Mars lacks
+    int listingLimit = 0;               // lists at most so many; 0: all
+    QByteArray headerStyle = "trium";   // "spaced", "longYear", "noAlpha", "detailed" (AT+CSDH=1)
     QByteArray storageShape = "counts"; // "+CPMS:" as "spaced", "names" or "empty"
-    bool emptySlotOk = false;      // an empty slot answers "OK" rather than "+CMS ERROR: 321"
-    int firstSlot = 1;             // some modems count their slots from 0
+    bool emptySlotOk = false;           // an empty slot answers "OK" rather than "+CMS ERROR: 321"
+    int firstSlot = 1;                  // some modems count their slots from 0
     bool textMode = false;
     QByteArray serviceCentre;
     int nextMessageReference = 1;

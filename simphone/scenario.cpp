@@ -118,8 +118,7 @@ void readMessages(const QJsonValue &value, PhoneState &state)
         const QString at = QStringLiteral("messages[%1]").arg(i);
         const QJsonObject m = objectAt(list.at(i), at);
         allowOnly(m, {"slot", "status", "address", "timestamp", "text"}, at);
-        const int slot =
-            number(m, "slot", at, state.firstSlot, state.firstSlot + state.messageCapacity - 1);
+        const int slot = number(m, "slot", at, state.firstSlot, state.firstSlot + state.messageCapacity - 1);
         if (state.messages.contains(slot))
             fail(QStringLiteral("%1: slot %2 used twice").arg(at).arg(slot));
         Message message;
@@ -176,7 +175,8 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     allowOnly(h,
               {"revision", "characterSets", "echoStuck", "identityPrefixed", "heldSet", "textMode",
                "memories", "nameLength", "blockLimit", "memoryCounts", "emptyReadRefused", "indexShift",
-               "rowTail", "listing", "listingLimit", "headerStyle", "storageShape", "emptySlotOk", "firstSlot"},
+               "rowTail", "listing", "listingLimit", "headerStyle", "storageShape", "emptySlotOk",
+               "firstSlot"},
               "handset");
     state.revision = text(h, "revision", "handset", state.revision);
     if (h.contains("characterSets")) {

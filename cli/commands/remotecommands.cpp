@@ -2,6 +2,8 @@
 
 #include "run.h"
 
+#include "link/tabloader.h"
+
 #include "remote/calling.h"
 #include "remote/keyrelay.h"
 #include "remote/servicecodes.h"
@@ -16,7 +18,7 @@ int keys(Run &run)
     const QString sequence = run.argument(0);
     if (!keypad.match(sequence).hasMatch())
         return run.usage(QStringLiteral("Keys are 0 to 9, * and #: ") + sequence);
-    PhoneSession *phone = run.phone();
+    PhoneSession *phone = run.phone(TabLoader::RemoteControl);
     if (!phone)
         return run.failure();
     return phone->outcome(

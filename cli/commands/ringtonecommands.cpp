@@ -4,6 +4,8 @@
 #include "printers.h"
 #include "run.h"
 
+#include "link/tabloader.h"
+
 #include "ringtones/melodyuploader.h"
 
 #include <QFile>
@@ -12,7 +14,7 @@ namespace CommandLine {
 
 int ringtonesList(Run &run)
 {
-    PhoneSession *phone = run.phone();
+    PhoneSession *phone = run.phone(TabLoader::Ringtones);
     if (!phone)
         return run.failure();
     if (const ExitCode code = phone->outcome(phone->melodies.ReadMelodyList()); code != Success)
@@ -34,7 +36,7 @@ int ringtonesUpload(Run &run)
         printError(QStringLiteral("File Not Found Error: ") + run.argument(0));
         return UsageError;
     }
-    PhoneSession *phone = run.phone();
+    PhoneSession *phone = run.phone(TabLoader::Ringtones);
     if (!phone)
         return run.failure();
     return phone->outcome(

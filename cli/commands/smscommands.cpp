@@ -4,6 +4,8 @@
 #include "printers.h"
 #include "run.h"
 
+#include "link/tabloader.h"
+
 #include "sms/messagedeleter.h"
 #include "sms/messagesender.h"
 
@@ -55,7 +57,7 @@ int refuseOverlong(Run &run, const QString &text)
 
 int smsList(Run &run)
 {
-    PhoneSession *phone = run.phone();
+    PhoneSession *phone = run.phone(TabLoader::ViewSMS);
     if (!phone)
         return run.failure();
     const OperationResult read = phone->sms.SMSDownload(ShortMessages::ArchiveStep::Skip);
@@ -71,7 +73,7 @@ int smsList(Run &run)
 
 int smsArchive(Run &run)
 {
-    PhoneSession *phone = run.phone();
+    PhoneSession *phone = run.phone(TabLoader::ViewSMS);
     if (!phone)
         return run.failure();
     const OperationResult read = phone->sms.SMSDownload(ShortMessages::ArchiveStep::Always, run.argument(0));
@@ -90,7 +92,7 @@ int smsSend(Run &run)
     const QString text = messageText(run.argument(0));
     if (const int code = refuseOverlong(run, text); code != Success)
         return code;
-    PhoneSession *phone = run.phone();
+    PhoneSession *phone = run.phone(TabLoader::CreateSMS);
     if (!phone)
         return run.failure();
     const QString centre =
@@ -108,7 +110,7 @@ int smsStore(Run &run)
     const QString text = messageText(run.argument(0));
     if (const int code = refuseOverlong(run, text); code != Success)
         return code;
-    PhoneSession *phone = run.phone();
+    PhoneSession *phone = run.phone(TabLoader::CreateSMS);
     if (!phone)
         return run.failure();
     return phone->outcome(MessageSender(phone->link.exchange, phone->link.lock).upload(text, number));
@@ -120,7 +122,7 @@ int smsDelete(Run &run)
     int code = Success;
     if (!run.number(run.argument(0), QStringLiteral("The slot"), 1, 255, &slot, &code))
         return code;
-    PhoneSession *phone = run.phone();
+    PhoneSession *phone = run.phone(TabLoader::ViewSMS);
     if (!phone)
         return run.failure();
     if (slot > phone->sms.maxSms())

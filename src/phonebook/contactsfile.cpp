@@ -139,7 +139,7 @@ OperationResult ContactsFile::import(const QString &path)
             return lock.refusal();
         if (!isVCard(path))
             return writeNew(readContactLines(path, phonebook_.phoneText()));
-        const VCard::Reading reading = VCard::read(path);
+        const VCard::Reading reading = VCard::read(path, phonebook_.phoneText(), phonebook_.nameLength());
         if (reading.contacts.isEmpty() && reading.skippedCards > 0) {
             const QString text =
                 skippedCardsText(reading.skippedCards) + QStringLiteral(" The file holds no contact.");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contact.h"
+#include "contactname.h"
 
 #include <QByteArray>
 #include <QList>
@@ -27,14 +28,16 @@ struct Reading
 // octets. N takes "Given Family" or "Family, Given" apart; a single word is the family name.
 QByteArray compose(const QList<Contact> &contacts);
 
-// Names come fitted for the phone (ContactName::fitForPhone, blanks collapsed); a card with
+// Names come fitted for the phone (ContactName::fitForPhone to nameLength, blanks collapsed); a card with
 // several numbers suffixes them "/M" cell, "/H" home, "/W" work, "/F" fax, else "/" and the
 // number's position in the card. Numbers hold a leading "+", digits, "*" and "#" only.
-Reading parse(const QByteArray &bytes);
+Reading parse(const QByteArray &bytes, const PhoneText &phone = PhoneText(),
+              int nameLength = ContactName::MaxLength);
 
 // Replaces the file only once the new one is complete.
 bool write(const QString &path, const QList<Contact> &contacts, QString *error = nullptr);
 // A file that cannot be read reads as an empty one.
-Reading read(const QString &path);
+Reading read(const QString &path, const PhoneText &phone = PhoneText(),
+             int nameLength = ContactName::MaxLength);
 
 } // namespace VCard

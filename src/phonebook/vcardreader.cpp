@@ -61,7 +61,7 @@ public:
     void take(const Property &property);
     void spoil() { spoiled_ = true; }
     // None for a spoiled card or one without a usable number.
-    QList<Contact> contacts() const;
+    QList<Contact> contacts(const PhoneText &phone, int nameLength) const;
 
 private:
     struct Number
@@ -70,7 +70,7 @@ private:
         QChar typeLetter; // null when the type says nothing the suffix could tell
     };
     static QChar typeLetter(const QList<QByteArray> &types);
-    static QString withSuffix(const QString &fittedName, const QString &suffix);
+    static QString withSuffix(const QString &fittedName, const QString &suffix, int nameLength);
 
     QString formattedName_;
     QString structuredName_;
@@ -122,12 +122,12 @@ QChar Card::typeLetter(const QList<QByteArray> &types)
     return QChar();
 }
 
-QString Card::withSuffix(const QString &fittedName, const QString &suffix)
+QString Card::withSuffix(const QString &fittedName, const QString &suffix, int nameLength)
 {
-    return fittedName.left(ContactName::MaxLength - suffix.size()).trimmed() + suffix;
+    return fittedName.left(nameLength - suffix.size()).trimmed() + suffix;
 }
 
-QList<Contact> Card::contacts() const
+QList<Contact> Card::contacts(const PhoneText &phone, int nameLength) const
 {
     if (spoiled_)
         return {};
@@ -135,7 +135,7 @@ QList<Contact> Card::contacts() const
                          : !structuredName_.isEmpty() ? structuredName_
                                                       : organisation_;
     // Blanks collapsed again: dropped control characters may leave two side by side.
-    const QString fitted = ContactName::fitForPhone(name).simplified();
+    const QString fitted = ContactName::fitForPhone(name, phone, nameLength).simplified();
     if (numbers_.size() == 1)
         return {{fitted, numbers_.first().digits}};
     QList<Contact> made;
@@ -149,7 +149,7 @@ QList<Contact> Card::contacts() const
         } else {
             suffix += QString::number(i + 1);
         }
-        made.append({withSuffix(fitted, suffix), numbers_.at(i).digits});
+        made.append({withSuffix(fitted, suffix, nameLength), numbers_.at(i).digits});
     }
     return made;
 }
@@ -161,7 +161,7 @@ bool isCardBoundary(const Property &property, const char *name)
 
 } // namespace
 
-Reading parse(const QByteArray &bytes)
+Reading parse(const QByteArray &bytes, const PhoneText &phone, int nameLength)
 {
     Reading reading;
     const QByteArray text = asUtf8(bytes);
@@ -182,7 +182,7 @@ Reading parse(const QByteArray &bytes)
                 ++reading.skippedCards; // it never ended
             card.emplace();
         } else if (card && isCardBoundary(*property, "END")) {
-            const QList<Contact> made = card->contacts();
+            const QList<Contact> made = card->contacts(phone, nameLength);
             if (made.isEmpty() || reading.contacts.size() + made.size() > MaxContacts)
                 ++reading.skippedCards;
             else
@@ -197,12 +197,12 @@ Reading parse(const QByteArray &bytes)
     return reading;
 }
 
-Reading read(const QString &path)
+Reading read(const QString &path, const PhoneText &phone, int nameLength)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return parse(file.read(MaxFileBytes));
+    return parse(file.read(MaxFileBytes), phone, nameLength);
 }
 
 } // namespace VCard

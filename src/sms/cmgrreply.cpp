@@ -128,7 +128,8 @@ SMSRecord CmgrReply::parse(const QString &fullReply, qint16 slot, const PhoneTex
     return record;
 }
 
-SMSRecord CmgrReply::take(const MessageHeader &header, const QString &body, qint16 slot, const PhoneText &phone)
+SMSRecord CmgrReply::take(const MessageHeader &header, const QString &body, qint16 slot,
+                          const PhoneText &phone)
 {
     SMSRecord record;
     record.slot = slot;

@@ -26,7 +26,8 @@ public:
     SMSRecord parse(const QString &reply, qint16 slot, const PhoneText &phone = PhoneText());
 
     // Another phone's message, from its header and its text as the line carried them.
-    SMSRecord take(const struct MessageHeader &header, const QString &body, qint16 slot, const PhoneText &phone);
+    SMSRecord take(const struct MessageHeader &header, const QString &body, qint16 slot,
+                   const PhoneText &phone);
 
     // The number as the phone sent it: empty for a message stored without one.
     static QString addressOf(const SMSRecord &record);

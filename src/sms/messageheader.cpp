@@ -17,7 +17,8 @@ QString MessageHeader::normalisedTimeStamp(const QString &text)
            QLatin1Char(':') + m.captured(5) + QLatin1Char(':') + m.captured(6) + m.captured(7);
 }
 
-std::optional<MessageHeader> MessageHeader::parse(QStringView line, const QString &prefix, const PhoneText &phone)
+std::optional<MessageHeader> MessageHeader::parse(QStringView line, const QString &prefix,
+                                                  const PhoneText &phone)
 {
     const auto fields = AtFields::ofLine(line.trimmed(), prefix);
     if (!fields || fields->isEmpty())
@@ -50,27 +51,31 @@ namespace MessageListing {
 
 QList<Entry> entries(const QString &reply)
 {
-    static const QString Prefix = QStringLiteral("+CMGL:");
+    // A header carries its slot: a line of a text that begins like one stays in the text.
+    static const QRegularExpression header(QStringLiteral("^\\+CMGL:\\s*\\d+\\s*,"),
+                                           QRegularExpression::MultilineOption);
     const auto end = ReplyFraming::findEnd(reply);
     const qsizetype stop = end ? end->resultStart : reply.size();
+    QList<qsizetype> starts;
+    for (auto it = header.globalMatch(reply); it.hasNext();) {
+        const qsizetype at = it.next().capturedStart();
+        if (at < stop)
+            starts.append(at);
+    }
     QList<Entry> found;
-    qsizetype at = reply.startsWith(Prefix) ? 0 : reply.indexOf(QLatin1Char('\n') + Prefix);
-    if (at > 0)
-        ++at;
-    while (at >= 0 && at < stop) {
+    for (qsizetype k = 0; k < starts.size(); ++k) {
+        const qsizetype at = starts.at(k);
+        const qsizetype next = k + 1 < starts.size() ? starts.at(k + 1) : stop;
         const qsizetype lineEnd = reply.indexOf(QLatin1Char('\n'), at);
-        if (lineEnd < 0 || lineEnd >= stop)
-            break;
+        if (lineEnd < 0 || lineEnd >= next)
+            break; // a header the reply has not ended
         Entry entry;
         entry.header = reply.mid(at, lineEnd - at).trimmed();
-        qsizetype next = reply.indexOf(QLatin1Char('\n') + Prefix, lineEnd);
-        const qsizetype bodyEnd = next < 0 || next >= stop ? stop : next + 1;
-        entry.body = reply.mid(lineEnd + 1, bodyEnd - lineEnd - 1);
+        entry.body = reply.mid(lineEnd + 1, next - lineEnd - 1);
         // The text's own line end, and the empty line before the final result.
         while (entry.body.endsWith(QLatin1String("\r\n")))
             entry.body.chop(2);
         found.append(entry);
-        at = next < 0 || next >= stop ? -1 : next + 1;
     }
     return found;
 }

@@ -20,7 +20,8 @@ struct MessageHeader
     QString timeStamp;        // "yy/MM/dd,hh:mm:ss" and the zone where the phone gave one
 
     // None for a line that is no such header.
-    static std::optional<MessageHeader> parse(QStringView line, const QString &prefix, const PhoneText &phone);
+    static std::optional<MessageHeader> parse(QStringView line, const QString &prefix,
+                                              const PhoneText &phone);
     // "2009/8/18,19:11:45" as "09/08/18,19:11:45"; empty for text that is no time stamp.
     static QString normalisedTimeStamp(const QString &text);
 };

@@ -23,8 +23,9 @@ SMSRecord MessageStoreReader::named(SMSRecord record) const
 
 bool MessageStoreReader::askStorage(MessageStorage *storage)
 {
-    const AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("AT+CPMS?"), exchange_.timTimeout,
-                                                          AtExchange::Expected::line(QStringLiteral("+CPMS:")));
+    const AtExchange::Reply reply =
+        exchange_.SendAndWait(QStringLiteral("AT+CPMS?"), exchange_.timTimeout,
+                              AtExchange::Expected::line(QStringLiteral("+CPMS:")));
     *storage = reply.completed() ? MessageStorage::of(reply.text) : MessageStorage();
     return reply.answered() || lock_.answered(reply);
 }

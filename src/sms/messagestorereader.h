@@ -17,7 +17,8 @@ class SenderNames;
 class MessageStoreReader
 {
 public:
-    MessageStoreReader(AtExchange &exchange, OperationLock &lock, CmgrReply &replies, const SenderNames &names);
+    MessageStoreReader(AtExchange &exchange, OperationLock &lock, CmgrReply &replies,
+                       const SenderNames &names);
 
     struct Store
     {

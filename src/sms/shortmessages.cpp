@@ -40,8 +40,8 @@ OperationResult ShortMessages::download(ArchiveStep step, const QString &archive
     messages_.clear();
     replies_.startDownload();
     const bool triumMars = exchange_.phone().isTriumMars();
-    if (!lock_.answered(exchange_.SendAndWait(triumMars ? QStringLiteral("at+cmgf=1") : QStringLiteral("AT+CMGF=1"),
-                                              exchange_.timTimeout)))
+    if (!lock_.answered(exchange_.SendAndWait(
+            triumMars ? QStringLiteral("at+cmgf=1") : QStringLiteral("AT+CMGF=1"), exchange_.timTimeout)))
         return lock_.result();
     lock_.openProgress();
 
@@ -60,8 +60,7 @@ OperationResult ShortMessages::download(ArchiveStep step, const QString &archive
             else
                 messages_.appendEmpty();
         }
-        return finishDownload(step, archiveFile, store.slotCount, store.unreadable,
-                              exchange_.phone().name());
+        return finishDownload(step, archiveFile, store.slotCount, store.unreadable, exchange_.phone().name());
     }
 
     // The phone says how many messages it holds: once all are in, the slots after the last

@@ -57,6 +57,8 @@ private slots:
     void sendsWhatTheWindowSends_data();
     void sendsWhatTheWindowSends();
     void answersWithOutputAndExitCode_data();
+    void otherPhonesRunWhatTheyHave_data();
+    void otherPhonesRunWhatTheyHave();
     void answersWithOutputAndExitCode();
     void textFromStandardInput();
     void archivesOnceOnly();
@@ -245,6 +247,42 @@ void TestCli::answersWithOutputAndExitCode()
     QVERIFY2(result.out.contains(outContains), qPrintable(result.out));
     QVERIFY2(result.err.contains(errContains), qPrintable(result.err));
     QCOMPARE(result.exitCode, exitCode);
+}
+
+void TestCli::otherPhonesRunWhatTheyHave_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("outContains");
+    QTest::addColumn<QString>("errContains");
+    QTest::newRow("own numbers") << QStringList{"contacts", "list", "--memory", "on"} << 0
+                                 << "1\tData SIM\t+4915905550000\n"
+                                 << "";
+    QTest::newRow("no such list") << QStringList{"contacts", "list", "--memory", "xx"} << 2 << ""
+                                  << "--memory takes sim, phone or a list's code";
+    QTest::newRow("messages") << QStringList{"sms", "list"} << 0 << "Привет! Как дела?"
+                              << "";
+    QTest::newRow("no melodies") << QStringList{"ringtones", "list"} << 1 << ""
+                                 << "huawei E173 has no melody commands";
+    QTest::newRow("no keypad") << QStringList{"keys", "123"} << 1 << ""
+                               << "huawei E173 takes no key presses";
+}
+
+void TestCli::otherPhonesRunWhatTheyHave()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, outContains);
+    QFETCH(QString, errContains);
+    RecordedPhone phone;
+    QVERIFY(phone.started &&
+            phone.sim.loadScenario(QStringLiteral(SIMPHONE_DATA_DIR "/handsets/huawei-e173.json")));
+    const CliResult result = runCli(QStringList{"--baud", "115200"} + arguments, phone.sim.devicePath());
+    QVERIFY2(result.out.contains(outContains), qPrintable(result.out));
+    QVERIFY2(result.err.contains(errContains), qPrintable(result.err));
+    QCOMPARE(result.exitCode, exitCode);
+    for (const QByteArray &line : std::as_const(phone.received))
+        QVERIFY2(!line.startsWith("AT~MM") && !line.startsWith("AT+CKPD=\""), line.constData());
 }
 
 void TestCli::textFromStandardInput()

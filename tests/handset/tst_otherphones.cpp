@@ -253,7 +253,8 @@ void TestOtherPhones::sendsStoresAndDeletesMessages()
     ShortMessages &sms = rig->parts.sms;
     QVERIFY(sms.SMSDownload(ShortMessages::ArchiveStep::Skip).succeeded());
     const QList<SMSRecord> listed = sms.messages().sorted();
-    const auto stored = std::find_if(listed.begin(), listed.end(), [&](const SMSRecord &m) { return m.text == text; });
+    const auto stored =
+        std::find_if(listed.begin(), listed.end(), [&](const SMSRecord &m) { return m.text == text; });
     QVERIFY(stored != listed.end());
     const qint16 slot = stored->slot;
     QVERIFY(phone.messages.contains(slot));
