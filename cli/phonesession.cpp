@@ -71,8 +71,7 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     else if (!link.supervisor.greetingProblem().isEmpty())
         printError(link.supervisor.greetingProblem());
     else
-        printError(
-            QStringLiteral("The device on %1 answers but does not greet as a Mitsubishi phone.").arg(device));
+        printError(QStringLiteral("The device on %1 answers but does not finish its greeting.").arg(device));
     return false;
 }
 

@@ -2,8 +2,8 @@
 # Sets up, builds and starts Quenda on the simulated phone with its sample data. Quenda keeps
 # its settings in build/demo, so the user's own settings stay untouched. Without a display it
 # runs under Xvfb and saves a screenshot of the connected window.
-# Usage: tools/demo.sh [SCENARIO]   (default simphone/data/demo.json, the Trium Mars; the other
-# handsets' scenarios are beside it)
+# Usage: tools/demo.sh [SCENARIO]   (default simphone/data/demo.json, the Trium Mars; the modems
+# and handsets of other makers are in simphone/data/handsets)
 set -eu
 scenario=$(realpath "${1:-$(dirname "$0")/../simphone/data/demo.json}")
 cd "$(dirname "$0")/.."

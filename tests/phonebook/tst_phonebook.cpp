@@ -50,6 +50,8 @@ private slots:
     void numberFilter();
     void pickerTakesTheNumberAfterTheLastTab();
     void pickerWithoutCacheIsEmpty();
+    void otherPhonesGiveTheirPlacesAndLengths_data();
+    void otherPhonesGiveTheirPlacesAndLengths();
     void otherPhonesReadAndWriteInTheirCharacterSet_data();
     void otherPhonesReadAndWriteInTheirCharacterSet();
 
@@ -506,6 +508,38 @@ void TestPhonebook::pickerTakesTheNumberAfterTheLastTab()
 void TestPhonebook::pickerWithoutCacheIsEmpty()
 {
     QVERIFY(ContactPicker::rows(rig->phonebook.cache()).isEmpty());
+}
+
+void TestPhonebook::otherPhonesGiveTheirPlacesAndLengths_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<int>("first"); // 0 with last 0: no places named
+    QTest::addColumn<int>("last");
+    QTest::addColumn<int>("number"); // -1: not given
+    QTest::addColumn<int>("name");
+    QTest::newRow("plain") << "+CPBR: (1-250),40,16\r\n" << 1 << 250 << 40 << 16;
+    // Option GTM382 (gammu/wammu issue #27)
+    QTest::newRow("one place") << "\r\n+CPBR: (1-1),40,20\r\n\r\nOK\r\n" << 1 << 1 << 40 << 20;
+    QTest::newRow("further lengths") << "+CPBR: (1-250),50,14,,,,40,20" << 1 << 250 << 50 << 14;
+    QTest::newRow("spaces, from 0") << "+CPBR: (0-99), 20, 18" << 0 << 99 << 20 << 18;
+    QTest::newRow("no lengths") << "+CPBR: (1-500)" << 1 << 500 << -1 << -1;
+    QTest::newRow("no places") << "+CPBR: ,40,16" << 0 << 0 << -1 << -1;
+}
+
+void TestPhonebook::otherPhonesGiveTheirPlacesAndLengths()
+{
+    QFETCH(QString, reply);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(int, number);
+    QFETCH(int, name);
+    PhonebookMemory memory;
+    memory.first = 0;
+    QCOMPARE(memory.takeReadTest(reply), last > 0);
+    QCOMPARE(memory.first, first);
+    QCOMPARE(memory.last, last);
+    QCOMPARE(memory.numberLength.value_or(-1), number);
+    QCOMPARE(memory.nameLength.value_or(-1), name);
 }
 
 void TestPhonebook::otherPhonesReadAndWriteInTheirCharacterSet_data()
