@@ -10,8 +10,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,24 +39,12 @@ bool measure(const QString &title, const QString &profile)
     if (!sim.start())
         return false;
     sim.setLinePace(simphone::SimPhone::cablePace());
-    int baud = 38400;
-    if (!profile.isEmpty()) {
-        QString error;
-        if (!sim.loadScenario(profile, &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
-            return false;
-        }
-        QFile file(profile);
-        file.open(QIODevice::ReadOnly);
-        const int bytesPerSecond = QJsonDocument::fromJson(file.readAll())
-                                       .object()
-                                       .value("line")
-                                       .toObject()
-                                       .value("bytesPerSecond")
-                                       .toInt();
-        if (bytesPerSecond > 0)
-            baud = bytesPerSecond * 10;
+    QString error;
+    if (!profile.isEmpty() && !sim.loadScenario(profile, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
     }
+    const int baud = sim.linePace().bytesPerSecond * 10;
     fill(sim.state());
 
     PhoneLink link;

@@ -179,22 +179,19 @@ void readHandset(const QJsonValue &value, PhoneState &state)
                "firstSlot"},
               "handset");
     state.revision = text(h, "revision", "handset", state.revision);
-    if (h.contains("characterSets")) {
-        state.characterSets.clear();
-        for (const QJsonValue &set : arrayAt(h.value("characterSets"), "handset.characterSets")) {
-            if (!set.isString())
-                fail(QStringLiteral("handset.characterSets: not all strings"));
-            state.characterSets.append(set.toString().toLatin1());
+    const auto names = [&h](const char *key, QList<QByteArray> *list) {
+        if (!h.contains(QLatin1String(key)))
+            return;
+        const QString where = QStringLiteral("handset.") + QLatin1String(key);
+        list->clear();
+        for (const QJsonValue &name : arrayAt(h.value(QLatin1String(key)), where)) {
+            if (!name.isString())
+                fail(where + QStringLiteral(": not all strings"));
+            list->append(name.toString().toLatin1());
         }
-    }
-    if (h.contains("memories")) {
-        state.phonebooks.clear();
-        for (const QJsonValue &memory : arrayAt(h.value("memories"), "handset.memories")) {
-            if (!memory.isString())
-                fail(QStringLiteral("handset.memories: not all strings"));
-            state.phonebooks.append(memory.toString().toLatin1());
-        }
-    }
+    };
+    names("characterSets", &state.characterSets);
+    names("memories", &state.phonebooks);
     state.nameLength = number(h, "nameLength", "handset", 1, 255, state.nameLength);
     state.rowTail = text(h, "rowTail", "handset", state.rowTail);
     state.listingLimit = number(h, "listingLimit", "handset", 0, 999, state.listingLimit);

@@ -121,16 +121,13 @@ MemoryStatus memoryStatus(const QString &reply)
 {
     static const QString Prefix = QStringLiteral("+CPBS:");
     MemoryStatus status;
-    const qsizetype at = reply.indexOf(Prefix);
-    if (at < 0)
+    const QStringView line = AtFields::lineOf(reply, Prefix);
+    if (line.isEmpty())
         return status;
-    qsizetype end = reply.indexOf(QLatin1Char('\r'), at);
-    if (end < 0)
-        end = reply.size();
-    const auto fields = AtFields::ofLine(QStringView(reply).sliced(at, end - at), Prefix);
+    const auto fields = AtFields::ofLine(line, Prefix);
     if (!fields) {
         // A line that does not split cleanly keeps the cut at every comma it has always had.
-        const QStringList cut = reply.mid(at + 6, end - at - 6).split(QLatin1Char(','));
+        const QStringList cut = line.mid(6).toString().split(QLatin1Char(','));
         const QString memory = cut.at(0).trimmed();
         if (memory.size() > 2 && memory.startsWith(QLatin1Char('"')) && memory.endsWith(QLatin1Char('"')))
             status.memory = memory.mid(1, memory.size() - 2);

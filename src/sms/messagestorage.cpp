@@ -6,13 +6,7 @@ MessageStorage MessageStorage::of(const QString &reply)
 {
     static const QString Prefix = QStringLiteral("+CPMS:");
     MessageStorage storage;
-    const qsizetype at = reply.indexOf(Prefix);
-    if (at < 0)
-        return storage;
-    qsizetype end = reply.indexOf(QLatin1Char('\r'), at);
-    if (end < 0)
-        end = reply.size();
-    const auto fields = AtFields::ofLine(QStringView(reply).sliced(at, end - at), Prefix);
+    const auto fields = AtFields::ofLine(AtFields::lineOf(reply, Prefix), Prefix);
     if (!fields || fields->isEmpty())
         return storage;
     if (fields->at(0).quoted)

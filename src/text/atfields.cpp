@@ -92,4 +92,15 @@ std::optional<Fields> ofLine(QStringView line, QStringView prefix)
     return split(list);
 }
 
+QStringView lineOf(QStringView reply, QStringView prefix)
+{
+    const qsizetype at = reply.indexOf(prefix);
+    if (at < 0)
+        return {};
+    qsizetype end = reply.indexOf(QLatin1Char('\r'), at);
+    if (end < 0)
+        end = reply.size();
+    return reply.sliced(at, end - at);
+}
+
 } // namespace AtFields

@@ -34,5 +34,7 @@ std::optional<Fields> split(const QByteArray &list);
 // The fields after prefix ("+CPBR:") of a line that begins with it, its line end left out;
 // none for another line.
 std::optional<Fields> ofLine(QStringView line, QStringView prefix);
+// The line of a reply that holds prefix, from prefix to the line's end; empty without one.
+QStringView lineOf(QStringView reply, QStringView prefix);
 
 } // namespace AtFields

@@ -39,6 +39,17 @@ struct LinkRig
                          });
     }
 
+    // The command lines the phone took that begin with prefix, in order.
+    QList<QByteArray> commandsOf(const QByteArray &prefix) const
+    {
+        QList<QByteArray> found;
+        for (const QByteArray &line : sim.transcript()) {
+            if (line.startsWith(prefix))
+                found.append(line);
+        }
+        return found;
+    }
+
     simphone::SimPhone sim;
     PhoneLink link;
     RecordingBoxes boxes;

@@ -26,15 +26,5 @@ struct PhonebookRig : LinkRig
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    QList<QByteArray> commandsOf(const QByteArray &prefix) const
-    {
-        QList<QByteArray> found;
-        for (const QByteArray &line : sim.transcript()) {
-            if (line.startsWith(prefix))
-                found.append(line);
-        }
-        return found;
-    }
-
     Phonebook phonebook;
 };

@@ -12,8 +12,6 @@
 #include "sms/messagesender.h"
 
 #include <QDir>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,30 +30,11 @@ struct OtherPhoneRig : LinkRig
             return false;
         }
         // A modem's faster line is set as its user would set it.
-        QFile file(profile);
-        file.open(QIODevice::ReadOnly);
-        const int bytesPerSecond = QJsonDocument::fromJson(file.readAll())
-                                       .object()
-                                       .value("line")
-                                       .toObject()
-                                       .value("bytesPerSecond")
-                                       .toInt();
-        if (bytesPerSecond > 0)
-            link.useBaudForThisRun(bytesPerSecond * 10);
+        link.useBaudForThisRun(sim.linePace().bytesPerSecond * 10);
         return startAndConnect(15000);
     }
 
     const PhoneProfile &profile() const { return link.supervisor.profile(); }
-
-    QList<QByteArray> commandsOf(const QByteArray &prefix) const
-    {
-        QList<QByteArray> found;
-        for (const QByteArray &line : sim.transcript()) {
-            if (line.startsWith(prefix))
-                found.append(line);
-        }
-        return found;
-    }
 
     Subsystems parts;
 };
