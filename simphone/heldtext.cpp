@@ -40,6 +40,16 @@ QByteArray fromLine(const PhoneState &state, const QByteArray &sent)
     return CharacterSets::encode(held(state), CharacterSets::decode(*set, sent));
 }
 
+QString heldText(const PhoneState &state, const QByteArray &text)
+{
+    return CharacterSets::decode(held(state), text);
+}
+
+QByteArray toHeld(const PhoneState &state, const QString &text)
+{
+    return CharacterSets::encode(held(state), text);
+}
+
 int heldLength(const PhoneState &state, const QByteArray &text)
 {
     return int(CharacterSets::decode(held(state), text).size());

@@ -11,6 +11,9 @@ namespace simphone {
 // too, as the Trium Mars does.
 QByteArray onLine(const PhoneState &state, const QByteArray &text);
 QByteArray fromLine(const PhoneState &state, const QByteArray &sent);
+// A held text as characters, and characters as held.
+QString heldText(const PhoneState &state, const QByteArray &text);
+QByteArray toHeld(const PhoneState &state, const QString &text);
 // The characters of a text as held.
 int heldLength(const PhoneState &state, const QByteArray &text);
 

@@ -1,6 +1,7 @@
 #include "messagecommands.h"
 
 #include "heldtext.h"
+#include "pdutext.h"
 
 #include "text/atfields.h"
 
@@ -13,6 +14,7 @@ using Form = AtCommand::Form;
 // +CMS ERROR codes
 constexpr int operationNotAllowed = 302;
 constexpr int operationNotSupported = 303;
+constexpr int invalidPduMode = 304;
 constexpr int invalidTextParameter = 305;
 constexpr int invalidIndex = 321;
 constexpr int memoryFull = 322;
@@ -66,6 +68,20 @@ QByteArray header(const PhoneState &state, const Message &m)
     return status + ',' + address + (received ? ",," + stamp : QByteArray());
 }
 
+bool takesPdus(const PhoneState &state)
+{
+    return state.pduModeOffered || !state.textModeOffered;
+}
+
+// "+CMGR: 1,,23" and the PDU: its status, no name, and the octets after the service centre.
+QByteArray pduEntry(const PhoneState &state, const Message &m)
+{
+    const QByteArray pdu = PduText::of(state, m);
+    const int centre = PduText::centreLength(pdu);
+    return QByteArray::number(PduText::statusNumber(m.status)) + ",," +
+           QByteArray::number(pdu.size() / 2 - 1 - centre) + "\r\n" + pdu;
+}
+
 } // namespace
 
 std::optional<Reply> MessageCommands::handle(const AtCommand &cmd, PhoneState &state)
@@ -93,7 +109,9 @@ Reply MessageCommands::format(const AtCommand &cmd, PhoneState &state)
 {
     switch (cmd.form) {
     case Form::Test:
-        return Reply::ok({QByteArray(state.textModeOffered ? "+CMGF: (0-1)" : "+CMGF: (0)")});
+        if (!state.textModeOffered)
+            return Reply::ok({"+CMGF: (0)"});
+        return Reply::ok({QByteArray(state.pduModeOffered ? "+CMGF: (0-1)" : "+CMGF: (1)")});
     case Form::Query:
         return Reply::ok({"+CMGF: " + QByteArray(state.textMode ? "1" : "0")});
     case Form::Set:
@@ -145,8 +163,8 @@ Reply MessageCommands::read(const AtCommand &cmd, PhoneState &state)
 {
     if (cmd.form != Form::Set)
         return Reply::error();
-    if (!state.textMode)
-        return Reply::cmsError(operationNotSupported); // no PDU mode in here
+    if (!state.textMode && !takesPdus(state))
+        return Reply::cmsError(operationNotSupported);
     const auto fields = AtFields::split(cmd.argument);
     const auto index = fields && fields->size() == 1 ? fields->at(0).toNumber() : std::nullopt;
     if (!index)
@@ -158,7 +176,9 @@ Reply MessageCommands::read(const AtCommand &cmd, PhoneState &state)
                    : Reply::cmsError(invalidIndex);
 
     Message &m = state.messages[*index];
-    const Reply reply = Reply::ok({"+CMGR: " + header(state, m) + "\r\n" + onLine(state, m.body)});
+    const Reply reply =
+        Reply::ok({"+CMGR: " + (state.textMode ? header(state, m) + "\r\n" + onLine(state, m.body)
+                                               : pduEntry(state, m))});
     if (m.status == "REC UNREAD")
         m.status = "REC READ";
     return reply;
@@ -168,23 +188,28 @@ Reply MessageCommands::list(const AtCommand &cmd, PhoneState &state)
 {
     if (cmd.form == Form::Test)
         return Reply::ok({"+CMGL: (\"REC UNREAD\",\"REC READ\",\"STO UNSENT\",\"STO SENT\",\"ALL\")"});
-    if (!state.textMode)
+    if (!state.textMode && !takesPdus(state))
         return Reply::cmsError(operationNotSupported);
     const auto fields = cmd.form == Form::Set ? AtFields::split(cmd.argument) : std::nullopt;
-    const QByteArray wanted = fields && fields->size() == 1 && fields->at(0).quoted
-                                  ? fromLine(state, fields->at(0).text.toLatin1())
-                                  : "";
+    if (!fields || fields->size() != 1 || fields->at(0).quoted != state.textMode)
+        return Reply::cmsError(invalidTextParameter);
+    // Text mode names the status; PDU mode numbers it, 4 for all.
+    const std::optional<int> number = fields->at(0).toNumber();
+    const QByteArray wanted = state.textMode ? fromLine(state, fields->at(0).text.toLatin1())
+                                             : PduText::statusName(number.value_or(-1));
+    const bool all = state.textMode ? wanted == "ALL" : number == 4;
     static const QList<QByteArray> statuses = {"REC UNREAD", "REC READ", "STO UNSENT", "STO SENT", "ALL"};
-    if (!statuses.contains(wanted))
+    if (!all && !statuses.contains(wanted))
         return Reply::cmsError(invalidTextParameter);
     QList<QByteArray> lines;
     for (auto it = state.messages.begin(); it != state.messages.end(); ++it) {
-        if (wanted != "ALL" && it->status != wanted)
+        if (!all && it->status != wanted)
             continue;
         if (state.listingLimit > 0 && lines.size() >= state.listingLimit)
             break;
-        lines.append("+CMGL: " + QByteArray::number(it.key()) + ',' + header(state, *it) + "\r\n" +
-                     onLine(state, it->body));
+        lines.append(
+            "+CMGL: " + QByteArray::number(it.key()) + ',' +
+            (state.textMode ? header(state, *it) + "\r\n" + onLine(state, it->body) : pduEntry(state, *it)));
         if (it->status == "REC UNREAD")
             it->status = "REC READ";
     }
@@ -234,6 +259,8 @@ Reply MessageCommands::send(const AtCommand &cmd, PhoneState &state)
 {
     if (cmd.form == Form::Test)
         return Reply::ok();
+    if (!state.textMode && takesPdus(state))
+        return sendPdu(cmd, state);
     if (!state.textMode)
         return Reply::cmsError(operationNotSupported);
     const auto address = destination(cmd);
@@ -265,6 +292,8 @@ Reply MessageCommands::store(const AtCommand &cmd, PhoneState &state)
 {
     if (cmd.form == Form::Test)
         return Reply::ok();
+    if (!state.textMode && takesPdus(state))
+        return storePdu(cmd, state);
     if (!state.textMode)
         return Reply::cmsError(operationNotSupported);
     const auto address = destination(cmd);
@@ -285,6 +314,67 @@ Reply MessageCommands::store(const AtCommand &cmd, PhoneState &state)
         stored.status = "STO UNSENT";
         stored.address = fromLine(state, to);
         stored.body = fromLine(state, text);
+        state.messages.insert(slot, stored);
+        return Reply::ok({"+CMGW: " + QByteArray::number(slot)});
+    });
+}
+
+// The PDU's length first: the octets after the service centre's part, as the standard asks.
+Reply MessageCommands::sendPdu(const AtCommand &cmd, PhoneState &state)
+{
+    const auto fields = AtFields::split(cmd.argument);
+    const auto length = fields && fields->size() == 1 ? fields->at(0).toNumber() : std::nullopt;
+    if (!length || *length < 7 || *length > 164)
+        return Reply::cmsError(invalidTextParameter);
+    return Reply::expectData(prompt, [&state, length = *length](const QByteArray &hex, bool cancelled) {
+        if (cancelled)
+            return Reply::ok();
+        const auto submit = PduText::readSubmit(hex);
+        const int centre = PduText::centreLength(hex);
+        if (!submit || hex.trimmed().size() / 2 - 1 - centre != length)
+            return Reply::cmsError(invalidPduMode);
+        if (state.refusedRecipients.contains(submit->address))
+            return Reply::withResult(state.refusedRecipients.value(submit->address));
+        Message sent;
+        sent.status = "STO SENT";
+        sent.address = submit->address;
+        sent.body = toHeld(state, submit->text);
+        sent.reference = submit->reference;
+        sent.parts = submit->parts;
+        sent.part = submit->part;
+        state.sentMessages.append(sent);
+        const int reference = state.nextMessageReference;
+        state.nextMessageReference = reference % 255 + 1;
+        return Reply::ok({"+CMGS: " + QByteArray::number(reference)});
+    });
+}
+
+Reply MessageCommands::storePdu(const AtCommand &cmd, PhoneState &state)
+{
+    const auto fields = AtFields::split(cmd.argument);
+    const auto length = fields && !fields->isEmpty() ? fields->at(0).toNumber() : std::nullopt;
+    if (!length || *length < 7 || *length > 164)
+        return Reply::cmsError(invalidTextParameter);
+    int slot = -1;
+    for (int i = state.firstSlot; i < state.firstSlot + state.messageCapacity && slot < 0; ++i) {
+        if (!state.messages.contains(i))
+            slot = i;
+    }
+    if (slot < 0)
+        return Reply::cmsError(memoryFull);
+    return Reply::expectData(prompt, [&state, slot](const QByteArray &hex, bool cancelled) {
+        if (cancelled)
+            return Reply::ok();
+        const auto submit = PduText::readSubmit(hex);
+        if (!submit)
+            return Reply::cmsError(invalidPduMode);
+        Message stored;
+        stored.status = "STO UNSENT";
+        stored.address = submit->address;
+        stored.body = toHeld(state, submit->text);
+        stored.reference = submit->reference;
+        stored.parts = submit->parts;
+        stored.part = submit->part;
         state.messages.insert(slot, stored);
         return Reply::ok({"+CMGW: " + QByteArray::number(slot)});
     });

@@ -19,6 +19,8 @@ private:
     static Reply serviceCentre(const AtCommand &cmd, PhoneState &state);
     static Reply send(const AtCommand &cmd, PhoneState &state);
     static Reply store(const AtCommand &cmd, PhoneState &state);
+    static Reply sendPdu(const AtCommand &cmd, PhoneState &state);
+    static Reply storePdu(const AtCommand &cmd, PhoneState &state);
 };
 
 } // namespace simphone

@@ -22,6 +22,12 @@ struct Message
     QByteArray address;   // originator or destination
     QByteArray timestamp; // "yy/MM/dd,hh:mm:ss+zz"; empty for stored messages
     QByteArray body;      // lines separated by CR LF
+    // In PDU mode: a part of a long message (reference, parts, part), or the PDU as a real
+    // phone gave it, sent as it stands.
+    int reference = 0;
+    int parts = 0;
+    int part = 0;
+    QByteArray pdu;
 };
 
 struct Melody
@@ -62,6 +68,7 @@ struct PhoneState
     bool identityPrefixed = false; // "+CGMI: Nokia" where the Trium Mars says "Nokia"
     int errorReports = 0;          // AT+CMEE
     bool textModeOffered = true;   // false: messages in PDU mode only
+    bool pduModeOffered = false;   // "AT+CMGF=?" offers PDU mode beside text mode
     // How names and texts are held: "PCCP437" as the Trium Mars holds them, "UTF-8" for a
     // handset whose names no code page holds (Cyrillic, Chinese).
     QByteArray heldSet = "PCCP437";

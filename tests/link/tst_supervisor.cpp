@@ -142,6 +142,7 @@ void TestSupervisor::otherMakersAreGreetedAsStandardPhones()
     phone.identityPrefixed = prefixed;
     phone.echoStuck = echoStuck;
     phone.characterSets = sets;
+    phone.pduModeOffered = true;
     QVERIFY(rig->startAndConnect());
     const PhoneProfile &profile = rig->link.supervisor.profile();
     QCOMPARE(profile.family, PhoneProfile::Family::Standard);
