@@ -172,11 +172,10 @@ void readMelodies(const QJsonValue &value, PhoneState &state)
 void readHandset(const QJsonValue &value, PhoneState &state)
 {
     const QJsonObject h = objectAt(value, "handset");
-    allowOnly(h,
-              {"revision", "characterSets", "echoStuck", "identityPrefixed", "heldSet", "textMode",
-               "memories", "nameLength", "blockLimit", "memoryCounts", "emptyReadRefused", "indexShift",
-               "rowTail", "listing", "listingLimit", "headerStyle", "storageShape", "emptySlotOk",
-               "firstSlot"},
+    allowOnly(h, {"revision",         "characterSets", "echoStuck",   "identityPrefixed", "heldSet",
+                  "textMode",         "memories",      "nameLength",  "blockLimit",       "memoryCounts",
+                  "emptyReadRefused", "indexShift",    "rowTail",     "listing",          "listingLimit",
+                  "headerStyle",      "storageShape",  "emptySlotOk", "firstSlot",        "pduMode"},
               "handset");
     state.revision = text(h, "revision", "handset", state.revision);
     const auto names = [&h](const char *key, QList<QByteArray> *list) {
@@ -215,6 +214,7 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     state.echoStuck = flag("echoStuck", state.echoStuck);
     state.identityPrefixed = flag("identityPrefixed", state.identityPrefixed);
     state.textModeOffered = flag("textMode", state.textModeOffered);
+    state.pduModeOffered = flag("pduMode", state.pduModeOffered);
     state.memoryCounts = flag("memoryCounts", state.memoryCounts);
     state.emptyReadRefused = flag("emptyReadRefused", state.emptyReadRefused);
     state.indexShift = flag("indexShift", state.indexShift);

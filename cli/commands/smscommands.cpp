@@ -4,6 +4,7 @@
 #include "printers.h"
 #include "run.h"
 
+#include "link/supervisor.h"
 #include "link/tabloader.h"
 
 #include "sms/messagedeleter.h"
@@ -43,14 +44,14 @@ QString messageText(const QString &argument)
     return MessageSender::withCrLfLineBreaks(text);
 }
 
-// The window's text box holds no more either.
-int refuseOverlong(Run &run, const QString &text)
+// The window's text box holds no more either; a phone in PDU mode takes a long message.
+int refuseOverlong(Run &run, const QString &text, const PhoneProfile &phone)
 {
-    if (text.size() <= MessageSender::MaxText)
+    const int longest = MessageSender::longestText(phone);
+    if (text.size() <= longest)
         return Success;
-    return run.usage(QStringLiteral("The message has %1 characters; it holds %2 at most.")
-                         .arg(text.size())
-                         .arg(MessageSender::MaxText));
+    return run.usage(
+        QStringLiteral("The message has %1 characters; it holds %2 at most.").arg(text.size()).arg(longest));
 }
 
 } // namespace
@@ -90,11 +91,11 @@ int smsSend(Run &run)
     if (!isDialable(number))
         return run.usage(QStringLiteral("Give the recipient with --to NUMBER (digits, *, #, a leading +)."));
     const QString text = messageText(run.argument(0));
-    if (const int code = refuseOverlong(run, text); code != Success)
-        return code;
     PhoneSession *phone = run.phone(TabLoader::CreateSMS);
     if (!phone)
         return run.failure();
+    if (const int code = refuseOverlong(run, text, phone->link.supervisor.profile()); code != Success)
+        return code;
     const QString centre =
         run.isSet(options().smsc) ? run.value(options().smsc) : phone->link.settings.servicecenter();
     if (!isDialable(centre))
@@ -108,11 +109,11 @@ int smsStore(Run &run)
     if (run.isSet(options().to) && !isDialable(number))
         return run.usage(QStringLiteral("--to takes digits, *, # and a leading +: ") + number);
     const QString text = messageText(run.argument(0));
-    if (const int code = refuseOverlong(run, text); code != Success)
-        return code;
     PhoneSession *phone = run.phone(TabLoader::CreateSMS);
     if (!phone)
         return run.failure();
+    if (const int code = refuseOverlong(run, text, phone->link.supervisor.profile()); code != Success)
+        return code;
     return phone->outcome(MessageSender(phone->link.exchange, phone->link.lock).upload(text, number));
 }
 

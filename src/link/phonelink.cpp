@@ -77,6 +77,7 @@ void PhoneLink::resetConnection()
     const int port = settings.comport();
     line.setPortNumber(port);
     line.setBaudRate(baudForThisRun_ > 0 ? baudForThisRun_ : settings.baud());
+    supervisor.setTextModeOnly(settings.textModeOnly());
     lock.setAction(OperationLock::NoPhone);
     tickedComPort_ = port >= 1 && port <= 4 ? port : 0;
     emit comPortTicked(tickedComPort_);

@@ -33,9 +33,8 @@ QString PhoneProfile::lacking(int tab) const
         break;
     case TabLoader::ViewSMS:
     case TabLoader::CreateSMS:
-        if (!textMode)
-            return QStringLiteral(
-                       "%1 offers messages in PDU mode only, which Quenda cannot read or send yet.")
+        if (!textMode && !pduMode)
+            return QStringLiteral("%1 offers no messages over the cable: it refuses \"AT+CMGF=?\".")
                 .arg(name());
         break;
     case TabLoader::RemoteControl:

@@ -21,16 +21,23 @@ struct PhoneProfile
     QString model;
     QString revision;
     QString serialNumber;
-    QString characterSet;   // as "AT+CSCS?" confirms it: "UCS2", "GSM", "PCCP437"...
-    QStringList phonebooks; // memories "AT+CPBS=?" offers: "SM", "ME", "DC"...
-    bool textMode = true;   // "AT+CMGF=?" offers 1
-    bool pduMode = false;   // "AT+CMGF=?" offers 0
-    bool keypad = true;     // "AT+CKPD=?" answered
-    bool melodies = false;  // the Trium Mars's melody commands
+    QString characterSet;      // as "AT+CSCS?" confirms it: "UCS2", "GSM", "PCCP437"...
+    QStringList phonebooks;    // memories "AT+CPBS=?" offers: "SM", "ME", "DC"...
+    bool textMode = true;      // "AT+CMGF=?" offers 1
+    bool pduMode = false;      // "AT+CMGF=?" offers 0
+    bool textModeOnly = false; // the user keeps messages in text mode (Settings::textModeOnly)
+    bool keypad = true;        // "AT+CKPD=?" answered
+    bool melodies = false;     // the Trium Mars's melody commands
 
     bool isTriumMars() const { return family == Family::TriumMars; }
     // "Nokia 6310i": the maker and the model as a person knows them; empty before a greeting.
     QString name() const;
+    // Messages as PDUs: where the phone offers PDU mode, unless the user keeps text mode for a
+    // phone that offers both.
+    bool messagesInPdu() const
+    {
+        return family == Family::Standard && pduMode && !(textModeOnly && textMode);
+    }
     // How names and texts cross the line to this phone.
     PhoneText text() const;
     // Why this phone cannot do what a tab does (TabLoader::Tab), in one sentence; empty when

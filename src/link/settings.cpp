@@ -113,6 +113,15 @@ void Settings::setServicecenter(const QString &number)
 {
     store("servicecenter", number);
 }
+bool Settings::textModeOnly() const
+{
+    return flag("textmode", false);
+}
+void Settings::setTextModeOnly(bool on)
+{
+    store("textmode", boolText(on));
+}
+
 bool Settings::autosms() const
 {
     return flag("autosms", false);

@@ -52,6 +52,10 @@ public:
     // SerialLine::Speeds was chosen.
     int baud() const;
     void setBaud(int baud);
+    // Messages of other phones in text mode even where they offer PDU mode (key textmode),
+    // for a phone whose PDU mode misbehaves.
+    bool textModeOnly() const;
+    void setTextModeOnly(bool on);
     // Device name configured for port n (key device<n>); empty when none.
     QString device(int port) const;
     void setDevice(int port, const QString &device);

@@ -228,6 +228,7 @@ bool Supervisor::greetStandardPhone(const QString &maker)
     PhoneProfile profile;
     if (!StandardGreeting(exchange_, exchange_.timTimeoutState).greet(maker, &profile))
         return false;
+    profile.textModeOnly = textModeOnly_;
     // Sizes as the Trium Mars's are learnt; a phone that refuses to tell keeps none.
     AtExchange::Reply reply = exchange_.SendAndWait(QStringLiteral("AT+CPMS?"), exchange_.timTimeoutState);
     if (!reply.answered())

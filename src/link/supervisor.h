@@ -30,6 +30,8 @@ public:
 
     bool isConnectedShown() const { return connectedShown_; }
     // What the phone greeted last is and can do.
+    // Other phones' messages stay in text mode where they offer it (Settings::textModeOnly).
+    void setTextModeOnly(bool on) { textModeOnly_ = on; }
     const PhoneProfile &profile() const;
     // Why a phone that answers the probe is not connected, in words; empty while none is wrong.
     QString greetingProblem() const { return greetingProblem_; }
@@ -73,4 +75,5 @@ private:
     bool freeingLine_ = false; // the phone's command line is being ended: the probe waits
     bool lastProbeUnanswered_ = false;
     QString greetingProblem_;
+    bool textModeOnly_ = false;
 };

@@ -131,6 +131,11 @@ SMSRecord CmgrReply::parse(const QString &fullReply, qint16 slot, const PhoneTex
 SMSRecord CmgrReply::take(const MessageHeader &header, const QString &body, qint16 slot,
                           const PhoneText &phone)
 {
+    return takeText(header, phone.fromPhone(body), slot);
+}
+
+SMSRecord CmgrReply::takeText(const MessageHeader &header, const QString &text, qint16 slot)
+{
     SMSRecord record;
     record.slot = slot;
     record.status = header.status;
@@ -142,7 +147,7 @@ SMSRecord CmgrReply::take(const MessageHeader &header, const QString &body, qint
         record.key = QStringLiteral("Send Message   ") + nextCounter(sendmsg_);
     else
         record.key = QStringLiteral("Unsend Message ") + nextCounter(unsendmsg_);
-    record.text = phone.fromPhone(body);
+    record.text = text;
     record.name = header.address.isEmpty() ? UnsendMessage : QStringLiteral("Unknown");
     return record;
 }

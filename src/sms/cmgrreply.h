@@ -28,6 +28,8 @@ public:
     // Another phone's message, from its header and its text as the line carried them.
     SMSRecord take(const struct MessageHeader &header, const QString &body, qint16 slot,
                    const PhoneText &phone);
+    // The same of a text already decoded (from a PDU).
+    SMSRecord takeText(const struct MessageHeader &header, const QString &text, qint16 slot);
 
     // The number as the phone sent it: empty for a message stored without one.
     static QString addressOf(const SMSRecord &record);

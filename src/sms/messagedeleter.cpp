@@ -28,7 +28,7 @@ OperationResult MessageDeleter::remove(int row)
             return OperationResult::notStarted(QStringLiteral("No message selected"));
         }
         // Only the message the user chose: another one may carry the same key.
-        return deleteWithLockHeld(selected->slot);
+        return deleteWithLockHeld(selected->slot, selected->partSlots);
     });
 }
 
@@ -38,14 +38,25 @@ OperationResult MessageDeleter::removeSlot(qint16 slot)
     return lock.perform([&] {
         if (!lock.guard(OperationLock::DeletingSMS))
             return lock.refusal();
-        return deleteWithLockHeld(slot);
+        QList<qint16> partSlots;
+        for (const SMSRecord &message : messages_.messages().bySlot()) {
+            if (message.slot == slot)
+                partSlots = message.partSlots;
+        }
+        return deleteWithLockHeld(slot, partSlots);
     });
 }
 
-OperationResult MessageDeleter::deleteWithLockHeld(qint16 slot)
+OperationResult MessageDeleter::deleteWithLockHeld(qint16 slot, const QList<qint16> &partSlots)
 {
     OperationLock &lock = messages_.lock();
-    const AtExchange::Reply reply = deleteSlot(messages_.exchange(), slot);
+    // A long message's other parts first: the message stays listed until the last is gone.
+    AtExchange::Reply reply;
+    for (const qint16 part : partSlots + QList<qint16>{slot}) {
+        reply = deleteSlot(messages_.exchange(), part);
+        if (!reply.completed())
+            break;
+    }
     if (reply.cancelled())
         return lock.resultOf(reply);
     if (reply.timedOut() || reply.refused()) {
@@ -72,8 +83,10 @@ OperationResult MessageDeleter::removeAll()
         const QList<SMSRecord> listed = messages_.messages().sorted();
         for (const SMSRecord &message : listed) {
             // What the phone refuses shows in the download that follows.
-            if (deleteSlot(messages_.exchange(), message.slot).cancelled())
-                return lock.result();
+            for (const qint16 slot : message.partSlots + QList<qint16>{message.slot}) {
+                if (deleteSlot(messages_.exchange(), slot).cancelled())
+                    return lock.result();
+            }
         }
         lock.finish();
         return messages_.SMSDownload();

@@ -21,7 +21,8 @@ public:
     OperationResult removeSlot(qint16 slot);
 
 private:
-    OperationResult deleteWithLockHeld(qint16 slot);
+    // With the slots of a long message's other parts.
+    OperationResult deleteWithLockHeld(qint16 slot, const QList<qint16> &partSlots = {});
 
     ShortMessages &messages_;
 };

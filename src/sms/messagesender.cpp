@@ -1,7 +1,11 @@
 #include "messagesender.h"
 
+#include "smspdu.h"
+
 #include "link/operationlock.h"
 #include "text/quotedfield.h"
+
+#include <QRandomGenerator>
 
 namespace {
 
@@ -32,6 +36,27 @@ QString MessageSender::withCrLfLineBreaks(QString text)
     return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
+bool MessageSender::inPdu() const
+{
+    return exchange_.phone().messagesInPdu();
+}
+
+int MessageSender::longestText(const PhoneProfile &phone)
+{
+    // Ten parts make a long message; phones take more, few people write them.
+    return phone.messagesInPdu() ? 10 * 153 : MaxText;
+}
+
+QString MessageSender::countText(const QString &text, const PhoneProfile &phone)
+{
+    if (!phone.messagesInPdu())
+        return QStringLiteral("Characters: %1/%2").arg(text.size()).arg(MaxText);
+    const int parts = int(SmsPdu::split(text).parts.size());
+    return QStringLiteral("Characters: %1 (%2)")
+        .arg(text.size())
+        .arg(parts == 1 ? QStringLiteral("1 message") : QStringLiteral("%1 messages").arg(parts));
+}
+
 bool MessageSender::command(const QString &command, const QString &failure)
 {
     return answered(exchange_.SendAndWait(command, exchange_.timTimeout), failure);
@@ -41,11 +66,31 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
                              const QString &confirmation, const QString &failure)
 {
     const PhoneText &phone = exchange_.phoneText();
-    const QString body = phoneText(text, phone);
     // A quote or a CR in the number would end the command line early.
     const QString safeNumber = QuotedFieldText(number);
-    const QString commandLine =
-        command + QLatin1Char('"') + phone.numberToPhone(safeNumber) + QLatin1Char('"');
+    return transferLine(command + QLatin1Char('"') + phone.numberToPhone(safeNumber) + QLatin1Char('"'),
+                        phoneText(text, phone), confirmation, failure);
+}
+
+bool MessageSender::transferPdus(const QString &command, const QString &number, const QString &text,
+                                 const QString &confirmation, const QString &failure)
+{
+    // One reference for the parts of one long message, another for the next.
+    const QList<SmsPdu::Encoded> parts =
+        SmsPdu::encodeSubmit(QuotedFieldText(number), text, int(QRandomGenerator::global()->bounded(256)));
+    for (qsizetype k = 0; k < parts.size(); ++k) {
+        const QString which =
+            parts.size() > 1 ? QStringLiteral("part %1 of %2: ").arg(k + 1).arg(parts.size()) : QString();
+        if (!transferLine(command + QString::number(parts.at(k).length), QString::fromLatin1(parts.at(k).hex),
+                          confirmation, failure + which))
+            return false;
+    }
+    return true;
+}
+
+bool MessageSender::transferLine(const QString &commandLine, const QString &data, const QString &confirmation,
+                                 const QString &failure)
+{
     const AtExchange::Reply prompt = exchange_.SendAndWaitForPrompt(commandLine, exchange_.timTimeout);
     if (!prompt.completed()) {
         // The prompt may have come after all, late: the phone must not stay in text entry. A
@@ -56,7 +101,7 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
         return answered(prompt, failure);
     }
     const AtExchange::Reply reply =
-        exchange_.SendDataAndWait(body + AtExchange::CtrlZ, exchange_.timTimeout, commandLine, confirmation);
+        exchange_.SendDataAndWait(data + AtExchange::CtrlZ, exchange_.timTimeout, commandLine, confirmation);
     if (reply.timedOut()) {
         // The text may never have left, and the phone still be in text entry.
         lock_.dataUnanswered(commandLine, exchange_.dropDataAndResynchronise(exchange_.timTimeoutState),
@@ -73,6 +118,9 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
 
 bool MessageSender::acceptsLosses(const QString &text, const QString &verb)
 {
+    // A PDU carries every character.
+    if (inPdu())
+        return true;
     const QString lost = exchange_.phoneText().fit(text).lost;
     if (lost.isEmpty())
         return true;
@@ -117,10 +165,18 @@ OperationResult MessageSender::sendFitted(const QString &text, const QString &nu
 {
     if (!lock_.guard(OperationLock::SendingSMS))
         return lock_.refusal();
-    if (!command(QStringLiteral("AT+CMGF=1"), NotSent) ||
-        !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'), NotSent) ||
-        !transfer(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), NotSent))
+    if (inPdu()) {
+        if (!command(QStringLiteral("AT+CMGF=0"), NotSent) ||
+            !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'),
+                     NotSent) ||
+            !transferPdus(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), NotSent))
+            return lock_.result();
+    } else if (!command(QStringLiteral("AT+CMGF=1"), NotSent) ||
+               !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'),
+                        NotSent) ||
+               !transfer(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), NotSent)) {
         return lock_.result();
+    }
     lock_.finish();
     lock_.tell(SentNotice);
     return lock_.result();
@@ -139,8 +195,13 @@ OperationResult MessageSender::uploadFitted(const QString &text, const QString &
 {
     if (!lock_.guard(OperationLock::UploadingSMS))
         return lock_.refusal();
-    if (command(QStringLiteral("AT+CMGF=1"), NotStored) &&
-        transfer(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored))
+    const bool stored =
+        inPdu()
+            ? command(QStringLiteral("AT+CMGF=0"), NotStored) &&
+                  transferPdus(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored)
+            : command(QStringLiteral("AT+CMGF=1"), NotStored) &&
+                  transfer(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored);
+    if (stored)
         lock_.finish();
     return lock_.result();
 }

@@ -2,6 +2,7 @@
 
 #include "link/atexchange.h"
 #include "link/operationresult.h"
+#include "link/phoneprofile.h"
 #include "text/phonetext.h"
 
 #include <QString>
@@ -24,8 +25,12 @@ public:
     // "Upload+Send": both, each with its own checks; the first failure of the two.
     OperationResult uploadAndSend(const QString &text, const QString &number, const QString &serviceCentre);
 
-    // The longest text, counted with CR LF line breaks.
+    // The longest text, counted with CR LF line breaks: one message, as the Trium Mars takes
+    // it; a phone in PDU mode takes a long message in parts (longestText).
     static constexpr int MaxText = 160;
+    static int longestText(const PhoneProfile &phone);
+    // "Characters: 12/160"; for a phone in PDU mode the messages the text will take as well.
+    static QString countText(const QString &text, const PhoneProfile &phone);
 
     // The text as the phone takes it: fitted to its character set (PhoneText::fit), without
     // Ctrl-Z and ESC, which would end it early and leave the rest to be read as command lines.
@@ -52,6 +57,13 @@ private:
     // the phone confirms with a line beginning with confirmation.
     bool transfer(const QString &command, const QString &number, const QString &text,
                   const QString &confirmation, const QString &failure);
+    // The same in PDU mode: each part announced by its length ("AT+CMGS=23") after its own
+    // prompt; a refused part is named and ends the rest.
+    bool transferPdus(const QString &command, const QString &number, const QString &text,
+                      const QString &confirmation, const QString &failure);
+    bool transferLine(const QString &commandLine, const QString &data, const QString &confirmation,
+                      const QString &failure);
+    bool inPdu() const;
 
     AtExchange &exchange_;
     OperationLock &lock_;

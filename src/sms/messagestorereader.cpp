@@ -1,11 +1,13 @@
 #include "messagestorereader.h"
 
+#include "longmessages.h"
 #include "messageheader.h"
 #include "sendernames.h"
 #include "shortmessages.h"
 
 #include "link/atexchange.h"
 #include "link/operationlock.h"
+#include "text/atfields.h"
 
 #include <algorithm>
 
@@ -34,6 +36,7 @@ bool MessageStoreReader::read(int knownSlots, Store *store)
 {
     if (!readAll(knownSlots, store))
         return false;
+    store->messages = LongMessages::joined(store->messages, store->parts);
     if (store->messages.contains(0))
         store->firstSlot = 0;
     // A phone that does not tell its size holds at least what it gave.
@@ -73,26 +76,57 @@ bool MessageStoreReader::readAll(int knownSlots, Store *store)
 bool MessageStoreReader::list(Store *store, bool *listed)
 {
     const PhoneText phone = exchange_.phoneText();
-    // String parameters are in the phone's character set ("0041004C004C" under UCS2).
-    const AtExchange::Reply reply = exchange_.SendAndWait(
-        QStringLiteral("AT+CMGL=\"") + phone.toPhone(QStringLiteral("ALL")) + QLatin1Char('"'),
-        exchange_.timTimeOutLong);
+    // String parameters are in the phone's character set ("0041004C004C" under UCS2); PDU mode
+    // numbers the status, 4 for all.
+    const QString command =
+        exchange_.phone().messagesInPdu()
+            ? QStringLiteral("AT+CMGL=4")
+            : QStringLiteral("AT+CMGL=\"") + phone.toPhone(QStringLiteral("ALL")) + QLatin1Char('"');
+    const AtExchange::Reply reply = exchange_.SendAndWait(command, exchange_.timTimeOutLong);
     *listed = reply.completed();
     if (!reply.completed())
         return reply.refused() || lock_.answered(reply);
     for (const MessageListing::Entry &entry : MessageListing::entries(reply.text)) {
-        const auto header = MessageHeader::parse(entry.header, QStringLiteral("+CMGL:"), phone);
-        if (!header)
-            continue;
-        const int slot = *header->index;
-        store->messages.insert(slot, named(replies_.take(*header, entry.body, qint16(slot), phone)));
+        const auto index = AtFields::ofLine(entry.header, QStringLiteral("+CMGL:"));
+        if (index && !index->isEmpty() && index->at(0).toNumber())
+            take(*index->at(0).toNumber(), entry.header, QStringLiteral("+CMGL:"), entry.body, store);
     }
     return true;
 }
 
+void MessageStoreReader::take(int slot, const QString &header, const QString &prefix, const QString &body,
+                              Store *store)
+{
+    if (!exchange_.phone().messagesInPdu()) {
+        const PhoneText phone = exchange_.phoneText();
+        if (const auto parsed = MessageHeader::parse(header, prefix, phone))
+            store->messages.insert(slot, named(replies_.take(*parsed, body, qint16(slot), phone)));
+        return;
+    }
+    // "+CMGL: 3,1,,23" or "+CMGR: 1,,23": the status as a number, then the PDU on a line of its own.
+    const auto fields = AtFields::ofLine(header, prefix);
+    const int status = fields && fields->size() > (prefix == QLatin1String("+CMGL:") ? 1 : 0)
+                           ? fields->at(prefix == QLatin1String("+CMGL:") ? 1 : 0).toNumber().value_or(-1)
+                           : -1;
+    QString error;
+    const auto message = SmsPdu::decode(body.section(QLatin1Char('\n'), 0, 0).trimmed().toLatin1(), &error);
+    if (!message) {
+        store->unreadable.append({qint16(slot), QStringLiteral("a PDU Quenda cannot read (%1)").arg(error)});
+        return;
+    }
+    static const QStringList Statuses = {QStringLiteral("REC UNREAD"), QStringLiteral("REC READ"),
+                                         QStringLiteral("STO UNSENT"), QStringLiteral("STO SENT")};
+    MessageHeader parsed;
+    parsed.status = Statuses.value(status);
+    parsed.address = message->address;
+    parsed.timeStamp = message->timeStamp;
+    store->messages.insert(slot, named(replies_.takeText(parsed, message->text, qint16(slot))));
+    if (message->concatenation)
+        store->parts.insert(slot, *message->concatenation);
+}
+
 bool MessageStoreReader::readSlot(int slot, Store *store, bool refusalCounts)
 {
-    const PhoneText phone = exchange_.phoneText();
     const AtExchange::Reply reply =
         exchange_.SendAndWait(QStringLiteral("AT+CMGR=") + QString::number(slot), exchange_.timTimeout);
     if (reply.refused()) {
@@ -103,11 +137,9 @@ bool MessageStoreReader::readSlot(int slot, Store *store, bool refusalCounts)
     if (!lock_.answered(reply))
         return false;
     const QString line = reply.lineStartingWith(CmgrReply::Header);
-    const auto header = MessageHeader::parse(line, CmgrReply::Header, phone);
-    if (!header)
+    if (line.isEmpty())
         return true;
     const QString fromHeader = reply.text.mid(reply.text.indexOf(CmgrReply::Header));
-    QString body = CmgrReply::bodyOf(QLatin1Char('\n') + fromHeader);
-    store->messages.insert(slot, named(replies_.take(*header, body, qint16(slot), phone)));
+    take(slot, line, CmgrReply::Header, CmgrReply::bodyOf(QLatin1Char('\n') + fromHeader), store);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "cmgrreply.h"
 #include "messagestorage.h"
+#include "smspdu.h"
 #include "smsrecord.h"
 
 #include <QList>
@@ -24,6 +25,7 @@ public:
     {
         QMap<int, SMSRecord> messages; // by slot
         QList<UnreadableSlot> unreadable;
+        QMap<int, SmsPdu::Concatenation> parts; // of the slots that hold a part of a long message
         int firstSlot = 1;
         int slotCount = 0; // as many as the storage holds
     };
@@ -41,6 +43,8 @@ private:
     // refusalCounts: a refusal other than the empty slot's makes the slot unreadable.
     bool readSlot(int slot, Store *store, bool refusalCounts);
     SMSRecord named(SMSRecord record) const;
+    // A message as its header and text came: in text mode or as a PDU.
+    void take(int slot, const QString &header, const QString &prefix, const QString &body, Store *store);
 
     AtExchange &exchange_;
     OperationLock &lock_;

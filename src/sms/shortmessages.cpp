@@ -40,8 +40,10 @@ OperationResult ShortMessages::download(ArchiveStep step, const QString &archive
     messages_.clear();
     replies_.startDownload();
     const bool triumMars = exchange_.phone().isTriumMars();
-    if (!lock_.answered(exchange_.SendAndWait(
-            triumMars ? QStringLiteral("at+cmgf=1") : QStringLiteral("AT+CMGF=1"), exchange_.timTimeout)))
+    const QString format = triumMars                           ? QStringLiteral("at+cmgf=1")
+                           : exchange_.phone().messagesInPdu() ? QStringLiteral("AT+CMGF=0")
+                                                               : QStringLiteral("AT+CMGF=1");
+    if (!lock_.answered(exchange_.SendAndWait(format, exchange_.timTimeout)))
         return lock_.result();
     lock_.openProgress();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // One message stored on the phone, as the message list shows it.
@@ -12,6 +13,8 @@ struct SMSRecord
     QString name;      // from the contacts cache, "Unknown", or "Unsend Message"
     QString status;    // the header's status as sent: "REC READ", "STO UNSENT", ...
     QString timeStamp; // the header's time stamp as sent (yy/MM/dd,hh:mm:ss+zz); empty without one
+    // The slots of a long message's other parts, joined into this one: deleted with it.
+    QList<qint16> partSlots;
 };
 
 // A slot the phone refused to read (not as empty), with its answer.

@@ -75,6 +75,8 @@ private slots:
     void listsEveryMessageExactly();
     void sendsStoresAndDeletesMessages_data() { profiles(); }
     void sendsStoresAndDeletesMessages();
+    void longMessagesInPduMode();
+    void longTextsGoOutInPartsEachAfterItsPrompt();
     void backsUpEveryMemory_data() { profiles(); }
     void backsUpEveryMemory();
 
@@ -240,6 +242,84 @@ void TestOtherPhones::sendsStoresAndDeletesMessages()
     QVERIFY(MessageDeleter(sms).remove(int(stored - listed.begin())).succeeded());
     QVERIFY(!phone.messages.contains(slot));
     QCOMPARE(int(phone.messages.size()), storedBefore);
+}
+
+void TestOtherPhones::longMessagesInPduMode()
+{
+    QVERIFY(rig->connect(QStringLiteral(SIMPHONE_DATA_DIR "/handsets/huawei-e173.json")));
+    QVERIFY(rig->profile().messagesInPdu());
+    simphone::PhoneState &phone = rig->sim.state();
+    phone.messages.clear();
+    const QStringList pieces = {QString(153, QLatin1Char('a')),
+                                QStringLiteral("€ und ") + QString(145, QLatin1Char('b')),
+                                QStringLiteral("Ende.")};
+    // The parts out of order in the slots, as phones store what came first.
+    const QList<int> slotOfPart = {5, 2, 9};
+    for (int k = 0; k < 3; ++k) {
+        simphone::Message part{"REC UNREAD", "+4917012345678", "09/08/18,19:11:45-16", pieces.at(k).toUtf8()};
+        part.reference = 77;
+        part.parts = 3;
+        part.part = k + 1;
+        phone.messages.insert(slotOfPart.at(k), part);
+    }
+    ShortMessages &sms = rig->parts.sms;
+    QVERIFY(sms.SMSDownload(ShortMessages::ArchiveStep::Skip).succeeded());
+    QCOMPARE(sms.messages().count(), 1);
+    const SMSRecord joined = sms.messages().sorted().constFirst();
+    QCOMPARE(joined.text, pieces.join(QString()));
+    QCOMPARE(joined.slot, qint16(5));
+    QCOMPARE(joined.timeStamp, QStringLiteral("09/08/18,19:11:45-16"));
+    QCOMPARE(joined.status, QStringLiteral("REC UNREAD"));
+
+    // A part that never came is noted where it belongs.
+    const simphone::Message second = phone.messages.take(2);
+    QVERIFY(sms.SMSDownload(ShortMessages::ArchiveStep::Skip).succeeded());
+    QCOMPARE(sms.messages().sorted().constFirst().text,
+             pieces.at(0) + QStringLiteral("[Part 2 of 3 is missing.]") + pieces.at(2));
+
+    // Deleting the message deletes every part.
+    phone.messages.insert(2, second);
+    QVERIFY(sms.SMSDownload(ShortMessages::ArchiveStep::Skip).succeeded());
+    QVERIFY(MessageDeleter(sms).remove(0).succeeded());
+    QVERIFY(phone.messages.isEmpty());
+    QCOMPARE(sms.messages().count(), 0);
+}
+
+void TestOtherPhones::longTextsGoOutInPartsEachAfterItsPrompt()
+{
+    QVERIFY(rig->connect(QStringLiteral(SIMPHONE_DATA_DIR "/handsets/huawei-e173.json")));
+    simphone::PhoneState &phone = rig->sim.state();
+    const QString text = QString(400, QChar(0x0416));
+    QCOMPARE(MessageSender::countText(text, rig->profile()), QStringLiteral("Characters: 400 (6 messages)"));
+    MessageSender sender(rig->link.exchange, rig->link.lock);
+    QVERIFY(sender.send(text, QStringLiteral("+79161234567"), QStringLiteral("+491710760000")).succeeded());
+    QCOMPARE(rig->commandsOf("AT+CMGS=").size(), 6);
+    QCOMPARE(phone.sentMessages.size(), 6);
+    QString joined;
+    for (int k = 0; k < 6; ++k) {
+        const simphone::Message &part = phone.sentMessages.at(k);
+        QCOMPARE(part.address, QByteArray("+79161234567"));
+        QCOMPARE(part.parts, 6);
+        QCOMPARE(part.part, k + 1);
+        QCOMPARE(part.reference, phone.sentMessages.constFirst().reference);
+        joined += QString::fromUtf8(part.body);
+    }
+    QCOMPARE(joined, text);
+
+    // The network refuses the third part: it is named, and nothing after it goes out.
+    phone.sentMessages.clear();
+    rig->sim.clearTranscript();
+    int announced = 0;
+    QObject::connect(&rig->sim, &simphone::SimPhone::commandReceived, &rig->sim, [&](const QByteArray &line) {
+        if (line.startsWith("AT+CMGS=") && ++announced == 3)
+            rig->sim.failMessageText("+CMS ERROR: 500");
+    });
+    const OperationResult refused =
+        sender.send(text, QStringLiteral("+79161234567"), QStringLiteral("+491710760000"));
+    QCOMPARE(refused.kind, OperationResult::Kind::Refused);
+    QCOMPARE(rig->boxes.texts().constLast(), QStringLiteral("SMS not sent: part 3 of 6: +CMS ERROR: 500"));
+    QCOMPARE(phone.sentMessages.size(), 2);
+    QCOMPARE(rig->commandsOf("AT+CMGS=").size(), 3);
 }
 
 void TestOtherPhones::backsUpEveryMemory()

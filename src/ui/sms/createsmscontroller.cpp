@@ -3,6 +3,7 @@
 #include "createsmspage.h"
 
 #include "link/phonelink.h"
+#include "link/supervisor.h"
 #include "phonebook/numberfilter.h"
 
 #include <QLabel>
@@ -13,7 +14,7 @@
 #include <QTextDocument>
 
 CreateSmsController::CreateSmsController(CreateSmsPage &page, PhoneLink &link, QObject *parent)
-    : QObject(parent), page_(page), sender_(link.exchange, link.lock)
+    : QObject(parent), page_(page), link_(link), sender_(link.exchange, link.lock)
 {
     page_.txtSendSMSNumber->setMaxLength(MaxNumber);
     connect(page_.txtCreateSMS->document(), &QTextDocument::contentsChange, this,
@@ -58,7 +59,8 @@ void CreateSmsController::cmdUploadSend_Click()
 
 void CreateSmsController::txtCreateSMS_Change()
 {
-    int excess = static_cast<int>(messageText().size()) - MaxText;
+    const PhoneProfile &phone = link_.supervisor.profile();
+    int excess = static_cast<int>(messageText().size()) - MessageSender::longestText(phone);
     if (excess > 0) {
         // The box refuses what went over the limit: the end of what was just typed or pasted,
         // so the caret stays where the typing stopped.
@@ -75,8 +77,7 @@ void CreateSmsController::txtCreateSMS_Change()
         cut.removeSelectedText(); // runs this handler again, which shows the count
         return;
     }
-    page_.labCharsLeft->setText(QStringLiteral("Characters: ") + QString::number(messageText().size()) +
-                                QStringLiteral("/160"));
+    page_.labCharsLeft->setText(MessageSender::countText(messageText(), phone));
 }
 
 void CreateSmsController::filterNumber(QLineEdit *box)

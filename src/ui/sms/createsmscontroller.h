@@ -37,6 +37,7 @@ private:
     static void filterNumber(QLineEdit *box);
 
     CreateSmsPage &page_;
+    PhoneLink &link_;
     MessageSender sender_;
     // Where the last edit of the text box put its characters.
     int editStart_ = 0;
