@@ -34,7 +34,7 @@ QString PhoneProfile::lacking(int tab) const
     case TabLoader::ViewSMS:
     case TabLoader::CreateSMS:
         if (!textMode && !pduMode)
-            return QStringLiteral("%1 offers no messages over the cable: it refuses \"AT+CMGF=?\".")
+            return QStringLiteral("%1 offers no messages over the cable: \"AT+CMGF=?\" names no mode.")
                 .arg(name());
         break;
     case TabLoader::RemoteControl:

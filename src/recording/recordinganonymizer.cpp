@@ -1,5 +1,7 @@
 #include "recordinganonymizer.h"
 
+#include "pduscrub.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -66,6 +68,21 @@ QByteArray RecordingAnonymizer::placeholderFor(const QByteArray &original)
 
 QByteArray RecordingAnonymizer::anonymizeStream(QByteArray stream)
 {
+    // PDUs listed, read, sent and stored: their hex keeps its length and shape.
+    static const QRegularExpression pdus(
+        QStringLiteral("(?:\\+CMG[LR]: *[0-9][^\\r\\n]*\\r\\n|AT\\+CMG[SW]=\\d+[^\\r]*\\r(?:\\r\\n)?> ?)"
+                       "([0-9A-Fa-f]{14,})"));
+    {
+        const QString text = QString::fromLatin1(stream);
+        for (auto it = pdus.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            const QByteArray original = stream.mid(match.capturedStart(1), match.capturedLength(1));
+            stream.replace(match.capturedStart(1), original.size(),
+                           PduScrub::scrubbed(original, [this](const QByteArray &digits) {
+                               return placeholderFor(digits);
+                           }));
+        }
+    }
     // Latin-1 keeps one character per byte, so positions carry over.
     const QString text = QString::fromLatin1(stream);
     for (const QRegularExpression &pattern : privateFields()) {

@@ -270,6 +270,14 @@ void TestOtherPhones::longMessagesInPduMode()
     QCOMPARE(joined.slot, qint16(5));
     QCOMPARE(joined.timeStamp, QStringLiteral("09/08/18,19:11:45-16"));
     QCOMPARE(joined.status, QStringLiteral("REC UNREAD"));
+    // The backup carries the joined text.
+    QTemporaryDir dir;
+    PhoneBackup::Summary summary;
+    QVERIFY(PhoneBackup(rig->link).run(dir.filePath("backup"), &summary).succeeded());
+    QFile xml(QDir(summary.folder).filePath(PhoneBackup::MessagesXmlFile));
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(xml.readAll()).contains(pieces.join(QString())));
+    QCOMPARE(summary.messages, 1);
 
     // A part that never came is noted where it belongs.
     const simphone::Message second = phone.messages.take(2);

@@ -6,7 +6,10 @@
 #include "phonebook/phonebook.h"
 #include "recording/linerecording.h"
 #include "recording/recordinganonymizer.h"
+#include "sms/smspdu.h"
+
 #include "replayphone.h"
+#include <QRegularExpression>
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -57,6 +60,7 @@ private slots:
     void keptRecordingsGiveWhatTheyGave_data();
     void keptRecordingsGiveWhatTheyGave();
     void anonymizedRecordingHidesAndStillReplays();
+    void anonymizedPdusKeepTheirShapeAndHideTheirContent();
     void recordingStopsAtItsLimitAndSaysSo();
 };
 
@@ -227,6 +231,51 @@ void TestRecordings::anonymizedRecordingHidesAndStillReplays()
         QCOMPARE(replayed.out.count(QLatin1Char('\n')), original.out.count(QLatin1Char('\n')));
         QCOMPARE(replayed.out.count(QLatin1Char('\t')), original.out.count(QLatin1Char('\t')));
     }
+}
+
+void TestRecordings::anonymizedPdusKeepTheirShapeAndHideTheirContent()
+{
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(QStringLiteral("line.trace"));
+    const QString shared = dir.filePath(QStringLiteral("shared.trace"));
+    RecordedPhone phone;
+    QVERIFY(phone.started &&
+            phone.sim.loadScenario(QStringLiteral(SIMPHONE_DATA_DIR "/handsets/huawei-e173.json")));
+    const QStringList list{"--baud", "115200", "sms", "list"};
+    const CliResult original = runFresh(QStringList{"--trace", trace} + list, phone.sim.devicePath());
+    QCOMPARE(original.exitCode, 0);
+    QCOMPARE(runCli({"trace-anonymize", trace, shared}, QString()).exitCode, 0);
+
+    QList<LineRecording::Record> records;
+    QString error;
+    QVERIFY(LineRecording::read(shared, &records, &error));
+    QByteArray received;
+    for (const LineRecording::Record &r : records)
+        received += r.bytes;
+    // Every PDU still reads as one, its numbers and texts none of the phone's.
+    static const QRegularExpression hex(QStringLiteral("\\r\\n([0-9A-F]{20,})\\r\\n"));
+    int pdus = 0;
+    for (auto it = hex.globalMatch(QString::fromLatin1(received)); it.hasNext();) {
+        const auto message = SmsPdu::decode(it.next().captured(1).toLatin1());
+        QVERIFY(message);
+        ++pdus;
+        for (const simphone::Message &m : phone.sim.state().messages) {
+            QVERIFY(message->address != QString::fromLatin1(m.address));
+            QVERIFY(message->text != QString::fromUtf8(m.body));
+        }
+    }
+    QCOMPARE(pdus, int(phone.sim.state().messages.size()));
+
+    Replay replay(shared);
+    QVERIFY(replay.started);
+    const CliResult replayed = runFresh(list, replay.phone.devicePath());
+    QCOMPARE(replayed.exitCode, 0);
+    // The same messages; their texts, now placeholders, may break into fewer lines.
+    const auto messages = [](const QString &out) {
+        return out.count(QRegularExpression(QStringLiteral("^\\d+\\t"), QRegularExpression::MultilineOption));
+    };
+    QCOMPARE(messages(replayed.out), messages(original.out));
+    QCOMPARE(messages(original.out), int(phone.sim.state().messages.size()));
 }
 
 void TestRecordings::recordingStopsAtItsLimitAndSaysSo()

@@ -4,6 +4,7 @@
 
 #include "link/serialline.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -57,6 +58,10 @@ DeviceDialog::DeviceDialog(int port, const QString &current, const QList<Platfor
     speedRow->addWidget(cmbSpeed);
     speedRow->addStretch();
     layout->addLayout(speedRow);
+    chkTextMode = new QCheckBox(
+        QStringLiteral("Messages in &text mode only (for a phone whose PDU mode misbehaves)"), this);
+    chkTextMode->setObjectName(QStringLiteral("chkTextMode"));
+    layout->addWidget(chkTextMode);
     layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel));
     resize(640, 320);
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +29,8 @@ public:
     QTreeWidget *lstDevices;
     QLineEdit *txtDevice;
     QComboBox *cmbSpeed;
+    // Other phones' messages in text mode even where they offer PDU mode.
+    QCheckBox *chkTextMode;
     QPushButton *cmdOK;
     QPushButton *cmdCancel;
 

@@ -534,14 +534,19 @@ void MainWindow::chooseDevice()
     const QString inUse = link_.deviceForThisRun();
     DeviceDialog dialog(port, inUse.isEmpty() ? link_.settings.device(port) : inUse, listSerialPorts(), this);
     dialog.setSpeed(link_.line.baudRate());
+    dialog.chkTextMode->setChecked(link_.settings.textModeOnly());
     // An OK that changes nothing keeps the connection.
     if (dialog.exec() == QDialog::Accepted) {
         const bool newSpeed = dialog.speed() != link_.line.baudRate();
+        const bool newMode = dialog.chkTextMode->isChecked() != link_.settings.textModeOnly();
         if (newSpeed)
             link_.settings.setBaud(dialog.speed());
+        if (newMode)
+            link_.settings.setTextModeOnly(dialog.chkTextMode->isChecked());
+        // The phone is greeted again, in the mode chosen.
         if (dialog.changed())
             link_.useDevice(dialog.device());
-        else if (newSpeed)
+        else if (newSpeed || newMode)
             link_.resetConnection();
     }
     describePorts();

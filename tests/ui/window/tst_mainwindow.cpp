@@ -765,7 +765,8 @@ void TestMainWindow::tabsAnotherPhoneLacksAreGreyedWithTheReason()
     simphone::PhoneState &phone = rig.sim.state();
     phone.manufacturer = "SIEMENS";
     phone.model = "S55";
-    phone.textModeOffered = false;
+    // A phone that names neither text nor PDU mode.
+    rig.sim.failCommand("AT+CMGF=?", "+CMGF: ()\r\n\r\nOK");
     rig.sim.failCommand("AT+CKPD", "ERROR");
     rig.link.settings.setStarttab(TabLoader::Ringtones);
     QVERIFY(rig.startAndConnect());
@@ -777,10 +778,8 @@ void TestMainWindow::tabsAnotherPhoneLacksAreGreyedWithTheReason()
     } lacking[] = {
         {TabLoader::Ringtones,
          "SIEMENS S55 has no melody commands: ringtones are the Mitsubishi Trium Mars's own."},
-        {TabLoader::ViewSMS,
-         "SIEMENS S55 offers messages in PDU mode only, which Quenda cannot read or send yet."},
-        {TabLoader::CreateSMS,
-         "SIEMENS S55 offers messages in PDU mode only, which Quenda cannot read or send yet."},
+        {TabLoader::ViewSMS, "SIEMENS S55 offers no messages over the cable: \"AT+CMGF=?\" names no mode."},
+        {TabLoader::CreateSMS, "SIEMENS S55 offers no messages over the cable: \"AT+CMGF=?\" names no mode."},
         {TabLoader::RemoteControl, "SIEMENS S55 takes no key presses: it refuses \"AT+CKPD=?\"."},
     };
     auto *why = rig.find<QLabel>("labLacking");
