@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs one libFuzzer harness for a number of seconds on its seeds (tests/fuzz/seeds/TARGET).
-# Usage: tools/fuzz.sh TARGET SECONDS    TARGET: replyparser, framing, listing, contactfile, settings, vcard, rtttl
+# Usage: tools/fuzz.sh TARGET SECONDS    TARGET: replyparser, framing, listing, contactfile, settings, vcard, rtttl, pdu
 set -eu
 cd "$(dirname "$0")/.."
 [ $# -eq 2 ] || { echo "usage: $0 TARGET SECONDS" >&2; exit 2; }

@@ -262,6 +262,16 @@ void TestCli::otherPhonesRunWhatTheyHave_data()
                                   << "--memory takes sim, phone or a list's code";
     QTest::newRow("messages") << QStringList{"sms", "list"} << 0 << "Привет! Как дела?"
                               << "";
+    // In PDU mode a long text goes out in parts.
+    QTest::newRow("long message") << QStringList{"sms",
+                                                 "send",
+                                                 "--to",
+                                                 "+79161234567",
+                                                 "--smsc",
+                                                 "+491710760000",
+                                                 QString(400, QChar(0x0416))}
+                                  << 0 << ""
+                                  << "";
     QTest::newRow("no melodies") << QStringList{"ringtones", "list"} << 1 << ""
                                  << "huawei E173 has no melody commands";
     QTest::newRow("no keypad") << QStringList{"keys", "123"} << 1 << ""
