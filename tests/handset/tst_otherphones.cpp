@@ -77,6 +77,7 @@ private slots:
     void sendsStoresAndDeletesMessages();
     void longMessagesInPduMode();
     void longTextsGoOutInPartsEachAfterItsPrompt();
+    void theUserMayKeepTextMode();
     void backsUpEveryMemory_data() { profiles(); }
     void backsUpEveryMemory();
 
@@ -328,6 +329,18 @@ void TestOtherPhones::longTextsGoOutInPartsEachAfterItsPrompt()
     QCOMPARE(rig->boxes.texts().constLast(), QStringLiteral("SMS not sent: part 3 of 6: +CMS ERROR: 500"));
     QCOMPARE(phone.sentMessages.size(), 2);
     QCOMPARE(rig->commandsOf("AT+CMGS=").size(), 3);
+}
+
+void TestOtherPhones::theUserMayKeepTextMode()
+{
+    rig->link.settings.setTextModeOnly(true);
+    QVERIFY(rig->connect(QStringLiteral(SIMPHONE_DATA_DIR "/handsets/huawei-e173.json")));
+    QVERIFY(rig->profile().pduMode && !rig->profile().messagesInPdu());
+    QVERIFY(rig->parts.sms.SMSDownload(ShortMessages::ArchiveStep::Skip).succeeded());
+    QCOMPARE(rig->parts.sms.messages().count(), int(rig->sim.state().messages.size()));
+    QVERIFY(rig->commandsOf("AT+CMGF=0").isEmpty() && !rig->commandsOf("AT+CMGF=1").isEmpty());
+    QCOMPARE(MessageSender::countText(QStringLiteral("Hallo"), rig->profile()),
+             QStringLiteral("Characters: 5/160"));
 }
 
 void TestOtherPhones::backsUpEveryMemory()
