@@ -68,6 +68,37 @@ QByteArray header(const PhoneState &state, const Message &m)
     return status + ',' + address + (received ? ",," + stamp : QByteArray());
 }
 
+// The first slot without a message; none when the storage is full.
+std::optional<int> freeSlot(const PhoneState &state)
+{
+    for (int i = state.firstSlot; i < state.firstSlot + state.messageCapacity; ++i) {
+        if (!state.messages.contains(i))
+            return i;
+    }
+    return std::nullopt;
+}
+
+// The SMS-SUBMIT the program sent after the prompt, when it has the length it announced.
+std::optional<PduText::Submit> submitOf(const QByteArray &hex, int length)
+{
+    const auto submit = PduText::readSubmit(hex);
+    if (!submit || hex.trimmed().size() / 2 - 1 - PduText::centreLength(hex) != length)
+        return std::nullopt;
+    return submit;
+}
+
+Message messageOf(const PhoneState &state, const PduText::Submit &submit, const QByteArray &status)
+{
+    Message m;
+    m.status = status;
+    m.address = submit.address;
+    m.body = toHeld(state, submit.text);
+    m.reference = submit.reference;
+    m.parts = submit.parts;
+    m.part = submit.part;
+    return m;
+}
+
 bool takesPdus(const PhoneState &state)
 {
     return state.pduModeOffered || !state.textModeOffered;
@@ -299,24 +330,21 @@ Reply MessageCommands::store(const AtCommand &cmd, PhoneState &state)
     const auto address = destination(cmd);
     if (!address)
         return Reply::error();
-    int slot = -1;
-    for (int i = state.firstSlot; i < state.firstSlot + state.messageCapacity && slot < 0; ++i) {
-        if (!state.messages.contains(i))
-            slot = i;
-    }
-    if (slot < 0)
+    const std::optional<int> slot = freeSlot(state);
+    if (!slot)
         return Reply::cmsError(memoryFull);
 
-    return Reply::expectData(prompt, [&state, slot, to = *address](const QByteArray &text, bool cancelled) {
-        if (cancelled)
-            return Reply::ok();
-        Message stored;
-        stored.status = "STO UNSENT";
-        stored.address = fromLine(state, to);
-        stored.body = fromLine(state, text);
-        state.messages.insert(slot, stored);
-        return Reply::ok({"+CMGW: " + QByteArray::number(slot)});
-    });
+    return Reply::expectData(prompt,
+                             [&state, slot = *slot, to = *address](const QByteArray &text, bool cancelled) {
+                                 if (cancelled)
+                                     return Reply::ok();
+                                 Message stored;
+                                 stored.status = "STO UNSENT";
+                                 stored.address = fromLine(state, to);
+                                 stored.body = fromLine(state, text);
+                                 state.messages.insert(slot, stored);
+                                 return Reply::ok({"+CMGW: " + QByteArray::number(slot)});
+                             });
 }
 
 // The PDU's length first: the octets after the service centre's part, as the standard asks.
@@ -329,20 +357,12 @@ Reply MessageCommands::sendPdu(const AtCommand &cmd, PhoneState &state)
     return Reply::expectData(prompt, [&state, length = *length](const QByteArray &hex, bool cancelled) {
         if (cancelled)
             return Reply::ok();
-        const auto submit = PduText::readSubmit(hex);
-        const int centre = PduText::centreLength(hex);
-        if (!submit || hex.trimmed().size() / 2 - 1 - centre != length)
+        const auto submit = submitOf(hex, length);
+        if (!submit)
             return Reply::cmsError(invalidPduMode);
         if (state.refusedRecipients.contains(submit->address))
             return Reply::withResult(state.refusedRecipients.value(submit->address));
-        Message sent;
-        sent.status = "STO SENT";
-        sent.address = submit->address;
-        sent.body = toHeld(state, submit->text);
-        sent.reference = submit->reference;
-        sent.parts = submit->parts;
-        sent.part = submit->part;
-        state.sentMessages.append(sent);
+        state.sentMessages.append(messageOf(state, *submit, "STO SENT"));
         const int reference = state.nextMessageReference;
         state.nextMessageReference = reference % 255 + 1;
         return Reply::ok({"+CMGS: " + QByteArray::number(reference)});
@@ -355,29 +375,19 @@ Reply MessageCommands::storePdu(const AtCommand &cmd, PhoneState &state)
     const auto length = fields && !fields->isEmpty() ? fields->at(0).toNumber() : std::nullopt;
     if (!length || *length < 7 || *length > 164)
         return Reply::cmsError(invalidTextParameter);
-    int slot = -1;
-    for (int i = state.firstSlot; i < state.firstSlot + state.messageCapacity && slot < 0; ++i) {
-        if (!state.messages.contains(i))
-            slot = i;
-    }
-    if (slot < 0)
+    const std::optional<int> slot = freeSlot(state);
+    if (!slot)
         return Reply::cmsError(memoryFull);
-    return Reply::expectData(prompt, [&state, slot](const QByteArray &hex, bool cancelled) {
-        if (cancelled)
-            return Reply::ok();
-        const auto submit = PduText::readSubmit(hex);
-        if (!submit)
-            return Reply::cmsError(invalidPduMode);
-        Message stored;
-        stored.status = "STO UNSENT";
-        stored.address = submit->address;
-        stored.body = toHeld(state, submit->text);
-        stored.reference = submit->reference;
-        stored.parts = submit->parts;
-        stored.part = submit->part;
-        state.messages.insert(slot, stored);
-        return Reply::ok({"+CMGW: " + QByteArray::number(slot)});
-    });
+    return Reply::expectData(prompt,
+                             [&state, slot = *slot, length = *length](const QByteArray &hex, bool cancelled) {
+                                 if (cancelled)
+                                     return Reply::ok();
+                                 const auto submit = submitOf(hex, length);
+                                 if (!submit)
+                                     return Reply::cmsError(invalidPduMode);
+                                 state.messages.insert(slot, messageOf(state, *submit, "STO UNSENT"));
+                                 return Reply::ok({"+CMGW: " + QByteArray::number(slot)});
+                             });
 }
 
 } // namespace simphone

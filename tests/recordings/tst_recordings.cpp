@@ -23,6 +23,19 @@ static TestEnvironment environment;
 namespace {
 
 // Every run starts without a contacts cache, as the recording's run did.
+// Every byte a recording holds, both ways.
+QByteArray bytesOf(const QString &recording)
+{
+    QList<LineRecording::Record> records;
+    QString error;
+    if (!LineRecording::read(recording, &records, &error))
+        qWarning("%s", qPrintable(error));
+    QByteArray bytes;
+    for (const LineRecording::Record &r : records)
+        bytes += r.bytes;
+    return bytes;
+}
+
 CliResult runFresh(const QStringList &arguments, const QString &device)
 {
     QTemporaryDir data;
@@ -215,12 +228,7 @@ void TestRecordings::anonymizedRecordingHidesAndStillReplays()
             secrets << m.address;
             secrets += m.body.split('\r');
         }
-        QList<LineRecording::Record> records;
-        QString error;
-        QVERIFY(LineRecording::read(shared, &records, &error));
-        QByteArray received;
-        for (const LineRecording::Record &r : records)
-            received += r.bytes;
+        const QByteArray received = bytesOf(shared);
         for (const QByteArray &secret : std::as_const(secrets))
             QVERIFY2(secret.trimmed().size() < 3 || !received.contains(secret.trimmed()), secret.constData());
 
@@ -246,12 +254,7 @@ void TestRecordings::anonymizedPdusKeepTheirShapeAndHideTheirContent()
     QCOMPARE(original.exitCode, 0);
     QCOMPARE(runCli({"trace-anonymize", trace, shared}, QString()).exitCode, 0);
 
-    QList<LineRecording::Record> records;
-    QString error;
-    QVERIFY(LineRecording::read(shared, &records, &error));
-    QByteArray received;
-    for (const LineRecording::Record &r : records)
-        received += r.bytes;
+    const QByteArray received = bytesOf(shared);
     // Every PDU still reads as one, its numbers and texts none of the phone's.
     static const QRegularExpression hex(QStringLiteral("\\r\\n([0-9A-F]{20,})\\r\\n"));
     int pdus = 0;
