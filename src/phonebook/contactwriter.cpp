@@ -42,6 +42,14 @@ ContactWriter::Placement ContactWriter::writeToFreePlace(const QString &name, co
             return Placement::Ended;
         if (*free)
             break;
+        // A row the table could not place would bring the same place back for ever.
+        if (table.entryAtPlace(index) < 0) {
+            const QString text =
+                QStringLiteral("The phone answered place %1 with a row Quenda cannot read.").arg(index);
+            phonebook_.lock().fail(
+                OperationResult::refused(QStringLiteral("AT+CPBR=") + QString::number(index), text), text);
+            return Placement::Ended;
+        }
     }
     const QString safeNumber = QuotedFieldText(number);
     // A name read from a file was fitted to the longest any memory takes, not to this one's.
@@ -79,6 +87,12 @@ std::optional<bool> ContactWriter::placeIsFree(int index)
     }
     if (entries.isEmpty())
         return true;
+    // Some phones answer a free place with another place's row: the place asked is free.
+    const auto listed = PhonebookListing::decodedEntry(entries.constFirst(), phoneText());
+    if (!phoneText().isTriumMars() && listed && listed->index != index) {
+        phonebook_.takeListedLine(entries.constFirst());
+        return true;
+    }
     // Taken after all: into the table with it, so the next free place is looked for.
     phonebook_.takeListedLine(entries.constFirst());
     phonebook_.updateCaption();

@@ -75,6 +75,7 @@ private slots:
     void listsEveryMessageExactly();
     void sendsStoresAndDeletesMessages_data() { profiles(); }
     void sendsStoresAndDeletesMessages();
+    void aFreePlaceAnsweredWithAnotherRowIsFree();
     void longMessagesInPduMode();
     void longTextsGoOutInPartsEachAfterItsPrompt();
     void theUserMayKeepTextMode();
@@ -243,6 +244,23 @@ void TestOtherPhones::sendsStoresAndDeletesMessages()
     QVERIFY(MessageDeleter(sms).remove(int(stored - listed.begin())).succeeded());
     QVERIFY(!phone.messages.contains(slot));
     QCOMPARE(int(phone.messages.size()), storedBefore);
+}
+
+void TestOtherPhones::aFreePlaceAnsweredWithAnotherRowIsFree()
+{
+    QVERIFY(rig->connect(QStringLiteral(SIMPHONE_DATA_DIR "/handsets/samsung-p900.json")));
+    simphone::PhoneState &phone = rig->sim.state();
+    for (int place = 1; place <= 4; ++place)
+        phone.simBook.insert(place, {"0301" + QByteArray::number(place), 129, "Platz " + QByteArray::number(place)});
+    // A count above the rows leaves every free place to be looked at before it is written:
+    // place 7, which this phone answers with the row of place 6.
+    rig->sim.failCommand("AT+CPBS?", "+CPBS: \"SM\",9,80\r\n\r\nOK");
+    Phonebook &phonebook = rig->parts.phonebook;
+    QVERIFY(phonebook.LoadPhonebook().succeeded());
+    QVERIFY(!phonebook.listingChecked());
+    QVERIFY(ContactWriter(phonebook).create(QStringLiteral("Neu"), QStringLiteral("0301")).succeeded());
+    QCOMPARE(phone.simBook.value(7).name, QByteArray("Neu"));
+    QCOMPARE(phone.simBook.size(), 8);
 }
 
 void TestOtherPhones::longMessagesInPduMode()
