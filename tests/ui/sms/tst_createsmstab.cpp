@@ -25,6 +25,7 @@ private slots:
     void numberFilter_data();
     void numberFilter();
     void sendButtonSendsTheBox();
+    void aPhoneInPduModeTakesALongTextInParts();
 
 private:
     LinkRig *rig = nullptr;
@@ -140,6 +141,25 @@ void TestCreateSmsTab::sendButtonSendsTheBox()
     QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("SMS succesfully send.")});
     // The boxes keep their contents.
     QCOMPARE(page->txtCreateSMS->toPlainText(), QStringLiteral("Zwei\nZeilen"));
+}
+
+void TestCreateSmsTab::aPhoneInPduModeTakesALongTextInParts()
+{
+    simphone::PhoneState &phone = rig->sim.state();
+    phone.manufacturer = "huawei";
+    phone.model = "E173";
+    phone.pduModeOffered = true;
+    QVERIFY(rig->startAndConnect());
+    rig->sim.clearTranscript();
+    page->txtCreateSMS->setPlainText(QString(200, QChar(0x0416)));
+    QCOMPARE(page->txtCreateSMS->toPlainText().size(), 200);
+    QCOMPARE(page->labCharsLeft->text(), QStringLiteral("Characters: 200 (3 messages)"));
+    page->txtSendSMSNumber->setText(QStringLiteral("+79161234567"));
+    page->txtServiceCenter->setText(QStringLiteral("+49171"));
+    QTest::mouseClick(page->cmdSendSMS, Qt::LeftButton);
+    QCOMPARE(rig->commandsOf("AT+CMGS=").size(), 3);
+    QCOMPARE(phone.sentMessages.size(), 3);
+    QCOMPARE(rig->boxes.texts(), QStringList{QStringLiteral("SMS succesfully send.")});
 }
 
 QTEST_MAIN(TestCreateSmsTab)
