@@ -78,6 +78,16 @@ std::optional<int> freeSlot(const PhoneState &state)
     return std::nullopt;
 }
 
+// The length a PDU command announces ("AT+CMGS=23", "AT+CMGW=23,2"), within what a PDU can be.
+std::optional<int> announcedLength(const AtCommand &cmd)
+{
+    const auto fields = AtFields::split(cmd.argument);
+    const auto length = fields && !fields->isEmpty() ? fields->at(0).toNumber() : std::nullopt;
+    if (!length || *length < 7 || *length > 164)
+        return std::nullopt;
+    return length;
+}
+
 // The SMS-SUBMIT the program sent after the prompt, when it has the length it announced.
 std::optional<PduText::Submit> submitOf(const QByteArray &hex, int length)
 {
@@ -350,9 +360,8 @@ Reply MessageCommands::store(const AtCommand &cmd, PhoneState &state)
 // The PDU's length first: the octets after the service centre's part, as the standard asks.
 Reply MessageCommands::sendPdu(const AtCommand &cmd, PhoneState &state)
 {
-    const auto fields = AtFields::split(cmd.argument);
-    const auto length = fields && fields->size() == 1 ? fields->at(0).toNumber() : std::nullopt;
-    if (!length || *length < 7 || *length > 164)
+    const std::optional<int> length = announcedLength(cmd);
+    if (!length)
         return Reply::cmsError(invalidTextParameter);
     return Reply::expectData(prompt, [&state, length = *length](const QByteArray &hex, bool cancelled) {
         if (cancelled)
@@ -371,9 +380,8 @@ Reply MessageCommands::sendPdu(const AtCommand &cmd, PhoneState &state)
 
 Reply MessageCommands::storePdu(const AtCommand &cmd, PhoneState &state)
 {
-    const auto fields = AtFields::split(cmd.argument);
-    const auto length = fields && !fields->isEmpty() ? fields->at(0).toNumber() : std::nullopt;
-    if (!length || *length < 7 || *length > 164)
+    const std::optional<int> length = announcedLength(cmd);
+    if (!length)
         return Reply::cmsError(invalidTextParameter);
     const std::optional<int> slot = freeSlot(state);
     if (!slot)

@@ -168,7 +168,7 @@ OperationResult ContactsFile::writeNew(const QList<Contact> &contacts)
 
     ContactWriter writer(phonebook_);
     // The phone would refuse such a number only once the whole line had crossed the wire.
-    const std::optional<int> longest = phonebook_.simNumberLength();
+    const std::optional<int> longest = phonebook_.numberLength();
     QStringList tooLong;
     // What was written, with the contacts left out for their numbers' length.
     const auto tellTooLong = [&](const OperationResult &written) {

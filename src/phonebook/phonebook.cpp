@@ -24,7 +24,7 @@ int Phonebook::simCapacity() const
     return simCapacity_ >= 0 ? simCapacity_ : supervisor_.MaxPhoneNum;
 }
 
-std::optional<int> Phonebook::simNumberLength() const
+std::optional<int> Phonebook::numberLength() const
 {
     return isTriumMars() ? simNumberLength_ : details_.numberLength;
 }

@@ -41,9 +41,9 @@ public:
     // The highest place of the SIM card, as the phone reported it when the SIM card was last
     // loaded.
     int simCapacity() const;
-    // The longest number the SIM card takes, as the phone reported it with the size; none
-    // before that or when the phone does not say.
-    std::optional<int> simNumberLength() const;
+    // The longest number the memory takes (on the Trium Mars the SIM card's), as the phone
+    // reported it with the size; none before that or when the phone does not say.
+    std::optional<int> numberLength() const;
     // The highest place a new contact may go to; the longest name the memory takes.
     int highestPlace() const;
     int nameLength() const;

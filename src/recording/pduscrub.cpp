@@ -59,8 +59,8 @@ QByteArray scrubbed(const QByteArray &hex, const Digits &placeholder)
     }
     at += (digits + 1) / 2;
     if (type == 0x02)
-        return pdu.left(pdu.size()).toHex().toUpper(); // a status report holds no text
-    octet();                                           // protocol identifier
+        return pdu.toHex().toUpper(); // a status report holds no text
+    octet();                          // protocol identifier
     const int dcs = octet();
     const int validity = (first >> 3) & 0x03;
     at += type == 0x00 ? 7 : validity == 0x02 ? 1 : validity == 0x00 ? 0 : 7;

@@ -251,7 +251,8 @@ void TestOtherPhones::aFreePlaceAnsweredWithAnotherRowIsFree()
     QVERIFY(rig->connect(QStringLiteral(SIMPHONE_DATA_DIR "/handsets/samsung-p900.json")));
     simphone::PhoneState &phone = rig->sim.state();
     for (int place = 1; place <= 4; ++place)
-        phone.simBook.insert(place, {"0301" + QByteArray::number(place), 129, "Platz " + QByteArray::number(place)});
+        phone.simBook.insert(place,
+                             {"0301" + QByteArray::number(place), 129, "Platz " + QByteArray::number(place)});
     // A count above the rows leaves every free place to be looked at before it is written:
     // place 7, which this phone answers with the row of place 6.
     rig->sim.failCommand("AT+CPBS?", "+CPBS: \"SM\",9,80\r\n\r\nOK");
