@@ -1,5 +1,8 @@
 #include "handset/handset.h"
+#include "link/language.h"
+#include "link/settings.h"
 #include "programinfo.h"
+#include "ui/widgets/controls.h"
 #include "ui/window/mainwindow.h"
 
 #include <QApplication>
@@ -11,30 +14,43 @@ namespace {
 
 struct Options
 {
-    QCommandLineOption trace{QStringLiteral("trace"),
-                             QStringLiteral("Record every byte on the line, and what happened, in FILE."),
-                             QStringLiteral("FILE")};
-    QCommandLineOption device{QStringLiteral("device"),
-                              QStringLiteral("The serial device of the phone, for this run (Settings, "
-                                             "Device... chooses one for good)."),
-                              QStringLiteral("PATH")};
+    QCommandLineOption trace{
+        QStringLiteral("trace"),
+        QCoreApplication::translate("main", "Record every byte on the line, and what happened, in FILE."),
+        //: The value name of --trace in --help; the description above names it too.
+        QCoreApplication::translate("main", "FILE")};
+    QCommandLineOption device{
+        QStringLiteral("device"),
+        QCoreApplication::translate("main", "The serial device of the phone, for this run (Settings, "
+                                            "Device... chooses one for good)."),
+        //: The value name of --device in --help.
+        QCoreApplication::translate("main", "PATH")};
 };
 
 void describe(QCommandLineParser &parser, const Options &options)
 {
-    parser.setApplicationDescription(QStringLiteral("Manages a Mitsubishi Trium Mars over its data cable."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Manages a Mitsubishi Trium Mars over its data cable."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(options.trace);
     parser.addOption(options.device);
 }
 
+// The language of the desktop, unless the person keeps English; before any text is made.
+void speakTheDesktopsLanguage(QCoreApplication &app)
+{
+    Language::install(app, Settings().keepEnglish());
+}
+
 // --help and --version need no display, and the window's application object aborts without
 // one. Qt's own options are unknown here, and checked once that object exists; read as long
 // options, "-reverse" is not taken for -v.
-void answerWithoutDisplay(int argc, char *argv[], const Options &options)
+void answerWithoutDisplay(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    speakTheDesktopsLanguage(app);
+    const Options options;
     QCommandLineParser parser;
     describe(parser, options);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -52,10 +68,12 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(ProgramInfo::name());
     QCoreApplication::setApplicationName(ProgramInfo::name());
     QCoreApplication::setApplicationVersion(ProgramInfo::version());
-    const Options options;
-    answerWithoutDisplay(argc, argv, options);
+    answerWithoutDisplay(argc, argv);
 
     QApplication app(argc, argv);
+    speakTheDesktopsLanguage(app);
+    QApplication::setWindowIcon(Controls::programIcon());
+    const Options options;
     QCommandLineParser parser;
     describe(parser, options);
     parser.process(app);
@@ -65,8 +83,10 @@ int main(int argc, char *argv[])
     if (parser.isSet(options.trace)) {
         QString error;
         if (!link.recorder.start(parser.value(options.trace), &error)) {
-            std::fprintf(stderr, "quenda: cannot record the line in %s: %s\n",
-                         qPrintable(parser.value(options.trace)), qPrintable(error));
+            const QString message =
+                QCoreApplication::translate("main", "quenda: cannot record the line in %1: %2")
+                    .arg(parser.value(options.trace), error);
+            std::fprintf(stderr, "%s\n", qPrintable(message));
             return 2;
         }
     }

@@ -239,7 +239,7 @@ int main(int argc, char *argv[])
             .send(QStringLiteral("Bin gleich da, bis dann!"), QStringLiteral("+4917012345678"),
                   QStringLiteral("+491710760000"));
         rig.link.lock.setMessageBoxes(nullptr);
-        return boxes.last == MessageSender::SentNotice && rig.link.lock.action() == OperationLock::Idle;
+        return boxes.last == MessageSender::sentNotice() && rig.link.lock.action() == OperationLock::Idle;
     });
     return ok ? 0 : 1;
 }

@@ -68,6 +68,29 @@ QByteArray header(const PhoneState &state, const Message &m)
     return status + ',' + address + (received ? ",," + stamp : QByteArray());
 }
 
+// The values each field of a test answer's ranges allows: "(0-2),(0,2)" gives {0,1,2}, {0,2}.
+QList<QList<int>> offeredValues(const QByteArray &ranges)
+{
+    QList<QList<int>> fields;
+    for (QByteArray field : ranges.split(')')) {
+        field = field.trimmed();
+        while (field.startsWith(',') || field.startsWith('('))
+            field = field.mid(1).trimmed();
+        if (field.isEmpty())
+            continue;
+        QList<int> values;
+        for (const QByteArray &item : field.split(',')) {
+            const QList<QByteArray> bounds = item.split('-');
+            const int low = bounds.first().trimmed().toInt();
+            const int high = bounds.last().trimmed().toInt();
+            for (int v = low; v <= high; ++v)
+                values.append(v);
+        }
+        fields.append(values);
+    }
+    return fields;
+}
+
 // The first slot without a message; none when the storage is full.
 std::optional<int> freeSlot(const PhoneState &state)
 {
@@ -143,6 +166,8 @@ std::optional<Reply> MessageCommands::handle(const AtCommand &cmd, PhoneState &s
         return send(cmd, state);
     if (cmd.name == "+CMGW")
         return store(cmd, state);
+    if (cmd.name == "+CNMI")
+        return indications(cmd, state);
     return std::nullopt;
 }
 
@@ -396,6 +421,56 @@ Reply MessageCommands::storePdu(const AtCommand &cmd, PhoneState &state)
                                  state.messages.insert(slot, messageOf(state, *submit, "STO UNSENT"));
                                  return Reply::ok({"+CMGW: " + QByteArray::number(slot)});
                              });
+}
+
+QByteArray MessageCommands::deliver(PhoneState &state, const Message &message)
+{
+    const std::optional<int> slot = freeSlot(state);
+    if (!slot)
+        return QByteArray();
+    state.messages.insert(*slot, message);
+    // Only mt 1 stores and tells the slot; 2 and 3 would hand the message over instead.
+    if (state.indicationSetting.value(1) != 1)
+        return QByteArray();
+    return "+CMTI: \"SM\"," + QByteArray::number(*slot);
+}
+
+Reply MessageCommands::indications(const AtCommand &cmd, PhoneState &state)
+{
+    if (state.indications.isEmpty())
+        return Reply::error();
+    switch (cmd.form) {
+    case Form::Test:
+        return Reply::ok({"+CNMI: " + state.indications});
+    case Form::Query: {
+        QList<QByteArray> values;
+        for (const int value : std::as_const(state.indicationSetting))
+            values.append(QByteArray::number(value));
+        return Reply::ok({"+CNMI: " + values.join(',')});
+    }
+    case Form::Set: {
+        // Each value must lie in its range; a value left out keeps its setting.
+        const QList<QList<int>> offered = offeredValues(state.indications);
+        const QList<QByteArray> given = cmd.argument.split(',');
+        if (given.size() > offered.size() || given.size() > state.indicationSetting.size())
+            break;
+        QList<int> setting = state.indicationSetting;
+        for (int i = 0; i < given.size(); ++i) {
+            bool ok = false;
+            const int value = given.at(i).trimmed().toInt(&ok);
+            if (given.at(i).trimmed().isEmpty())
+                continue;
+            if (!ok || !offered.at(i).contains(value))
+                return Reply::cmsError(303);
+            setting[i] = value;
+        }
+        state.indicationSetting = setting;
+        return Reply::ok();
+    }
+    case Form::Action:
+        break;
+    }
+    return Reply::error();
 }
 
 } // namespace simphone

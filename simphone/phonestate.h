@@ -106,6 +106,10 @@ struct PhoneState
     bool emptySlotOk = false;           // an empty slot answers "OK" rather than "+CMS ERROR: 321"
     int firstSlot = 1;                  // some modems count their slots from 0
     bool textMode = false;
+    // New-message indications, which the Trium Mars lacks: the ranges "AT+CNMI=?" offers
+    // ("(0-2),(0-3),(0,2),(0-2),(0,1)"; empty: the command is refused) and what was set.
+    QByteArray indications;
+    QList<int> indicationSetting = {0, 0, 0, 0, 0}; // mode, mt, bm, ds, bfr
     QByteArray serviceCentre;
     int nextMessageReference = 1;
     QList<Message> sentMessages; // what AT+CMGS sent out

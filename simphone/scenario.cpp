@@ -175,7 +175,8 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     allowOnly(h, {"revision",         "characterSets", "echoStuck",   "identityPrefixed", "heldSet",
                   "textMode",         "memories",      "nameLength",  "blockLimit",       "memoryCounts",
                   "emptyReadRefused", "indexShift",    "rowTail",     "listing",          "listingLimit",
-                  "headerStyle",      "storageShape",  "emptySlotOk", "firstSlot",        "pduMode"},
+                  "headerStyle",      "storageShape",  "emptySlotOk", "firstSlot",        "pduMode",
+                  "indications"},
               "handset");
     state.revision = text(h, "revision", "handset", state.revision);
     const auto names = [&h](const char *key, QList<QByteArray> *list) {
@@ -193,6 +194,7 @@ void readHandset(const QJsonValue &value, PhoneState &state)
     names("memories", &state.phonebooks);
     state.nameLength = number(h, "nameLength", "handset", 1, 255, state.nameLength);
     state.rowTail = text(h, "rowTail", "handset", state.rowTail);
+    state.indications = text(h, "indications", "handset", state.indications);
     state.listingLimit = number(h, "listingLimit", "handset", 0, 999, state.listingLimit);
     state.firstSlot = number(h, "firstSlot", "handset", 0, 1, state.firstSlot);
     const auto oneOf = [&h](const char *key, const QStringList &values, const QByteArray &fallback) {

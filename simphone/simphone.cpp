@@ -458,6 +458,15 @@ void SimPhone::injectUnsolicited(const QByteArray &code)
         d->pacer.sendBetween(frame(code));
 }
 
+bool SimPhone::receiveMessage(const Message &message)
+{
+    const int stored = int(d->state.messages.size());
+    const QByteArray code = MessageCommands::deliver(d->state, message);
+    if (!code.isEmpty())
+        injectUnsolicited(code);
+    return d->state.messages.size() > stored;
+}
+
 void SimPhone::injectIntoNextReply(const QByteArray &code)
 {
     d->faults.intoNextReply.append({-1, frame(code)});

@@ -87,6 +87,9 @@ public:
     void setSplit(const QByteArray &marker, int pauseMs);
     // Written at once, framed "\r\n<code>\r\n", between replies.
     void injectUnsolicited(const QByteArray &code);
+    // A message from the network: stored as a real phone stores it, and told by "+CMTI:" when
+    // the program asked for that with "AT+CNMI". False when the storage is full.
+    bool receiveMessage(const Message &message);
     // Framed the same way and inserted into the next reply, before its final result.
     void injectIntoNextReply(const QByteArray &code);
     // Inserted into the next reply as they stand, unframed, after information block

@@ -2,6 +2,7 @@
 
 #include "programversion.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // Who the program is: the texts of the title bar, the message boxes and the about window.
@@ -22,17 +23,11 @@ inline QString year()
 }
 inline QString authors()
 {
-    return QStringLiteral("the Quenda developers");
+    return QCoreApplication::translate("ProgramInfo", "the Quenda developers");
 }
 inline QString mailAddress()
 {
     return QStringLiteral("quenda@example.org");
-}
-// The main window's title: name and version first, the credit after.
-inline QString windowTitle()
-{
-    return name() + QStringLiteral(" v") + version() + QStringLiteral(" - Trium Mars manager by ") +
-           authors();
 }
 
 } // namespace ProgramInfo

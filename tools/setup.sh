@@ -36,7 +36,7 @@ stage() {
     fi
 }
 
-packages="g++ cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-multimedia-dev $*"
+packages="g++ cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools $*"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -2,7 +2,9 @@
 # Sets up, builds and runs every test, headless.
 set -eu
 cd "$(dirname "$0")/.."
-tools/setup.sh desktop-file-utils
+# The accessibility test reads the window through AT-SPI on a display of its own (Xvfb); the
+# notification and accessibility tests start session buses of their own.
+tools/setup.sh desktop-file-utils appstream xvfb xauth dbus-daemon at-spi2-core
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 cd build

@@ -64,14 +64,14 @@ QString BackupFolder::filePath(const QString &fileName) const
 bool BackupFolder::commit(QString *error)
 {
     if (!partial_) {
-        *error = QStringLiteral("nothing was written");
+        *error = tr("nothing was written");
         return false;
     }
     QDir dir;
     QString aside;
     const Target before = target();
     if (before == Target::Occupied || before == Target::NotAFolder) {
-        *error = QStringLiteral("%1 holds other files now").arg(path_);
+        *error = tr("%1 holds other files now").arg(path_);
         return false;
     }
     const bool wasThere = QFileInfo(path_).isDir();
@@ -80,12 +80,12 @@ bool BackupFolder::commit(QString *error)
         if (before == Target::EarlierBackup)
             aside = asideName(path_);
         if (!(aside.isEmpty() ? dir.rmdir(path_) : dir.rename(path_, aside))) {
-            *error = QStringLiteral("%1 cannot be replaced").arg(path_);
+            *error = tr("%1 cannot be replaced").arg(path_);
             return false;
         }
     }
     if (!dir.rename(partial_->path(), path_)) {
-        *error = QStringLiteral("the folder cannot be renamed to %1").arg(path_);
+        *error = tr("the folder cannot be renamed to %1").arg(path_);
         if (!aside.isEmpty())
             dir.rename(aside, path_);
         else if (wasThere)

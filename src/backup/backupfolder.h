@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -10,6 +11,8 @@
 // backup is replaced as a whole; a folder that holds anything else is never touched.
 class BackupFolder
 {
+    Q_DECLARE_TR_FUNCTIONS(BackupFolder)
+
 public:
     BackupFolder(const QString &path, const QStringList &fileNames);
     ~BackupFolder();

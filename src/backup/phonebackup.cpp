@@ -32,7 +32,10 @@ const QString PhoneBackup::PhoneFile = QStringLiteral("phone.json");
 
 namespace {
 
-const QString Title = QStringLiteral("Back Up Phone");
+QString title()
+{
+    return PhoneBackup::tr("Back Up Phone");
+}
 
 // One "Working..." window for the whole backup: each operation's progress becomes its share
 // of the bar, and the window stays open from the first operation to the end of the last.
@@ -107,30 +110,34 @@ PhoneBackup::PhoneBackup(PhoneLink &link) : link_(link) {}
 
 QString PhoneBackup::cancelledText()
 {
-    return QStringLiteral("The backup was cancelled; nothing was written.");
+    return tr("The backup was cancelled; nothing was written.");
 }
 
 QString PhoneBackup::lostText()
 {
-    return QStringLiteral("The phone stopped answering; no backup was written.");
+    return tr("The phone stopped answering; no backup was written.");
 }
 
 QString PhoneBackup::Summary::text() const
 {
-    QString text = QStringLiteral("The phone is backed up in %1:\n\n").arg(folder) +
-                   QStringLiteral("%1 SIM contacts in %2\n").arg(simContacts).arg(SimContactsFile) +
-                   QStringLiteral("%1 phone contacts in %2\n").arg(phoneContacts).arg(PhoneContactsFile);
+    const QString lf = QStringLiteral("\n");
+    QString text = PhoneBackup::tr("The phone is backed up in %1:").arg(folder) + lf + lf +
+                   PhoneBackup::tr("%1 SIM contacts in %2").arg(simContacts).arg(SimContactsFile) + lf +
+                   PhoneBackup::tr("%1 phone contacts in %2").arg(phoneContacts).arg(PhoneContactsFile) + lf;
     for (const auto &[memory, entries] : lists) {
-        QString name = PhonebookMemory::title(memory);
-        text += QStringLiteral("%1 entries of %2 in %3\n").arg(entries).arg(name, contactsFileOf(memory));
+        //: A list of another phone: "12 entries of Dialled calls (DC) in contacts-dc.vcf"
+        text += PhoneBackup::tr("%1 entries of %2 in %3")
+                    .arg(QString::number(entries), PhonebookMemory::title(memory), contactsFileOf(memory)) +
+                lf;
     }
-    text += QStringLiteral("%1 messages in %2 and %3\n").arg(messages).arg(MessagesXmlFile, MessagesCsvFile) +
-            QStringLiteral("%1 melody names in %2\n").arg(melodies).arg(MelodiesFile) +
-            QStringLiteral("The phone's details and the files' checksums in %1").arg(PhoneFile);
+    text += PhoneBackup::tr("%1 messages in %2 and %3")
+                .arg(QString::number(messages), MessagesXmlFile, MessagesCsvFile) +
+            lf + PhoneBackup::tr("%1 melody names in %2").arg(melodies).arg(MelodiesFile) + lf +
+            PhoneBackup::tr("The phone's details and the files' checksums in %1").arg(PhoneFile);
     if (unreadableSlots > 0)
-        text += QStringLiteral("\n\n") +
-                ShortMessages::unreadableText(unreadableSlots, QStringLiteral("an error")) +
-                QStringLiteral(" Those messages are missing.");
+        //: What the phone answered to message slots it could not read
+        text += lf + lf + ShortMessages::unreadableText(unreadableSlots, PhoneBackup::tr("an error")) +
+                QLatin1Char(' ') + PhoneBackup::tr("Those messages are missing.");
     return text;
 }
 
@@ -145,21 +152,20 @@ OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
     if (!lock.mayStart())
         return lock.refusal();
     const auto refuseFolder = [](const QString &text) {
-        return OperationResult::notStarted(text).told(text, Title);
+        return OperationResult::notStarted(text).told(text, title());
     };
     BackupFolder folder(folderPath, everyFileName());
     switch (folder.target()) {
     case BackupFolder::Target::Free:
         break;
     case BackupFolder::Target::EarlierBackup:
-        if (!lock.ask(QStringLiteral("%1 holds an earlier backup. Replace it?").arg(folder.path()), Title))
+        if (!lock.ask(tr("%1 holds an earlier backup. Replace it?").arg(folder.path()), title()))
             return OperationResult::declined();
         break;
     case BackupFolder::Target::Occupied:
-        return refuseFolder(
-            QStringLiteral("%1 holds other files. Choose a new or an empty folder.").arg(folder.path()));
+        return refuseFolder(tr("%1 holds other files. Choose a new or an empty folder.").arg(folder.path()));
     case BackupFolder::Target::NotAFolder:
-        return refuseFolder(QStringLiteral("%1 cannot be a folder.").arg(folder.path()));
+        return refuseFolder(tr("%1 cannot be a folder.").arg(folder.path()));
     }
 
     // Readers of their own: what the tabs show stays as it is.
@@ -205,11 +211,11 @@ OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
     QObject::disconnect(onCancel);
     if (!outcome.succeeded()) {
         if (cancelled)
-            return outcome.told(cancelledText(), Title);
+            return outcome.told(cancelledText(), title());
         if (lock.action() == OperationLock::NoPhone)
-            return outcome.told(lostText(), Title);
+            return outcome.told(lostText(), title());
         // The step has said why.
-        return outcome.told(QStringLiteral("No backup was written."), Title);
+        return outcome.told(tr("No backup was written."), title());
     }
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -237,9 +243,8 @@ OperationResult PhoneBackup::backUp(const QString &folderPath, Summary *summary)
     QJsonArray listed;
     QString error;
     const auto fail = [&] {
-        const QString text =
-            QStringLiteral("The backup could not be written to %1: %2").arg(folder.path(), error);
-        return OperationResult::worse(outcome, OperationResult::refused(QString(), text).told(text, Title));
+        const QString text = tr("The backup could not be written to %1: %2").arg(folder.path(), error);
+        return OperationResult::worse(outcome, OperationResult::refused(QString(), text).told(text, title()));
     };
     if (!folder.begin(&error))
         return fail();

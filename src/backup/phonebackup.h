@@ -2,6 +2,7 @@
 
 #include "link/operationresult.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@ class PhoneLink;
 // commands, the lock, Cancel), one after the other, and writes the folder only once all are in.
 class PhoneBackup
 {
+    Q_DECLARE_TR_FUNCTIONS(PhoneBackup)
+
 public:
     static const QString SimContactsFile;
     static const QString PhoneContactsFile;

@@ -28,11 +28,20 @@ QString firstLine(QString reply)
     return reply;
 }
 
+const char *const Percent = QT_TRANSLATE_NOOP("DeviceInfo", "%1 Percent");
+
+QString wordsOf(const char *source, DeviceInfo::Words words)
+{
+    return words == DeviceInfo::Words::Shown ? DeviceInfo::tr(source) : QString::fromLatin1(source);
+}
+
 } // namespace
 
 DeviceInfo::DeviceInfo(AtExchange &exchange, OperationLock &lock, QObject *parent)
     : QObject(parent), exchange_(exchange), lock_(lock)
 {
+    fields_.battery = wordsOf(Percent, Words::Shown).arg(0);
+    kept_.battery = wordsOf(Percent, Words::Kept).arg(0);
 }
 
 bool DeviceInfo::ask(const QString &command, QString *reply)
@@ -58,6 +67,7 @@ OperationResult DeviceInfo::InfoDownload()
             return lock_.refusal();
 
         fields_.netState.clear();
+        kept_.netState.clear();
         fields_.cell.clear();
         fields_.net.clear();
         fields_.operatorName.clear();
@@ -66,6 +76,7 @@ OperationResult DeviceInfo::InfoDownload()
         fields_.revision.clear();
         fields_.imei.clear();
         fields_.signal.clear();
+        kept_.signal.clear();
         emit changed();
 
         if (exchange_.phone().family == PhoneProfile::Family::Standard)
@@ -105,6 +116,7 @@ OperationResult DeviceInfo::InfoDownload()
         fields_.net = field(reply, 1, Quote, Quote);
         fields_.cell = field(reply, 3, Quote, Quote);
         fields_.netState = registrationText(field(reply, 1, Comma, Comma));
+        kept_.netState = registrationText(field(reply, 1, Comma, Comma), Words::Kept);
         emit changed();
 
         if (!ask(QStringLiteral("AT+CREG=0"), nullptr))
@@ -160,14 +172,17 @@ std::optional<int> DeviceInfo::chargeOf(const QString &cbcFields)
     return charge;
 }
 
-QString DeviceInfo::signalText(const QString &csqFields)
+QString DeviceInfo::signalText(const QString &csqFields, Words words)
 {
     const auto fields = AtFields::split(csqFields);
     const auto rssi = fields && !fields->isEmpty() ? fields->at(0).toNumber() : std::nullopt;
     if (!rssi || *rssi < 0 || *rssi > 31)
-        return QStringLiteral("unknown");
+        //: The signal strength the phone does not know
+        return wordsOf(QT_TRANSLATE_NOOP("DeviceInfo", "unknown"), words);
     // 27.007: 0 is -113 dBm or less, each step 2 dB more, 31 is -51 dBm or more.
-    return QStringLiteral("%1 dBm (%2 of 31)").arg(-113 + 2 * *rssi).arg(*rssi);
+    return wordsOf(QT_TRANSLATE_NOOP("DeviceInfo", "%1 dBm (%2 of 31)"), words)
+        .arg(-113 + 2 * *rssi)
+        .arg(*rssi);
 }
 
 OperationResult DeviceInfo::readStandard()
@@ -184,7 +199,8 @@ OperationResult DeviceInfo::readStandard()
         return lock_.result();
     const std::optional<int> charge = chargeOf(value);
     fields_.batteryBar = charge ? *charge : 0;
-    fields_.battery = charge ? QStringLiteral("%1 Percent").arg(*charge) : QString();
+    fields_.battery = charge ? wordsOf(Percent, Words::Shown).arg(*charge) : QString();
+    kept_.battery = charge ? wordsOf(Percent, Words::Kept).arg(*charge) : QString();
 
     if (!askSetting(QStringLiteral("AT+COPS=3,0")) ||
         !askValue(QStringLiteral("AT+COPS?"), QStringLiteral("+COPS:"), &value))
@@ -204,6 +220,7 @@ OperationResult DeviceInfo::readStandard()
     const auto registration = AtFields::split(value);
     if (registration && registration->size() >= 2) {
         fields_.netState = registrationText(registration->at(1).text);
+        kept_.netState = registrationText(registration->at(1).text, Words::Kept);
         fields_.net = registration->size() >= 3 ? registration->at(2).text : QString();
         fields_.cell = registration->size() >= 4 ? registration->at(3).text : QString();
     }
@@ -213,6 +230,7 @@ OperationResult DeviceInfo::readStandard()
     if (!askValue(QStringLiteral("AT+CSQ"), QStringLiteral("+CSQ:"), &value))
         return lock_.result();
     fields_.signal = value.isEmpty() ? QString() : signalText(value);
+    kept_.signal = value.isEmpty() ? QString() : signalText(value, Words::Kept);
     emit changed();
 
     lock_.finish();
@@ -221,19 +239,19 @@ OperationResult DeviceInfo::readStandard()
 
 QJsonObject DeviceInfo::json() const
 {
-    QJsonObject all = {{QStringLiteral("battery"), fields_.battery},
+    QJsonObject all = {{QStringLiteral("battery"), kept_.battery},
                        {QStringLiteral("manufacturer"), fields_.manufacturer},
                        {QStringLiteral("model"), fields_.model},
                        {QStringLiteral("operator"), fields_.operatorName},
                        {QStringLiteral("operatorId"), fields_.operatorId},
-                       {QStringLiteral("state"), fields_.netState},
+                       {QStringLiteral("state"), kept_.netState},
                        {QStringLiteral("net"), fields_.net},
                        {QStringLiteral("cell"), fields_.cell},
                        {QStringLiteral("imsi"), fields_.imsi}};
     // Only other phones tell these; the Trium Mars's fields stay as they always were.
     const QList<std::pair<QString, QString>> more = {{QStringLiteral("revision"), fields_.revision},
                                                      {QStringLiteral("imei"), fields_.imei},
-                                                     {QStringLiteral("signal"), fields_.signal}};
+                                                     {QStringLiteral("signal"), kept_.signal}};
     for (const auto &[key, value] : more) {
         if (!value.isEmpty())
             all.insert(key, value);
@@ -251,6 +269,7 @@ void DeviceInfo::setBattery(const QString &reply)
     if (bar <= BatteryBarMaximum)
         fields_.batteryBar = bar;
     fields_.battery = batteryText(bars);
+    kept_.battery = batteryText(bars, Words::Kept);
     emit changed();
 }
 
@@ -265,7 +284,7 @@ bool DeviceInfo::readBattery(const QString &reply, int *bars)
     return true;
 }
 
-QString DeviceInfo::batteryText(int bars)
+QString DeviceInfo::batteryText(int bars, Words words)
 {
     // Two decimals, halves to even, the user's decimal separator, no trailing zeros.
     const double percent = std::nearbyint(bars * 100.0 / 3.0 * 100.0) / 100.0;
@@ -278,10 +297,10 @@ QString DeviceInfo::batteryText(int bars)
         if (text.endsWith(separator))
             text.chop(separator.size());
     }
-    return text + QStringLiteral(" Percent");
+    return wordsOf(Percent, words).arg(text);
 }
 
-QString DeviceInfo::registrationText(const QString &status)
+QString DeviceInfo::registrationText(const QString &status, Words words)
 {
     bool ok = false;
     const int value = status.toInt(&ok);
@@ -289,16 +308,21 @@ QString DeviceInfo::registrationText(const QString &status)
         return QString();
     switch (value) {
     case 0:
-        return QStringLiteral("Offline");
+        //: The network registration state
+        return wordsOf(QT_TRANSLATE_NOOP("DeviceInfo", "Offline"), words);
     case 1:
     case 5:
-        return QStringLiteral("Online");
+        //: The network registration state
+        return wordsOf(QT_TRANSLATE_NOOP("DeviceInfo", "Online"), words);
     case 2:
-        return QStringLiteral("Searching");
+        //: The network registration state
+        return wordsOf(QT_TRANSLATE_NOOP("DeviceInfo", "Searching"), words);
     case 3:
-        return QStringLiteral("Rejected");
+        //: The network registration state
+        return wordsOf(QT_TRANSLATE_NOOP("DeviceInfo", "Rejected"), words);
     case 4:
-        return QStringLiteral("Unknown");
+        //: The network registration state
+        return wordsOf(QT_TRANSLATE_NOOP("DeviceInfo", "Unknown"), words);
     default:
         return QString();
     }

@@ -19,7 +19,7 @@ public:
     struct Fields
     {
         double batteryBar = 0; // 0 to 101
-        QString battery = QStringLiteral("0 Percent");
+        QString battery;       // "0 Percent" until the phone tells
         QString manufacturer;
         QString model;
         QString operatorName;
@@ -40,22 +40,30 @@ public:
 
     // True once every field was read.
     OperationResult InfoDownload();
+    // As shown: the words of battery, state and signal in the language of the program.
     const Fields &fields() const { return fields_; }
     // The fields by name: battery, manufacturer, model, operator, operatorId, state, net, cell,
-    // imsi.
+    // imsi. Untranslated: the backup keeps them.
     QJsonObject json() const;
+
+    // Quenda's words in a field: as shown, or untranslated as json() keeps them.
+    enum class Words
+    {
+        Shown,
+        Kept,
+    };
 
     // Battery charge from the reply of AT+CBC: the digit nine characters from its end, in bars
     // of three. False when there is no digit there.
     static bool readBattery(const QString &reply, int *bars);
-    static QString batteryText(int bars);
+    static QString batteryText(int bars, Words words = Words::Shown);
     // The text for a registration status field; empty for anything but 0 to 5.
-    static QString registrationText(const QString &status);
+    static QString registrationText(const QString &status, Words words = Words::Shown);
 
     // "+CBC: 0,97" or "+CBC: 0,97,4165": the charge in percent; none without one.
     static std::optional<int> chargeOf(const QString &cbcFields);
     // "+CSQ: 17,99": "-79 dBm (17 of 31)"; "unknown" for 99 or anything unreadable.
-    static QString signalText(const QString &csqFields);
+    static QString signalText(const QString &csqFields, Words words = Words::Shown);
 
 signals:
     // A field changed; the tab shows them all again.
@@ -75,4 +83,11 @@ private:
     AtExchange &exchange_;
     OperationLock &lock_;
     Fields fields_;
+    // The fields of Quenda's words, untranslated, for json().
+    struct KeptWords
+    {
+        QString battery;
+        QString netState;
+        QString signal;
+    } kept_;
 };

@@ -46,8 +46,7 @@ bool OperationLock::mayStart(std::initializer_list<qint16> alsoAccepted)
         accepted = accepted || action_ == other;
     if (accepted && action_ != NoPhone)
         return true;
-    const QString reason =
-        action_ == NoPhone ? QStringLiteral("Not Connected!") : QStringLiteral("Busy, try again...");
+    const QString reason = action_ == NoPhone ? notConnectedText() : busyText();
     refusal_ = OperationResult::notStarted(reason).told(reason);
     return false;
 }
@@ -62,9 +61,19 @@ bool OperationLock::guard(qint16 code, std::initializer_list<qint16> alsoAccepte
     return true;
 }
 
+QString OperationLock::notConnectedText()
+{
+    return tr("Not Connected!");
+}
+
+QString OperationLock::busyText()
+{
+    return tr("Busy, try again...");
+}
+
 QString OperationLock::refusalText(const AtExchange::Reply &reply)
 {
-    return QStringLiteral("The phone refused \"%1\": %2").arg(reply.command, reply.result);
+    return tr("The phone refused \"%1\": %2").arg(reply.command, reply.result);
 }
 
 bool OperationLock::answered(const AtExchange::Reply &reply)
@@ -94,8 +103,8 @@ QString OperationLock::unansweredText(const AtExchange::Reply &reply)
             last = line.trimmed();
     }
     if (last.isEmpty() || last.compare(reply.command, Qt::CaseInsensitive) == 0)
-        return QStringLiteral("The phone did not answer \"%1\" in time.").arg(reply.command);
-    return QStringLiteral("The phone ended \"%1\" with \"%2\", which is no result Quenda knows.")
+        return tr("The phone did not answer \"%1\" in time.").arg(reply.command);
+    return tr("The phone ended \"%1\" with \"%2\", which is no result Quenda knows.")
         .arg(reply.command, last);
 }
 
@@ -104,7 +113,7 @@ void OperationLock::dataUnanswered(const QString &command, const AtExchange::Rep
 {
     if (!answered(check))
         return;
-    const QString told = failure + QStringLiteral("the phone did not answer in time");
+    const QString told = failure.arg(tr("the phone did not answer in time"));
     fail(OperationResult::dataUnanswered(command, told), told);
 }
 
@@ -164,45 +173,63 @@ void OperationLock::cancel()
         exchange_->abandonWait();
 }
 
-QString OperationLock::stateText(qint16 code)
+namespace {
+
+// Untranslated, as the line recording names the operations.
+const char *stateSource(qint16 code)
 {
     switch (code) {
-    case NoPhone:
-        return QStringLiteral("Searching for Cell");
-    case Idle:
-        return QStringLiteral("Ready");
-    case UploadingRingtone:
-        return QStringLiteral("Uploading Ringtone");
-    case LoadingRingtones:
-    case ReloadingRingtones:
-        return QStringLiteral("Loading Ringtones");
-    case LoadingSMs:
-        return QStringLiteral("Loading SMs");
-    case DeletingSMS:
-        return QStringLiteral("Deleting SMs");
-    case DeletingAllSMs:
-        return QStringLiteral("Deleting All SMs");
-    case LoadingContacts:
-        return QStringLiteral("Loading Contacts");
-    case SavingContact:
-        return QStringLiteral("Saving Contact");
-    case UploadingContact:
-        return QStringLiteral("Uploading Contact");
-    case DeletingContact:
-        return QStringLiteral("Deleting Contact");
-    case LoadingInfos:
-        return QStringLiteral("Loading Infos");
-    case PlacingCall:
-        return QStringLiteral("Placing Call");
-    case SendingKeys:
-        return QStringLiteral("Sending Keys");
-    case SendingSMS:
-        return QStringLiteral("Sending SMS");
-    case UploadingSMS:
-        return QStringLiteral("Uploading SMS");
+    case OperationLock::NoPhone:
+        //: The program state while no phone answers
+        return QT_TRANSLATE_NOOP("OperationLock", "Searching for Cell");
+    case OperationLock::Idle:
+        //: The program state: connected, no operation running
+        return QT_TRANSLATE_NOOP("OperationLock", "Ready");
+    case OperationLock::UploadingRingtone:
+        return QT_TRANSLATE_NOOP("OperationLock", "Uploading Ringtone");
+    case OperationLock::LoadingRingtones:
+    case OperationLock::ReloadingRingtones:
+        return QT_TRANSLATE_NOOP("OperationLock", "Loading Ringtones");
+    case OperationLock::LoadingSMs:
+        return QT_TRANSLATE_NOOP("OperationLock", "Loading SMs");
+    case OperationLock::DeletingSMS:
+        return QT_TRANSLATE_NOOP("OperationLock", "Deleting SMs");
+    case OperationLock::DeletingAllSMs:
+        return QT_TRANSLATE_NOOP("OperationLock", "Deleting All SMs");
+    case OperationLock::LoadingContacts:
+        return QT_TRANSLATE_NOOP("OperationLock", "Loading Contacts");
+    case OperationLock::SavingContact:
+        return QT_TRANSLATE_NOOP("OperationLock", "Saving Contact");
+    case OperationLock::UploadingContact:
+        return QT_TRANSLATE_NOOP("OperationLock", "Uploading Contact");
+    case OperationLock::DeletingContact:
+        return QT_TRANSLATE_NOOP("OperationLock", "Deleting Contact");
+    case OperationLock::LoadingInfos:
+        return QT_TRANSLATE_NOOP("OperationLock", "Loading Infos");
+    case OperationLock::PlacingCall:
+        return QT_TRANSLATE_NOOP("OperationLock", "Placing Call");
+    case OperationLock::SendingKeys:
+        return QT_TRANSLATE_NOOP("OperationLock", "Sending Keys");
+    case OperationLock::SendingSMS:
+        return QT_TRANSLATE_NOOP("OperationLock", "Sending SMS");
+    case OperationLock::UploadingSMS:
+        return QT_TRANSLATE_NOOP("OperationLock", "Uploading SMS");
     default:
-        return QString();
+        return nullptr;
     }
+}
+
+} // namespace
+
+QString OperationLock::stateText(qint16 code)
+{
+    const char *source = stateSource(code);
+    return source ? tr(source) : QString();
+}
+
+QString OperationLock::stateName(qint16 code)
+{
+    return QString::fromLatin1(stateSource(code));
 }
 
 int OperationLock::percentOf(int i, int n)
@@ -215,5 +242,6 @@ int OperationLock::percentOf(int i, int n)
 
 QString OperationLock::percentText(int percent)
 {
-    return QString::number(percent) + QLatin1Char('%');
+    //: The progress of the "Working..." window
+    return tr("%1%").arg(percent);
 }

@@ -106,8 +106,12 @@ public:
     }
     // After text or melody lines that found no answer in time, with check the phone's answer
     // to AtExchange::dropDataAndResynchronise: a phone that answers again only failed this
-    // operation, which ends with failure and tells the reason; otherwise as answered().
+    // operation, which ends with failure (its sentence, %1 standing for the reason) telling the
+    // reason; otherwise as answered().
     void dataUnanswered(const QString &command, const AtExchange::Reply &check, const QString &failure);
+    // The guard's refusals, in words.
+    static QString notConnectedText();
+    static QString busyText();
     // "The phone refused "<command>": <error>".
     static QString refusalText(const AtExchange::Reply &reply);
     // What another phone than the Trium Mars is told of a command left without a result it knows.
@@ -129,8 +133,10 @@ public:
     bool abort() const { return abort_; }
     void setAbort(bool abort) { abort_ = abort; }
 
-    // The program-state text of a code; empty for a code without one.
+    // The program-state text of a code, as shown; empty for a code without one.
     static QString stateText(qint16 code);
+    // The same untranslated, as the line recording keeps it.
+    static QString stateName(qint16 code);
     // Item i of n as a percentage rounded to the nearest whole number, halves to even.
     static int percentOf(int i, int n);
     static QString percentText(int percent);

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
+
 PhoneLink::PhoneLink(QObject *parent) : QObject(parent)
 {
     line.setDeviceResolver([this](int port) { return deviceForPort(port); });
@@ -41,7 +43,7 @@ void PhoneLink::recordLine()
     connect(&supervisor, &Supervisor::lost, &recorder, [this] { recorder.note("phone lost"); });
     connect(&supervisor, &Supervisor::connected, &recorder, [this] { recorder.note("phone greeted"); });
     connect(&lock, &OperationLock::actionChanged, &recorder, [this](qint16 action) {
-        recorder.operationChanged(lock.isBusy() ? action : 0, OperationLock::stateText(action));
+        recorder.operationChanged(lock.isBusy() ? action : 0, OperationLock::stateName(action));
     });
     connect(&lock, &OperationLock::cancelRequested, &recorder, [this] { recorder.note("cancel"); });
 }
@@ -125,8 +127,9 @@ QString PhoneLink::lineProblem() const
             return tr("No such device: %1. Is the cable plugged in? (Settings, Device...)").arg(device);
         case QSerialPort::PermissionError:
             // Qt reports a port that another program has locked or holds exclusively as a
-            // permission error too; a device we may read and write is only busy.
-            if (line.openFailure().contains(QLatin1String("busy"), Qt::CaseInsensitive) ||
+            // permission error too; a device we may read and write is only busy. Qt's text is the
+            // system's, in the user's language: it is compared whole, not searched for a word.
+            if (line.openFailure() == qt_error_string(EBUSY) ||
                 (QFileInfo(device).isReadable() && QFileInfo(device).isWritable()))
                 return tr("Device busy: another program holds %1 (ModemManager?).").arg(device);
             return tr("Permission denied on %1: add yourself to the dialout group "
@@ -138,12 +141,18 @@ QString PhoneLink::lineProblem() const
     }
     if (line.isOpen() && !supervisor.greetingProblem().isEmpty() && !supervisor.isConnectedShown())
         return supervisor.greetingProblem();
-    if (line.isOpen() && silentProbes_ >= SilentProbesBeforeHint && !supervisor.isConnectedShown())
+    if (phoneSilent())
         return tr("No answer from the phone on %1 at %2 bit/s: is it switched on and the cable seated? %3")
-            .arg(device)
-            .arg(line.baudRate())
-            .arg(line.baudRate() == SerialLine::DefaultBaud
+            .arg(device, QString::number(line.baudRate()),
+                 line.baudRate() == SerialLine::DefaultBaud
                      ? tr("Many modems answer at 115200 instead (Settings, Device...).")
                      : tr("The Trium Mars answers at 38400 (Settings, Device...)."));
     return QString();
+}
+
+bool PhoneLink::phoneSilent() const
+{
+    // A greeting problem says more than the silence that follows it.
+    return line.isOpen() && !supervisor.isConnectedShown() && supervisor.greetingProblem().isEmpty() &&
+           silentProbes_ >= SilentProbesBeforeHint;
 }

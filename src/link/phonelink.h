@@ -6,6 +6,7 @@
 #include "settings.h"
 #include "supervisor.h"
 #include "tabloader.h"
+#include "unsolicitedcodes.h"
 
 #include "recording/linerecorder.h"
 
@@ -48,6 +49,9 @@ public:
     // Why there is no phone, in words a person can act on; empty while nothing is wrong or
     // the phone has not yet had a fair chance to answer.
     QString lineProblem() const;
+    // lineProblem() is that the phone stays silent on an open line: a fact to decide by, where
+    // the text is in the user's language.
+    bool phoneSilent() const;
     static constexpr int SilentProbesBeforeHint = 3;
 
     Settings settings;
@@ -55,6 +59,7 @@ public:
     AtExchange exchange{line};
     OperationLock lock{&exchange};
     Supervisor supervisor{exchange, lock};
+    UnsolicitedCodes codes{line};
     TabLoader tabs{lock};
     LineRecorder recorder;
 

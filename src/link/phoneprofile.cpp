@@ -28,18 +28,17 @@ QString PhoneProfile::lacking(int tab) const
     switch (tab) {
     case TabLoader::Ringtones:
         if (!melodies)
-            return QStringLiteral("%1 has no melody commands: ringtones are the Mitsubishi Trium Mars's own.")
+            return tr("%1 has no melody commands: ringtones are the Mitsubishi Trium Mars's own.")
                 .arg(name());
         break;
     case TabLoader::ViewSMS:
     case TabLoader::CreateSMS:
         if (!textMode && !pduMode)
-            return QStringLiteral("%1 offers no messages over the cable: \"AT+CMGF=?\" names no mode.")
-                .arg(name());
+            return tr("%1 offers no messages over the cable: \"AT+CMGF=?\" names no mode.").arg(name());
         break;
     case TabLoader::RemoteControl:
         if (!keypad)
-            return QStringLiteral("%1 takes no key presses: it refuses \"AT+CKPD=?\".").arg(name());
+            return tr("%1 takes no key presses: it refuses \"AT+CKPD=?\".").arg(name());
         break;
     default:
         break;

@@ -2,6 +2,7 @@
 
 #include "text/phonetext.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -27,7 +28,9 @@ struct PhoneProfile
     bool pduMode = false;      // "AT+CMGF=?" offers 0
     bool textModeOnly = false; // the user keeps messages in text mode (Settings::textModeOnly)
     bool keypad = true;        // "AT+CKPD=?" answered
-    bool melodies = false;     // the Trium Mars's melody commands
+    // "AT+CNMI" set at the greeting: each new message is stored and told by "+CMTI:".
+    bool newMessageIndications = false;
+    bool melodies = false; // the Trium Mars's melody commands
 
     bool isTriumMars() const { return family == Family::TriumMars; }
     // "Nokia 6310i": the maker and the model as a person knows them; empty before a greeting.
@@ -43,4 +46,6 @@ struct PhoneProfile
     // Why this phone cannot do what a tab does (TabLoader::Tab), in one sentence; empty when
     // it can, or before any greeting.
     QString lacking(int tab) const;
+
+    Q_DECLARE_TR_FUNCTIONS(PhoneProfile)
 };

@@ -5,14 +5,13 @@
 
 namespace ReplyFraming {
 
-namespace {
-
-// Lines after which the phone sends free text up to an empty line.
 bool announcesText(QStringView line)
 {
     return line.startsWith(QLatin1String("+CMGR:")) || line.startsWith(QLatin1String("+CMGL:")) ||
            line.startsWith(QLatin1String("+CMT:"));
 }
+
+namespace {
 
 QStringView withoutCarriageReturns(QStringView line)
 {

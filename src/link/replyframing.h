@@ -37,6 +37,8 @@ bool holdsPrompt(QStringView text);
 bool isRefusal(QStringView line);
 // A line the phone sends on its own: a call, a new message, a registration report.
 bool isUnsolicited(QStringView line);
+// A line after which the phone sends free text up to an empty line ("+CMGR:", "+CMT:").
+bool announcesText(QStringView line);
 
 // text without the echo of command that opens it, on a phone that echoes what it is sent
 // ("AT+CGMI" and its CR ahead of the answer); text itself on one that does not.

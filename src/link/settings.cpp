@@ -121,7 +121,14 @@ void Settings::setTextModeOnly(bool on)
 {
     store("textmode", boolText(on));
 }
-
+bool Settings::keepEnglish() const
+{
+    return flag("english", false);
+}
+void Settings::setKeepEnglish(bool on)
+{
+    store("english", boolText(on));
+}
 bool Settings::autosms() const
 {
     return flag("autosms", false);

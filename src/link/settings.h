@@ -56,6 +56,9 @@ public:
     // for a phone whose PDU mode misbehaves.
     bool textModeOnly() const;
     void setTextModeOnly(bool on);
+    // Texts in English whatever the desktop's language (key english); read at start.
+    bool keepEnglish() const;
+    void setKeepEnglish(bool on);
     // Device name configured for port n (key device<n>); empty when none.
     QString device(int port) const;
     void setDevice(int port, const QString &device);

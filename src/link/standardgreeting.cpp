@@ -82,7 +82,7 @@ bool StandardGreeting::askTest(const QString &command, QList<QStringList> *param
     return true;
 }
 
-bool StandardGreeting::greet(const QString &maker, PhoneProfile *profile)
+bool StandardGreeting::greet(const QString &maker, PhoneProfile *profile, bool indications)
 {
     *profile = PhoneProfile();
     profile->family = PhoneProfile::Family::Standard;
@@ -98,7 +98,50 @@ bool StandardGreeting::greet(const QString &maker, PhoneProfile *profile)
     // Registration reports would come between any two answers.
     if (!ask(QStringLiteral("AT+CREG=0")))
         return false;
-    return chooseCharacterSet(profile) && learnCapabilities(profile);
+    if (!chooseCharacterSet(profile) || !learnCapabilities(profile))
+        return false;
+    const bool messages = profile->textMode || profile->pduMode;
+    return !indications || !messages || askForIndications(profile);
+}
+
+QString StandardGreeting::indicationSetting(const QList<QStringList> &offered)
+{
+    const auto offers = [&offered](int field, int value) {
+        return field < offered.size() && TestAnswer::offers(offered.at(field), value);
+    };
+    // mt 1 keeps the message in storage; 2 and 3 would hand it over in a code instead.
+    if (!offers(1, 1))
+        return QString();
+    // 2 holds codes back while a reply is on its way, 1 drops them then, 3 sends them along.
+    int mode = -1;
+    for (const int wanted : {2, 1, 3}) {
+        if (offers(0, wanted)) {
+            mode = wanted;
+            break;
+        }
+    }
+    if (mode < 0)
+        return QString();
+    QString setting = QStringLiteral("AT+CNMI=%1,1").arg(mode);
+    // No broadcast or status reports as codes of their own, where the phone lets them be off.
+    for (int field = 2; field < 4 && offers(field, 0); ++field)
+        setting += QStringLiteral(",0");
+    return setting;
+}
+
+bool StandardGreeting::askForIndications(PhoneProfile *profile)
+{
+    QList<QStringList> offered;
+    if (!askTest(QStringLiteral("AT+CNMI=?"), &offered))
+        return false;
+    const QString setting = indicationSetting(offered);
+    if (setting.isEmpty())
+        return true;
+    AtExchange::Reply reply;
+    if (!ask(setting, &reply))
+        return false;
+    profile->newMessageIndications = reply.completed();
+    return true;
 }
 
 bool StandardGreeting::chooseCharacterSet(PhoneProfile *profile)

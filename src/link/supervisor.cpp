@@ -226,7 +226,7 @@ bool Supervisor::greetStandardPhone(const QString &maker)
 {
     exchange_.setSyncQuery({QStringLiteral("AT+CGMI"), maker});
     PhoneProfile profile;
-    if (!StandardGreeting(exchange_, exchange_.timTimeoutState).greet(maker, &profile))
+    if (!StandardGreeting(exchange_, exchange_.timTimeoutState).greet(maker, &profile, indicationsWanted_))
         return false;
     profile.textModeOnly = textModeOnly_;
     // Sizes as the Trium Mars's are learnt; a phone that refuses to tell keeps none.

@@ -32,6 +32,9 @@ public:
     // What the phone greeted last is and can do.
     // Other phones' messages stay in text mode where they offer it (Settings::textModeOnly).
     void setTextModeOnly(bool on) { textModeOnly_ = on; }
+    // Other phones are asked at their greeting to tell new messages as they arrive (the window
+    // reads them); quenda-cli leaves the phone as it is.
+    void setNewMessageIndications(bool wanted) { indicationsWanted_ = wanted; }
     const PhoneProfile &profile() const;
     // Why a phone that answers the probe is not connected, in words; empty while none is wrong.
     QString greetingProblem() const { return greetingProblem_; }
@@ -76,4 +79,5 @@ private:
     bool lastProbeUnanswered_ = false;
     QString greetingProblem_;
     bool textModeOnly_ = false;
+    bool indicationsWanted_ = false;
 };

@@ -17,7 +17,11 @@
 
 namespace {
 
-const QString Warning = QStringLiteral("Warning");
+QString warning()
+{
+    //: The title of a message box
+    return ContactsFile::tr("Warning");
+}
 
 bool isVCard(const QString &path)
 {
@@ -61,18 +65,21 @@ QString tooLongText(const QStringList &names, int longest)
     QStringList quoted;
     for (const QString &name : names)
         quoted.append(QLatin1Char('"') + name + QLatin1Char('"'));
-    const QString limit = QStringLiteral(" longer than the %1 characters the phone takes; ").arg(longest);
-    return names.size() == 1 ? QStringLiteral("The number of ") + quoted.first() + QStringLiteral(" is") +
-                                   limit + QStringLiteral("it was not written.")
-                             : QStringLiteral("The numbers of ") + quoted.join(QStringLiteral(", ")) +
-                                   QStringLiteral(" are") + limit + QStringLiteral("they were not written.");
+    const QString limit = QString::number(longest);
+    return names.size() == 1
+               ? ContactsFile::tr("The number of %1 is longer than the %2 characters the phone takes; it was "
+                                  "not written.")
+                     .arg(quoted.first(), limit)
+               : ContactsFile::tr("The numbers of %1 are longer than the %2 characters the phone takes; they "
+                                  "were not written.")
+                     .arg(quoted.join(QStringLiteral(", ")), limit);
 }
 
 QString skippedCardsText(int skipped)
 {
-    return skipped == 1 ? QStringLiteral("1 card in the file could not be read and was skipped.")
-                        : QString::number(skipped) +
-                              QStringLiteral(" cards in the file could not be read and were skipped.");
+    return skipped == 1
+               ? ContactsFile::tr("1 card in the file could not be read and was skipped.")
+               : ContactsFile::tr("%1 cards in the file could not be read and were skipped.").arg(skipped);
 }
 
 } // namespace
@@ -89,14 +96,14 @@ ContactsFile::Answer ContactsFile::acceptExport(const QString &path, OperationRe
     const OperationResult result = lock.perform([&] {
         if (QFileInfo::exists(path)) {
             // The old file stays until the new one is written in full.
-            if (!lock.ask(QStringLiteral("File already exists. Replace?"), Warning)) {
+            if (!lock.ask(tr("File already exists. Replace?"), warning())) {
                 answer = Answer::StayOpen;
                 return OperationResult::declined();
             }
         } else if (!mayCreate(path)) {
             answer = Answer::InvalidName;
-            const QString invalid = QStringLiteral("Invalid Filename!");
-            return OperationResult::notStarted(invalid).told(invalid, Warning);
+            const QString invalid = tr("Invalid Filename!");
+            return OperationResult::notStarted(invalid).told(invalid, warning());
         }
         settings_.setFileexp(path);
         return exportTo(path);
@@ -113,18 +120,17 @@ OperationResult ContactsFile::exportTo(const QString &path)
         QString error;
         if (isVCard(path) ? VCard::write(path, contacts, &error) : writeContactLines(path, contacts, &error))
             return OperationResult::done();
-        const QString text =
-            QStringLiteral("The contacts could not be written to ") + path + QStringLiteral(": ") + error;
-        return OperationResult::refused(QString(), text).told(text, Warning);
+        const QString text = tr("The contacts could not be written to %1: %2").arg(path, error);
+        return OperationResult::refused(QString(), text).told(text, warning());
     });
 }
 
 ContactsFile::Answer ContactsFile::acceptImport(const QString &path)
 {
     if (!QFileInfo(path).isFile()) {
-        const QString notFound = QStringLiteral("File Not Found Error");
+        const QString notFound = tr("File Not Found Error");
         phonebook_.lock().perform(
-            [&] { return OperationResult::notStarted(notFound).told(notFound, Warning); });
+            [&] { return OperationResult::notStarted(notFound).told(notFound, warning()); });
         return Answer::StayOpen;
     }
     settings_.setFileexp(path);
@@ -142,15 +148,15 @@ OperationResult ContactsFile::import(const QString &path)
         const VCard::Reading reading = VCard::read(path, phonebook_.phoneText(), phonebook_.nameLength());
         if (reading.contacts.isEmpty() && reading.skippedCards > 0) {
             const QString text =
-                skippedCardsText(reading.skippedCards) + QStringLiteral(" The file holds no contact.");
+                skippedCardsText(reading.skippedCards) + QLatin1Char(' ') + tr("The file holds no contact.");
             lock.finish();
-            return OperationResult::notStarted(text).told(text, Warning);
+            return OperationResult::notStarted(text).told(text, warning());
         }
         const OperationResult written = writeNew(reading.contacts);
         if (reading.skippedCards == 0)
             return written;
         const QString skipped = skippedCardsText(reading.skippedCards);
-        return OperationResult::worse(written, OperationResult::partial({skipped}).told(skipped, Warning));
+        return OperationResult::worse(written, OperationResult::partial({skipped}).told(skipped, warning()));
     });
 }
 
@@ -159,9 +165,9 @@ OperationResult ContactsFile::writeNew(const QList<Contact> &contacts)
     OperationLock &lock = phonebook_.lock();
     // A file in another encoding (UTF-16) or of another kind gives nothing; that is no import.
     if (contacts.isEmpty()) {
-        const QString text = QStringLiteral("The file holds no contact.");
+        const QString text = tr("The file holds no contact.");
         lock.finish();
-        return OperationResult::notStarted(text).told(text, Warning);
+        return OperationResult::notStarted(text).told(text, warning());
     }
     const int count = static_cast<int>(contacts.size());
     lock.openProgress();
@@ -175,7 +181,7 @@ OperationResult ContactsFile::writeNew(const QList<Contact> &contacts)
         if (tooLong.isEmpty())
             return written;
         const QString text = tooLongText(tooLong, *longest);
-        return OperationResult::worse(written, OperationResult::partial({text}).told(text, Warning));
+        return OperationResult::worse(written, OperationResult::partial({text}).told(text, warning()));
     };
     for (int d = 1; d <= count; ++d) {
         if (lock.cancelledBeforeItem())

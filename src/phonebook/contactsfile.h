@@ -4,6 +4,7 @@
 
 #include "link/operationresult.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -16,6 +17,8 @@ class Settings;
 // SIM card, all but those whose number is longer than the SIM card takes.
 class ContactsFile
 {
+    Q_DECLARE_TR_FUNCTIONS(ContactsFile)
+
 public:
     ContactsFile(Phonebook &phonebook, Settings &settings);
 

@@ -186,10 +186,8 @@ bool ContactTable::holds(const QString &name, const QString &number) const
 QString ContactTable::caption(bool sim, int simCapacity) const
 {
     const int capacity = sim ? simCapacity : PhoneMemoryCapacity;
-    return QStringLiteral("%1 Contacts On %2 - %3 Free")
-        .arg(size())
-        .arg(sim ? QStringLiteral("SIM") : QStringLiteral("Phone"))
-        .arg(capacity - size());
+    return sim ? tr("%1 Contacts On SIM - %2 Free").arg(size()).arg(capacity - size())
+               : tr("%1 Contacts On Phone - %2 Free").arg(size()).arg(capacity - size());
 }
 
 QString ContactTable::rebuiltRow(int index, const QString &number, int type, const QString &name)

@@ -44,8 +44,7 @@ ContactWriter::Placement ContactWriter::writeToFreePlace(const QString &name, co
             break;
         // A row the table could not place would bring the same place back for ever.
         if (table.entryAtPlace(index) < 0) {
-            const QString text =
-                QStringLiteral("The phone answered place %1 with a row Quenda cannot read.").arg(index);
+            const QString text = tr("The phone answered place %1 with a row Quenda cannot read.").arg(index);
             phonebook_.lock().fail(
                 OperationResult::refused(QStringLiteral("AT+CPBR=") + QString::number(index), text), text);
             return Placement::Ended;
@@ -108,15 +107,14 @@ bool ContactWriter::mayWrite(OperationResult *notStarted) const
 {
     if (!phonebook_.readOnlyList())
         return true;
-    const QString text =
-        QStringLiteral("%1 can only be read.").arg(PhonebookMemory::title(phonebook_.memory()));
+    const QString text = tr("%1 can only be read.").arg(PhonebookMemory::title(phonebook_.memory()));
     *notStarted = OperationResult::notStarted(text).told(text);
     return false;
 }
 
 OperationResult ContactWriter::full()
 {
-    return OperationResult::refused(QString(), QStringLiteral("Phonebook full"));
+    return OperationResult::refused(QString(), tr("Phonebook full"));
 }
 
 OperationResult ContactWriter::create(const QString &name, const QString &number)
@@ -151,7 +149,7 @@ int ContactWriter::lockSelected(qint16 code, int visibleRow, OperationResult *no
     }
     const int k = phonebook_.table().entryOfVisibleRow(visibleRow);
     if (k < 0) {
-        *notStarted = OperationResult::notStarted(QStringLiteral("No contact selected"));
+        *notStarted = OperationResult::notStarted(tr("No contact selected"));
         lock.finish();
     }
     return k;
@@ -235,10 +233,10 @@ OperationResult ContactWriter::removeAll()
         if (OperationResult readOnly; !mayWrite(&readOnly))
             return readOnly;
         OperationLock &lock = phonebook_.lock();
-        const QString memory =
-            phonebook_.simSelected() ? QStringLiteral("SIM-Card") : QStringLiteral("Phone");
-        if (!lock.ask(QStringLiteral("Delete all contacts on ") + memory + QLatin1Char('?'),
-                      QStringLiteral("Warning")))
+        const QString question = phonebook_.simSelected() ? tr("Delete all contacts on SIM-Card?")
+                                                          : tr("Delete all contacts on Phone?");
+        //: The title of a question box
+        if (!lock.ask(question, tr("Warning")))
             return OperationResult::declined();
         if (!lock.guard(OperationLock::DeletingContact))
             return lock.refusal();

@@ -4,6 +4,7 @@
 #include "link/operationresult.h"
 #include "text/phonetext.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,8 @@ class Phonebook;
 // was written without reading the memory again.
 class ContactWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(ContactWriter)
+
 public:
     explicit ContactWriter(Phonebook &phonebook);
 

@@ -109,9 +109,9 @@ bool Phonebook::selectMemory(std::optional<int> *used)
             return true;
         }
     }
-    const QString kept = QStringLiteral("it kept the memory \"%1\"").arg(status.memory);
+    const QString kept = tr("it kept the memory \"%1\"").arg(status.memory);
     return lock_.fail(OperationResult::refused(select, kept),
-                      QStringLiteral("The phone refused \"%1\": %2.").arg(select, kept));
+                      tr("The phone refused \"%1\": %2.").arg(select, kept));
 }
 
 bool Phonebook::askMemoryStatus(PhonebookListing::MemoryStatus *status)

@@ -89,5 +89,5 @@ private:
     bool listingChecked_ = false;
     int simCapacity_ = -1; // not asked yet
     std::optional<int> simNumberLength_;
-    QString caption_ = QStringLiteral("Contacts On Cellular");
+    QString caption_ = tr("Contacts On Cellular");
 };

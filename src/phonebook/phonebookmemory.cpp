@@ -13,16 +13,27 @@ struct Known
 };
 
 constexpr std::array<Known, 9> KnownMemories = {{
-    {"SM", "SIM card"},
-    {"ME", "Phone"},
-    {"ON", "Own numbers"},
-    {"DC", "Dialled calls"},
-    {"LD", "Last dialled (SIM)"},
-    {"RC", "Received calls"},
-    {"MC", "Missed calls"},
-    {"FD", "Fixed dialling"},
-    {"EN", "Emergency numbers"},
+    {"SM", QT_TRANSLATE_NOOP("PhonebookMemory", "SIM card")},
+    //: A phonebook memory: the phone's own
+    {"ME", QT_TRANSLATE_NOOP("PhonebookMemory", "Phone")},
+    {"ON", QT_TRANSLATE_NOOP("PhonebookMemory", "Own numbers")},
+    {"DC", QT_TRANSLATE_NOOP("PhonebookMemory", "Dialled calls")},
+    {"LD", QT_TRANSLATE_NOOP("PhonebookMemory", "Last dialled (SIM)")},
+    {"RC", QT_TRANSLATE_NOOP("PhonebookMemory", "Received calls")},
+    {"MC", QT_TRANSLATE_NOOP("PhonebookMemory", "Missed calls")},
+    {"FD", QT_TRANSLATE_NOOP("PhonebookMemory", "Fixed dialling")},
+    {"EN", QT_TRANSLATE_NOOP("PhonebookMemory", "Emergency numbers")},
 }};
+
+// What a person calls the memory, as shown; empty for one Quenda has no name for.
+QString nameOf(const QString &code)
+{
+    for (const Known &known : KnownMemories) {
+        if (code == QLatin1String(known.code))
+            return PhonebookMemory::tr(known.title);
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -54,23 +65,20 @@ bool PhonebookMemory::isWritable(const QString &code)
 
 QString PhonebookMemory::title(const QString &code)
 {
-    for (const Known &known : KnownMemories) {
-        if (code == QLatin1String(known.code))
-            return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(known.title), code);
-    }
-    return code;
+    const QString name = nameOf(code);
+    //: A phonebook memory's name and its code: "Dialled calls (DC)"
+    return name.isEmpty() ? code : tr("%1 (%2)").arg(name, code);
 }
 
 QString PhonebookMemory::caption(int entries) const
 {
-    if (code == QLatin1String("SM") || code == QLatin1String("ME"))
-        return QStringLiteral("%1 Contacts On %2 - %3 Free")
-            .arg(entries)
-            .arg(code == QLatin1String("SM") ? QStringLiteral("SIM") : QStringLiteral("Phone"))
-            .arg(places() - entries);
-    QString name = title(code);
-    name.truncate(name.lastIndexOf(QLatin1String(" (")));
-    return QStringLiteral("%1 Entries In %2").arg(entries).arg(name.isEmpty() ? code : name);
+    if (code == QLatin1String("SM"))
+        return tr("%1 Contacts On SIM - %2 Free").arg(entries).arg(places() - entries);
+    if (code == QLatin1String("ME"))
+        return tr("%1 Contacts On Phone - %2 Free").arg(entries).arg(places() - entries);
+    const QString name = nameOf(code);
+    //: The phonebook caption of another phone's list: "7 Entries In Missed calls"
+    return tr("%1 Entries In %2").arg(entries).arg(name.isEmpty() ? code : name);
 }
 
 bool PhonebookMemory::takeReadTest(const QString &reply)

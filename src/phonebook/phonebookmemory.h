@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -32,4 +33,6 @@ struct PhonebookMemory
     // The places and lengths of "+CPBR: (1-250),40,16" or "+CPBR: (1-250),50,14,,,,40,20" (the
     // answer of "AT+CPBR=?"); false when the answer names no places.
     bool takeReadTest(const QString &reply);
+
+    Q_DECLARE_TR_FUNCTIONS(PhonebookMemory)
 };

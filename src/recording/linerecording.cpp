@@ -1,5 +1,6 @@
 #include "linerecording.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace LineRecording {
@@ -146,7 +147,9 @@ bool read(const QString &path, QList<Record> *records, QString *error)
         }
         const QByteArray trimmed = line.trimmed();
         if (!trimmed.isEmpty() && !trimmed.startsWith('#')) {
-            *error = QStringLiteral("%1:%2: not a record of a line recording").arg(path).arg(number);
+            //: A line of a recording file that is none of its records: the file, the line number
+            *error = QCoreApplication::translate("LineRecording", "%1:%2: not a record of a line recording")
+                         .arg(path, QString::number(number));
             return false;
         }
     }

@@ -1,5 +1,7 @@
 #include "servicecodes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace ServiceCodes {
@@ -7,15 +9,24 @@ namespace ServiceCodes {
 const QList<Code> &codes()
 {
     static const QList<Code> all = {
-        {QStringLiteral("cmdIMEI"), QStringLiteral("Show IMEI"), 4, QStringLiteral("*#06#")},
-        {QStringLiteral("cmdSoft"), QStringLiteral("Show Soft Vers."), 4, QString()},
-        {QStringLiteral("cmdHard"), QStringLiteral("Show Hard Vers."), 4, QString()},
-        {QStringLiteral("cmdIMEISoft"), QStringLiteral("Show IMEI+Soft"), 6, QString()},
-        {QStringLiteral("cmdNetMon1"), QStringLiteral("Net Mon 1"), 4, QString()},
-        {QStringLiteral("cmdNetMon2"), QStringLiteral("Net Mon 2"), 6, QString()},
-        {QStringLiteral("cmdM4TestMode"), QStringLiteral("M4 Testmode"), 4, QString()},
-        {QStringLiteral("cmdSupTraces"), QStringLiteral("Sup Traces"), 6, QString()},
-        {QStringLiteral("cmdWarmStart"), QStringLiteral("Warm Start"), 6, QString()},
+        {QStringLiteral("cmdIMEI"), QLatin1String(QT_TRANSLATE_NOOP("ServiceCodes", "Show IMEI")), 4,
+         QStringLiteral("*#06#")},
+        {QStringLiteral("cmdSoft"), QLatin1String(QT_TRANSLATE_NOOP("ServiceCodes", "Show Soft Vers.")), 4,
+         QString()},
+        {QStringLiteral("cmdHard"), QLatin1String(QT_TRANSLATE_NOOP("ServiceCodes", "Show Hard Vers.")), 4,
+         QString()},
+        {QStringLiteral("cmdIMEISoft"), QLatin1String(QT_TRANSLATE_NOOP("ServiceCodes", "Show IMEI+Soft")), 6,
+         QString()},
+        {QStringLiteral("cmdNetMon1"), QLatin1String(QT_TRANSLATE_NOOP("ServiceCodes", "Net Mon 1")), 4,
+         QString()},
+        {QStringLiteral("cmdNetMon2"), QLatin1String(QT_TRANSLATE_NOOP("ServiceCodes", "Net Mon 2")), 6,
+         QString()},
+        {QStringLiteral("cmdM4TestMode"), QLatin1String(QT_TRANSLATE_NOOP("ServiceCodes", "M4 Testmode")), 4,
+         QString()},
+        {QStringLiteral("cmdSupTraces"), QLatin1String(QT_TRANSLATE_NOOP("ServiceCodes", "Sup Traces")), 6,
+         QString()},
+        {QStringLiteral("cmdWarmStart"), QLatin1String(QT_TRANSLATE_NOOP("ServiceCodes", "Warm Start")), 6,
+         QString()},
     };
     return all;
 }
@@ -26,6 +37,11 @@ const Code *codeOf(const QString &button)
     const auto found =
         std::find_if(all.begin(), all.end(), [&](const Code &code) { return code.button == button; });
     return found == all.end() ? nullptr : &*found;
+}
+
+QString shownCaption(const Code &code)
+{
+    return QCoreApplication::translate("ServiceCodes", code.caption.toLatin1().constData());
 }
 
 const QStringList &languages()

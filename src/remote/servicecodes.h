@@ -12,7 +12,7 @@ namespace ServiceCodes {
 struct Code
 {
     QString button;  // the button's object name
-    QString caption; // as the button shows it
+    QString caption; // as the button shows it, untranslated (shownCaption)
     int digits = 0;  // the code is "*" and this many digits
     QString builtIn; // the code, when it is public
 };
@@ -20,8 +20,11 @@ struct Code
 // The nine code buttons, in the frame's order.
 const QList<Code> &codes();
 const Code *codeOf(const QString &button);
+// The caption in the language the program shows.
+QString shownCaption(const Code &code);
 
-// The language items of the "Set" button, in the list's order.
+// The language items of the "Set" button, in the list's order: untranslated, as the settings
+// keys are made of them and the window finds its items by them.
 const QStringList &languages();
 // A language's code: four digits, typed between "*#" and "#".
 constexpr int LanguageDigits = 4;

@@ -77,7 +77,7 @@ void TextToKeys::RemCon(const QString &added)
 {
     lock_.perform([&] {
         if (lock_.action() == OperationLock::NoPhone) {
-            const QString notConnected = QStringLiteral("Not Connected!");
+            const QString notConnected = OperationLock::notConnectedText();
             return OperationResult::notStarted(notConnected).told(notConnected);
         }
         // Text typed while another operation runs is not for the phone; no message interrupts the typing.

@@ -8,7 +8,11 @@
 
 namespace {
 
-const QString NotStored = QStringLiteral("Ringtone not stored: ");
+// The sentence that tells of a failure, %1 standing for why.
+QString notStored()
+{
+    return MelodyUploader::tr("Ringtone not stored: %1");
+}
 
 } // namespace
 
@@ -24,9 +28,9 @@ OperationResult MelodyUploader::upload(const QString &slotText, const QString &p
     OperationLock &lock = melodies_.lock();
     // Asked before anything else, also without a phone.
     if (slotText.toInt() > 8 &&
-        !lock.ask(
-            QStringLiteral("Ringtones above eight cannot be send correctly to phone sometimes. Continue?"),
-            QStringLiteral("Warning")))
+        !lock.ask(tr("Ringtones above eight cannot be send correctly to phone sometimes. Continue?"),
+                  //: The title of a question box
+                  tr("Warning")))
         return OperationResult::declined();
     if (!lock.mayStart())
         return lock.refusal();
@@ -35,18 +39,18 @@ OperationResult MelodyUploader::upload(const QString &slotText, const QString &p
     bool tooLarge = false;
     const std::optional<MelodyFile> melody = path.isEmpty() ? std::nullopt : ReadMelodyFile(path, &tooLarge);
     if (tooLarge)
-        return notSent(NotStored + QStringLiteral("the file is larger than a melody can be (%1 KB at most).")
-                                       .arg(MelodyFile::MaxFileBytes / 1024));
+        return notSent(notStored().arg(tr("the file is larger than a melody can be (%1 KB at most).")
+                                           .arg(MelodyFile::MaxFileBytes / 1024)));
     if (!melody)
-        return notSent(QStringLiteral("File Not Found Error"));
+        return notSent(tr("File Not Found Error"));
     // Without a slot the header would name none, and the phone would take the notes for commands.
     if (slotText.isEmpty())
-        return notSent(QStringLiteral("Please enter the number of the ringtone to replace (1-20)."));
+        return notSent(tr("Please enter the number of the ringtone to replace (1-20)."));
     // What the phone would refuse is refused here, before a header goes that would leave the
     // notes to be read as command lines.
     const QString refusal = problemBeforeSending(slotText, *melody, raise);
     if (!refusal.isEmpty())
-        return notSent(NotStored + refusal);
+        return notSent(notStored().arg(refusal));
     lock.setResult(OperationResult::done());
     lock.setAction(OperationLock::UploadingRingtone);
 
@@ -74,8 +78,8 @@ OperationResult MelodyUploader::upload(const QString &slotText, const QString &p
             exchange.SendDataThroughPause(notes.takeFirst(), exchange.timTimeout, header);
         if (!stepAnswered(
                 first,
-                QStringLiteral("the phone did not take the melody's header; it read the first note as a "
-                               "command and answered %1.")
+                tr("the phone did not take the melody's header; it read the first note as a command and "
+                   "answered %1.")
                     .arg(first.result),
                 true))
             return lock.result();
@@ -98,11 +102,11 @@ bool MelodyUploader::stepAnswered(const AtExchange::Reply &reply, const QString 
     OperationLock &lock = melodies_.lock();
     AtExchange &exchange = melodies_.exchange();
     if (reply.refused())
-        return lock.fail(OperationResult::refused(reply.command, reply.result), NotStored + refusal);
+        return lock.fail(OperationResult::refused(reply.command, reply.result), notStored().arg(refusal));
     if (reply.timedOut()) {
         // The phone may still be in melody entry, with the rest of the melody on its way.
         lock.dataUnanswered(reply.command, exchange.dropDataAndResynchronise(exchange.timTimeoutState),
-                            NotStored);
+                            notStored());
         return false;
     }
     if (reply.cancelled() && entryOpenIfCancelled) {
@@ -119,18 +123,16 @@ QString MelodyUploader::problemBeforeSending(const QString &slotText, const Melo
         digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     const int slot = digits ? slotText.toInt() : 0;
     if (slot < 1 || slot > PhoneMelodies::Slots)
-        return QStringLiteral("the phone has no melody slot \"%1\" (1 to %2).")
-            .arg(slotText)
-            .arg(PhoneMelodies::Slots);
+        return tr("the phone has no melody slot \"%1\" (1 to %2).")
+            .arg(slotText, QString::number(PhoneMelodies::Slots));
     if (melody.tempoToSend().isEmpty())
-        return QStringLiteral("the file gives no tempo (a TEMPO= line with digits).");
+        return tr("the file gives no tempo (a TEMPO= line with digits).");
     const bool raised = RaiseApplies(melody.lines, raise);
     for (qsizetype n = 0; n < melody.lines.size(); ++n) {
         const std::optional<QString> sent = MelodyLineToPhone(melody.lines.at(n), raised);
         // No note line begins so; the phone would run it as a command.
         if (sent && sent->trimmed().startsWith(QLatin1String("AT"), Qt::CaseInsensitive))
-            return QStringLiteral("the file holds a command, not a note: \"%1\".")
-                .arg(melody.lines.at(n).trimmed());
+            return tr("the file holds a command, not a note: \"%1\".").arg(melody.lines.at(n).trimmed());
     }
     return QString();
 }

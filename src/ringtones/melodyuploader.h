@@ -3,6 +3,7 @@
 #include "link/atexchange.h"
 #include "link/operationresult.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class PhoneMelodies;
@@ -13,6 +14,8 @@ struct MelodyFile;
 // is read again afterwards.
 class MelodyUploader
 {
+    Q_DECLARE_TR_FUNCTIONS(MelodyUploader)
+
 public:
     explicit MelodyUploader(PhoneMelodies &melodies);
 

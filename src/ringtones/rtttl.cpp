@@ -3,6 +3,8 @@
 #include "melodyfile.h"
 #include "melodynotation.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 
@@ -59,22 +61,23 @@ void applySetting(const QString &pair, Defaults &defaults, QStringList &remarks)
         if (number && isLength(value))
             defaults.length = value;
         else
-            remarks.append(
-                QStringLiteral("\"%1\" is no note length, kept %2").arg(pair.left(12)).arg(defaults.length));
+            remarks.append(QCoreApplication::translate("Rtttl", "\"%1\" is no note length, kept %2")
+                               .arg(pair.left(12), QString::number(defaults.length)));
     } else if (key == QLatin1String("o")) {
         if (number && value >= 0 && value <= 9)
             defaults.octave = value;
         else
-            remarks.append(
-                QStringLiteral("\"%1\" is no octave, kept %2").arg(pair.left(12)).arg(defaults.octave));
+            remarks.append(QCoreApplication::translate("Rtttl", "\"%1\" is no octave, kept %2")
+                               .arg(pair.left(12), QString::number(defaults.octave)));
     } else if (key == QLatin1String("b")) {
         if (number && value > 0) {
             defaults.tempo = MelodyNotation::clampedTempo(value);
             if (defaults.tempo != value)
-                remarks.append(QStringLiteral("tempo %1 made %2").arg(value).arg(defaults.tempo));
+                remarks.append(
+                    QCoreApplication::translate("Rtttl", "tempo %1 made %2").arg(value).arg(defaults.tempo));
         } else {
-            remarks.append(
-                QStringLiteral("\"%1\" is no tempo, kept %2").arg(pair.left(12)).arg(defaults.tempo));
+            remarks.append(QCoreApplication::translate("Rtttl", "\"%1\" is no tempo, kept %2")
+                               .arg(pair.left(12), QString::number(defaults.tempo)));
         }
     }
 }
@@ -150,10 +153,11 @@ QString examples(const QStringList &texts)
 QString octavesText(int shift)
 {
     const int octaves = std::abs(shift) / 12;
-    return QStringLiteral("moved %1 %2 octave%3")
-        .arg(shift > 0 ? QStringLiteral("up") : QStringLiteral("down"))
-        .arg(octaves)
-        .arg(octaves == 1 ? QString() : QStringLiteral("s"));
+    if (shift > 0)
+        return octaves == 1 ? QCoreApplication::translate("Rtttl", "moved up 1 octave")
+                            : QCoreApplication::translate("Rtttl", "moved up %1 octaves").arg(octaves);
+    return octaves == 1 ? QCoreApplication::translate("Rtttl", "moved down 1 octave")
+                        : QCoreApplication::translate("Rtttl", "moved down %1 octaves").arg(octaves);
 }
 
 bool isReservedName(const QString &name)
@@ -202,8 +206,9 @@ RtttlConversion convert(const QString &ringtone)
 {
     RtttlConversion result;
     if (ringtone.size() > MaxLength) {
-        result.failure =
-            QStringLiteral("too long: %1 characters, at most %2").arg(ringtone.size()).arg(MaxLength);
+        result.failure = QCoreApplication::translate("Rtttl", "too long: %1 characters, at most %2")
+                             .arg(ringtone.size())
+                             .arg(MaxLength);
         return result;
     }
     // The name may hold colons, the settings and the notes cannot.
@@ -211,7 +216,8 @@ RtttlConversion convert(const QString &ringtone)
     const qsizetype settingsColon =
         notesColon > 0 ? ringtone.lastIndexOf(QLatin1Char(':'), notesColon - 1) : -1;
     if (settingsColon < 0) {
-        result.failure = QStringLiteral("missing sections: not \"name:settings:notes\"");
+        result.failure =
+            QCoreApplication::translate("Rtttl", "missing sections: not \"name:settings:notes\"");
         return result;
     }
     result.name = ringtone.left(settingsColon).trimmed();
@@ -238,16 +244,18 @@ RtttlConversion convert(const QString &ringtone)
     }
     if (defaults.tempo != result.tempo)
         result.remarks.append(
-            QStringLiteral("tempo change to %1 among the notes ignored").arg(defaults.tempo));
+            QCoreApplication::translate("Rtttl", "tempo change to %1 among the notes ignored")
+                .arg(defaults.tempo));
     if (notes.isEmpty()) {
-        result.failure = unreadable.isEmpty()
-                             ? QStringLiteral("no notes")
-                             : QStringLiteral("no note it could read: ") + examples(unreadable);
+        result.failure =
+            unreadable.isEmpty()
+                ? QCoreApplication::translate("Rtttl", "no notes")
+                : QCoreApplication::translate("Rtttl", "no note it could read: %1").arg(examples(unreadable));
         return result;
     }
     if (!unreadable.isEmpty())
-        result.remarks.append(QStringLiteral("skipped %1 unreadable: ").arg(unreadable.size()) +
-                              examples(unreadable));
+        result.remarks.append(QCoreApplication::translate("Rtttl", "skipped %1 unreadable: %2")
+                                  .arg(QString::number(unreadable.size()), examples(unreadable)));
 
     const int shift = bestShift(notes);
     if (shift != 0)
@@ -268,8 +276,8 @@ RtttlConversion convert(const QString &ringtone)
     }
     if (!movedAlone.isEmpty())
         result.remarks.append(
-            QStringLiteral("%1 out of range, moved on their own to ").arg(movedAlone.size()) +
-            examples(movedAlone));
+            QCoreApplication::translate("Rtttl", "%1 out of range, moved on their own to %2")
+                .arg(QString::number(movedAlone.size()), examples(movedAlone)));
 
     const QString shownName = result.name.isEmpty() ? FallbackName : result.name;
     result.fileName = fileNameFor(result.name);

@@ -5,20 +5,25 @@
 #include "link/userinterfaces.h"
 #include "text/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-const QString Title = QStringLiteral("Import RTTTL");
+QString title()
+{
+    return QCoreApplication::translate("RtttlImport", "Import RTTTL");
+}
 
 QString written(const RtttlConversion &conversion)
 {
-    QString text = QStringLiteral("%1, %2 note%3, tempo %4")
-                       .arg(conversion.fileName)
-                       .arg(conversion.notes)
-                       .arg(conversion.notes == 1 ? QString() : QStringLiteral("s"))
-                       .arg(conversion.tempo);
+    QString text = conversion.notes == 1
+                       ? QCoreApplication::translate("RtttlImport", "%1, 1 note, tempo %2")
+                             .arg(conversion.fileName, QString::number(conversion.tempo))
+                       : QCoreApplication::translate("RtttlImport", "%1, %2 notes, tempo %3")
+                             .arg(conversion.fileName, QString::number(conversion.notes),
+                                  QString::number(conversion.tempo));
     for (const QString &remark : conversion.remarks)
         text += QStringLiteral("; ") + remark;
     return text;
@@ -27,14 +32,18 @@ QString written(const RtttlConversion &conversion)
 QString outcome(const RtttlConversion &conversion, const QString &folder, MessageBoxes &boxes)
 {
     if (!conversion.converted())
-        return QStringLiteral("not converted: ") + conversion.failure;
+        return QCoreApplication::translate("RtttlImport", "not converted: %1").arg(conversion.failure);
     const QString path = QDir(folder).filePath(conversion.fileName);
     if (QFileInfo::exists(path) &&
-        !boxes.ask(QStringLiteral("%1 already exists. Replace it?").arg(conversion.fileName), Title))
-        return conversion.fileName + QStringLiteral(" already exists and was kept");
+        !boxes.ask(QCoreApplication::translate("RtttlImport", "%1 already exists. Replace it?")
+                       .arg(conversion.fileName),
+                   title()))
+        return QCoreApplication::translate("RtttlImport", "%1 already exists and was kept")
+            .arg(conversion.fileName);
     QString error;
     if (!TextFile::writeLines(path, conversion.melodyLines, &error))
-        return conversion.fileName + QStringLiteral(" could not be written: ") + error;
+        return QCoreApplication::translate("RtttlImport", "%1 could not be written: %2")
+            .arg(conversion.fileName, error);
     return written(conversion);
 }
 
@@ -44,12 +53,14 @@ QStringList ImportRtttl(const QString &text, const QString &folder, MessageBoxes
 {
     QStringList report;
     for (const RtttlConversion &conversion : Rtttl::convertText(text)) {
-        const QString name =
-            conversion.name.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(conversion.name.left(40));
-        report.append(QStringLiteral("Line %1%2: ").arg(conversion.line).arg(name) +
-                      outcome(conversion, folder, boxes));
+        const QString line = QString::number(conversion.line);
+        const QString result = outcome(conversion, folder, boxes);
+        report.append(conversion.name.isEmpty()
+                          ? QCoreApplication::translate("RtttlImport", "Line %1: %2").arg(line, result)
+                          : QCoreApplication::translate("RtttlImport", "Line %1 \"%2\": %3")
+                                .arg(line, conversion.name.left(40), result));
     }
     if (report.isEmpty())
-        report.append(QStringLiteral("No RTTTL ringtone found."));
+        report.append(QCoreApplication::translate("RtttlImport", "No RTTTL ringtone found."));
     return report;
 }

@@ -25,7 +25,7 @@ OperationResult MessageDeleter::remove(int row)
         const SMSRecord *selected = messages_.messages().at(row);
         if (!selected) {
             lock.finish();
-            return OperationResult::notStarted(QStringLiteral("No message selected"));
+            return OperationResult::notStarted(tr("No message selected"));
         }
         // Only the message the user chose: another one may carry the same key.
         return deleteWithLockHeld(selected->slot, selected->partSlots);
@@ -64,8 +64,7 @@ OperationResult MessageDeleter::deleteWithLockHeld(qint16 slot, const QList<qint
         const bool named = reply.refused() && reply.result != ShortMessages::EmptySlot;
         lock.setResult(reply.timedOut() ? OperationResult::timedOut()
                                         : OperationResult::refused(reply.command, reply.result));
-        lock.tell(QStringLiteral("Unable to delete SMS") +
-                  (named ? QStringLiteral(": ") + reply.result : QString()));
+        lock.tell(named ? tr("Unable to delete SMS: %1").arg(reply.result) : tr("Unable to delete SMS"));
         lock.finish();
         return lock.result();
     }

@@ -2,6 +2,7 @@
 
 #include "link/operationresult.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 class ShortMessages;
@@ -10,6 +11,8 @@ class ShortMessages;
 // followed by a fresh download.
 class MessageDeleter
 {
+    Q_DECLARE_TR_FUNCTIONS(MessageDeleter)
+
 public:
     explicit MessageDeleter(ShortMessages &messages);
 

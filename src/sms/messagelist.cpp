@@ -67,6 +67,6 @@ void MessageList::removeSlot(qint16 slot)
 
 QString MessageList::caption(int maxSms, const QString &phone) const
 {
-    return QStringLiteral("SMS on ") + phone + QStringLiteral(" - ") + QString::number(count()) +
-           QStringLiteral(" Stored - ") + QString::number(maxSms - count()) + QStringLiteral(" Free");
+    return tr("SMS on %1 - %2 Stored - %3 Free")
+        .arg(phone, QString::number(count()), QString::number(maxSms - count()));
 }

@@ -9,8 +9,27 @@
 
 namespace {
 
-const QString NotSent = QStringLiteral("SMS not sent: ");
-const QString NotStored = QStringLiteral("SMS not stored: ");
+// The sentences that tell of a failure, %1 standing for why; of one part of a long message,
+// the part and the parts, then why.
+QString notSent()
+{
+    return MessageSender::tr("SMS not sent: %1");
+}
+
+QString notStored()
+{
+    return MessageSender::tr("SMS not stored: %1");
+}
+
+QString partNotSent()
+{
+    return MessageSender::tr("SMS not sent: part %1 of %2: %3");
+}
+
+QString partNotStored()
+{
+    return MessageSender::tr("SMS not stored: part %1 of %2: %3");
+}
 
 } // namespace
 
@@ -24,11 +43,14 @@ QString MessageSender::phoneText(const QString &text, const PhoneText &phone)
 bool MessageSender::answered(const AtExchange::Reply &reply, const QString &failure)
 {
     if (reply.refused())
-        return lock_.fail(OperationResult::refused(reply.command, reply.result), failure + reply.result);
+        return lock_.fail(OperationResult::refused(reply.command, reply.result), failure.arg(reply.result));
     return lock_.answered(reply);
 }
 
-const QString MessageSender::SentNotice = QStringLiteral("SMS succesfully send.");
+QString MessageSender::sentNotice()
+{
+    return tr("SMS succesfully send.");
+}
 
 QString MessageSender::withCrLfLineBreaks(QString text)
 {
@@ -50,11 +72,10 @@ int MessageSender::longestText(const PhoneProfile &phone)
 QString MessageSender::countText(const QString &text, const PhoneProfile &phone)
 {
     if (!phone.messagesInPdu())
-        return QStringLiteral("Characters: %1/%2").arg(text.size()).arg(MaxText);
+        return tr("Characters: %1/%2").arg(text.size()).arg(MaxText);
     const int parts = int(SmsPdu::split(text).parts.size());
-    return QStringLiteral("Characters: %1 (%2)")
-        .arg(text.size())
-        .arg(parts == 1 ? QStringLiteral("1 message") : QStringLiteral("%1 messages").arg(parts));
+    return parts == 1 ? tr("Characters: %1 (1 message)").arg(text.size())
+                      : tr("Characters: %1 (%2 messages)").arg(text.size()).arg(parts);
 }
 
 bool MessageSender::command(const QString &command, const QString &failure)
@@ -73,16 +94,17 @@ bool MessageSender::transfer(const QString &command, const QString &number, cons
 }
 
 bool MessageSender::transferPdus(const QString &command, const QString &number, const QString &text,
-                                 const QString &confirmation, const QString &failure)
+                                 const QString &confirmation, const QString &failure,
+                                 const QString &partFailure)
 {
     // One reference for the parts of one long message, another for the next.
     const QList<SmsPdu::Encoded> parts =
         SmsPdu::encodeSubmit(QuotedFieldText(number), text, int(QRandomGenerator::global()->bounded(256)));
     for (qsizetype k = 0; k < parts.size(); ++k) {
-        const QString which =
-            parts.size() > 1 ? QStringLiteral("part %1 of %2: ").arg(k + 1).arg(parts.size()) : QString();
+        // The part's sentence keeps its %3 for the reason.
+        const QString ofPart = parts.size() > 1 ? partFailure.arg(k + 1).arg(parts.size()) : failure;
         if (!transferLine(command + QString::number(parts.at(k).length), QString::fromLatin1(parts.at(k).hex),
-                          confirmation, failure + which))
+                          confirmation, ofPart))
             return false;
     }
     return true;
@@ -110,13 +132,13 @@ bool MessageSender::transferLine(const QString &commandLine, const QString &data
     }
     // Sent or stored only on the phone's word: the reference or place it gives the message.
     if (reply.completed() && reply.lineStartingWith(confirmation).isEmpty()) {
-        const QString unconfirmed = QStringLiteral("no confirmation from the phone");
-        return lock_.fail(OperationResult::refused(commandLine, unconfirmed), failure + unconfirmed);
+        const QString unconfirmed = tr("no confirmation from the phone");
+        return lock_.fail(OperationResult::refused(commandLine, unconfirmed), failure.arg(unconfirmed));
     }
     return answered(reply, failure);
 }
 
-bool MessageSender::acceptsLosses(const QString &text, const QString &verb)
+bool MessageSender::acceptsLosses(const QString &text, const QString &question)
 {
     // A PDU carries every character.
     if (inPdu())
@@ -127,10 +149,8 @@ bool MessageSender::acceptsLosses(const QString &text, const QString &verb)
     QStringList shown;
     for (const char32_t c : lost.toUcs4())
         shown.append(QString::fromUcs4(&c, 1));
-    return lock_.ask(
-        QStringLiteral("The phone cannot show %1; it would get \"?\" instead. %2 the message anyway?")
-            .arg(shown.join(QLatin1Char(' ')), verb),
-        QStringLiteral("Warning"));
+    //: The title of a question box
+    return lock_.ask(question.arg(shown.join(QLatin1Char(' '))), tr("Warning"));
 }
 
 std::optional<OperationResult> MessageSender::missingField(const QString &number,
@@ -141,9 +161,9 @@ std::optional<OperationResult> MessageSender::missingField(const QString &number
         return std::nullopt;
     QString missing;
     if (serviceCentre.isEmpty())
-        missing = QStringLiteral("Please enter the number of your Service Center (SMSC)");
+        missing = tr("Please enter the number of your Service Center (SMSC)");
     else if (number.isEmpty())
-        missing = QStringLiteral("Please enter phonenumber.");
+        missing = tr("Please enter phonenumber.");
     else
         return std::nullopt;
     return OperationResult::notStarted(missing).told(missing);
@@ -154,7 +174,9 @@ OperationResult MessageSender::send(const QString &text, const QString &number, 
     return lock_.perform([&] {
         if (const auto missing = missingField(number, serviceCentre))
             return *missing;
-        if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Send")))
+        if (lock_.action() == OperationLock::Idle &&
+            !acceptsLosses(text, tr("The phone cannot show %1; it would get \"?\" instead. Send the message "
+                                    "anyway?")))
             return OperationResult::declined();
         return sendFitted(text, number, serviceCentre);
     });
@@ -166,26 +188,29 @@ OperationResult MessageSender::sendFitted(const QString &text, const QString &nu
     if (!lock_.guard(OperationLock::SendingSMS))
         return lock_.refusal();
     if (inPdu()) {
-        if (!command(QStringLiteral("AT+CMGF=0"), NotSent) ||
+        if (!command(QStringLiteral("AT+CMGF=0"), notSent()) ||
             !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'),
-                     NotSent) ||
-            !transferPdus(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), NotSent))
+                     notSent()) ||
+            !transferPdus(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), notSent(),
+                          partNotSent()))
             return lock_.result();
-    } else if (!command(QStringLiteral("AT+CMGF=1"), NotSent) ||
+    } else if (!command(QStringLiteral("AT+CMGF=1"), notSent()) ||
                !command(QStringLiteral("AT+CSCA=\"") + QuotedFieldText(serviceCentre) + QLatin1Char('"'),
-                        NotSent) ||
-               !transfer(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), NotSent)) {
+                        notSent()) ||
+               !transfer(QStringLiteral("AT+CMGS="), number, text, QStringLiteral("+CMGS:"), notSent())) {
         return lock_.result();
     }
     lock_.finish();
-    lock_.tell(SentNotice);
+    lock_.tell(sentNotice());
     return lock_.result();
 }
 
 OperationResult MessageSender::upload(const QString &text, const QString &number)
 {
     return lock_.perform([&] {
-        if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store")))
+        if (lock_.action() == OperationLock::Idle &&
+            !acceptsLosses(text, tr("The phone cannot show %1; it would get \"?\" instead. Store the message "
+                                    "anyway?")))
             return OperationResult::declined();
         return uploadFitted(text, number);
     });
@@ -195,12 +220,12 @@ OperationResult MessageSender::uploadFitted(const QString &text, const QString &
 {
     if (!lock_.guard(OperationLock::UploadingSMS))
         return lock_.refusal();
-    const bool stored =
-        inPdu()
-            ? command(QStringLiteral("AT+CMGF=0"), NotStored) &&
-                  transferPdus(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored)
-            : command(QStringLiteral("AT+CMGF=1"), NotStored) &&
-                  transfer(QStringLiteral("AT+CMGW="), number, text, QStringLiteral("+CMGW:"), NotStored);
+    const bool stored = inPdu() ? command(QStringLiteral("AT+CMGF=0"), notStored()) &&
+                                      transferPdus(QStringLiteral("AT+CMGW="), number, text,
+                                                   QStringLiteral("+CMGW:"), notStored(), partNotStored())
+                                : command(QStringLiteral("AT+CMGF=1"), notStored()) &&
+                                      transfer(QStringLiteral("AT+CMGW="), number, text,
+                                               QStringLiteral("+CMGW:"), notStored());
     if (stored)
         lock_.finish();
     return lock_.result();
@@ -211,7 +236,10 @@ OperationResult MessageSender::uploadAndSend(const QString &text, const QString 
 {
     return lock_.perform([&] {
         // One question for both.
-        if (lock_.action() == OperationLock::Idle && !acceptsLosses(text, QStringLiteral("Store and send")))
+        if (lock_.action() == OperationLock::Idle &&
+            !acceptsLosses(text,
+                           tr("The phone cannot show %1; it would get \"?\" instead. Store and send the "
+                              "message anyway?")))
             return OperationResult::declined();
         const OperationResult stored = uploadFitted(text, number);
         if (const auto missing = missingField(number, serviceCentre))

@@ -45,6 +45,14 @@ bool MessageStoreReader::read(int knownSlots, Store *store)
     return true;
 }
 
+bool MessageStoreReader::readOne(int slot, Store *store)
+{
+    if (!readSlot(slot, store, true))
+        return false;
+    store->messages = LongMessages::joined(store->messages, store->parts);
+    return true;
+}
+
 bool MessageStoreReader::readAll(int knownSlots, Store *store)
 {
     MessageStorage storage;

@@ -31,13 +31,16 @@ public:
     };
     // False when the operation has ended (time-out, Cancel).
     bool read(int knownSlots, Store *store);
+    // The one message in slot, into store (nothing for an empty slot, unreadable when refused).
+    bool readOne(int slot, Store *store);
+    // What "AT+CPMS?" says of the storage read; false when the operation ended.
+    bool askStorage(MessageStorage *storage);
 
 private:
     // Slots read of a phone that tells neither its size nor lists its messages.
     static constexpr int UntoldSlots = 50;
 
     bool readAll(int knownSlots, Store *store);
-    bool askStorage(MessageStorage *storage);
     // True with listed false when the phone has no listing.
     bool list(Store *store, bool *listed);
     // refusalCounts: a refusal other than the empty slot's makes the slot unreadable.

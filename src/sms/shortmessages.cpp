@@ -33,6 +33,50 @@ OperationResult ShortMessages::SMSDownload(ArchiveStep step, const QString &arch
     return lock_.perform([&] { return download(step, archiveFile); });
 }
 
+bool ShortMessages::chooseFormat()
+{
+    const QString format = exchange_.phone().isTriumMars()     ? QStringLiteral("at+cmgf=1")
+                           : exchange_.phone().messagesInPdu() ? QStringLiteral("AT+CMGF=0")
+                                                               : QStringLiteral("AT+CMGF=1");
+    return lock_.answered(exchange_.SendAndWait(format, exchange_.timTimeout));
+}
+
+SenderNames ShortMessages::senderNames() const
+{
+    if (!QFileInfo::exists(contactsCachePath_))
+        TextFile::appendLines(contactsCachePath_, {});
+    return SenderNames(ContactsCache(contactsCachePath_).read());
+}
+
+OperationResult ShortMessages::readArrived(const QString &memory, int slot, SMSRecord *record)
+{
+    *record = SMSRecord();
+    if (!lock_.guard(OperationLock::LoadingSMs))
+        return lock_.refusal();
+    if (!chooseFormat())
+        return lock_.result();
+    replies_.startDownload();
+    const SenderNames names = senderNames();
+    MessageStoreReader reader(exchange_, lock_, replies_, names);
+    // The slot counts in the memory messages are read from; a code for another says nothing.
+    MessageStorage storage;
+    if (!reader.askStorage(&storage))
+        return lock_.result();
+    if (!storage.memory.isEmpty() && storage.memory.compare(memory, Qt::CaseInsensitive) != 0) {
+        lock_.finish();
+        return lock_.result();
+    }
+    MessageStoreReader::Store store;
+    if (!reader.readOne(slot, &store))
+        return lock_.result();
+    lock_.finish();
+    if (!store.unreadable.isEmpty())
+        return OperationResult::refused(QStringLiteral("AT+CMGR=") + QString::number(slot),
+                                        store.unreadable.constFirst().result);
+    *record = store.messages.value(slot);
+    return lock_.result();
+}
+
 OperationResult ShortMessages::download(ArchiveStep step, const QString &archiveFile)
 {
     if (!lock_.guard(OperationLock::LoadingSMs))
@@ -40,17 +84,12 @@ OperationResult ShortMessages::download(ArchiveStep step, const QString &archive
     messages_.clear();
     replies_.startDownload();
     const bool triumMars = exchange_.phone().isTriumMars();
-    const QString format = triumMars                           ? QStringLiteral("at+cmgf=1")
-                           : exchange_.phone().messagesInPdu() ? QStringLiteral("AT+CMGF=0")
-                                                               : QStringLiteral("AT+CMGF=1");
-    if (!lock_.answered(exchange_.SendAndWait(format, exchange_.timTimeout)))
+    if (!chooseFormat())
         return lock_.result();
     lock_.openProgress();
 
     // Read once for the whole download, not once per message.
-    if (!QFileInfo::exists(contactsCachePath_))
-        TextFile::appendLines(contactsCachePath_, {});
-    const SenderNames names(ContactsCache(contactsCachePath_).read());
+    const SenderNames names = senderNames();
     if (!triumMars) {
         MessageStoreReader::Store store;
         if (!MessageStoreReader(exchange_, lock_, replies_, names).read(maxSms(), &store))
@@ -132,10 +171,11 @@ OperationResult ShortMessages::finishDownload(ArchiveStep step, const QString &a
     if (!unreadable.isEmpty()) {
         QStringList missing;
         for (const UnreadableSlot &slot : unreadable)
-            missing.append(QStringLiteral("slot %1 (%2)").arg(slot.slot).arg(slot.result));
+            //: A message slot that could not be read, and the phone's answer to it
+            missing.append(tr("slot %1 (%2)").arg(QString::number(slot.slot), slot.result));
         lock_.setResult(OperationResult::worse(lock_.result(), OperationResult::partial(missing)));
-        lock_.tell(unreadableText(int(unreadable.size()), unreadable.constLast().result),
-                   QStringLiteral("Warning"));
+        //: The title of a message box
+        lock_.tell(unreadableText(int(unreadable.size()), unreadable.constLast().result), tr("Warning"));
     }
     return lock_.result();
 }
@@ -160,9 +200,9 @@ bool ShortMessages::askStoredCount(int &count)
 
 QString ShortMessages::unreadableText(int count, const QString &refusal)
 {
-    return (count == 1 ? QStringLiteral("1 message slot could not be read")
-                       : QStringLiteral("%1 message slots could not be read").arg(count)) +
-           QStringLiteral("; the phone answered ") + refusal + QLatin1Char('.');
+    return count == 1 ? tr("1 message slot could not be read; the phone answered %1.").arg(refusal)
+                      : tr("%1 message slots could not be read; the phone answered %2.")
+                            .arg(QString::number(count), refusal);
 }
 
 void ShortMessages::archive(const QString &path)
@@ -172,7 +212,6 @@ void ShortMessages::archive(const QString &path)
     QString error;
     if (file.archive(messages_.sorted(), &error))
         return;
-    const QString text =
-        QStringLiteral("The messages could not be archived in ") + file.path() + QStringLiteral(": ") + error;
-    lock_.setResult(OperationResult::refused(QString(), text).told(text, QStringLiteral("Warning")));
+    const QString text = tr("The messages could not be archived in %1: %2").arg(file.path(), error);
+    lock_.setResult(OperationResult::refused(QString(), text).told(text, tr("Warning")));
 }

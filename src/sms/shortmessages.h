@@ -9,6 +9,7 @@
 
 class AtExchange;
 class OperationLock;
+class SenderNames;
 class Settings;
 class Supervisor;
 
@@ -58,6 +59,10 @@ public:
     const QList<UnreadableSlot> &unreadable() const { return unreadable_; }
     int unreadableSlots() const { return int(unreadable_.size()); }
 
+    // The message a phone told of as it arrived ("+CMTI:"), read from slot of memory without the
+    // "Working..." window; record stays empty when it is in another memory than the one read,
+    // or the slot was found empty. Refused when the phone refused to read it.
+    OperationResult readArrived(const QString &memory, int slot, SMSRecord *record);
     // "2 message slots could not be read; the phone answered ERROR."
     static QString unreadableText(int count, const QString &refusal);
 
@@ -66,6 +71,9 @@ signals:
 
 private:
     OperationResult download(ArchiveStep step, const QString &archiveFile);
+    // "AT+CMGF=" in the mode messages are read in; false when the operation ended.
+    bool chooseFormat();
+    SenderNames senderNames() const;
     // How many messages the phone holds, from "AT+CPMS?"; UnknownCount when it refuses to say
     // or says nothing readable. False when the download must end (time-out, Cancel).
     bool askStoredCount(int &count);
@@ -83,5 +91,5 @@ private:
     MessageList messages_;
     QList<UnreadableSlot> unreadable_;
     CmgrReply replies_;
-    QString caption_ = QStringLiteral("SMS on Trium Mars");
+    QString caption_ = tr("SMS on Trium Mars");
 };

@@ -137,7 +137,7 @@ bool SmsArchive::archive(const QList<SMSRecord> &messages, QString *error) const
     // A device or a pipe would be read without end (/dev/zero) or swallow the records.
     if (QFileInfo::exists(path_) && !QFileInfo(path_).isFile()) {
         if (error)
-            *error = QStringLiteral("is not a regular file");
+            *error = tr("is not a regular file");
         return false;
     }
     QFile file(path_);
@@ -149,7 +149,7 @@ bool SmsArchive::archive(const QList<SMSRecord> &messages, QString *error) const
     Contents contents(messages);
     if (!TextFile::forEachLine(path_, [&contents](const QString &line) { contents.add(line); })) {
         if (error)
-            *error = QStringLiteral("cannot be read");
+            *error = tr("cannot be read");
         return false;
     }
     for (const SMSRecord &message : messages) {

@@ -2,6 +2,7 @@
 
 #include "smsrecord.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -12,6 +13,8 @@
 // when a record with its key, then its number, then the beginning of its text is in the file.
 class SmsArchive
 {
+    Q_DECLARE_TR_FUNCTIONS(SmsArchive)
+
 public:
     explicit SmsArchive(const QString &path);
     QString path() const { return path_; }

@@ -8,7 +8,9 @@ endif()
 
 foreach(path bin/quenda bin/quenda-cli bin/quenda-simphone share/applications/quenda.desktop
              share/icons/hicolor/scalable/apps/quenda.svg share/icons/hicolor/48x48/apps/quenda.png
-             share/icons/hicolor/128x128/apps/quenda.png share/bash-completion/completions/quenda-cli
+             share/icons/hicolor/128x128/apps/quenda.png share/icons/hicolor/256x256/apps/quenda.png
+             share/icons/hicolor/48x48@2/apps/quenda.png share/icons/hicolor/128x128@2/apps/quenda.png
+             share/bash-completion/completions/quenda-cli
              share/metainfo/org.quenda.Quenda.metainfo.xml share/man/man1/quenda.1.gz share/man/man1/quenda-cli.1.gz
              share/man/man1/quenda-simphone.1.gz share/quenda/demo/demo.json)
     if(NOT EXISTS "${PREFIX}/${path}")

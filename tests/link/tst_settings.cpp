@@ -1,5 +1,6 @@
 #include "testenvironment.h"
 
+#include "link/language.h"
 #include "link/platform.h"
 #include "link/settings.h"
 
@@ -22,6 +23,9 @@ private slots:
     void storedUnderQuendaConfig();
     void portNumbersMapToDevices();
     void dataDirectoryIsCreated();
+    void theLanguageFollowsTheDesktop_data();
+    void theLanguageFollowsTheDesktop();
+    void germanIsBuiltInAndEnglishCanBeKept();
 };
 
 void TestSettings::init()
@@ -66,6 +70,7 @@ void TestSettings::storedValuesRoundTrip()
         settings.setAutosms(true);
         settings.setFileexp(QStringLiteral("/tmp/a b/contacts, old.qd5"));
         settings.setDevice(2, QStringLiteral("/dev/serial/by-id/usb-Prolific-if00"));
+        settings.setKeepEnglish(true);
         settings.sync();
     }
     Settings settings;
@@ -79,6 +84,7 @@ void TestSettings::storedValuesRoundTrip()
     QCOMPARE(settings.autosms(), true);
     QCOMPARE(settings.fileexp(), QStringLiteral("/tmp/a b/contacts, old.qd5"));
     QCOMPARE(settings.device(2), QStringLiteral("/dev/serial/by-id/usb-Prolific-if00"));
+    QCOMPARE(settings.keepEnglish(), true);
 }
 
 void TestSettings::unconvertibleTextReadsAsDefault()
@@ -149,6 +155,37 @@ void TestSettings::dataDirectoryIsCreated()
     QCOMPARE(dir, QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QStringLiteral("/Quenda"));
     QVERIFY(QFileInfo(dir).isDir());
     QVERIFY(!dir.endsWith(QLatin1Char('/')));
+}
+
+void TestSettings::theLanguageFollowsTheDesktop_data()
+{
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("German") << QStringList{"de_DE.UTF-8"} << "de";
+    QTest::newRow("Swiss, as Qt names it") << QStringList{"de-CH"} << "de";
+    QTest::newRow("Austrian with a modifier") << QStringList{"de_AT@euro"} << "de";
+    QTest::newRow("English first") << QStringList{"en_GB", "de_DE"} << "";
+    QTest::newRow("untranslated first") << QStringList{"fr_FR", "de_DE"} << "de";
+    QTest::newRow("the C locale passed over") << QStringList{"C", "de"} << "de";
+    QTest::newRow("untranslated only") << QStringList{"fr_FR", "pt"} << "";
+    QTest::newRow("none") << QStringList{} << "";
+}
+
+void TestSettings::theLanguageFollowsTheDesktop()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QString, chosen);
+    QCOMPARE(Language::chosen(languages), chosen);
+}
+
+void TestSettings::germanIsBuiltInAndEnglishCanBeKept()
+{
+    const auto file = [] { return QCoreApplication::translate("MainWindow", "&File"); };
+    QCOMPARE(Language::install(*QCoreApplication::instance(), true), QString());
+    QCOMPARE(file(), QStringLiteral("&File"));
+    qputenv("LANGUAGE", "de");
+    QCOMPARE(Language::install(*QCoreApplication::instance(), false), QStringLiteral("de"));
+    QCOMPARE(file(), QStringLiteral("&Datei"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

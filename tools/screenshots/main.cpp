@@ -5,6 +5,7 @@
 //   quenda-screenshots [OUTPUT_FOLDER]      (default: docs/screenshots)
 
 #include "info/deviceinfo.h"
+#include "link/language.h"
 #include "link/phonelink.h"
 #include "phonebook/phonebook.h"
 #include "programinfo.h"
@@ -16,6 +17,7 @@
 #include "ui/sms/createsmspage.h"
 #include "ui/sms/servicecentredialog.h"
 #include "ui/sms/viewsmspage.h"
+#include "ui/widgets/controls.h"
 #include "ui/widgets/filelist.h"
 #include "ui/window/aboutwindow.h"
 #include "ui/window/devicedialog.h"
@@ -88,6 +90,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(ProgramInfo::name());
     QApplication::setApplicationName(ProgramInfo::name());
+    // In the desktop's language, as the program shows itself (LANGUAGE=de for the German set).
+    Language::install(app, false);
+    QApplication::setWindowIcon(Controls::programIcon());
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("cannot create %1").arg(folder));

@@ -207,7 +207,7 @@ Soak::End Soak::run(const std::function<void()> &operation)
     if (link.lock.action() != OperationLock::Idle)
         fault(QStringLiteral("the lock is left at %1").arg(link.lock.action()));
     // The one box that tells of success.
-    if (boxes.texts() == QStringList{MessageSender::SentNotice})
+    if (boxes.texts() == QStringList{MessageSender::sentNotice()})
         return End::Done;
     return boxes.shown.isEmpty() ? End::Done : End::Refused;
 }

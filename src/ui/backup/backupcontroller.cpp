@@ -16,14 +16,16 @@ BackupController::BackupController(PhoneLink &link, QWidget *window)
 QString BackupController::askForFolder() const
 {
     // A name for a new folder, so that the backup does not land among other files.
-    QFileDialog dialog(window_, QStringLiteral("Back Up Phone"));
+    QFileDialog dialog(window_, tr("Back Up Phone"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDirectory(QDir::home());
+    // The folder's name stays the same in every language, as the backup's own files do.
     dialog.selectFile(QStringLiteral("Trium Mars ") + QDate::currentDate().toString(Qt::ISODate));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Back Up"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        tr("Back Up", "the accept button of the backup's folder dialog"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -41,6 +43,6 @@ void BackupController::backUp()
         if (folder.isEmpty())
             return OperationResult::declined();
         const OperationResult backedUp = PhoneBackup(link_).run(folder, &summary);
-        return backedUp ? backedUp.told(summary.text(), QStringLiteral("Back Up Phone")) : backedUp;
+        return backedUp ? backedUp.told(summary.text(), tr("Back Up Phone")) : backedUp;
     });
 }

@@ -39,15 +39,15 @@ InfosPage::InfosPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pageInfos"));
 
-    Frame6 = frame("Frame6", QStringLiteral("Battery"));
+    Frame6 = frame("Frame6", tr("Battery"));
     prgBattery = new QProgressBar;
     prgBattery->setObjectName(QStringLiteral("prgBattery"));
     prgBattery->setRange(0, static_cast<int>(DeviceInfo::BatteryBarMaximum) * BarScale);
     prgBattery->setValue(0);
     prgBattery->setTextVisible(false);
-    Label9 = label("Label9", QStringLiteral("Empty"));
-    Label8 = label("Label8", QStringLiteral("Full"));
-    labBattery = label("labBattery", QStringLiteral("0 Percent"));
+    Label9 = label("Label9", tr("Empty", "the low end of the battery bar"));
+    Label8 = label("Label8", tr("Full", "the high end of the battery bar"));
+    labBattery = label("labBattery", tr("0 Percent", "the battery's charge before the phone told it"));
     labBattery->setAlignment(Qt::AlignCenter);
     auto *bar = new QHBoxLayout;
     bar->addWidget(Label9);
@@ -58,39 +58,39 @@ InfosPage::InfosPage(QWidget *parent) : QWidget(parent)
     battery->addWidget(labBattery);
     battery->addStretch();
 
-    frmPhoneInfo = frame("frmPhoneInfo", QStringLiteral("Phone Info"));
+    frmPhoneInfo = frame("frmPhoneInfo", tr("Phone Info"));
     QFormLayout *phone = formIn(frmPhoneInfo);
-    Label1 = label("Label1", QStringLiteral("Manufacturer:"));
+    Label1 = label("Label1", tr("Manufacturer:"));
     labManu = addRow(phone, Label1, "labManu");
-    Label10 = label("Label10", QStringLiteral("Model:"));
+    Label10 = label("Label10", tr("Model:"));
     labModel = addRow(phone, Label10, "labModel");
     // Rows that only phones other than the Trium Mars fill; hidden while empty.
-    labRevisionCaption = label("labRevisionCaption", QStringLiteral("Revision:"));
+    labRevisionCaption = label("labRevisionCaption", tr("Revision:"));
     labRevision = addRow(phone, labRevisionCaption, "labRevision");
-    labImeiCaption = label("labImeiCaption", QStringLiteral("IMEI:"));
+    labImeiCaption = label("labImeiCaption", tr("IMEI:"));
     labImei = addRow(phone, labImeiCaption, "labImei");
-    labSignalCaption = label("labSignalCaption", QStringLiteral("Signal:"));
+    labSignalCaption = label("labSignalCaption", tr("Signal:"));
     labSignal = addRow(phone, labSignalCaption, "labSignal");
     phoneForm_ = phone;
     for (QLabel *value : {labRevision, labImei, labSignal})
         phone->setRowVisible(value, false);
 
-    frmNetinfo = frame("frmNetinfo", QStringLiteral("Net Info"));
+    frmNetinfo = frame("frmNetinfo", tr("Net Info"));
     QFormLayout *net = formIn(frmNetinfo);
-    labOperatorlaba = label("labOperatorlaba", QStringLiteral("Operator:"));
+    labOperatorlaba = label("labOperatorlaba", tr("Operator:"));
     labOperator = addRow(net, labOperatorlaba, "labOperator");
-    Label15 = label("Label15", QStringLiteral("Operator ID:"));
+    Label15 = label("Label15", tr("Operator ID:"));
     labOpID = addRow(net, Label15, "labOpID");
-    Label13 = label("Label13", QStringLiteral("State:"));
+    Label13 = label("Label13", tr("State:", "the phone's registration in the network"));
     labNetState = addRow(net, Label13, "labNetState");
-    Label11 = label("Label11", QStringLiteral("Net:"));
+    Label11 = label("Label11", tr("Net:"));
     labNet = addRow(net, Label11, "labNet");
-    Label12 = label("Label12", QStringLiteral("Cell:"));
+    Label12 = label("Label12", tr("Cell:", "the network cell the phone is in"));
     labCell = addRow(net, Label12, "labCell");
 
-    Frame10 = frame("Frame10", QStringLiteral("SIM Info"));
+    Frame10 = frame("Frame10", tr("SIM Info"));
     QFormLayout *sim = formIn(Frame10);
-    Label14 = label("Label14", QStringLiteral("IMSI:"));
+    Label14 = label("Label14", tr("IMSI:"));
     labIMSI = addRow(sim, Label14, "labIMSI");
 
     auto *grid = new QGridLayout(this);

@@ -15,12 +15,12 @@ void CallingDialog::open(const QString &number, std::function<void()> finished)
     close();
     auto *dialog = new QDialog(owner_);
     dialog->setObjectName(QStringLiteral("frmWaitCall"));
-    dialog->setWindowTitle(QStringLiteral("Calling..."));
+    dialog->setWindowTitle(tr("Calling..."));
     dialog->setModal(true);
     auto *labNummer = new QLabel(number, dialog);
     labNummer->setObjectName(QStringLiteral("labNummer"));
     labNummer->setAlignment(Qt::AlignCenter);
-    auto *finish = new QPushButton(QStringLiteral("Finish"), dialog);
+    auto *finish = new QPushButton(tr("Finish", "ends the call"), dialog);
     finish->setObjectName(QStringLiteral("cmdFinish"));
     finish->setDefault(true);
     auto *layout = new QVBoxLayout(dialog);

@@ -2,6 +2,7 @@
 
 #include "remote/calling.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 class QDialog;
@@ -10,6 +11,8 @@ class QWidget;
 // frmWaitCall "Calling...": the dialled number and "Finish", which hangs up.
 class CallingDialog : public CallWindow
 {
+    Q_DECLARE_TR_FUNCTIONS(CallingDialog)
+
 public:
     explicit CallingDialog(QWidget *owner) : owner_(owner) {}
     ~CallingDialog() override;

@@ -7,9 +7,8 @@
 #include <QListWidget>
 
 ContactPickerDialog::ContactPickerDialog(const ContactsCache &cache, QWidget *parent)
-    : NumberPickerDialog(QStringLiteral("frmNames"), QStringLiteral("Contacts"),
-                         QStringLiteral("lstContacts"), ContactPicker::rows(cache), &ContactPicker::numberOf,
-                         parent),
+    : NumberPickerDialog(QStringLiteral("frmNames"), tr("Contacts"), QStringLiteral("lstContacts"),
+                         ContactPicker::rows(cache), &ContactPicker::numberOf, parent),
       lstContacts(rows_)
 {
     lstContacts->setItemDelegate(new TabColumnsDelegate(lstContacts));

@@ -7,8 +7,8 @@
 
 ContactsFileDialog::ContactsFileDialog(Mode mode, ContactsFile &file, Settings &settings, QWidget *parent)
     : FileChooserDialog(mode == Mode::Export ? QStringLiteral("frmExp") : QStringLiteral("frmImp"),
-                        mode == Mode::Export ? QStringLiteral("Export Contacts To File")
-                                             : QStringLiteral("Import Contacts From File"),
+                        mode == Mode::Export ? tr("Export Contacts To File")
+                                             : tr("Import Contacts From File"),
                         QStringLiteral("*.qd5 *.vcf"), parent),
       mode_(mode), file_(file), settings_(settings)
 {

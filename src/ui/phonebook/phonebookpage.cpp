@@ -23,29 +23,29 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pagePhonebook"));
 
-    frmContacts = frame("frmContacts", QStringLiteral("Contacts On Cellular"));
+    frmContacts = frame("frmContacts", tr("Contacts On Cellular"));
     lstContacts = list("lstContacts");
     lstContacts->setItemDelegate(new TabColumnsDelegate(lstContacts));
     auto *contacts = new QVBoxLayout(frmContacts);
     contacts->addWidget(lstContacts);
 
-    Frame9 = frame("Frame9", QStringLiteral("Edit Contacts"));
-    Label5 = label("Label5", QStringLiteral("Name"));
+    Frame9 = frame("Frame9", tr("Edit Contacts"));
+    Label5 = label("Label5", tr("Name", "a contact's name, in the contact editor"));
     txtName = textBox("txtName");
     Label5->setBuddy(txtName);
-    Label6 = label("Label6", QStringLiteral("Number"));
+    Label6 = label("Label6", tr("Number", "a contact's phone number, in the contact editor"));
     txtPhone = textBox("txtPhone");
     Label6->setBuddy(txtPhone);
-    cmdSavePhone = button("cmdSavePhone", QStringLiteral("S&ave Changes"));
-    cmdCreatePhone = button("cmdCreatePhone", QStringLiteral("&Create As New"));
-    cmdDeletePhone = button("cmdDeletePhone", QStringLiteral("&Delete"));
+    cmdSavePhone = button("cmdSavePhone", tr("S&ave Changes"));
+    cmdCreatePhone = button("cmdCreatePhone", tr("&Create As New"));
+    cmdDeletePhone = button("cmdDeletePhone", tr("&Delete", "deletes the chosen contact"));
     cmdDelePhoneAdv = new QToolButton;
     cmdDelePhoneAdv->setObjectName(QStringLiteral("cmdDelePhoneAdv"));
     cmdDelePhoneAdv->setText(QStringLiteral("\u25BC"));
     cmdDelePhoneAdv->setFocusPolicy(Qt::NoFocus);
     cmdDelePhoneAdv->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    cmdExp = button("cmdExp", QStringLiteral("Export"));
-    cmdImp = button("cmdImp", QStringLiteral("Import"));
+    cmdExp = button("cmdExp", tr("Export", "writes the contacts to a file"));
+    cmdImp = button("cmdImp", tr("Import", "reads contacts from a file into the phone"));
     connect(cmdDelePhoneAdv, &QToolButton::clicked, this, &PhonebookPage::openDeleteMenu);
 
     auto *deleteRow = new QHBoxLayout;
@@ -65,12 +65,13 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
     edit->setColumnStretch(1, 1);
     edit->setColumnStretch(2, 1);
 
-    frmPhonebookOptions = frame("frmPhonebookOptions", QStringLiteral("Options"));
-    optPhone = option("optPhone", QStringLiteral("Contacts from &Phone"));
-    optSIM = option("optSIM", QStringLiteral("Contacts from &SIM"));
+    frmPhonebookOptions =
+        frame("frmPhonebookOptions", tr("Options", "the frame of the phonebook memory choice"));
+    optPhone = option("optPhone", tr("Contacts from &Phone"));
+    optSIM = option("optSIM", tr("Contacts from &SIM"));
     cmbMemory = new QComboBox(frmPhonebookOptions);
     cmbMemory->setObjectName(QStringLiteral("cmbMemory"));
-    cmbMemory->setAccessibleName(QStringLiteral("Phonebook memory"));
+    cmbMemory->setAccessibleName(tr("Phonebook memory"));
     cmbMemory->hide();
     auto *options = new QVBoxLayout(frmPhonebookOptions);
     options->addWidget(optPhone);
@@ -78,8 +79,9 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
     options->addWidget(cmbMemory);
 
     Frame8 = frame("Frame8", QString());
-    cmdPlaceCall = button("cmdPlaceCall", QStringLiteral("Call"));
-    cmdSMSfromPhB = button("cmdSMSfromPhB", QStringLiteral("Send SMS"));
+    cmdPlaceCall = button("cmdPlaceCall", tr("Call", "dials the contact's number"));
+    cmdSMSfromPhB =
+        button("cmdSMSfromPhB", tr("Send SMS", "opens the message form for the contact's number"));
     auto *call = new QHBoxLayout(Frame8);
     call->addWidget(cmdPlaceCall);
     call->addWidget(cmdSMSfromPhB);

@@ -54,7 +54,8 @@ void HandsetPicture::paintEvent(QPaintEvent *)
     p.setFont(big);
     p.drawText(screen, Qt::AlignCenter, QStringLiteral("TRIUM"));
     p.setFont(small);
-    p.drawText(screen.adjusted(4, 2, -4, -2), Qt::AlignBottom | Qt::AlignHCenter, QStringLiteral("Menu"));
+    p.drawText(screen.adjusted(4, 2, -4, -2), Qt::AlignBottom | Qt::AlignHCenter,
+               tr("Menu", "the soft key label on the display of the pictured phone"));
 
     // Maker's line under the display.
     p.setPen(QColor(200, 204, 214));

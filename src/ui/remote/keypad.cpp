@@ -51,7 +51,7 @@ const QList<Keypad::Key> &Keypad::keys()
     return table;
 }
 
-Keypad::Keypad(QWidget *parent) : QGroupBox(QStringLiteral("Control"), parent)
+Keypad::Keypad(QWidget *parent) : QGroupBox(tr("Control", "the frame of the phone's keypad"), parent)
 {
     setObjectName(QStringLiteral("frmControl"));
     Image1 = new HandsetPicture;

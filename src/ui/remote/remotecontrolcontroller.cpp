@@ -100,15 +100,15 @@ void RemoteControlController::bindServiceCodes()
         if (!code.builtIn.isEmpty())
             continue;
         // The maker's codes can be corrected later.
-        auto *change = new QAction(QStringLiteral("Change Code..."), button);
+        auto *change = new QAction(tr("Change Code..."), button);
         connect(change, &QAction::triggered, this, [this, name] { changeServiceCode(name); });
         button->addAction(change);
         button->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
     connect(page_.cmdLanguage, &QPushButton::clicked, this, &RemoteControlController::cmdLanguage_Click);
-    auto *change = new QAction(QStringLiteral("Change Code..."), page_.cmdLanguage);
+    auto *change = new QAction(tr("Change Code..."), page_.cmdLanguage);
     connect(change, &QAction::triggered, this,
-            [this] { changeLanguageCode(page_.cmbLanguage->currentText()); });
+            [this] { changeLanguageCode(page_.cmbLanguage->currentData().toString()); });
     page_.cmdLanguage->addAction(change);
     page_.cmdLanguage->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -119,7 +119,7 @@ bool RemoteControlController::changeServiceCode(const QString &button)
     if (!code || !code->builtIn.isEmpty())
         return false;
     const QString key = ServiceCodes::settingsKeyOf(button);
-    ServiceCodeDialog dialog(code->caption, ServiceCodeDialog::Form::ServiceCode, code->digits,
+    ServiceCodeDialog dialog(captionOf(*code), ServiceCodeDialog::Form::ServiceCode, code->digits,
                              link_.settings.value(key), window_);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -132,7 +132,9 @@ bool RemoteControlController::changeLanguageCode(const QString &language)
     if (!ServiceCodes::languages().contains(language))
         return false;
     const QString key = ServiceCodes::settingsKeyOfLanguage(language);
-    ServiceCodeDialog dialog(language, ServiceCodeDialog::Form::LanguageCode, ServiceCodes::LanguageDigits,
+    QComboBox *languages = page_.cmbLanguage;
+    ServiceCodeDialog dialog(languages->itemText(languages->findData(language)),
+                             ServiceCodeDialog::Form::LanguageCode, ServiceCodes::LanguageDigits,
                              link_.settings.value(key), window_);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -156,9 +158,17 @@ void RemoteControlController::sendServiceCode(const QString &button)
     relay_.SendKeys(ServiceCodes::keysOf(keys));
 }
 
+QString RemoteControlController::captionOf(const ServiceCodes::Code &code) const
+{
+    // As the button shows it, in the user's language, without its mnemonic.
+    if (const auto *shown = page_.findChild<QPushButton *>(code.button))
+        return shown->text().remove(QLatin1Char('&'));
+    return code.caption;
+}
+
 void RemoteControlController::cmdLanguage_Click()
 {
-    const QString language = page_.cmbLanguage->currentText();
+    const QString language = page_.cmbLanguage->currentData().toString();
     if (!ServiceCodes::languages().contains(language))
         return;
     const QString key = ServiceCodes::settingsKeyOfLanguage(language);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "remote/keyrelay.h"
+#include "remote/servicecodes.h"
 #include "remote/texttokeys.h"
 
 #include <QObject>
@@ -35,6 +36,8 @@ private:
     void sendKey(const QString &key, qint16 pressTime);
     void sendLongPress(const QString &key, qint16 pressTime);
     void sendOnRelease(const QString &key);
+    // The caption of a code button, for the dialog that asks for its code.
+    QString captionOf(const ServiceCodes::Code &code) const;
 
     RemoteControlPage &page_;
     PhoneLink &link_;

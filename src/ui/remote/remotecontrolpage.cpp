@@ -4,6 +4,7 @@
 #include "ui/widgets/controls.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,11 +16,25 @@
 
 using namespace Controls;
 
+namespace {
+
+// The untranslated names are what the language codes are stored under.
+const char *const Languages[] = {
+    //: The language item that leaves the choice to the phone itself.
+    QT_TRANSLATE_NOOP("RemoteControlPage", "-Automatic-"), QT_TRANSLATE_NOOP("RemoteControlPage", "Dutch"),
+    QT_TRANSLATE_NOOP("RemoteControlPage", "English"),     QT_TRANSLATE_NOOP("RemoteControlPage", "French"),
+    QT_TRANSLATE_NOOP("RemoteControlPage", "German"),      QT_TRANSLATE_NOOP("RemoteControlPage", "Greek"),
+    QT_TRANSLATE_NOOP("RemoteControlPage", "Italian"),     QT_TRANSLATE_NOOP("RemoteControlPage", "Spanish"),
+};
+
+} // namespace
+
 QStringList RemoteControlPage::languages()
 {
-    return {QStringLiteral("-Automatic-"), QStringLiteral("Dutch"),  QStringLiteral("English"),
-            QStringLiteral("French"),      QStringLiteral("German"), QStringLiteral("Greek"),
-            QStringLiteral("Italian"),     QStringLiteral("Spanish")};
+    QStringList names;
+    for (const char *language : Languages)
+        names.append(QString::fromLatin1(language));
+    return names;
 }
 
 RemoteControlPage::RemoteControlPage(QWidget *parent) : QWidget(parent)
@@ -28,10 +43,10 @@ RemoteControlPage::RemoteControlPage(QWidget *parent) : QWidget(parent)
 
     frmControl = new Keypad;
 
-    Frame13 = frame("Frame13", QStringLiteral("Send Keys"));
-    Label20 = label("Label20", QStringLiteral("Sorry, this Option is still quite buggy..."));
-    optNormalSend = option("optNormalSend", QStringLiteral("Normal Mode (b=22)"));
-    optT9Send = option("optT9Send", QStringLiteral("T9 Mode (b=2)"));
+    Frame13 = frame("Frame13", tr("Send Keys"));
+    Label20 = label("Label20", tr("Sorry, this Option is still quite buggy..."));
+    optNormalSend = option("optNormalSend", tr("Normal Mode (b=22)"));
+    optT9Send = option("optT9Send", tr("T9 Mode (b=2)"));
     optT9Send->setChecked(true);
     txtRC = textBox("txtRC");
     auto *keys = new QVBoxLayout(Frame13);
@@ -40,23 +55,26 @@ RemoteControlPage::RemoteControlPage(QWidget *parent) : QWidget(parent)
     keys->addWidget(optT9Send);
     keys->addWidget(txtRC);
 
-    Frame15 = frame("Frame15", QStringLiteral("Special"));
-    cmdIMEI = button("cmdIMEI", QStringLiteral("Show IMEI"));
-    cmdSoft = button("cmdSoft", QStringLiteral("Show Soft Vers."));
-    cmdHard = button("cmdHard", QStringLiteral("Show Hard Vers."));
-    cmdIMEISoft = button("cmdIMEISoft", QStringLiteral("Show IMEI+Soft"));
-    cmdNetMon1 = button("cmdNetMon1", QStringLiteral("Net Mon 1"));
-    cmdNetMon2 = button("cmdNetMon2", QStringLiteral("Net Mon 2"));
-    cmdM4TestMode = button("cmdM4TestMode", QStringLiteral("M4 Testmode"));
-    cmdSupTraces = button("cmdSupTraces", QStringLiteral("Sup Traces"));
-    cmdWarmStart = button("cmdWarmStart", QStringLiteral("Warm Start"));
-    Label18 = label("Label18", QStringLiteral("Language:"));
+    Frame15 = frame("Frame15", tr("Special", "the frame of the service code buttons"));
+    cmdIMEI = button("cmdIMEI", tr("Show IMEI"));
+    cmdSoft = button("cmdSoft", tr("Show Soft Vers."));
+    cmdHard = button("cmdHard", tr("Show Hard Vers."));
+    cmdIMEISoft = button("cmdIMEISoft", tr("Show IMEI+Soft"));
+    cmdNetMon1 = button("cmdNetMon1", tr("Net Mon 1"));
+    cmdNetMon2 = button("cmdNetMon2", tr("Net Mon 2"));
+    cmdM4TestMode = button("cmdM4TestMode", tr("M4 Testmode"));
+    cmdSupTraces = button("cmdSupTraces", tr("Sup Traces"));
+    cmdWarmStart = button("cmdWarmStart", tr("Warm Start"));
+    Label18 = label("Label18", tr("Language:"));
     cmbLanguage = new QComboBox;
     cmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
-    cmbLanguage->addItems(languages());
+    // Chosen by its untranslated name: that is how the code behind it is found.
+    for (const QString &language : languages())
+        cmbLanguage->addItem(
+            QCoreApplication::translate("RemoteControlPage", language.toLatin1().constData()), language);
     Label18->setBuddy(cmbLanguage);
-    cmdLanguage = button("cmdLanguage", QStringLiteral("Set"));
-    Label19 = label("Label19", QStringLiteral("Enable/Disable by clicking again."));
+    cmdLanguage = button("cmdLanguage", tr("Set", "switches the phone to the language chosen beside it"));
+    Label19 = label("Label19", tr("Enable/Disable by clicking again."));
 
     auto *special = new QGridLayout(Frame15);
     const QList<QPushButton *> codes = {cmdIMEI,    cmdSoft,      cmdHard,       cmdIMEISoft, cmdNetMon1,

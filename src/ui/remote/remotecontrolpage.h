@@ -17,7 +17,8 @@ class RemoteControlPage : public QWidget
 public:
     explicit RemoteControlPage(QWidget *parent = nullptr);
 
-    // The languages the phone can be switched to, in the list's order.
+    // The languages the phone can be switched to, in the list's order, untranslated: each
+    // item's data. The items show them translated.
     static QStringList languages();
 
     Keypad *frmControl;

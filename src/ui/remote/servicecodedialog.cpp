@@ -16,17 +16,15 @@ ServiceCodeDialog::ServiceCodeDialog(const QString &what, Form form, int digits,
     : QDialog(parent), form_(form), digits_(digits)
 {
     setObjectName(QStringLiteral("frmServiceCode"));
-    setWindowTitle(QStringLiteral("Service Code"));
+    setWindowTitle(tr("Service Code"));
     setModal(true);
 
     const bool language = form == Form::LanguageCode;
     labExplain = new QLabel(
         language
-            ? QStringLiteral(
-                  "The phone maker's code for the language \"%1\": %2 digits, typed between *# and #.")
-                  .arg(what)
-                  .arg(digits)
-            : QStringLiteral("The phone maker's code for \"%1\": * and %2 digits.").arg(what).arg(digits),
+            ? tr("The phone maker's code for the language \"%1\": %2 digits, typed between *# and #.")
+                  .arg(what, QString::number(digits))
+            : tr("The phone maker's code for \"%1\": * and %2 digits.").arg(what, QString::number(digits)),
         this);
     labExplain->setObjectName(QStringLiteral("labExplain"));
     labExplain->setWordWrap(true);
@@ -37,7 +35,7 @@ ServiceCodeDialog::ServiceCodeDialog(const QString &what, Form form, int digits,
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(labExplain);
     layout->addWidget(txtCode);
-    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel));
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel, tr("OK"), tr("Cancel")));
 
     const auto check = [this] { cmdOK->setEnabled(fits()); };
     connect(txtCode, &QLineEdit::textChanged, this, check);

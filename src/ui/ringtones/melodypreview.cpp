@@ -62,8 +62,8 @@ void MelodyPreview::cmdPlay_Click()
         stop();
         return;
     }
-    QString name;
-    const std::optional<QByteArray> pcm = sound(&name);
+    QString playing;
+    const std::optional<QByteArray> pcm = sound(&playing);
     if (!pcm)
         return;
     QString error;
@@ -71,20 +71,20 @@ void MelodyPreview::cmdPlay_Click()
         showState(false, error);
         return;
     }
-    showState(true, QStringLiteral("Playing ") + name);
+    showState(true, playing);
 }
 
 void MelodyPreview::cmdSaveWav_Click()
 {
     stop();
-    QString name;
-    const std::optional<QByteArray> pcm = sound(&name);
+    QString playing;
+    const std::optional<QByteArray> pcm = sound(&playing);
     if (!pcm)
         return;
     const QFileInfo melody(page_.txtMelody->text());
-    QFileDialog dialog(window_, QStringLiteral("Save Melody as WAV"),
+    QFileDialog dialog(window_, tr("Save Melody as WAV"),
                        melody.dir().filePath(melody.completeBaseName() + QStringLiteral(".wav")),
-                       QStringLiteral("WAV sound (*.wav)"));
+                       QStringLiteral("%1 (*.wav)").arg(tr("WAV sound")));
     dialog.setObjectName(QStringLiteral("dlgSaveWav"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("wav"));
@@ -93,9 +93,9 @@ void MelodyPreview::cmdSaveWav_Click()
     const QString path = dialog.selectedFiles().constFirst();
     QString error;
     if (WavFile::write(path, *pcm, &error))
-        showState(false, QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
+        showState(false, tr("Saved as %1").arg(QDir::toNativeSeparators(path)));
     else
-        showState(false, QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), error));
+        showState(false, tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void MelodyPreview::stop()
@@ -114,32 +114,39 @@ bool MelodyPreview::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-std::optional<QByteArray> MelodyPreview::sound(QString *name)
+std::optional<QByteArray> MelodyPreview::sound(QString *playing)
 {
     const QString path = page_.txtMelody->text();
     if (path.isEmpty()) {
-        showState(false, QStringLiteral("Choose a melody file first."));
+        showState(false, tr("Choose a melody file first."));
         return std::nullopt;
     }
     const std::optional<MelodyFile> melody = ReadMelodyFile(path);
     const QString fileName = QFileInfo(path).fileName();
     if (!melody) {
-        showState(false, fileName + QStringLiteral(" cannot be read."));
+        showState(false, tr("%1 cannot be read.").arg(fileName));
         return std::nullopt;
     }
     const bool raiseTicked = page_.chkInc->isChecked();
     const QList<ToneEvent> events = MelodyEvents(*melody, raiseTicked);
     if (events.isEmpty()) {
-        showState(false, fileName + QStringLiteral(" has no notes to play."));
+        showState(false, tr("%1 has no notes to play.").arg(fileName));
         return std::nullopt;
     }
     bool cut = false;
     QByteArray pcm = ToneSynth::render(events, &cut);
-    *name = fileName;
-    if (RaiseApplies(melody->lines, raiseTicked))
-        *name += QStringLiteral(", one octave up");
-    if (cut)
-        *name += QStringLiteral(", the first %1 minutes").arg(ToneSynth::MaxSeconds / 60);
+    const bool raised = RaiseApplies(melody->lines, raiseTicked);
+    const int minutes = ToneSynth::MaxSeconds / 60;
+    // Whole sentences, so that each language can put the file name where it belongs.
+    if (raised && cut)
+        *playing =
+            tr("Playing %1, one octave up, the first %2 minutes").arg(fileName, QString::number(minutes));
+    else if (raised)
+        *playing = tr("Playing %1, one octave up").arg(fileName);
+    else if (cut)
+        *playing = tr("Playing %1, the first %2 minutes").arg(fileName, QString::number(minutes));
+    else
+        *playing = tr("Playing %1").arg(fileName);
     return pcm;
 }
 
@@ -152,6 +159,7 @@ void MelodyPreview::ended(const QString &text)
 void MelodyPreview::showState(bool playing, const QString &text)
 {
     playing_ = playing;
-    page_.cmdPlay->setText(playing ? QStringLiteral("Stop") : QStringLiteral("Play"));
+    page_.cmdPlay->setText(playing ? tr("Stop", "the preview button while a melody plays")
+                                   : tr("Play", "the preview button: plays the chosen melody file"));
     page_.labPlayer->setText(text);
 }

@@ -34,8 +34,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The chosen file's sound, or nothing with the reason shown.
-    std::optional<QByteArray> sound(QString *name);
+    // The chosen file's sound and what to show while it plays, or nothing with the reason shown.
+    std::optional<QByteArray> sound(QString *playing);
     AudioOutput &output();
     void ended(const QString &text);
     void showState(bool playing, const QString &text);

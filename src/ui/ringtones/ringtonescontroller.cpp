@@ -130,7 +130,7 @@ void RingtonesController::cmdImportRtttl_Click()
     if (report.size() > MaxShown) {
         const qsizetype more = report.size() - MaxShown;
         report.erase(report.begin() + MaxShown, report.end());
-        report.append(QStringLiteral("... and %1 more").arg(more));
+        report.append(tr("... and %n more", "ringtones left out of the import report", int(more)));
     }
-    boxes->inform(report.join(QLatin1Char('\n')), QStringLiteral("Import RTTTL"));
+    boxes->inform(report.join(QLatin1Char('\n')), tr("Import RTTTL"));
 }

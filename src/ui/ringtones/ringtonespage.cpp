@@ -19,14 +19,15 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pageRingtones"));
 
-    frmRingOnPC = pathFrame("frmRingOnPC", QStringLiteral("Ringtones On PC"));
+    frmRingOnPC = pathFrame("frmRingOnPC", tr("Ringtones On PC"));
     FileMDY = new FileList(QStringLiteral("*.mdy"));
     FileMDY->setObjectName(QStringLiteral("FileMDY"));
-    cmdRingtonesOnHDRefresh = button("cmdRingtonesOnHDRefresh", QStringLiteral("Refresh"));
-    cmdPath = button("cmdPath", QStringLiteral("Change Dir"));
-    cmdPlay = button("cmdPlay", QStringLiteral("Play"));
-    cmdSaveWav = button("cmdSaveWav", QStringLiteral("Save as WAV..."));
-    cmdImportRtttl = button("cmdImportRtttl", QStringLiteral("Import RTTTL..."));
+    cmdRingtonesOnHDRefresh =
+        button("cmdRingtonesOnHDRefresh", tr("Refresh", "reads the folder of melody files again"));
+    cmdPath = button("cmdPath", tr("Change Dir"));
+    cmdPlay = button("cmdPlay", tr("Play", "the preview button: plays the chosen melody file"));
+    cmdSaveWav = button("cmdSaveWav", tr("Save as WAV..."));
+    cmdImportRtttl = button("cmdImportRtttl", tr("Import RTTTL..."));
     labPlayer = label("labPlayer");
     labPlayer->setWordWrap(true);
     auto *pcButtons = new QHBoxLayout;
@@ -42,10 +43,10 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
     onPC->addLayout(preview);
     onPC->addWidget(labPlayer);
 
-    Frame3 = frame("Frame3", QStringLiteral("Ringtones on Trium Mars"));
+    Frame3 = frame("Frame3", tr("Ringtones on Trium Mars"));
     listRingtones = list("listRingtones");
-    cmdRefresh = button("cmdRefresh", QStringLiteral("Refresh"));
-    cmdDown = button("cmdDown", QStringLiteral("Download"));
+    cmdRefresh = button("cmdRefresh", tr("Refresh", "reads the melody list of the phone again"));
+    cmdDown = button("cmdDown", tr("Download", "a melody from the phone to the PC"));
     auto *phoneButtons = new QHBoxLayout;
     phoneButtons->addWidget(cmdRefresh);
     phoneButtons->addWidget(cmdDown);
@@ -53,13 +54,13 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
     onPhone->addWidget(listRingtones);
     onPhone->addLayout(phoneButtons);
 
-    Frame1 = frame("Frame1", QStringLiteral("Ringtone Upload"));
-    chkInc = checkBox("chkInc", QStringLiteral("Increase Tone Height"));
-    Label2 = label("Label2", QStringLiteral("Replace Ringtone No. (1-8):"));
+    Frame1 = frame("Frame1", tr("Ringtone Upload"));
+    chkInc = checkBox("chkInc", tr("Increase Tone Height"));
+    Label2 = label("Label2", tr("Replace Ringtone No. (1-8):"));
     txtReplace = textBox("txtReplace");
     txtReplace->setMaximumWidth(txtReplace->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     Label2->setBuddy(txtReplace);
-    cmdUpload = button("cmdUpload", QStringLiteral("Upload"));
+    cmdUpload = button("cmdUpload", tr("Upload", "the chosen melody file into the phone"));
     txtMelody = textBox("txtMelody");
     txtMelody->setParent(this); // in no layout: out of sight, but owned
     txtMelody->hide();
@@ -82,6 +83,6 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
 
 void RingtonesPage::captionFromFolder()
 {
-    frmRingOnPC->setTitle(QStringLiteral("Ringtones On PC - ") + FileMDY->path());
+    frmRingOnPC->setTitle(tr("Ringtones On PC - %1").arg(FileMDY->path()));
     frmRingOnPC->setToolTip(FileMDY->path());
 }

@@ -18,17 +18,17 @@
 RtttlDialog::RtttlDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRtttl"));
-    setWindowTitle(QStringLiteral("Import RTTTL"));
+    setWindowTitle(tr("Import RTTTL"));
     setModal(true);
 
-    auto *hint = Controls::label("labRtttl", QStringLiteral("Paste RTTTL ringtones, one a line "
-                                                            "(name:d=4,o=5,b=125:8g,8a,8p,...), or read them "
-                                                            "from a file:"));
+    auto *hint = Controls::label("labRtttl", tr("Paste RTTTL ringtones, one a line "
+                                                "(name:d=4,o=5,b=125:8g,8a,8p,...), or read them "
+                                                "from a file:"));
     hint->setWordWrap(true);
     txtRtttl = new QPlainTextEdit(this);
     txtRtttl->setObjectName(QStringLiteral("txtRtttl"));
     txtRtttl->setLineWrapMode(QPlainTextEdit::NoWrap);
-    cmdRtttlFile = Controls::button("cmdRtttlFile", QStringLiteral("From File..."));
+    cmdRtttlFile = Controls::button("cmdRtttlFile", tr("From File..."));
     labRtttlFile = Controls::label("labRtttlFile");
     auto *file = new QHBoxLayout;
     file->addWidget(cmdRtttlFile);
@@ -38,16 +38,15 @@ RtttlDialog::RtttlDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(hint);
     layout->addWidget(txtRtttl, 1);
     layout->addLayout(file);
-    layout->addLayout(
-        Controls::dialogButtons(this, cmdOK, cmdCancel, QStringLiteral("Import"), QStringLiteral("Cancel")));
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel, tr("Import", "the dialog's OK button"),
+                                              tr("Cancel")));
     resize(560, 320);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdRtttlFile, &QPushButton::clicked, this, [this] {
-        const QString path =
-            QFileDialog::getOpenFileName(this, QStringLiteral("Open RTTTL File"), QString(),
-                                         QStringLiteral("RTTTL ringtones (*.txt *.rtttl *.rtx);;"
-                                                        "All files (*)"));
+        const QString path = QFileDialog::getOpenFileName(
+            this, tr("Open RTTTL File"), QString(),
+            QStringLiteral("%1 (*.txt *.rtttl *.rtx);;%2 (*)").arg(tr("RTTTL ringtones"), tr("All files")));
         if (!path.isEmpty())
             loadFile(path);
     });
@@ -62,12 +61,13 @@ void RtttlDialog::loadFile(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (QFileInfo(path).size() > MaxFileSize) {
-        labRtttlFile->setText(shown + QStringLiteral(" is too large for ringtones."));
+        labRtttlFile->setText(tr("%1 is too large for ringtones.").arg(shown));
         return;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        labRtttlFile->setText(shown + QStringLiteral(": ") + file.errorString());
+        //: A file that cannot be opened, and the system's reason.
+        labRtttlFile->setText(tr("%1: %2").arg(shown, file.errorString()));
         return;
     }
     const QByteArray bytes = file.readAll();

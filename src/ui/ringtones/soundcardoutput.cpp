@@ -19,7 +19,7 @@ bool SoundCardOutput::play(const QByteArray &pcm, QString *error)
     stop();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
-        *error = QStringLiteral("No sound output found: there is no sound card, or no sound server running.");
+        *error = tr("No sound output found: there is no sound card, or no sound server running.");
         return false;
     }
     QAudioFormat format;
@@ -27,9 +27,8 @@ bool SoundCardOutput::play(const QByteArray &pcm, QString *error)
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) {
-        *error = QStringLiteral("The sound output \"%1\" does not take 16-bit mono sound at %2 Hz.")
-                     .arg(device.description())
-                     .arg(ToneSynth::SampleRate);
+        *error = tr("The sound output \"%1\" does not take 16-bit mono sound at %2 Hz.")
+                     .arg(device.description(), QString::number(ToneSynth::SampleRate));
         return false;
     }
     pcm_ = pcm;
@@ -75,13 +74,13 @@ QString SoundCardOutput::describe(QAudio::Error error)
 {
     switch (error) {
     case QAudio::OpenError:
-        return QStringLiteral("The sound output could not be opened; another program may hold it.");
+        return tr("The sound output could not be opened; another program may hold it.");
     case QAudio::IOError:
-        return QStringLiteral("The sound output stopped taking sound.");
+        return tr("The sound output stopped taking sound.");
     case QAudio::UnderrunError:
-        return QStringLiteral("The sound output ran dry.");
+        return tr("The sound output ran dry.");
     case QAudio::FatalError:
-        return QStringLiteral("The sound output failed.");
+        return tr("The sound output failed.");
     case QAudio::NoError:
         break;
     }

@@ -7,8 +7,7 @@
 #include <QLineEdit>
 
 ArchiveFileDialog::ArchiveFileDialog(Settings &settings, MessageBoxes &boxes, QWidget *parent)
-    : FileChooserDialog(QStringLiteral("frmBrowseSMS"), QStringLiteral("Browse"), QStringLiteral("*.log"),
-                        parent),
+    : FileChooserDialog(QStringLiteral("frmBrowseSMS"), tr("Browse"), QStringLiteral("*.log"), parent),
       settings_(settings), boxes_(boxes)
 {
     startAt(settings_.drivesms(), settings_.pathsms(), settings_.filesms());
@@ -18,7 +17,7 @@ void ArchiveFileDialog::accept()
 {
     const QString path = Text1->text();
     if (!SmsArchive::prepare(path)) {
-        boxes_.inform(QStringLiteral("Invalid Filename!"), QStringLiteral("Warning"));
+        boxes_.inform(tr("Invalid Filename!"), tr("Warning"));
         Text1->setText(settings_.filesms());
         return;
     }

@@ -17,18 +17,18 @@ CreateSmsPage::CreateSmsPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pageCreateSMS"));
 
-    Frame11 = frame("Frame11", QStringLiteral("Create SMS"));
-    Label17 = label("Label17", QStringLiteral("Service Center:"));
+    Frame11 = frame("Frame11", tr("Create SMS"));
+    Label17 = label("Label17", tr("Service Center:"));
     txtServiceCenter = textBox("txtServiceCenter");
     Label17->setBuddy(txtServiceCenter);
-    cmdSMSC = button("cmdSMSC", QStringLiteral("Service Centers"));
-    Label16 = label("Label16", QStringLiteral("Phonenumber:"));
+    cmdSMSC = button("cmdSMSC", tr("Service Centers"));
+    Label16 = label("Label16", tr("Phonenumber:"));
     txtSendSMSNumber = textBox("txtSendSMSNumber");
     Label16->setBuddy(txtSendSMSNumber);
-    cmdNumberNamesSMS = button("cmdNumberNamesSMS", QStringLiteral("&Names"));
+    cmdNumberNamesSMS = button("cmdNumberNamesSMS", tr("&Names"));
     txtCreateSMS = new QPlainTextEdit;
     txtCreateSMS->setObjectName(QStringLiteral("txtCreateSMS"));
-    labCharsLeft = label("labCharsLeft", QStringLiteral("Characters: 0/160"));
+    labCharsLeft = label("labCharsLeft", tr("Characters: 0/160"));
 
     auto *create = new QGridLayout(Frame11);
     create->addWidget(Label17, 0, 0);
@@ -41,10 +41,11 @@ CreateSmsPage::CreateSmsPage(QWidget *parent) : QWidget(parent)
     create->addWidget(labCharsLeft, 3, 0, 1, 3);
     create->setColumnStretch(1, 1);
 
-    Frame12 = frame("Frame12", QStringLiteral("Upload/Send SMS"));
-    cmdSendSMS = button("cmdSendSMS", QStringLiteral("Send SMS"));
-    cmdUploadSMS = button("cmdUploadSMS", QStringLiteral("Upload SMS"));
-    cmdUploadSend = button("cmdUploadSend", QStringLiteral("Upload+Send"));
+    Frame12 = frame("Frame12", tr("Upload/Send SMS"));
+    cmdSendSMS = button("cmdSendSMS", tr("Send SMS"));
+    cmdUploadSMS = button("cmdUploadSMS", tr("Upload SMS"));
+    cmdUploadSend =
+        button("cmdUploadSend", tr("Upload+Send", "stores the message in the phone, then sends it"));
     auto *send = new QVBoxLayout(Frame12);
     send->addWidget(cmdSendSMS);
     send->addWidget(cmdUploadSMS);

@@ -15,7 +15,7 @@ QStringList sortedRows()
 } // namespace
 
 ServiceCentreDialog::ServiceCentreDialog(QWidget *parent)
-    : NumberPickerDialog(QStringLiteral("frmSMSC"), QStringLiteral("Choose SMSC"), QStringLiteral("lstSMSC"),
+    : NumberPickerDialog(QStringLiteral("frmSMSC"), tr("Choose SMSC"), QStringLiteral("lstSMSC"),
                          sortedRows(), &ServiceCentres::numberOf, parent),
       lstSMSC(rows_)
 {

@@ -54,7 +54,7 @@ void ViewSmsController::lstTimeDate_Click()
     const SMSRecord *message = sms_.messages().at(page_.lstTimeDate->currentRow());
     if (!message)
         return;
-    page_.txtSMSName->setText(QStringLiteral("Unknown"));
+    page_.txtSMSName->setText(tr("Unknown", "the sender's name, until the message's own is known"));
     page_.txtSMS->setPlainText(message->text);
     page_.txtNumber->setText(message->number);
     page_.txtSMSName->setText(message->name);

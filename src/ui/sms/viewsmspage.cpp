@@ -19,18 +19,18 @@ ViewSmsPage::ViewSmsPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pageViewSMS"));
 
-    frmSMSonMars = frame("frmSMSonMars", QStringLiteral("SMS on Trium Mars"));
+    frmSMSonMars = frame("frmSMSonMars", tr("SMS on Trium Mars"));
     lstTimeDate = list("lstTimeDate");
-    txtSMS = new QPlainTextEdit(QStringLiteral("Choose Message to Display it here!\n"));
+    txtSMS = new QPlainTextEdit(tr("Choose Message to Display it here!\n"));
     txtSMS->setObjectName(QStringLiteral("txtSMS"));
     txtSMS->setReadOnly(true);
-    txtNumber = textBox("txtNumber", QStringLiteral("Cellular Number"));
+    txtNumber = textBox("txtNumber", tr("Cellular Number"));
     txtNumber->setReadOnly(true);
-    txtSMSName = textBox("txtSMSName", QStringLiteral("Name"));
+    txtSMSName = textBox("txtSMSName", tr("Name", "the sender's name box, while no message is chosen"));
     txtSMSName->setReadOnly(true);
-    cmdRefreshSMS = button("cmdRefreshSMS", QStringLiteral("Refresh"));
-    cmdDeleteSMS = button("cmdDeleteSMS", QStringLiteral("Delete SMS"));
-    cmdDeleteAllSMS = button("cmdDeleteAllSMS", QStringLiteral("Delete All"));
+    cmdRefreshSMS = button("cmdRefreshSMS", tr("Refresh", "reads the messages from the phone again"));
+    cmdDeleteSMS = button("cmdDeleteSMS", tr("Delete SMS"));
+    cmdDeleteAllSMS = button("cmdDeleteAllSMS", tr("Delete All"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdRefreshSMS);
@@ -45,13 +45,12 @@ ViewSmsPage::ViewSmsPage(QWidget *parent) : QWidget(parent)
     messages->setColumnStretch(0, 1);
     messages->setColumnStretch(1, 1);
 
-    Frame5 = frame("Frame5", QStringLiteral("Auto-SMS-Downloader"));
-    chkAutoSMS = checkBox("chkAutoSMS", QStringLiteral("Enable/Disable"));
-    cmdAutoSMSArchive = button("cmdAutoSMSArchive", QStringLiteral("Choose File"));
-    cmdAutoSMSNow = button("cmdAutoSMSNow", QStringLiteral("Get New SMs"));
+    Frame5 = frame("Frame5", tr("Auto-SMS-Downloader"));
+    chkAutoSMS = checkBox("chkAutoSMS", tr("Enable/Disable", "switches the Auto-SMS-Downloader on and off"));
+    cmdAutoSMSArchive = button("cmdAutoSMSArchive", tr("Choose File"));
+    cmdAutoSMSNow = button("cmdAutoSMSNow", tr("Get New SMs"));
     txtDescr =
-        label("txtDescr",
-              QStringLiteral("Auto-SMS-Downloader dumps the SMs \nstored on your cellular to a file. If "
+        label("txtDescr", tr("Auto-SMS-Downloader dumps the SMs \nstored on your cellular to a file. If "
                              "enabled it \nwill be done automatically when you \nconnect your "
                              "phone. Only new messages \nwill be appended to the file!\n"));
     txtDescr->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -156,6 +157,15 @@ QBoxLayout *dialogButtons(QDialog *dialog, QPushButton *&ok, QPushButton *&cance
     row->addWidget(ok);
     row->addWidget(cancel);
     return row;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    // Twice each size too, for a screen at scale 2; Qt picks the one that fits.
+    for (const int size : {48, 96, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quenda-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QComboBox *driveList(QWidget *parent)

@@ -8,6 +8,7 @@ class QCheckBox;
 class QComboBox;
 class QDialog;
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -45,9 +46,11 @@ QListWidget *list(const char *name);
 
 // The "OK" (default) and "Cancel" buttons of a dialog, created as cmdOK and cmdCancel under
 // dialog with the captions given, in a row pushed to the right; Cancel rejects the dialog.
-QBoxLayout *dialogButtons(QDialog *dialog, QPushButton *&ok, QPushButton *&cancel,
-                          const QString &okCaption = QStringLiteral("OK"),
-                          const QString &cancelCaption = QStringLiteral("Cancel"));
+// The captions are the dialog's own, translated where it is built.
+QBoxLayout *dialogButtons(QDialog *dialog, QPushButton *&ok, QPushButton *&cancel, const QString &okCaption,
+                          const QString &cancelCaption);
+// The program's icon, sharp at every scale the screen has.
+QIcon programIcon();
 // Drive1: every drive (root) the system has.
 QComboBox *driveList(QWidget *parent);
 

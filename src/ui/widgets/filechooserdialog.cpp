@@ -32,7 +32,7 @@ FileChooserDialog::FileChooserDialog(const QString &objectName, const QString &t
     layout->addWidget(Dir1, 1, 0);
     layout->addWidget(File1, 0, 1, 2, 1);
     layout->addWidget(Text1, 2, 0, 1, 2);
-    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel), 3, 0, 1, 2);
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel, tr("OK"), tr("Cancel")), 3, 0, 1, 2);
     resize(520, 320);
 
     connect(Drive1, &QComboBox::currentTextChanged, Dir1, &FolderList::setPath);

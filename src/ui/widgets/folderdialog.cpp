@@ -14,7 +14,7 @@
 FolderDialog::FolderDialog(Settings &settings, QWidget *parent) : QDialog(parent), settings_(settings)
 {
     setObjectName(QStringLiteral("frmBrowse"));
-    setWindowTitle(QStringLiteral("Browse"));
+    setWindowTitle(tr("Browse"));
     setModal(true);
 
     Drive1 = Controls::driveList(this);
@@ -25,7 +25,7 @@ FolderDialog::FolderDialog(Settings &settings, QWidget *parent) : QDialog(parent
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Drive1);
     layout->addWidget(Dir1);
-    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel));
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel, tr("OK"), tr("Cancel")));
     resize(320, 360);
 
     const int drive = settings_.drive().isEmpty() ? -1 : Drive1->findText(settings_.drive());

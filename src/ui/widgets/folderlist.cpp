@@ -16,7 +16,7 @@ void FolderList::setPath(const QString &folder)
     path_ = QDir::cleanPath(dir.absolutePath());
     clear();
     if (!dir.isRoot())
-        addItem(QStringLiteral(".."));
+        addItem(QStringLiteral("..")); // opened as a path: no word to translate
     addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
     emit pathChanged(path_);
 }

@@ -21,8 +21,7 @@ NumberPickerDialog::NumberPickerDialog(const QString &objectName, const QString 
     rows_->addItems(rows);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(rows_);
-    layout->addLayout(
-        Controls::dialogButtons(this, cmdOK, cmdCancel, QStringLiteral("&OK"), QStringLiteral("&Cancel")));
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel, tr("&OK"), tr("&Cancel")));
     resize(320, 360);
 
     connect(cmdOK, &QPushButton::clicked, this, &NumberPickerDialog::take);

@@ -1,14 +1,22 @@
 #include "resettexts.h"
 
+#include <QCoreApplication>
+
 namespace ResetTexts {
+
+QString Entry::shown() const
+{
+    return QCoreApplication::translate("ResetTexts", text);
+}
 
 const QList<Entry> &table()
 {
     static const QList<Entry> entries = {
-        {QStringLiteral("txtSMS"), QStringLiteral("Choose Message to Display it here!")},
-        {QStringLiteral("txtNumber"), QStringLiteral("Cellular Number")},
-        {QStringLiteral("txtSMSName"), QStringLiteral("Name")},
-        {QStringLiteral("frmContacts"), QStringLiteral("Contacts on Cellular")},
+        {QStringLiteral("txtSMS"), QT_TRANSLATE_NOOP("ResetTexts", "Choose Message to Display it here!")},
+        {QStringLiteral("txtNumber"), QT_TRANSLATE_NOOP("ResetTexts", "Cellular Number")},
+        //: The sender's name box of the View SMS tab, while no message is chosen.
+        {QStringLiteral("txtSMSName"), QT_TRANSLATE_NOOP("ResetTexts", "Name")},
+        {QStringLiteral("frmContacts"), QT_TRANSLATE_NOOP("ResetTexts", "Contacts on Cellular")},
     };
     return entries;
 }
@@ -17,7 +25,7 @@ QString of(const QString &name)
 {
     for (const Entry &entry : table()) {
         if (entry.name == name)
-            return entry.text;
+            return entry.shown();
     }
     return QString();
 }

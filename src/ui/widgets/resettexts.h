@@ -10,7 +10,10 @@ namespace ResetTexts {
 struct Entry
 {
     QString name;
-    QString text;
+    const char *text; // untranslated, context "ResetTexts"
+
+    // The text as the control shows it.
+    QString shown() const;
 };
 
 const QList<Entry> &table();

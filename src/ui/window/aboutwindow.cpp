@@ -37,7 +37,7 @@ void bounce(int left, bool &right, const Bounce &bounds)
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + ProgramInfo::name());
+    setWindowTitle(tr("About %1").arg(ProgramInfo::name()));
 
     // The stage the two labels move on; no layout, they are placed by hand.
     auto *stage = new QWidget;
@@ -49,7 +49,8 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     title.setBold(true);
     labMain->setFont(title);
     labMain->adjustSize();
-    labPanta = new QLabel(QStringLiteral("...panta rhei..."), stage);
+    //: The motto, in Greek ("everything flows"): usually kept as it is.
+    labPanta = new QLabel(tr("...panta rhei..."), stage);
     labPanta->setObjectName(QStringLiteral("labPanta"));
     QFont motto = labPanta->font();
     motto.setItalic(true);
@@ -59,17 +60,17 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
                            Twips::toPixels(Main.rightmost + Main.step) + labMain->width());
     stage->setFixedSize(width + 8, MainTop + labMain->height() + labPanta->height() + 6);
 
-    labVersion = new QLabel(QStringLiteral("Version ") + ProgramInfo::version());
+    labVersion = new QLabel(tr("Version %1").arg(ProgramInfo::version()));
     labVersion->setObjectName(QStringLiteral("labVersion"));
-    labCredits = new QLabel(QStringLiteral("Manager for the Mitsubishi Trium Mars\n(c) %1 by %2")
+    labCredits = new QLabel(tr("Manager for the Mitsubishi Trium Mars\n(c) %1 by %2")
                                 .arg(ProgramInfo::year(), ProgramInfo::authors()));
     labCredits->setObjectName(QStringLiteral("labCredits"));
     labMail = new QLabel(
         QStringLiteral("<a href=\"%1\">%2</a>").arg(mailUrl().toString(), ProgramInfo::mailAddress()));
     labMail->setObjectName(QStringLiteral("labMail"));
-    labMail->setToolTip(QStringLiteral("Write us a mail"));
+    labMail->setToolTip(tr("Write us a mail"));
     connect(labMail, &QLabel::linkActivated, this, [] { QDesktopServices::openUrl(mailUrl()); });
-    cmdOK = new QPushButton(QStringLiteral("&Allright!"));
+    cmdOK = new QPushButton(tr("&Allright!"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

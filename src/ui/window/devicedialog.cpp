@@ -19,15 +19,14 @@ DeviceDialog::DeviceDialog(int port, const QString &current, const QList<Platfor
     : QDialog(parent), shownFirst_(current.trimmed())
 {
     setObjectName(QStringLiteral("frmDevice"));
-    setWindowTitle(QStringLiteral("Device for Com %1").arg(port));
+    setWindowTitle(tr("Device for Com %1").arg(port));
     setModal(true);
 
     lstDevices = new QTreeWidget(this);
     lstDevices->setObjectName(QStringLiteral("lstDevices"));
     lstDevices->setRootIsDecorated(false);
-    lstDevices->setHeaderLabels({QStringLiteral("Device"), QStringLiteral("Stable name"),
-                                 QStringLiteral("Description"), QStringLiteral("Maker"),
-                                 QStringLiteral("USB ids")});
+    lstDevices->setHeaderLabels({tr("Device", "column of the serial port list: the device file"),
+                                 tr("Stable name"), tr("Description"), tr("Maker"), tr("USB ids")});
     for (const Platform::SerialPortEntry &entry : ports) {
         auto *row = new QTreeWidgetItem(
             lstDevices, {entry.device, entry.stableName, entry.description, entry.maker, entry.usbIds});
@@ -37,32 +36,32 @@ DeviceDialog::DeviceDialog(int port, const QString &current, const QList<Platfor
     lstDevices->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     txtDevice = new QLineEdit(current, this);
     txtDevice->setObjectName(QStringLiteral("txtDevice"));
-    txtDevice->setPlaceholderText(QStringLiteral("/dev/serial/by-id/... or /dev/ttyUSB0"));
+    txtDevice->setPlaceholderText(tr("/dev/serial/by-id/... or /dev/ttyUSB0"));
 
     cmbSpeed = new QComboBox(this);
     cmbSpeed->setObjectName(QStringLiteral("cmbSpeed"));
     for (const int baud : SerialLine::Speeds)
-        cmbSpeed->addItem(QStringLiteral("%1 bit/s").arg(baud), baud);
+        cmbSpeed->addItem(tr("%1 bit/s").arg(baud), baud);
     setSpeed(SerialLine::DefaultBaud);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Serial ports of this computer:"), this));
+    layout->addWidget(new QLabel(tr("Serial ports of this computer:"), this));
     layout->addWidget(lstDevices);
-    layout->addWidget(new QLabel(QStringLiteral("Device:"), this));
+    layout->addWidget(new QLabel(tr("Device:"), this));
     layout->addWidget(txtDevice);
     // The Trium Mars runs at 38400; many modems at 115200 or more.
     auto *speedRow = new QHBoxLayout;
-    auto *speedCaption = new QLabel(QStringLiteral("Speed:"), this);
+    auto *speedCaption = new QLabel(tr("Speed:"), this);
     speedCaption->setBuddy(cmbSpeed);
     speedRow->addWidget(speedCaption);
     speedRow->addWidget(cmbSpeed);
     speedRow->addStretch();
     layout->addLayout(speedRow);
-    chkTextMode = new QCheckBox(
-        QStringLiteral("Messages in &text mode only (for a phone whose PDU mode misbehaves)"), this);
+    chkTextMode =
+        new QCheckBox(tr("Messages in &text mode only (for a phone whose PDU mode misbehaves)"), this);
     chkTextMode->setObjectName(QStringLiteral("chkTextMode"));
     layout->addWidget(chkTextMode);
-    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel));
+    layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel, tr("OK"), tr("Cancel")));
     resize(640, 320);
 
     // Only a row the user selects: the list makes its first row current by itself when it

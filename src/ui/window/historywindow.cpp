@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// A changelog, kept in English as it was written release by release.
 QString HistoryWindow::releaseNotes()
 {
     return QStringLiteral(
@@ -35,7 +36,7 @@ QString HistoryWindow::releaseNotes()
 HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("Version History"));
+    setWindowTitle(tr("Version History"));
 
     txtHistory = new QPlainTextEdit(releaseNotes());
     txtHistory->setObjectName(QStringLiteral("txtHistory"));
@@ -43,7 +44,7 @@ HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent)
     txtHistory->setLineWrapMode(QPlainTextEdit::NoWrap);
     const QFontMetrics metrics(txtHistory->font());
     txtHistory->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('x')) * 90, metrics.lineSpacing() * 26);
-    cmdOK = new QPushButton(QStringLiteral("&OK"));
+    cmdOK = new QPushButton(tr("&OK"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

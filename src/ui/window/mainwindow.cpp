@@ -12,6 +12,7 @@
 #include "programstate.h"
 #include "recording/linerecorder.h"
 #include "ringtones/phonemelodies.h"
+#include "sms/arrivingmessages.h"
 #include "sms/shortmessages.h"
 #include "statuswindow.h"
 #include "twips.h"
@@ -24,6 +25,7 @@
 #include "ui/ringtones/ringtonespage.h"
 #include "ui/sms/createsmscontroller.h"
 #include "ui/sms/createsmspage.h"
+#include "ui/sms/newmessagenotices.h"
 #include "ui/sms/servicecentredialog.h"
 #include "ui/sms/viewsmscontroller.h"
 #include "ui/sms/viewsmspage.h"
@@ -61,9 +63,12 @@ struct TabEntry
 };
 // In the order of TabLoader's numbers.
 constexpr TabEntry Tabs[] = {
-    {"tabRingtones", "&Ringtones"}, {"tabPhonebook", "&Phonebook"},
-    {"tabSMS", "&View SMS"},        {"tabSendSMS", "&Create/Send SMS"},
-    {"tabInfo", "&Infos"},          {"tabRemoteControl", "Rem&ote Control"},
+    {"tabRingtones", QT_TRANSLATE_NOOP("MainWindow", "&Ringtones")},
+    {"tabPhonebook", QT_TRANSLATE_NOOP("MainWindow", "&Phonebook")},
+    {"tabSMS", QT_TRANSLATE_NOOP("MainWindow", "&View SMS")},
+    {"tabSendSMS", QT_TRANSLATE_NOOP("MainWindow", "&Create/Send SMS")},
+    {"tabInfo", QT_TRANSLATE_NOOP("MainWindow", "&Infos")},
+    {"tabRemoteControl", QT_TRANSLATE_NOOP("MainWindow", "Rem&ote Control")},
 };
 
 QAction *namedAction(QMenu *menu, const char *name, const QString &text)
@@ -155,7 +160,8 @@ MainWindow::MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, 
     : QMainWindow(parent), link_(link), info_(info), phonebook_(phonebook), sms_(sms), melodies_(melodies)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(ProgramInfo::windowTitle());
+    setWindowTitle(tr("%1 v%2 - Trium Mars manager by %3")
+                       .arg(ProgramInfo::name(), ProgramInfo::version(), ProgramInfo::authors()));
 
     buildPages();
     buildStatusStrip();
@@ -183,6 +189,12 @@ MainWindow::MainWindow(PhoneLink &link, DeviceInfo &info, Phonebook &phonebook, 
     timKeySave.setObjectName(QStringLiteral("timKeySave"));
     timKeySave.setInterval(1000);
 
+    // A message that arrives while the window is open is told and listed.
+    arrivals = new ArrivingMessages(link_.codes, link_.exchange, link_.lock, sms_, this);
+    arrivals->setActive(true);
+    link_.supervisor.setNewMessageIndications(true);
+    newMessageNotices = new NewMessageNotices(*arrivals, sms_, link_, this);
+
     chooseRecordingFile = [this] { return askForRecordingFile(); };
     listSerialPorts = &Platform::serialPorts;
     connectLink();
@@ -207,7 +219,7 @@ void MainWindow::buildPages()
     tabMain->setObjectName(QStringLiteral("tabMain"));
     tabMain->setExpanding(false);
     for (const TabEntry &tab : Tabs) {
-        const int index = tabMain->addTab(QString::fromLatin1(tab.caption));
+        const int index = tabMain->addTab(tr(tab.caption));
         tabMain->setTabData(index, QString::fromLatin1(tab.key));
     }
 
@@ -229,14 +241,13 @@ void MainWindow::buildStatusStrip()
 {
     Frame4 = new QFrame;
     Frame4->setObjectName(QStringLiteral("Frame4"));
-    Label3 = Controls::label("Label3", QStringLiteral("Program State:"));
+    Label3 = Controls::label("Label3", tr("Program State:"));
     QStringList states;
     for (int code = OperationLock::NoPhone; code <= OperationLock::UploadingSMS; ++code)
         states.append(OperationLock::stateText(static_cast<qint16>(code)));
-    labProgState = statusValue("labProgState", QStringLiteral("Busy"), states);
-    Label4 = Controls::label("Label4", QStringLiteral("Connection State:"));
-    labState = statusValue("labState", QStringLiteral("Not Connected"),
-                           {QStringLiteral("Not Connected"), QStringLiteral("Connected")});
+    labProgState = statusValue("labProgState", tr("Busy"), states);
+    Label4 = Controls::label("Label4", tr("Connection State:"));
+    labState = statusValue("labState", tr("Not Connected"), {tr("Not Connected"), tr("Connected")});
 
     labLoadHeld = note("labLoadHeld");
     labLoadHeld->setAlignment(Qt::AlignCenter);
@@ -269,20 +280,21 @@ void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
 
-    QMenu *file = namedMenu(bar, "menFile", QStringLiteral("&File"));
-    menBackup = namedAction(file, "menBackup", QStringLiteral("Back Up Phone..."));
+    QMenu *file = namedMenu(bar, "menFile", tr("&File"));
+    menBackup = namedAction(file, "menBackup", tr("Back Up Phone..."));
     backupController = new BackupController(link_, this);
     connect(menBackup, &QAction::triggered, backupController, &BackupController::backUp);
     file->addSeparator();
-    menExit = namedAction(file, "menExit", QStringLiteral("E&xit Program"));
+    menExit = namedAction(file, "menExit", tr("E&xit Program"));
     connect(menExit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *settings = namedMenu(bar, "menSettings", QStringLiteral("Se&ttings"));
-    QMenu *ports = settings->addMenu(QStringLiteral("Com Port"));
+    QMenu *settings = namedMenu(bar, "menSettings", tr("Se&ttings"));
+    QMenu *ports = settings->addMenu(tr("Com Port"));
     ports->setObjectName(QStringLiteral("menComPort"));
     for (int n = 1; n <= int(menCom.size()); ++n) {
         QAction *port = namedAction(ports, QStringLiteral("menCom%1").arg(n).toLatin1().constData(),
-                                    QStringLiteral("Com %1").arg(n));
+                                    //: A serial port in Settings, Com Port; the number is the port's.
+                                    tr("Com %1").arg(n));
         port->setCheckable(true);
         // The tick follows the link, not the click: a click on the ticked port keeps it.
         connect(port, &QAction::triggered, this, [this, n] {
@@ -293,35 +305,45 @@ void MainWindow::buildMenus()
     }
     ports->setToolTipsVisible(true);
     connect(ports, &QMenu::aboutToShow, this, &MainWindow::describePorts);
-    menDevice = namedAction(settings, "menDevice", QStringLiteral("Device..."));
+    menDevice = namedAction(settings, "menDevice", tr("Device..."));
     connect(menDevice, &QAction::triggered, this, &MainWindow::chooseDevice);
-    menRecord = namedAction(settings, "menRecord", QStringLiteral("Record the Line..."));
+    menRecord = namedAction(settings, "menRecord", tr("Record the Line..."));
     menRecord->setCheckable(true);
     connect(menRecord, &QAction::triggered, this, &MainWindow::toggleRecording);
     connect(&link_.recorder, &LineRecorder::stopped, this, [this](const QString &reason) {
         showRecording();
-        boxes_->inform(reason, QStringLiteral("Warning"));
+        boxes_->inform(reason, tr("Warning"));
     });
-    menReset = namedAction(settings, "menReset", QStringLiteral("Reset Program"));
+    menEnglish = namedAction(settings, "menEnglish", tr("Keep &English"));
+    menEnglish->setCheckable(true);
+    menEnglish->setChecked(link_.settings.keepEnglish());
+    connect(menEnglish, &QAction::triggered, this, [this](bool keep) {
+        link_.settings.setKeepEnglish(keep);
+        boxes_->inform(keep ? tr("Quenda shows its texts in English from its next start.")
+                            : tr("Quenda shows its texts in the desktop's language from its next start."),
+                       tr("Language"));
+    });
+    menReset = namedAction(settings, "menReset", tr("Reset Program"));
 
-    QMenu *help = namedMenu(bar, "menHelp", QStringLiteral("&Help"));
-    menHilfe = namedAction(help, "menHilfe", QStringLiteral("Help"));
-    menVersion = namedAction(help, "menVersion", QStringLiteral("Version History"));
+    QMenu *help = namedMenu(bar, "menHelp", tr("&Help"));
+    menHilfe = namedAction(help, "menHilfe", tr("Help", "item of the Help menu, and the title of its box"));
+    menVersion = namedAction(help, "menVersion", tr("Version History"));
     menTrennlinie = help->addSeparator();
     menTrennlinie->setObjectName(QStringLiteral("menTrennlinie"));
-    menAbout = namedAction(help, "menAbout", QStringLiteral("About"));
+    menAbout = namedAction(help, "menAbout", tr("About", "item of the Help menu: opens the About box"));
     connect(menHilfe, &QAction::triggered, this, &MainWindow::showHelp);
     connect(menVersion, &QAction::triggered, this, &MainWindow::showHistory);
     connect(menAbout, &QAction::triggered, this, &MainWindow::showAbout);
 
-    QMenu *phonebookMenu = namedMenu(bar, "menPhonebook", QStringLiteral("Phonebook"));
+    QMenu *phonebookMenu = namedMenu(bar, "menPhonebook", tr("Phonebook"));
     phonebookMenu->menuAction()->setVisible(false);
-    menExport = namedAction(phonebookMenu, "menExport", QStringLiteral("Export Phonebook"));
-    menImport = namedAction(phonebookMenu, "menImport", QStringLiteral("Import Phonebook"));
+    menExport = namedAction(phonebookMenu, "menExport", tr("Export Phonebook"));
+    menImport = namedAction(phonebookMenu, "menImport", tr("Import Phonebook"));
 
+    // Its title is a name that never shows: the menu only pops up beside "&Delete".
     menPhoneDele = namedMenu(bar, "menPhoneDele", QStringLiteral("PhoneDele"));
     menPhoneDele->menuAction()->setVisible(false);
-    menPhoneDeleAll = namedAction(menPhoneDele, "menPhoneDeleAll", QStringLiteral("Delete All"));
+    menPhoneDeleAll = namedAction(menPhoneDele, "menPhoneDeleAll", tr("Delete All"));
     phonebook->setDeleteMenu(menPhoneDele);
 }
 
@@ -375,7 +397,8 @@ void MainWindow::setMessageBoxes(MessageBoxes *boxes)
 
 void MainWindow::startUp()
 {
-    remoteControl->cmbLanguage->setCurrentText(QStringLiteral("-Automatic-"));
+    remoteControl->cmbLanguage->setCurrentIndex(
+        remoteControl->cmbLanguage->findData(QStringLiteral("-Automatic-")));
     link_.beginStartUp();
 
     const Settings &settings = link_.settings;
@@ -430,8 +453,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::showLoadHeld()
 {
     const bool held = link_.tabs.isHeld(link_.tabs.MintCurFrame);
-    labLoadHeld->setText(
-        held ? QStringLiteral("The phone did not answer twice: show the tab again to reload.") : QString());
+    labLoadHeld->setText(held ? tr("The phone did not answer twice: show the tab again to reload.")
+                              : QString());
     labLoadHeld->setVisible(held);
 }
 
@@ -472,9 +495,10 @@ void MainWindow::showConnection(bool connected)
     // Another phone than the Trium Mars is named, so the user sees which one Quenda found.
     const PhoneProfile &phone = link_.supervisor.profile();
     const QString named = phone.isTriumMars() || phone.name().isEmpty()
-                              ? QStringLiteral("Connected")
-                              : QStringLiteral("Connected: ") + phone.name();
-    labState->setText(connected ? named : QStringLiteral("Not Connected"));
+                              ? tr("Connected")
+                              //: The connection state, with the name of the phone found.
+                              : tr("Connected: %1").arg(phone.name());
+    labState->setText(connected ? named : tr("Not Connected"));
     showLacking();
     Controls::paintBackground(labState, connected ? Controls::lightGreen() : Controls::lightBlue());
     describeLine();
@@ -497,8 +521,7 @@ void MainWindow::toggleRecording()
         const QString path = chooseRecordingFile();
         QString error;
         if (!path.isEmpty() && !link_.recorder.start(path, &error))
-            boxes_->inform(QStringLiteral("The line cannot be recorded in %1: %2").arg(path, error),
-                           QStringLiteral("Warning"));
+            boxes_->inform(tr("The line cannot be recorded in %1: %2").arg(path, error), tr("Warning"));
     }
     showRecording();
 }
@@ -507,16 +530,16 @@ void MainWindow::showRecording()
 {
     const bool recording = link_.recorder.isRecording();
     menRecord->setChecked(recording);
-    labRecording->setText(recording ? QStringLiteral("Recording the line to ") + link_.recorder.path()
-                                    : QString());
+    labRecording->setText(recording ? tr("Recording the line to %1").arg(link_.recorder.path()) : QString());
     labRecording->setVisible(recording);
 }
 
 QString MainWindow::askForRecordingFile()
 {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Record the Line"),
-                                        QDir::home().filePath(QStringLiteral("quenda-line.trace")),
-                                        QStringLiteral("Line recordings (*.trace);;All files (*)"));
+    // The patterns stay as they are; only the descriptions are words.
+    return QFileDialog::getSaveFileName(
+        this, tr("Record the Line"), QDir::home().filePath(QStringLiteral("quenda-line.trace")),
+        QStringLiteral("%1 (*.trace);;%2 (*)").arg(tr("Line recordings"), tr("All files")));
 }
 
 void MainWindow::describePorts()
@@ -554,7 +577,8 @@ void MainWindow::chooseDevice()
 
 void MainWindow::showHelp()
 {
-    boxes_->inform(QStringLiteral("There will be no Help. Never!"), QStringLiteral("Help"));
+    boxes_->inform(tr("There will be no Help. Never!"),
+                   tr("Help", "item of the Help menu, and the title of its box"));
 }
 
 void MainWindow::showHistory()

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class ArrivingMessages;
 class BackupController;
 class CreateSmsPage;
 class DeviceInfo;
@@ -36,6 +37,7 @@ class QTabBar;
 class RemoteControlPage;
 class RingtonesPage;
 class StatusWindow;
+class NewMessageNotices;
 class ViewSmsPage;
 
 // frmMain: the six tabs, the status strip and the menus, driven by the phone link.
@@ -82,7 +84,8 @@ public:
     QAction *menExit;
     std::array<QAction *, 4> menCom; // menCom1 to menCom4
     QAction *menDevice;
-    QAction *menRecord; // checked while the line is recorded
+    QAction *menRecord;  // checked while the line is recorded
+    QAction *menEnglish; // checked: English whatever the desktop's language, from the next start
     QAction *menReset;
     QAction *menHilfe;
     QAction *menVersion;
@@ -100,6 +103,8 @@ public:
     RemoteControlController *remoteControlController;
     CreateSmsController *createSmsController;
     BackupController *backupController;
+    ArrivingMessages *arrivals; // messages the phone tells of as they arrive
+    NewMessageNotices *newMessageNotices;
     StatusWindow *frmStatus;
     QTimer timKeyPressed; // 1000 ms: the end key held down
     QTimer timKeySave;    // 1000 ms: "#" held down

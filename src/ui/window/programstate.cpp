@@ -116,7 +116,7 @@ void ProgramState::lockControls()
     }
     for (const ResetTexts::Entry &entry : ResetTexts::table()) {
         if (QWidget *widget = control(entry.name))
-            Controls::setText(widget, entry.text);
+            Controls::setText(widget, entry.shown());
     }
 }
 

@@ -11,7 +11,7 @@
 StatusWindow::StatusWindow(OperationLock &lock, QWidget *parent) : QDialog(parent), lock_(lock)
 {
     setObjectName(QStringLiteral("frmStatus"));
-    setWindowTitle(QStringLiteral("Working..."));
+    setWindowTitle(tr("Working..."));
     setModal(false);
 
     prgStatus = new QProgressBar;
@@ -21,7 +21,7 @@ StatusWindow::StatusWindow(OperationLock &lock, QWidget *parent) : QDialog(paren
     labStatus = new QLabel;
     labStatus->setObjectName(QStringLiteral("labStatus"));
     labStatus->setAlignment(Qt::AlignCenter);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"));
+    cmdCancel = new QPushButton(tr("&Cancel"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdCancel, &QPushButton::clicked, this, [this] {
         lock_.cancel();

@@ -1,6 +1,11 @@
+#include "notificationservice.h"
+#include "sessionbus.h"
 #include "testenvironment.h"
+#include "testfiles.h"
 #include "windowrig.h"
 
+#include "phonebook/contactscache.h"
+#include "sms/arrivingmessages.h"
 #include "ui/sms/archivefiledialog.h"
 #include "ui/sms/viewsmspage.h"
 
@@ -17,6 +22,7 @@
 #include <QTimer>
 
 static TestEnvironment environment;
+static PrivateSessionBus sessionBus;
 
 class TestViewSmsTab : public QObject
 {
@@ -31,10 +37,12 @@ private slots:
     void getNewSmsArchivesWithTheSwitchOff();
     void switchingAutoSmsOnDownloadsAndArchives();
     void archiveDialogRefusesAnUncreatableFile();
+    void aMessageThatArrivesIsToldListedAndArchived_data();
+    void aMessageThatArrivesIsToldListedAndArchived();
 
 private:
     ViewSmsPage &page() { return *rig->window.viewSms; }
-    void showTab();
+    void showTab(int listed = 2);
 
     WindowRig *rig = nullptr;
     QTemporaryDir dir;
@@ -57,12 +65,12 @@ void TestViewSmsTab::cleanup()
     delete rig;
 }
 
-void TestViewSmsTab::showTab()
+void TestViewSmsTab::showTab(int listed)
 {
     QVERIFY(rig->startAndConnect());
     QTest::mouseClick(rig->window.tabMain, Qt::LeftButton, {},
                       rig->window.tabMain->tabRect(TabLoader::ViewSMS - 1).center());
-    QTRY_COMPARE(page().lstTimeDate->count(), 2);
+    QTRY_COMPARE(page().lstTimeDate->count(), listed);
     QTRY_VERIFY(rig->connected());
 }
 
@@ -143,6 +151,77 @@ void TestViewSmsTab::archiveDialogRefusesAnUncreatableFile()
     QTest::mouseClick(page().cmdAutoSMSArchive, Qt::LeftButton);
     QCOMPARE(rig->link.settings.filesms(), dir.filePath(QStringLiteral("new.log")));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("new.log"))));
+}
+
+void TestViewSmsTab::aMessageThatArrivesIsToldListedAndArchived_data()
+{
+    QTest::addColumn<QByteArray>("indications");
+    QTest::addColumn<bool>("onShow");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("on show") << QByteArray("(0-3),(0-3),(0,2),(0,1),(0,1)") << true << true;
+    QTest::newRow("another tab on show") << QByteArray("(0-3),(0-3),(0,2),(0,1),(0,1)") << false << true;
+    QTest::newRow("refuses AT+CNMI") << QByteArray() << true << false;
+}
+
+void TestViewSmsTab::aMessageThatArrivesIsToldListedAndArchived()
+{
+    QFETCH(QByteArray, indications);
+    QFETCH(bool, onShow);
+    QFETCH(bool, told);
+    QVERIFY(sessionBus.isRunning());
+    NotificationService desktop;
+    QVERIFY(desktop.registerOn(QDBusConnection::sessionBus()));
+    simphone::PhoneState &phone = rig->sim.state();
+    phone.manufacturer = "SIMCOM_Ltd";
+    phone.model = "SIMCOM_SIM800";
+    phone.listing = true;
+    phone.indications = indications;
+    ContactsCache(rig->phonebook.cache().path())
+        .merge({{QStringLiteral("Anna"), QStringLiteral("+4915112345678")}});
+    rig->link.settings.setAutosms(true);
+    rig->window.arrivals->timArrival.setInterval(50);
+    if (onShow) {
+        showTab();
+    } else {
+        QVERIFY(rig->startAndConnect());
+        QCOMPARE(rig->link.tabs.MintCurFrame, qint16(TabLoader::Ringtones));
+    }
+    const QByteArray archived = TestFiles::contents(rig->link.settings.filesms());
+    rig->sim.clearTranscript();
+
+    simphone::Message arriving;
+    arriving.status = "REC UNREAD";
+    arriving.address = "+4915112345678";
+    arriving.timestamp = "26/12/10,09:30:00+04";
+    arriving.body = "Are you coming tonight? The train leaves at eight, from the second platform";
+    QVERIFY(rig->sim.receiveMessage(arriving));
+
+    if (!told) {
+        QTest::qWait(500);
+        QVERIFY(desktop.notices.isEmpty());
+        QCOMPARE(rig->commands(), QList<QByteArray>{});
+        QCOMPARE(page().lstTimeDate->count(), 2);
+        return;
+    }
+    QTRY_COMPARE(desktop.notices.size(), 1);
+    const NotificationService::Notice notice = desktop.notices.constFirst();
+    QCOMPARE(notice.application, QStringLiteral("Quenda"));
+    QCOMPARE(notice.summary, QStringLiteral("New message from Anna"));
+    QCOMPARE(notice.body,
+             QStringLiteral("Are you coming tonight? The train leaves at eight, from the second\u2026"));
+    QTRY_VERIFY(rig->connected());
+    if (!onShow) {
+        // Nothing more is read until the tab is shown, and then the list holds it.
+        QCOMPARE(TestFiles::contents(rig->link.settings.filesms()), archived);
+        QCOMPARE(page().lstTimeDate->count(), 0);
+        showTab(3);
+    }
+    QTRY_COMPARE(page().lstTimeDate->count(), 3);
+    QTRY_VERIFY(TestFiles::contents(rig->link.settings.filesms())
+                    .contains("Number: +4915112345678\r\nAre you coming"));
+    const QByteArray archive = TestFiles::contents(rig->link.settings.filesms());
+    QCOMPARE(archive.count("Number: +4915112345678"), 1);
+    QCOMPARE(archive.count("Number: +4917012"), 1);
 }
 
 QTEST_MAIN(TestViewSmsTab)

@@ -1,0 +1,31 @@
+# Gathers the sources' texts into a copy of each translation and fails, naming them, when a text
+# has no translation there: one added to the sources, or one whose English changed.
+# Called with LUPDATE, FOLDERS, TRANSLATIONS (lists), WORK (a folder) and STAMP.
+file(MAKE_DIRECTORY ${WORK})
+set(failed FALSE)
+foreach(ts IN LISTS TRANSLATIONS)
+    get_filename_component(name ${ts} NAME)
+    set(copy ${WORK}/${name})
+    file(COPY_FILE ${ts} ${copy})
+    execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none ${FOLDERS} -ts ${copy}
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "lupdate failed on ${name}:\n${out}")
+    endif()
+    file(READ ${copy} text)
+    string(REGEX MATCHALL "<source>[^<]*</source>[ \t\r\n]*(<comment>[^<]*</comment>[ \t\r\n]*)?(<extracomment>[^<]*</extracomment>[ \t\r\n]*)?<translation type=\"unfinished\""
+           missing "${text}")
+    list(LENGTH missing count)
+    if(count GREATER 0)
+        set(failed TRUE)
+        message("${name}: ${count} text(s) without a translation:")
+        foreach(entry IN LISTS missing)
+            string(REGEX MATCH "<source>([^<]*)</source>" source "${entry}")
+            message("    ${CMAKE_MATCH_1}")
+        endforeach()
+    endif()
+endforeach()
+if(failed)
+    message(FATAL_ERROR "Translate these texts (lupdate has gathered them: cmake --build <build> --target translations-update), or the program shows them in English.")
+endif()
+file(TOUCH ${STAMP})
