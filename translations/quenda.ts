@@ -89,6 +89,22 @@
     </message>
 </context>
 <context>
+    <name>CmgrReply</name>
+    <message>
+        <source>Unknown</source>
+        <comment>the name of a sender the contacts do not know</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsend Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unknown command: %1</source>

@@ -90,6 +90,22 @@
     </message>
 </context>
 <context>
+    <name>CmgrReply</name>
+    <message>
+        <source>Unknown</source>
+        <comment>the name of a sender the contacts do not know</comment>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Unsend Message</source>
+        <translation>Ungesendet</translation>
+    </message>
+    <message>
+        <source>Send Message</source>
+        <translation>Gesendet</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unknown command: %1</source>

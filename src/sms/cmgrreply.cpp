@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 
+#include <utility>
+
 const QString CmgrReply::Header = QStringLiteral("+CMGR:");
 
 namespace {
@@ -43,6 +45,19 @@ QString quotedField(QString reply, int n)
 }
 
 } // namespace
+
+QString CmgrReply::shown(const QString &text)
+{
+    if (text == QLatin1String("Unknown"))
+        return tr("Unknown", "the name of a sender the contacts do not know");
+    // The counter after a label keeps its place, so the keys stay aligned.
+    for (const auto &[label, translated] : {std::pair{QStringLiteral("Unsend Message"), tr("Unsend Message")},
+                                            std::pair{QStringLiteral("Send Message"), tr("Send Message")}}) {
+        if (text == label || (text.startsWith(label + QLatin1Char(' '))))
+            return translated + text.mid(label.size());
+    }
+    return text;
+}
 
 QString CmgrReply::addressOf(const SMSRecord &record)
 {

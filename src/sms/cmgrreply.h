@@ -4,6 +4,7 @@
 
 #include "text/phonetext.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The reply to "at+cmgr=<slot>" cut into a message record. The address and the time stamp are
@@ -14,6 +15,8 @@
 // before it changes nothing.
 class CmgrReply
 {
+    Q_DECLARE_TR_FUNCTIONS(CmgrReply)
+
 public:
     // The information line that opens a message; a reply without it holds none.
     static const QString Header;
@@ -31,6 +34,9 @@ public:
     // The same of a text already decoded (from a PDU).
     SMSRecord takeText(const struct MessageHeader &header, const QString &text, qint16 slot);
 
+    // A key, number or name as the message list shows it: the labels the archive keeps in
+    // English ("Unsend Message 2 ", "Unknown") in the program's language, the rest as it is.
+    static QString shown(const QString &text);
     // The number as the phone sent it: empty for a message stored without one.
     static QString addressOf(const SMSRecord &record);
     static QString keyOfTimeStamp(const QString &timeStamp);

@@ -88,10 +88,12 @@ void TestArrivingMessages::theSettingKeepsMessagesStored_data()
 {
     QTest::addColumn<QString>("offered");
     QTest::addColumn<QString>("setting");
-    // SIM800 (its AT manual's answer), a phone of two fields, and those that cannot keep
-    // messages stored or would drop every code while busy without saying so.
+    // "spaced" as the Enfora GSM1308 AT command reference (2008) prints its answer; then a
+    // phone of two fields, and those that cannot keep messages stored.
     QTest::newRow("buffered") << "(0-3),(0-3),(0,2),(0,1),(0,1)"
                               << "AT+CNMI=2,1,0,0";
+    QTest::newRow("spaced") << "(0-2), (0-3), (0,2), (0,1), (0,1)"
+                            << "AT+CNMI=2,1,0,0";
     QTest::newRow("listed") << "(0,1,2),(0,1,2,3),(0,2),(0,1,2),(0,1)"
                             << "AT+CNMI=2,1,0,0";
     QTest::newRow("dropped while busy") << "(1),(0,1),(0),(0)"

@@ -38,7 +38,7 @@ void ViewSmsController::showMessages()
     const QSignalBlocker quiet(list);
     list->clear();
     for (const SMSRecord &message : sms_.messages().sorted())
-        list->addItem(message.key);
+        list->addItem(CmgrReply::shown(message.key));
     resetDisplay();
 }
 
@@ -56,8 +56,8 @@ void ViewSmsController::lstTimeDate_Click()
         return;
     page_.txtSMSName->setText(tr("Unknown", "the sender's name, until the message's own is known"));
     page_.txtSMS->setPlainText(message->text);
-    page_.txtNumber->setText(message->number);
-    page_.txtSMSName->setText(message->name);
+    page_.txtNumber->setText(CmgrReply::shown(message->number));
+    page_.txtSMSName->setText(CmgrReply::shown(message->name));
 }
 
 void ViewSmsController::chkAutoSMS_Click(bool on)
