@@ -38,22 +38,25 @@ int run(const QStringList &arguments)
             return Success;
         }
         if (!words.isEmpty())
-            printError(QStringLiteral("Unknown command: ") + words.join(QLatin1Char(' ')));
+            printError(QCoreApplication::translate("CommandLine", "Unknown command: %1")
+                           .arg(words.join(QLatin1Char(' '))));
         QTextStream(stderr) << overview();
         return UsageError;
     }
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(command->summary);
+    parser.setApplicationDescription(command->shownSummary());
     parser.addOption(options().help);
     parser.addOption(options().device);
     parser.addOption(options().baud);
     parser.addOption(options().yes);
     parser.addOption(options().trace);
     parser.addOptions(command->options);
-    parser.addPositionalArgument(command->words.join(QLatin1Char(' ')), QStringLiteral("The command."));
-    if (!command->arguments.isEmpty())
-        parser.addPositionalArgument(command->arguments, QString());
+    parser.addPositionalArgument(command->words.join(QLatin1Char(' ')),
+                                 //: What the command's words are, in its --help.
+                                 QCoreApplication::translate("CommandLine", "The command."));
+    if (command->arguments)
+        parser.addPositionalArgument(command->shownArguments(), QString());
     if (!parser.parse(arguments)) {
         printError(parser.errorText());
         return UsageError;
@@ -65,10 +68,12 @@ int run(const QStringList &arguments)
     const qsizetype given = parser.positionalArguments().size() - command->words.size();
     Run run(*command, parser);
     if (given < command->minArguments || given > command->maxArguments)
-        return run.usage(QStringLiteral("%1 takes %2.")
-                             .arg(command->words.join(QLatin1Char(' ')), command->arguments.isEmpty()
-                                                                             ? QStringLiteral("no arguments")
-                                                                             : command->arguments));
+        return run.usage(command->arguments
+                             //: %1 is a command, %2 its arguments as its usage line names them.
+                             ? QCoreApplication::translate("CommandLine", "%1 takes %2.")
+                                   .arg(command->words.join(QLatin1Char(' ')), command->shownArguments())
+                             : QCoreApplication::translate("CommandLine", "%1 takes no arguments.")
+                                   .arg(command->words.join(QLatin1Char(' '))));
     const int code = command->run(run);
     return run.interrupted() ? Interrupted : code;
 }

@@ -11,15 +11,21 @@ namespace CommandLine {
 
 class Run;
 
+// The table keeps its texts untranslated (QT_TRANSLATE_NOOP): the completion reads the
+// arguments' words, whatever the language of the help.
 struct Command
 {
     QStringList words;
-    QString arguments; // as the usage line shows them
-    QString summary;
+    const char *arguments = nullptr; // as the usage line shows them
+    const char *summary = nullptr;
     QList<QCommandLineOption> options;
     int minArguments = 0;
     int maxArguments = 0;
     std::function<int(Run &)> run;
+
+    // The arguments and the summary in the language of the help.
+    QString shownArguments() const;
+    QString shownSummary() const;
 };
 
 // Every command, in the order the overview lists them.

@@ -46,10 +46,11 @@ QStringList completions(const QStringList &words)
         const qsizetype given = typed.size() - command->words.size();
         if (given >= command->maxArguments)
             return {};
-        if (command->arguments.contains(QLatin1String("DIR")))
+        // The table's own words, not the help's: they are the same in every language.
+        const QLatin1String arguments(command->arguments);
+        if (arguments.contains(QLatin1String("DIR")))
             return {QStringLiteral("@folders")};
-        if (command->arguments.contains(QLatin1String("FILE")) ||
-            command->arguments.contains(QLatin1String("IN")))
+        if (arguments.contains(QLatin1String("FILE")) || arguments.contains(QLatin1String("IN")))
             return {QStringLiteral("@files")};
         return {};
     }

@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "link/language.h"
+#include "link/settings.h"
 #include "programinfo.h"
 
 #include <QCoreApplication>
@@ -10,5 +12,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(ProgramInfo::name());
     QCoreApplication::setApplicationName(ProgramInfo::name());
     QCoreApplication::setApplicationVersion(ProgramInfo::version());
+    // Before any text is made: the help builds its texts when first asked.
+    Language::install(app, Settings().keepEnglish());
     return CommandLine::run(QCoreApplication::arguments());
 }

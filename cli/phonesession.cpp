@@ -27,7 +27,8 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     link.resetConnection();
     link.line.openPort();
     if (!link.line.isOpen()) {
-        printError(link.lineProblem() + QStringLiteral(" Name the port with --device PATH."));
+        //: %1 says why the port cannot be opened; PATH is the value of --device, as its help names it.
+        printError(tr("%1 Name the port with --device PATH.").arg(link.lineProblem()));
         return false;
     }
 
@@ -60,29 +61,33 @@ bool PhoneSession::connectPhone(const QString &devicePath)
     if (link.lock.action() == OperationLock::Idle)
         return true;
     const QString device = link.line.deviceName();
+    // The link's own hint when it has one for an unanswered line (it knows which speed to
+    // suggest); told by state, as its words are those of the person's language.
+    const bool linkHintsSilence = link.line.isOpen() && !link.supervisor.isConnectedShown() &&
+                                  link.supervisor.greetingProblem().isEmpty() &&
+                                  !link.lineProblem().isEmpty();
     if (lost)
-        printError(
-            link.lineProblem().startsWith(QLatin1String("No answer"))
-                ? link.lineProblem()
-                : QStringLiteral("No answer from the phone on %1 at %2 bit/s: is it switched on and the "
-                                 "cable seated?")
-                      .arg(device)
-                      .arg(link.line.baudRate()));
+        printError(linkHintsSilence
+                       ? link.lineProblem()
+                       : tr("No answer from the phone on %1 at %2 bit/s: is it switched on and the "
+                            "cable seated?")
+                             .arg(device)
+                             .arg(link.line.baudRate()));
     else if (!link.supervisor.greetingProblem().isEmpty())
         printError(link.supervisor.greetingProblem());
     else
-        printError(QStringLiteral("The device on %1 answers but does not finish its greeting.").arg(device));
+        printError(tr("The device on %1 answers but does not finish its greeting.").arg(device));
     return false;
 }
 
 ExitCode PhoneSession::outcome(const OperationResult &result) const
 {
     if (interrupt.happened()) {
-        printError(QStringLiteral("Interrupted."));
+        printError(tr("Interrupted."));
         return Interrupted;
     }
     if (link.lock.action() == OperationLock::NoPhone) {
-        printError(QStringLiteral("The phone stopped answering."));
+        printError(tr("The phone stopped answering."));
         return PhoneFailed;
     }
     return exitCodeOf(result.kind);

@@ -6,6 +6,7 @@
 
 #include "handset/handset.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -14,6 +15,8 @@
 // greeted once at the start instead of watched for the program's whole life.
 class PhoneSession
 {
+    Q_DECLARE_TR_FUNCTIONS(PhoneSession)
+
 public:
     explicit PhoneSession(bool answerYes);
     // Waits (within their time) for the answers the phone still owes to a cancelled run, so

@@ -5,6 +5,7 @@
 #include "ringtones/phonemelodies.h"
 #include "sms/shortmessages.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -52,21 +53,41 @@ void printInfo(const DeviceInfo &info, bool json)
         return;
     }
     const DeviceInfo::Fields &f = info.fields();
+    // The labels are for the person reading, as on the Infos tab; scripts take --json, whose
+    // names stay as they are.
     QList<std::pair<QString, QString>> fields = {
-        {QStringLiteral("Battery"), f.battery},
-        {QStringLiteral("Manufacturer"), f.manufacturer},
-        {QStringLiteral("Model"), f.model},
-        {QStringLiteral("Operator"), f.operatorName},
-        {QStringLiteral("Operator ID"), f.operatorId},
-        {QStringLiteral("State"), f.netState},
-        {QStringLiteral("Net"), f.net},
-        {QStringLiteral("Cell"), f.cell},
-        {QStringLiteral("IMSI"), f.imsi},
+        {QCoreApplication::translate("CommandLine::Printers", "Battery", "quenda-cli info: the charge"),
+         f.battery},
+        {QCoreApplication::translate("CommandLine::Printers", "Manufacturer", "quenda-cli info"),
+         f.manufacturer},
+        {QCoreApplication::translate("CommandLine::Printers", "Model", "quenda-cli info: the phone's model"),
+         f.model},
+        {QCoreApplication::translate("CommandLine::Printers", "Operator", "quenda-cli info: the network's"),
+         f.operatorName},
+        {QCoreApplication::translate("CommandLine::Printers", "Operator ID",
+                                     "quenda-cli info: the network's"),
+         f.operatorId},
+        {QCoreApplication::translate("CommandLine::Printers", "State",
+                                     "quenda-cli info: how the phone is registered in the network"),
+         f.netState},
+        {QCoreApplication::translate("CommandLine::Printers", "Net",
+                                     "quenda-cli info: the network's code or kind"),
+         f.net},
+        {QCoreApplication::translate("CommandLine::Printers", "Cell", "quenda-cli info: the radio cell"),
+         f.cell},
+        {QCoreApplication::translate("CommandLine::Printers", "IMSI", "quenda-cli info"), f.imsi},
     };
     // What only other phones than the Trium Mars tell.
-    for (const auto &[label, value] :
-         {std::pair{QStringLiteral("Revision"), f.revision}, std::pair{QStringLiteral("IMEI"), f.imei},
-          std::pair{QStringLiteral("Signal"), f.signal}}) {
+    const std::pair<QString, QString> others[] = {
+        {QCoreApplication::translate("CommandLine::Printers", "Revision",
+                                     "quenda-cli info: the phone's firmware"),
+         f.revision},
+        {QCoreApplication::translate("CommandLine::Printers", "IMEI", "quenda-cli info"), f.imei},
+        {QCoreApplication::translate("CommandLine::Printers", "Signal",
+                                     "quenda-cli info: the signal's strength"),
+         f.signal},
+    };
+    for (const auto &[label, value] : others) {
         if (!value.isEmpty())
             fields.append({label, value});
     }

@@ -20,14 +20,14 @@ PhoneSession *Run::phone(int tab)
     session_ = std::make_unique<PhoneSession>(isSet(options().yes));
     QString error;
     if (isSet(options().trace) && !session_->link.recorder.start(value(options().trace), &error)) {
-        printError(QStringLiteral("Cannot record the line in %1: %2").arg(value(options().trace), error));
+        printError(tr("Cannot record the line in %1: %2").arg(value(options().trace), error));
         failure_ = UsageError;
         return nullptr;
     }
     if (isSet(options().baud)) {
         const int baud = value(options().baud).toInt();
         if (!SerialLine::Speeds.contains(baud)) {
-            failure_ = usage(QStringLiteral("--baud takes one of %1.").arg(SerialLine::speedsText()));
+            failure_ = usage(tr("--baud takes one of %1.").arg(SerialLine::speedsText()));
             return nullptr;
         }
         session_->link.useBaudForThisRun(baud);
@@ -47,19 +47,19 @@ PhoneSession *Run::phone(int tab)
 int Run::usage(const QString &problem) const
 {
     printError(problem);
-    printError(QStringLiteral("Try 'quenda-cli %1 --help'.").arg(command_.words.join(QLatin1Char(' '))));
+    //: %1 is a command of quenda-cli, such as "sms send".
+    printError(tr("Try 'quenda-cli %1 --help'.").arg(command_.words.join(QLatin1Char(' '))));
     return UsageError;
 }
 
-bool Run::number(const QString &text, const QString &what, int low, int high, int *result,
+bool Run::number(const QString &text, const QString &problem, int low, int high, int *result,
                  int *exitCode) const
 {
     bool ok = false;
     *result = text.toInt(&ok);
     if (ok && *result >= low && *result <= high)
         return true;
-    *exitCode = usage(
-        QStringLiteral("%1 must be a whole number from %2 to %3: %4").arg(what).arg(low).arg(high).arg(text));
+    *exitCode = usage(problem.arg(low).arg(high).arg(text));
     return false;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,8 @@ struct Command;
 // One command being run: its parsed command line and, once asked for, the phone.
 class Run
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine::Run)
+
 public:
     Run(const Command &command, const QCommandLineParser &parser);
 
@@ -33,8 +36,9 @@ public:
 
     int usage(const QString &problem) const;
 
-    // A whole number from low to high, or a usage error.
-    bool number(const QString &text, const QString &what, int low, int high, int *result,
+    // A whole number from low to high, or the usage error problem: a sentence in which %1 and
+    // %2 stand for low and high, %3 for text.
+    bool number(const QString &text, const QString &problem, int low, int high, int *result,
                 int *exitCode) const;
 
 private:

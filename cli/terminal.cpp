@@ -30,10 +30,12 @@ bool TerminalBoxes::ask(const QString &text, const QString &title)
 {
     Q_UNUSED(title)
     if (answerYes_) {
-        printError(text + QStringLiteral(" Yes (--yes)"));
+        //: %1 is the question; Yes is the answer given for the person.
+        printError(tr("%1 Yes (--yes)").arg(text));
         return true;
     }
-    printError(text + QStringLiteral(" No: give --yes to answer Yes."));
+    //: %1 is the question; No is the answer given for the person, Yes the other one.
+    printError(tr("%1 No: give --yes to answer Yes.").arg(text));
     return false;
 }
 
@@ -46,7 +48,8 @@ void TerminalProgress::setProgress(int value, const QString &text)
     Q_UNUSED(value)
     if (!enabled_)
         return;
-    err() << "\rWorking... " << text << Qt::flush;
+    //: %1 is what the operation is doing, as the window's Working... box shows it.
+    err() << '\r' << tr("Working... %1").arg(text) << Qt::flush;
     shown_ = true;
 }
 

@@ -2,11 +2,14 @@
 
 #include "link/userinterfaces.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // Message boxes as lines on stderr. Questions take the answer given on the command line.
 class TerminalBoxes : public MessageBoxes
 {
+    Q_DECLARE_TR_FUNCTIONS(TerminalBoxes)
+
 public:
     explicit TerminalBoxes(bool answerYes) : answerYes_(answerYes) {}
 
@@ -21,6 +24,8 @@ private:
 // not a terminal, so logs of scripts stay clean.
 class TerminalProgress : public ProgressWindow
 {
+    Q_DECLARE_TR_FUNCTIONS(TerminalProgress)
+
 public:
     TerminalProgress();
 

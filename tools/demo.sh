@@ -11,7 +11,7 @@ root=$(pwd)
 extra=""
 [ -n "${DISPLAY:-}" ] || extra="xvfb xauth imagemagick fonts-dejavu-core"
 # Only what the demo runs; the tests are built by tools/test.sh.
-tools/setup.sh --quiet --target quenda --target quenda-simphone $extra
+tools/setup.sh --quiet --target quenda --target quenda-simphone qt6-translations-l10n $extra
 
 demo="$root/build/demo"
 mkdir -p "$demo/config/Quenda" "$demo/data" "$demo/runtime"

@@ -596,6 +596,10 @@ as with Cancel).</source>
         <source>Contacts</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The contacts with their numbers; choosing one and OK puts its number in the message form</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ContactTable</name>
@@ -696,6 +700,17 @@ as with Cancel).</source>
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drive whose folders are listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CreateSmsPage</name>
     <message>
         <source>Create SMS</source>
@@ -736,6 +751,26 @@ as with Cancel).</source>
     <message>
         <source>Upload+Send</source>
         <comment>stores the message in the phone, then sends it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the service center from a list of networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picks the number from the phonebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new message; the count below tells the characters used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the message in the phone, then sends it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -798,6 +833,22 @@ as with Cancel).</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Serial ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choosing a port puts its stable name, or its device, in the Device box below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speed of the serial line</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfo</name>
@@ -850,6 +901,18 @@ as with Cancel).</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files of the folder; choosing one puts its path in the file name box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FolderDialog</name>
@@ -863,6 +926,17 @@ as with Cancel).</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderList</name>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folders below the folder shown; Enter or a double click opens one</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -964,12 +1038,104 @@ as with Cancel).</source>
         <source>IMSI:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The battery&apos;s charge, from empty to full</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
     <message>
         <source>Control</source>
         <comment>the frame of the phone&apos;s keypad</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left soft key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s key under the left corner of its display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s up key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right soft key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s key under the right corner of its display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s green key, which calls or answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s left key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s right key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s red key, which ends a call; held down for a second, it presses the power key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s down key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s * key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hash key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s # key; held down for a second, holds it on the phone too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keys of the phone, laid over its picture</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1163,6 +1329,25 @@ as with Cancel).</source>
     </message>
     <message>
         <source>There will be no Help. Never!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program State: %1</source>
+        <extracomment>The program state&apos;s name for a screen reader: the caption beside it and the state.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What Quenda is doing with the phone; the controls that start another operation are locked meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection State: %1</source>
+        <extracomment>The connection state&apos;s name for a screen reader: the caption beside it and the state.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether a phone answers, and which one. %1</source>
+        <extracomment>What the connection state tells, for a screen reader; %1 is the line, as the state&apos;s tooltip shows it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1372,6 +1557,10 @@ as with Cancel).</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choosing a row and OK takes its number</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1767,6 +1956,42 @@ as with Cancel).</source>
         <comment>opens the message form for the contact&apos;s number</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contacts of the memory chosen under Options; choosing one shows it in the editor beside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a menu with Delete All, beside Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the contacts to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads contacts from a file into the phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The memory of the phone whose contacts are listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dials the chosen contact&apos;s number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the message form for the chosen contact&apos;s number</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProgramInfo</name>
@@ -1779,6 +2004,10 @@ as with Cancel).</source>
     <name>RemoteControlController</name>
     <message>
         <source>Change Code...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Types the phone maker&apos;s code on the phone; its context menu changes the code</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1887,6 +2116,26 @@ as with Cancel).</source>
         <source>Enable/Disable by clicking again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Keys to send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is typed here goes to the phone as key presses, in the mode chosen above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language Set switches the phone to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches the phone to the language chosen beside it; its context menu changes the code</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ResetTexts</name>
@@ -1983,6 +2232,38 @@ as with Cancel).</source>
     </message>
     <message>
         <source>Ringtones On PC - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ringtones on PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The melody files of the folder; the one chosen is played, saved as WAV or uploaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the folder of melody files again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the folder of melody files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ringtones on phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The melodies in the phone; choosing one of the first eight makes its number the one an upload replaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the melody list of the phone again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the chosen melody file into the phone, in place of the ringtone number beside it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2150,6 +2431,14 @@ as with Cancel).</source>
         <source>Choose SMSC</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Service centers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Networks and their service center numbers; choosing one and OK puts its number in the message form</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServiceCodeDialog</name>
@@ -2171,6 +2460,10 @@ as with Cancel).</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2290,6 +2583,10 @@ as with Cancel).</source>
         <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Supervisor</name>
@@ -2388,6 +2685,52 @@ will be done automatically when you
 connect your phone. Only new messages 
 will be appended to the file!
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The messages stored in the phone, by time and date; choosing one shows its text, number and name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <comment>the chosen message&apos;s number box</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number the chosen message came from or went to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>the chosen message&apos;s name box</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phonebook&apos;s name for that number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the messages from the phone again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches the Auto-SMS-Downloader on and off: on, it appends new messages to its file at every connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the file the Auto-SMS-Downloader appends to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appends the new messages to the file now</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -600,6 +600,10 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <source>Contacts</source>
         <translation>Kontakte</translation>
     </message>
+    <message>
+        <source>The contacts with their numbers; choosing one and OK puts its number in the message form</source>
+        <translation>Die Kontakte mit ihren Rufnummern; wählen Sie einen und dann OK, um seine Rufnummer in das Mitteilungsformular zu übernehmen</translation>
+    </message>
 </context>
 <context>
     <name>ContactTable</name>
@@ -700,6 +704,17 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>The drive whose folders are listed</source>
+        <translation>Das Laufwerk, dessen Ordner angezeigt werden</translation>
+    </message>
+</context>
+<context>
     <name>CreateSmsPage</name>
     <message>
         <source>Create SMS</source>
@@ -741,6 +756,26 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <source>Upload+Send</source>
         <comment>stores the message in the phone, then sends it</comment>
         <translation>Hochladen+Senden</translation>
+    </message>
+    <message>
+        <source>Chooses the service center from a list of networks</source>
+        <translation>Wählt die SMS-Zentrale aus einer Liste von Netzen</translation>
+    </message>
+    <message>
+        <source>Picks the number from the phonebook</source>
+        <translation>Übernimmt die Rufnummer aus dem Telefonbuch</translation>
+    </message>
+    <message>
+        <source>Message text</source>
+        <translation>Mitteilungstext</translation>
+    </message>
+    <message>
+        <source>The new message; the count below tells the characters used</source>
+        <translation>Die neue Mitteilung; die Anzeige darunter nennt die verwendeten Zeichen</translation>
+    </message>
+    <message>
+        <source>Stores the message in the phone, then sends it</source>
+        <translation>Speichert die Mitteilung im Telefon und sendet sie dann</translation>
     </message>
 </context>
 <context>
@@ -802,6 +837,22 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Serial ports</source>
+        <translation>Serielle Schnittstellen</translation>
+    </message>
+    <message>
+        <source>Choosing a port puts its stable name, or its device, in the Device box below</source>
+        <translation>Die Auswahl einer Schnittstelle trägt ihren dauerhaften Namen oder ihr Gerät unten in das Feld Gerät ein</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>The speed of the serial line</source>
+        <translation>Die Geschwindigkeit der seriellen Leitung</translation>
+    </message>
 </context>
 <context>
     <name>DeviceInfo</name>
@@ -854,6 +905,18 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>The files of the folder; choosing one puts its path in the file name box</source>
+        <translation>Die Dateien des Ordners; die Auswahl einer Datei trägt ihren Pfad in das Feld Dateiname ein</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
 </context>
 <context>
     <name>FolderDialog</name>
@@ -868,6 +931,17 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FolderList</name>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>The folders below the folder shown; Enter or a double click opens one</source>
+        <translation>Die Ordner unterhalb des angezeigten Ordners; die Eingabetaste oder ein Doppelklick öffnet einen</translation>
     </message>
 </context>
 <context>
@@ -968,6 +1042,10 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <source>IMSI:</source>
         <translation>IMSI:</translation>
     </message>
+    <message>
+        <source>The battery&apos;s charge, from empty to full</source>
+        <translation>Der Ladezustand des Akkus, von leer bis voll</translation>
+    </message>
 </context>
 <context>
     <name>Keypad</name>
@@ -975,6 +1053,94 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <source>Control</source>
         <comment>the frame of the phone&apos;s keypad</comment>
         <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>Left soft key</source>
+        <translation>Linker Softkey</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s key under the left corner of its display</source>
+        <translation>Drückt am Telefon die Taste unter der linken Ecke des Displays</translation>
+    </message>
+    <message>
+        <source>Navigation up</source>
+        <translation>Navigationstaste oben</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s up key</source>
+        <translation>Drückt am Telefon die Taste nach oben</translation>
+    </message>
+    <message>
+        <source>Right soft key</source>
+        <translation>Rechter Softkey</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s key under the right corner of its display</source>
+        <translation>Drückt am Telefon die Taste unter der rechten Ecke des Displays</translation>
+    </message>
+    <message>
+        <source>Call key</source>
+        <translation>Anruftaste</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s green key, which calls or answers</source>
+        <translation>Drückt am Telefon die grüne Taste, mit der Sie anrufen oder einen Anruf annehmen</translation>
+    </message>
+    <message>
+        <source>Navigation left</source>
+        <translation>Navigationstaste links</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s left key</source>
+        <translation>Drückt am Telefon die Taste nach links</translation>
+    </message>
+    <message>
+        <source>Navigation right</source>
+        <translation>Navigationstaste rechts</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s right key</source>
+        <translation>Drückt am Telefon die Taste nach rechts</translation>
+    </message>
+    <message>
+        <source>End key</source>
+        <translation>Auflegetaste</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s red key, which ends a call; held down for a second, it presses the power key</source>
+        <translation>Drückt am Telefon die rote Taste, die einen Anruf beendet; eine Sekunde lang gedrückt gehalten, betätigt sie die Ein-/Aus-Taste</translation>
+    </message>
+    <message>
+        <source>Navigation down</source>
+        <translation>Navigationstaste unten</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s down key</source>
+        <translation>Drückt am Telefon die Taste nach unten</translation>
+    </message>
+    <message>
+        <source>Star key</source>
+        <translation>Sterntaste</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s * key</source>
+        <translation>Drückt am Telefon die Taste *</translation>
+    </message>
+    <message>
+        <source>Hash key</source>
+        <translation>Rautetaste</translation>
+    </message>
+    <message>
+        <source>Presses the phone&apos;s # key; held down for a second, holds it on the phone too</source>
+        <translation>Drückt am Telefon die Taste #; eine Sekunde lang gedrückt gehalten, bleibt sie auch am Telefon gedrückt</translation>
+    </message>
+    <message>
+        <source>Handset</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>The keys of the phone, laid over its picture</source>
+        <translation>Die Tasten des Telefons, über sein Bild gelegt</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1334,25 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Program State: %1</source>
+        <extracomment>The program state&apos;s name for a screen reader: the caption beside it and the state.</extracomment>
+        <translation>Programmstatus: %1</translation>
+    </message>
+    <message>
+        <source>What Quenda is doing with the phone; the controls that start another operation are locked meanwhile</source>
+        <translation>Was Quenda gerade mit dem Telefon tut; die Bedienelemente, die einen weiteren Vorgang starten, sind so lange gesperrt</translation>
+    </message>
+    <message>
+        <source>Connection State: %1</source>
+        <extracomment>The connection state&apos;s name for a screen reader: the caption beside it and the state.</extracomment>
+        <translation>Verbindungsstatus: %1</translation>
+    </message>
+    <message>
+        <source>Whether a phone answers, and which one. %1</source>
+        <extracomment>What the connection state tells, for a screen reader; %1 is the line, as the state&apos;s tooltip shows it.</extracomment>
+        <translation>Ob ein Telefon antwortet, und welches. %1</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1562,10 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choosing a row and OK takes its number</source>
+        <translation>Wählen Sie eine Zeile und dann OK, um ihre Rufnummer zu übernehmen</translation>
     </message>
 </context>
 <context>
@@ -1771,6 +1960,42 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <comment>opens the message form for the contact&apos;s number</comment>
         <translation>SMS senden</translation>
     </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>The contacts of the memory chosen under Options; choosing one shows it in the editor beside</source>
+        <translation>Die Kontakte des unter Optionen gewählten Speichers; der ausgewählte erscheint daneben unter Kontakte bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete menu</source>
+        <translation>Menü Löschen</translation>
+    </message>
+    <message>
+        <source>Opens a menu with Delete All, beside Delete</source>
+        <translation>Öffnet ein Menü mit Alle löschen, neben der Schaltfläche Löschen</translation>
+    </message>
+    <message>
+        <source>Writes the contacts to a file</source>
+        <translation>Schreibt die Kontakte in eine Datei</translation>
+    </message>
+    <message>
+        <source>Reads contacts from a file into the phone</source>
+        <translation>Liest Kontakte aus einer Datei in das Telefon ein</translation>
+    </message>
+    <message>
+        <source>The memory of the phone whose contacts are listed</source>
+        <translation>Der Speicher des Telefons, dessen Kontakte angezeigt werden</translation>
+    </message>
+    <message>
+        <source>Dials the chosen contact&apos;s number</source>
+        <translation>Wählt die Rufnummer des ausgewählten Kontakts</translation>
+    </message>
+    <message>
+        <source>Opens the message form for the chosen contact&apos;s number</source>
+        <translation>Öffnet das Mitteilungsformular für die Rufnummer des ausgewählten Kontakts</translation>
+    </message>
 </context>
 <context>
     <name>ProgramInfo</name>
@@ -1784,6 +2009,10 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
     <message>
         <source>Change Code...</source>
         <translation>Code ändern...</translation>
+    </message>
+    <message>
+        <source>Types the phone maker&apos;s code on the phone; its context menu changes the code</source>
+        <translation>Gibt den Herstellercode am Telefon ein; im Kontextmenü lässt sich der Code ändern</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +2120,26 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <source>Enable/Disable by clicking again.</source>
         <translation>Erneutes Klicken schaltet ein/aus.</translation>
     </message>
+    <message>
+        <source>Keys to send</source>
+        <translation>Zu sendende Tasten</translation>
+    </message>
+    <message>
+        <source>What is typed here goes to the phone as key presses, in the mode chosen above</source>
+        <translation>Was Sie hier eingeben, geht im oben gewählten Modus als Tastendrücke an das Telefon</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The language Set switches the phone to</source>
+        <translation>Die Sprache, auf die Setzen das Telefon umstellt</translation>
+    </message>
+    <message>
+        <source>Switches the phone to the language chosen beside it; its context menu changes the code</source>
+        <translation>Stellt das Telefon auf die daneben gewählte Sprache um; im Kontextmenü lässt sich der Code ändern</translation>
+    </message>
 </context>
 <context>
     <name>ResetTexts</name>
@@ -1989,6 +2238,38 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
     <message>
         <source>Ringtones On PC - %1</source>
         <translation>Klingeltöne am PC - %1</translation>
+    </message>
+    <message>
+        <source>Ringtones on PC</source>
+        <translation>Klingeltöne am PC</translation>
+    </message>
+    <message>
+        <source>The melody files of the folder; the one chosen is played, saved as WAV or uploaded</source>
+        <translation>Die Melodiedateien des Ordners; die ausgewählte wird abgespielt, als WAV gespeichert oder hochgeladen</translation>
+    </message>
+    <message>
+        <source>Reads the folder of melody files again</source>
+        <translation>Liest den Ordner der Melodiedateien neu ein</translation>
+    </message>
+    <message>
+        <source>Chooses the folder of melody files</source>
+        <translation>Wählt den Ordner der Melodiedateien</translation>
+    </message>
+    <message>
+        <source>Ringtones on phone</source>
+        <translation>Klingeltöne im Telefon</translation>
+    </message>
+    <message>
+        <source>The melodies in the phone; choosing one of the first eight makes its number the one an upload replaces</source>
+        <translation>Die Melodien im Telefon; die Auswahl einer der ersten acht legt fest, welche Nummer das Hochladen ersetzt</translation>
+    </message>
+    <message>
+        <source>Reads the melody list of the phone again</source>
+        <translation>Liest die Melodienliste des Telefons neu ein</translation>
+    </message>
+    <message>
+        <source>Writes the chosen melody file into the phone, in place of the ringtone number beside it</source>
+        <translation>Schreibt die ausgewählte Melodiedatei in das Telefon, anstelle des Klingeltons mit der Nummer daneben</translation>
     </message>
 </context>
 <context>
@@ -2155,6 +2436,14 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <source>Choose SMSC</source>
         <translation>SMS-Zentrale wählen</translation>
     </message>
+    <message>
+        <source>Service centers</source>
+        <translation>SMS-Zentralen</translation>
+    </message>
+    <message>
+        <source>Networks and their service center numbers; choosing one and OK puts its number in the message form</source>
+        <translation>Netze und die Rufnummern ihrer SMS-Zentralen; wählen Sie eines und dann OK, um seine Rufnummer in das Mitteilungsformular zu übernehmen</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCodeDialog</name>
@@ -2177,6 +2466,10 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
     </message>
 </context>
 <context>
@@ -2295,6 +2588,10 @@ unterbrochen (der Vorgang wird abgebrochen wie mit Abbrechen).</translation>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
 </context>
 <context>
     <name>Supervisor</name>
@@ -2400,6 +2697,52 @@ eingeschaltet, geschieht das automatisch,
 sobald Sie Ihr Telefon verbinden. Nur neue 
 Mitteilungen werden an die Datei angehängt!
 </translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Mitteilungen</translation>
+    </message>
+    <message>
+        <source>The messages stored in the phone, by time and date; choosing one shows its text, number and name</source>
+        <translation>Die im Telefon gespeicherten Mitteilungen nach Uhrzeit und Datum; bei Auswahl erscheinen Text, Rufnummer und Name</translation>
+    </message>
+    <message>
+        <source>Message text</source>
+        <translation>Mitteilungstext</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <comment>the chosen message&apos;s number box</comment>
+        <translation>Rufnummer</translation>
+    </message>
+    <message>
+        <source>The number the chosen message came from or went to</source>
+        <translation>Die Rufnummer, von der die ausgewählte Mitteilung kam oder an die sie ging</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>the chosen message&apos;s name box</comment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The phonebook&apos;s name for that number</source>
+        <translation>Der Name zu dieser Rufnummer im Telefonbuch</translation>
+    </message>
+    <message>
+        <source>Reads the messages from the phone again</source>
+        <translation>Liest die Mitteilungen erneut aus dem Telefon</translation>
+    </message>
+    <message>
+        <source>Switches the Auto-SMS-Downloader on and off: on, it appends new messages to its file at every connect</source>
+        <translation>Schaltet den Auto-SMS-Downloader ein und aus: Eingeschaltet hängt er bei jeder Verbindung neue Mitteilungen an seine Datei an</translation>
+    </message>
+    <message>
+        <source>Chooses the file the Auto-SMS-Downloader appends to</source>
+        <translation>Wählt die Datei, an die der Auto-SMS-Downloader anhängt</translation>
+    </message>
+    <message>
+        <source>Appends the new messages to the file now</source>
+        <translation>Hängt die neuen Mitteilungen jetzt an die Datei an</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "backup/phonebackup.h"
 #include "phonebook/contactsfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,12 +22,17 @@ int backup(Run &run)
         break;
     case BackupFolder::Target::EarlierBackup:
         if (!run.isSet(options().yes))
-            return run.usage(folder + QStringLiteral(" holds an earlier backup; --yes replaces it."));
+            return run.usage(QCoreApplication::translate("CommandLine::BackupCommands",
+                                                         "%1 holds an earlier backup; --yes replaces it.")
+                                 .arg(folder));
         break;
     case BackupFolder::Target::Occupied:
-        return run.usage(folder + QStringLiteral(" holds other files. Name a new or an empty folder."));
+        return run.usage(QCoreApplication::translate("CommandLine::BackupCommands",
+                                                     "%1 holds other files. Name a new or an empty folder.")
+                             .arg(folder));
     case BackupFolder::Target::NotAFolder:
-        return run.usage(folder + QStringLiteral(" cannot be a folder."));
+        return run.usage(
+            QCoreApplication::translate("CommandLine::BackupCommands", "%1 cannot be a folder.").arg(folder));
     }
     PhoneSession *phone = run.phone();
     if (!phone)
@@ -43,7 +49,9 @@ int restore(Run &run)
 {
     const QString file = QDir(run.argument(0)).filePath(PhoneBackup::SimContactsFile);
     if (!QFileInfo(file).isFile()) {
-        printError(QStringLiteral("No %1: is %2 a backup folder?").arg(file, run.argument(0)));
+        //: %1 is the file of SIM contacts a backup folder holds, %2 the folder.
+        printError(QCoreApplication::translate("CommandLine::BackupCommands", "No %1: is %2 a backup folder?")
+                       .arg(file, run.argument(0)));
         return UsageError;
     }
     int code = Success;
@@ -56,7 +64,9 @@ int restore(Run &run)
     // Written contacts join the table at its end.
     for (int k = before; k < table.size(); ++k)
         printContact(table, k);
-    printLine(QStringLiteral("%1 contacts written to the SIM card.").arg(table.size() - before));
+    const int written = table.size() - before;
+    printLine(QCoreApplication::translate("CommandLine::BackupCommands",
+                                          "%n contacts written to the SIM card.", nullptr, written));
     return phone->outcome(imported);
 }
 

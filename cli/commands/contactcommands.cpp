@@ -8,6 +8,7 @@
 #include "phonebook/contactwriter.h"
 #include "phonebook/phonebookmemory.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <optional>
@@ -28,7 +29,11 @@ PhoneSession *loadPhonebook(Run &run, bool simOnly, int *exitCode)
             list = memory.toUpper();
         } else {
             *exitCode = run.usage(
-                QStringLiteral("--memory takes sim, phone or a list's code (dc, rc, mc, on...): ") + memory);
+                //: sim, phone and the codes are what to type after --memory: keep them as they are.
+                QCoreApplication::translate(
+                    "CommandLine::ContactCommands",
+                    "--memory takes sim, phone or a list's code (dc, rc, mc, on...): %1")
+                    .arg(memory));
             return nullptr;
         }
     }
@@ -40,7 +45,10 @@ PhoneSession *loadPhonebook(Run &run, bool simOnly, int *exitCode)
     phone->phonebook.setSimSelected(sim.value_or(phone->link.settings.sim()));
     if (!list.isEmpty()) {
         if (phone->link.supervisor.profile().isTriumMars()) {
-            *exitCode = run.usage(QStringLiteral("The Trium Mars has the memories sim and phone only."));
+            *exitCode = run.usage(
+                //: sim and phone are what to type after --memory: keep them as they are.
+                QCoreApplication::translate("CommandLine::ContactCommands",
+                                            "The Trium Mars has the memories sim and phone only."));
             return nullptr;
         }
         phone->phonebook.setMemory(list);
@@ -73,7 +81,8 @@ int contactsExport(Run &run)
 int contactsImport(Run &run)
 {
     if (!QFile::exists(run.argument(0))) {
-        printError(QStringLiteral("File Not Found Error: ") + run.argument(0));
+        printError(QCoreApplication::translate("CommandLine::ContactCommands", "File Not Found Error: %1")
+                       .arg(run.argument(0)));
         return UsageError;
     }
     int code = Success;
@@ -91,11 +100,17 @@ int contactsWrite(Run &run)
     const QString name = run.value(options().name);
     const QString number = run.value(options().number);
     if (!run.isSet(options().name) || !isDialable(number))
-        return run.usage(QStringLiteral("Give --name N and --number X (digits, *, #, a leading +)."));
+        return run.usage(
+            //: N and X are the values of --name and --number, as their help names them.
+            QCoreApplication::translate("CommandLine::ContactCommands",
+                                        "Give --name N and --number X (digits, *, #, a leading +)."));
     int index = 0;
     int code = Success;
     if (run.isSet(options().index) &&
-        !run.number(run.value(options().index), QStringLiteral("--index"), 1, 999, &index, &code))
+        !run.number(run.value(options().index),
+                    QCoreApplication::translate("CommandLine::ContactCommands",
+                                                "--index must be a whole number from %1 to %2: %3"),
+                    1, 999, &index, &code))
         return code;
     PhoneSession *phone = loadPhonebook(run, true, &code);
     if (!phone)
@@ -109,7 +124,10 @@ int contactsDelete(Run &run)
 {
     int index = 0;
     int code = Success;
-    if (!run.number(run.argument(0), QStringLiteral("The place"), 1, 999, &index, &code))
+    if (!run.number(run.argument(0),
+                    QCoreApplication::translate("CommandLine::ContactCommands",
+                                                "The place must be a whole number from %1 to %2: %3"),
+                    1, 999, &index, &code))
         return code;
     PhoneSession *phone = loadPhonebook(run, false, &code);
     if (!phone)
@@ -117,7 +135,8 @@ int contactsDelete(Run &run)
     const ContactTable &table = phone->phonebook.table();
     const int k = table.entryAtPlace(index);
     if (k < 0) {
-        printError(QStringLiteral("No contact in place %1.").arg(index));
+        printError(QCoreApplication::translate("CommandLine::ContactCommands", "No contact in place %1.")
+                       .arg(index));
         return PhoneFailed;
     }
     return phone->outcome(ContactWriter(phone->phonebook).remove(table.visibleRowOf(k)));

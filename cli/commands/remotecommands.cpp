@@ -8,6 +8,7 @@
 #include "remote/keyrelay.h"
 #include "remote/servicecodes.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace CommandLine {
@@ -17,7 +18,9 @@ int keys(Run &run)
     static const QRegularExpression keypad(QStringLiteral("^[0-9*#]+$"));
     const QString sequence = run.argument(0);
     if (!keypad.match(sequence).hasMatch())
-        return run.usage(QStringLiteral("Keys are 0 to 9, * and #: ") + sequence);
+        return run.usage(
+            QCoreApplication::translate("CommandLine::RemoteCommands", "Keys are 0 to 9, * and #: %1")
+                .arg(sequence));
     PhoneSession *phone = run.phone(TabLoader::RemoteControl);
     if (!phone)
         return run.failure();
@@ -28,7 +31,9 @@ int keys(Run &run)
 int dial(Run &run)
 {
     if (!isDialable(run.argument(0)))
-        return run.usage(QStringLiteral("A number is digits, *, # and a leading +: ") + run.argument(0));
+        return run.usage(QCoreApplication::translate("CommandLine::RemoteCommands",
+                                                     "A number is digits, *, # and a leading +: %1")
+                             .arg(run.argument(0)));
     PhoneSession *phone = run.phone();
     if (!phone)
         return run.failure();
@@ -36,7 +41,10 @@ int dial(Run &run)
             Calling(phone->link.exchange, phone->link.lock).dialAnswered(run.argument(0));
         !dialled)
         return phone->outcome(dialled);
-    printError(QStringLiteral("Dialling %1; 'quenda-cli hangup' ends the call.").arg(run.argument(0)));
+    //: quenda-cli hangup is a command: keep it as it is.
+    printError(QCoreApplication::translate("CommandLine::RemoteCommands",
+                                           "Dialling %1; 'quenda-cli hangup' ends the call.")
+                   .arg(run.argument(0)));
     return Success;
 }
 

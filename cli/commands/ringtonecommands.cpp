@@ -8,6 +8,7 @@
 
 #include "ringtones/melodyuploader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace CommandLine {
@@ -28,12 +29,18 @@ int ringtonesUpload(Run &run)
     int slot = 0;
     int code = Success;
     if (!run.isSet(options().slot))
-        return run.usage(QStringLiteral("Give the slot to replace with --slot N."));
-    if (!run.number(run.value(options().slot), QStringLiteral("--slot"), 1, PhoneMelodies::Slots, &slot,
-                    &code))
+        return run.usage(
+            //: N is the value of --slot, as its help names it.
+            QCoreApplication::translate("CommandLine::RingtoneCommands",
+                                        "Give the slot to replace with --slot N."));
+    if (!run.number(run.value(options().slot),
+                    QCoreApplication::translate("CommandLine::RingtoneCommands",
+                                                "--slot must be a whole number from %1 to %2: %3"),
+                    1, PhoneMelodies::Slots, &slot, &code))
         return code;
     if (!QFile::exists(run.argument(0))) {
-        printError(QStringLiteral("File Not Found Error: ") + run.argument(0));
+        printError(QCoreApplication::translate("CommandLine::RingtoneCommands", "File Not Found Error: %1")
+                       .arg(run.argument(0)));
         return UsageError;
     }
     PhoneSession *phone = run.phone(TabLoader::Ringtones);

@@ -10,23 +10,22 @@
 #include "sms/messagedeleter.h"
 #include "sms/messagesender.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace CommandLine {
 namespace {
 
 // The slots the download could not read, after the warning that counts them: "Not listed:
-// slots 2 (ERROR), 5 (+CMS ERROR: 500)."
-void nameUnreadable(const ShortMessages &sms, const QString &missingFrom)
+// slots 2 (ERROR), 5 (+CMS ERROR: 500)." oneSlot and manySlots are that sentence for one slot
+// and for more, %1 standing for the list; the phone's answers in it stay as it gave them.
+void nameUnreadable(const ShortMessages &sms, const QString &oneSlot, const QString &manySlots)
 {
     QStringList missing;
     for (const ShortMessages::UnreadableSlot &unreadable : sms.unreadable())
         missing.append(QStringLiteral("%1 (%2)").arg(unreadable.slot).arg(unreadable.result));
     if (!missing.isEmpty())
-        printError(QStringLiteral("%1: %2 %3.")
-                       .arg(missingFrom,
-                            missing.size() == 1 ? QStringLiteral("slot") : QStringLiteral("slots"),
-                            missing.join(QStringLiteral(", "))));
+        printError((missing.size() == 1 ? oneSlot : manySlots).arg(missing.join(QStringLiteral(", "))));
 }
 
 // The message text: the argument, or standard input for "-".
@@ -50,8 +49,10 @@ int refuseOverlong(Run &run, const QString &text, const PhoneProfile &phone)
     const int longest = MessageSender::longestText(phone);
     if (text.size() <= longest)
         return Success;
-    return run.usage(
-        QStringLiteral("The message has %1 characters; it holds %2 at most.").arg(text.size()).arg(longest));
+    return run.usage(QCoreApplication::translate("CommandLine::SmsCommands",
+                                                 "The message has %1 characters; it holds %2 at most.")
+                         .arg(text.size())
+                         .arg(longest));
 }
 
 } // namespace
@@ -68,7 +69,11 @@ int smsList(Run &run)
     // What was read is the user's data even when some slots were not: printed, and the exit
     // code tells scripts the list is incomplete.
     printMessages(phone->sms, run.isSet(options().json));
-    nameUnreadable(phone->sms, QStringLiteral("Not listed"));
+    nameUnreadable(phone->sms,
+                   //: %1 is a slot with the phone's answer in brackets: "2 (ERROR)".
+                   QCoreApplication::translate("CommandLine::SmsCommands", "Not listed: slot %1."),
+                   //: %1 lists slots with the phone's answers in brackets: "2 (ERROR), 5 (ERROR)".
+                   QCoreApplication::translate("CommandLine::SmsCommands", "Not listed: slots %1."));
     return code;
 }
 
@@ -81,7 +86,11 @@ int smsArchive(Run &run)
     const ExitCode code = phone->outcome(read);
     // Also when the archive could not be written: what it would have lacked.
     if (read || !read.missing.isEmpty())
-        nameUnreadable(phone->sms, QStringLiteral("Not archived"));
+        nameUnreadable(phone->sms,
+                       //: %1 is a slot with the phone's answer in brackets: "2 (ERROR)".
+                       QCoreApplication::translate("CommandLine::SmsCommands", "Not archived: slot %1."),
+                       //: %1 lists slots with the phone's answers in brackets: "2 (ERROR), 5 (ERROR)".
+                       QCoreApplication::translate("CommandLine::SmsCommands", "Not archived: slots %1."));
     return code;
 }
 
@@ -89,7 +98,10 @@ int smsSend(Run &run)
 {
     const QString number = run.value(options().to);
     if (!isDialable(number))
-        return run.usage(QStringLiteral("Give the recipient with --to NUMBER (digits, *, #, a leading +)."));
+        return run.usage(
+            //: NUMBER is the value of --to, as its help names it.
+            QCoreApplication::translate("CommandLine::SmsCommands",
+                                        "Give the recipient with --to NUMBER (digits, *, #, a leading +)."));
     const QString text = messageText(run.argument(0));
     PhoneSession *phone = run.phone(TabLoader::CreateSMS);
     if (!phone)
@@ -99,7 +111,10 @@ int smsSend(Run &run)
     const QString centre =
         run.isSet(options().smsc) ? run.value(options().smsc) : phone->link.settings.servicecenter();
     if (!isDialable(centre))
-        return run.usage(QStringLiteral("Give the service centre with --smsc NUMBER."));
+        return run.usage(
+            //: NUMBER is the value of --smsc, as its help names it.
+            QCoreApplication::translate("CommandLine::SmsCommands",
+                                        "Give the service centre with --smsc NUMBER."));
     return phone->outcome(MessageSender(phone->link.exchange, phone->link.lock).send(text, number, centre));
 }
 
@@ -107,7 +122,9 @@ int smsStore(Run &run)
 {
     const QString number = run.value(options().to);
     if (run.isSet(options().to) && !isDialable(number))
-        return run.usage(QStringLiteral("--to takes digits, *, # and a leading +: ") + number);
+        return run.usage(QCoreApplication::translate("CommandLine::SmsCommands",
+                                                     "--to takes digits, *, # and a leading +: %1")
+                             .arg(number));
     const QString text = messageText(run.argument(0));
     PhoneSession *phone = run.phone(TabLoader::CreateSMS);
     if (!phone)
@@ -121,13 +138,18 @@ int smsDelete(Run &run)
 {
     int slot = 0;
     int code = Success;
-    if (!run.number(run.argument(0), QStringLiteral("The slot"), 1, 255, &slot, &code))
+    if (!run.number(run.argument(0),
+                    QCoreApplication::translate("CommandLine::SmsCommands",
+                                                "The slot must be a whole number from %1 to %2: %3"),
+                    1, 255, &slot, &code))
         return code;
     PhoneSession *phone = run.phone(TabLoader::ViewSMS);
     if (!phone)
         return run.failure();
     if (slot > phone->sms.maxSms())
-        return run.usage(QStringLiteral("The phone has %1 message slots.").arg(phone->sms.maxSms()));
+        return run.usage(
+            QCoreApplication::translate("CommandLine::SmsCommands", "The phone has %1 message slots.")
+                .arg(phone->sms.maxSms()));
     return phone->outcome(MessageDeleter(phone->sms).removeSlot(static_cast<qint16>(slot)));
 }
 

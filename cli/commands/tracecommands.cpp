@@ -6,6 +6,8 @@
 #include "recording/recordinganonymizer.h"
 #include "text/textfile.h"
 
+#include <QCoreApplication>
+
 namespace CommandLine {
 
 int traceAnonymize(Run &run)
@@ -20,7 +22,8 @@ int traceAnonymize(Run &run)
     for (const LineRecording::Record &record : RecordingAnonymizer().anonymize(records))
         text += LineRecording::format(record);
     if (!TextFile::writeBytes(run.argument(1), text, &error)) {
-        printError(QStringLiteral("%1 cannot be written: %2").arg(run.argument(1), error));
+        printError(QCoreApplication::translate("CommandLine::TraceCommands", "%1 cannot be written: %2")
+                       .arg(run.argument(1), error));
         return PhoneFailed;
     }
     return Success;

@@ -79,6 +79,7 @@ private slots:
     void manualPagesNameWhatIsInstalled();
     void limitsAndRefusalsOfTheWindow();
     void completionOffersWhatMayCome();
+    void speaksTheDesktopsLanguageButNotInItsData();
 };
 
 void TestCli::sendsWhatTheWindowSends_data()
@@ -642,6 +643,22 @@ void TestCli::limitsAndRefusalsOfTheWindow()
         QCOMPARE(phone.sim.state().sentMessages.value(0).body, c.sentBody);
         QCOMPARE(phone.sim.state().simBook.size(), contacts);
     }
+}
+
+void TestCli::speaksTheDesktopsLanguageButNotInItsData()
+{
+    const CliResult english = runCli({"--help"}, QStringLiteral("/dev/null"));
+    const CliResult german = runCli({"--help"}, QStringLiteral("/dev/null"), {}, {}, QStringLiteral("de"));
+    QCOMPARE(german.exitCode, english.exitCode);
+    QVERIFY(german.out != english.out);
+    // Command and option names are what scripts type, in any language.
+    for (const char *word : {"contacts list", "--device", "--baud", "sms send"})
+        QVERIFY2(german.out.contains(QLatin1String(word)), word);
+    // An error goes out in German, its exit code as in English.
+    const CliResult refused = runCli({"nonsense"}, QStringLiteral("/dev/null"), {}, {}, QStringLiteral("de"));
+    QCOMPARE(refused.exitCode, runCli({"nonsense"}, QStringLiteral("/dev/null")).exitCode);
+    QVERIFY(refused.err.contains(QStringLiteral("nonsense")));
+    QVERIFY(!refused.err.contains(QStringLiteral("Unknown command")));
 }
 
 void TestCli::completionOffersWhatMayCome()

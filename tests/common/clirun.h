@@ -34,11 +34,16 @@ struct RecordedPhone
     bool started = false;
 };
 
-// quenda-cli as a script runs it; the event loop keeps turning meanwhile, for the phone.
+// quenda-cli as a script runs it; the event loop keeps turning meanwhile, for the phone. It
+// speaks language whatever the machine's is.
 inline CliResult runCli(const QStringList &arguments, const QString &device, const QByteArray &input = {},
-                        const std::function<void(QProcess &)> &started = {})
+                        const std::function<void(QProcess &)> &started = {},
+                        const QString &language = QStringLiteral("en"))
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), language);
+    process.setProcessEnvironment(environment);
     // A --device among the arguments comes later and wins.
     process.start(QStringLiteral(QUENDA_CLI), QStringList{QStringLiteral("--device"), device} + arguments);
     process.write(input);

@@ -21,6 +21,8 @@ QLabel *addRow(QFormLayout *form, QLabel *caption, const char *valueName)
 {
     QLabel *value = label(valueName);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A screen reader tells the caption with the value it labels.
+    caption->setBuddy(value);
     form->addRow(caption, value);
     return value;
 }
@@ -45,6 +47,8 @@ InfosPage::InfosPage(QWidget *parent) : QWidget(parent)
     prgBattery->setRange(0, static_cast<int>(DeviceInfo::BatteryBarMaximum) * BarScale);
     prgBattery->setValue(0);
     prgBattery->setTextVisible(false);
+    prgBattery->setAccessibleName(tr("Battery"));
+    prgBattery->setAccessibleDescription(tr("The battery's charge, from empty to full"));
     Label9 = label("Label9", tr("Empty", "the low end of the battery bar"));
     Label8 = label("Label8", tr("Full", "the high end of the battery bar"));
     labBattery = label("labBattery", tr("0 Percent", "the battery's charge before the phone told it"));

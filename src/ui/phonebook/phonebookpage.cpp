@@ -24,7 +24,9 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("pagePhonebook"));
 
     frmContacts = frame("frmContacts", tr("Contacts On Cellular"));
-    lstContacts = list("lstContacts");
+    lstContacts = list("lstContacts", tr("Contacts"),
+                       tr("The contacts of the memory chosen under Options; choosing one shows it in the "
+                          "editor beside"));
     lstContacts->setItemDelegate(new TabColumnsDelegate(lstContacts));
     auto *contacts = new QVBoxLayout(frmContacts);
     contacts->addWidget(lstContacts);
@@ -42,10 +44,15 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
     cmdDelePhoneAdv = new QToolButton;
     cmdDelePhoneAdv->setObjectName(QStringLiteral("cmdDelePhoneAdv"));
     cmdDelePhoneAdv->setText(QStringLiteral("\u25BC"));
-    cmdDelePhoneAdv->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, pressed by Space; a click leaves the focus where it is.
+    cmdDelePhoneAdv->setFocusPolicy(Qt::TabFocus);
+    cmdDelePhoneAdv->setAccessibleName(tr("Delete menu"));
+    cmdDelePhoneAdv->setAccessibleDescription(tr("Opens a menu with Delete All, beside Delete"));
     cmdDelePhoneAdv->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     cmdExp = button("cmdExp", tr("Export", "writes the contacts to a file"));
+    cmdExp->setAccessibleDescription(tr("Writes the contacts to a file"));
     cmdImp = button("cmdImp", tr("Import", "reads contacts from a file into the phone"));
+    cmdImp->setAccessibleDescription(tr("Reads contacts from a file into the phone"));
     connect(cmdDelePhoneAdv, &QToolButton::clicked, this, &PhonebookPage::openDeleteMenu);
 
     auto *deleteRow = new QHBoxLayout;
@@ -72,6 +79,7 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
     cmbMemory = new QComboBox(frmPhonebookOptions);
     cmbMemory->setObjectName(QStringLiteral("cmbMemory"));
     cmbMemory->setAccessibleName(tr("Phonebook memory"));
+    cmbMemory->setAccessibleDescription(tr("The memory of the phone whose contacts are listed"));
     cmbMemory->hide();
     auto *options = new QVBoxLayout(frmPhonebookOptions);
     options->addWidget(optPhone);
@@ -80,8 +88,10 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
 
     Frame8 = frame("Frame8", QString());
     cmdPlaceCall = button("cmdPlaceCall", tr("Call", "dials the contact's number"));
+    cmdPlaceCall->setAccessibleDescription(tr("Dials the chosen contact's number"));
     cmdSMSfromPhB =
         button("cmdSMSfromPhB", tr("Send SMS", "opens the message form for the contact's number"));
+    cmdSMSfromPhB->setAccessibleDescription(tr("Opens the message form for the chosen contact's number"));
     auto *call = new QHBoxLayout(Frame8);
     call->addWidget(cmdPlaceCall);
     call->addWidget(cmdSMSfromPhB);
@@ -95,6 +105,10 @@ PhonebookPage::PhonebookPage(QWidget *parent) : QWidget(parent)
     auto *page = new QHBoxLayout(this);
     page->addWidget(frmContacts, 1);
     page->addLayout(right);
+
+    oneTabStop({optPhone, optSIM});
+    chainTabs({lstContacts, txtName, txtPhone, cmdSavePhone, cmdCreatePhone, cmdDeletePhone, cmdDelePhoneAdv,
+               cmdExp, cmdImp, optPhone, optSIM, cmbMemory, cmdPlaceCall, cmdSMSfromPhB});
 }
 
 void PhonebookPage::openDeleteMenu()

@@ -17,6 +17,10 @@ public:
         const char *name;
         QString caption;
         QRect place; // on the picture
+        // What a screen reader calls a key whose caption is a glyph or nothing, and what it does;
+        // untranslated.
+        const char *spoken = nullptr;
+        const char *does = nullptr;
     };
     // Rows top to bottom as the phone has them: soft keys and up; call, left, right, end;
     // down; then the digits.
@@ -29,6 +33,8 @@ public:
     explicit Keypad(QWidget *parent = nullptr);
 
     QPushButton *button(int number) const { return buttons_.value(number - 1); }
+    // The last key Tab reaches: "#", at the bottom right.
+    QPushButton *lastKey() const;
 
     HandsetPicture *Image1;
 

@@ -104,6 +104,9 @@ void RemoteControlController::bindServiceCodes()
         connect(change, &QAction::triggered, this, [this, name] { changeServiceCode(name); });
         button->addAction(change);
         button->setContextMenuPolicy(Qt::ActionsContextMenu);
+        // The context menu opens by the Menu key too; a screen reader tells it is there.
+        button->setAccessibleDescription(tr("Types the phone maker's code on the phone; its context menu "
+                                            "changes the code"));
     }
     connect(page_.cmdLanguage, &QPushButton::clicked, this, &RemoteControlController::cmdLanguage_Click);
     auto *change = new QAction(tr("Change Code..."), page_.cmdLanguage);

@@ -48,7 +48,9 @@ RemoteControlPage::RemoteControlPage(QWidget *parent) : QWidget(parent)
     optNormalSend = option("optNormalSend", tr("Normal Mode (b=22)"));
     optT9Send = option("optT9Send", tr("T9 Mode (b=2)"));
     optT9Send->setChecked(true);
-    txtRC = textBox("txtRC");
+    txtRC = textBox("txtRC", QString(), tr("Keys to send"));
+    txtRC->setAccessibleDescription(tr("What is typed here goes to the phone as key presses, in the mode "
+                                       "chosen above"));
     auto *keys = new QVBoxLayout(Frame13);
     keys->addWidget(Label20);
     keys->addWidget(optNormalSend);
@@ -68,12 +70,18 @@ RemoteControlPage::RemoteControlPage(QWidget *parent) : QWidget(parent)
     Label18 = label("Label18", tr("Language:"));
     cmbLanguage = new QComboBox;
     cmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
+    // A combo box is otherwise known by the item it shows; on Linux it still is, and its
+    // description tells what it is.
+    cmbLanguage->setAccessibleName(tr("Language"));
+    cmbLanguage->setAccessibleDescription(tr("The language Set switches the phone to"));
     // Chosen by its untranslated name: that is how the code behind it is found.
     for (const QString &language : languages())
         cmbLanguage->addItem(
             QCoreApplication::translate("RemoteControlPage", language.toLatin1().constData()), language);
     Label18->setBuddy(cmbLanguage);
     cmdLanguage = button("cmdLanguage", tr("Set", "switches the phone to the language chosen beside it"));
+    cmdLanguage->setAccessibleDescription(
+        tr("Switches the phone to the language chosen beside it; its context menu changes the code"));
     Label19 = label("Label19", tr("Enable/Disable by clicking again."));
 
     auto *special = new QGridLayout(Frame15);
@@ -96,4 +104,8 @@ RemoteControlPage::RemoteControlPage(QWidget *parent) : QWidget(parent)
     auto *page = new QHBoxLayout(this);
     page->addWidget(frmControl);
     page->addLayout(right, 1);
+
+    oneTabStop({optNormalSend, optT9Send});
+    chainTabs({frmControl->lastKey(), optNormalSend, optT9Send, txtRC, cmdIMEI, cmdSoft, cmdHard, cmdIMEISoft,
+               cmdNetMon1, cmdNetMon2, cmdWarmStart, cmdM4TestMode, cmdSupTraces, cmbLanguage, cmdLanguage});
 }

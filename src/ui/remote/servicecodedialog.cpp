@@ -30,6 +30,8 @@ ServiceCodeDialog::ServiceCodeDialog(const QString &what, Form form, int digits,
     labExplain->setWordWrap(true);
     txtCode = new QLineEdit(current, this);
     txtCode->setObjectName(QStringLiteral("txtCode"));
+    txtCode->setAccessibleName(tr("Code"));
+    txtCode->setAccessibleDescription(labExplain->text());
     const QString pattern = language ? QStringLiteral("[0-9]{0,%1}") : QStringLiteral("\\*?[0-9]{0,%1}");
     txtCode->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern.arg(digits)), txtCode));
     auto *layout = new QVBoxLayout(this);

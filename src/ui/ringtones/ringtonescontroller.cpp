@@ -30,6 +30,12 @@ RingtonesController::RingtonesController(RingtonesPage &page, PhoneMelodies &mel
     connect(page_.cmdUpload, &QPushButton::clicked, this, &RingtonesController::cmdUpload_Click);
     connect(page_.listRingtones, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { listRingtones_Click(page_.listRingtones->row(item)); });
+    // The keyboard chooses as a click does; the row the focus makes current is not chosen.
+    connect(page_.listRingtones, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> chosen = page_.listRingtones->selectedItems();
+        if (!chosen.isEmpty())
+            listRingtones_Click(page_.listRingtones->row(chosen.first()));
+    });
     connect(page_.txtReplace, &QLineEdit::textChanged, this, &RingtonesController::txtReplace_Change);
     replaceBox_ = page_.txtReplace;
     replaceBox_->installEventFilter(this);

@@ -22,9 +22,14 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
     frmRingOnPC = pathFrame("frmRingOnPC", tr("Ringtones On PC"));
     FileMDY = new FileList(QStringLiteral("*.mdy"));
     FileMDY->setObjectName(QStringLiteral("FileMDY"));
+    FileMDY->setAccessibleName(tr("Ringtones on PC"));
+    FileMDY->setAccessibleDescription(
+        tr("The melody files of the folder; the one chosen is played, saved as WAV or uploaded"));
     cmdRingtonesOnHDRefresh =
         button("cmdRingtonesOnHDRefresh", tr("Refresh", "reads the folder of melody files again"));
+    cmdRingtonesOnHDRefresh->setAccessibleDescription(tr("Reads the folder of melody files again"));
     cmdPath = button("cmdPath", tr("Change Dir"));
+    cmdPath->setAccessibleDescription(tr("Chooses the folder of melody files"));
     cmdPlay = button("cmdPlay", tr("Play", "the preview button: plays the chosen melody file"));
     cmdSaveWav = button("cmdSaveWav", tr("Save as WAV..."));
     cmdImportRtttl = button("cmdImportRtttl", tr("Import RTTTL..."));
@@ -44,8 +49,11 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
     onPC->addWidget(labPlayer);
 
     Frame3 = frame("Frame3", tr("Ringtones on Trium Mars"));
-    listRingtones = list("listRingtones");
+    listRingtones = list("listRingtones", tr("Ringtones on phone"),
+                         tr("The melodies in the phone; choosing one of the first eight makes its number "
+                            "the one an upload replaces"));
     cmdRefresh = button("cmdRefresh", tr("Refresh", "reads the melody list of the phone again"));
+    cmdRefresh->setAccessibleDescription(tr("Reads the melody list of the phone again"));
     cmdDown = button("cmdDown", tr("Download", "a melody from the phone to the PC"));
     auto *phoneButtons = new QHBoxLayout;
     phoneButtons->addWidget(cmdRefresh);
@@ -61,6 +69,8 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
     txtReplace->setMaximumWidth(txtReplace->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     Label2->setBuddy(txtReplace);
     cmdUpload = button("cmdUpload", tr("Upload", "the chosen melody file into the phone"));
+    cmdUpload->setAccessibleDescription(
+        tr("Writes the chosen melody file into the phone, in place of the ringtone number beside it"));
     txtMelody = textBox("txtMelody");
     txtMelody->setParent(this); // in no layout: out of sight, but owned
     txtMelody->hide();
@@ -79,6 +89,9 @@ RingtonesPage::RingtonesPage(QWidget *parent) : QWidget(parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(0, 1);
+
+    chainTabs({FileMDY, cmdRingtonesOnHDRefresh, cmdPath, cmdImportRtttl, cmdPlay, cmdSaveWav, listRingtones,
+               cmdRefresh, cmdDown, chkInc, txtReplace, cmdUpload});
 }
 
 void RingtonesPage::captionFromFolder()

@@ -28,6 +28,10 @@ RtttlDialog::RtttlDialog(QWidget *parent) : QDialog(parent)
     txtRtttl = new QPlainTextEdit(this);
     txtRtttl->setObjectName(QStringLiteral("txtRtttl"));
     txtRtttl->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtRtttl->setAccessibleName(tr("RTTTL ringtones"));
+    txtRtttl->setAccessibleDescription(hint->text());
+    // Ringtones have no tabs in them; Tab goes on to the buttons.
+    txtRtttl->setTabChangesFocus(true);
     cmdRtttlFile = Controls::button("cmdRtttlFile", tr("From File..."));
     labRtttlFile = Controls::label("labRtttlFile");
     auto *file = new QHBoxLayout;

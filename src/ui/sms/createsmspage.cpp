@@ -22,12 +22,18 @@ CreateSmsPage::CreateSmsPage(QWidget *parent) : QWidget(parent)
     txtServiceCenter = textBox("txtServiceCenter");
     Label17->setBuddy(txtServiceCenter);
     cmdSMSC = button("cmdSMSC", tr("Service Centers"));
+    cmdSMSC->setAccessibleDescription(tr("Chooses the service center from a list of networks"));
     Label16 = label("Label16", tr("Phonenumber:"));
     txtSendSMSNumber = textBox("txtSendSMSNumber");
     Label16->setBuddy(txtSendSMSNumber);
     cmdNumberNamesSMS = button("cmdNumberNamesSMS", tr("&Names"));
+    cmdNumberNamesSMS->setAccessibleDescription(tr("Picks the number from the phonebook"));
     txtCreateSMS = new QPlainTextEdit;
     txtCreateSMS->setObjectName(QStringLiteral("txtCreateSMS"));
+    txtCreateSMS->setAccessibleName(tr("Message text"));
+    // A message has no use for a tab character; Tab goes on to the send buttons.
+    txtCreateSMS->setTabChangesFocus(true);
+    txtCreateSMS->setAccessibleDescription(tr("The new message; the count below tells the characters used"));
     labCharsLeft = label("labCharsLeft", tr("Characters: 0/160"));
 
     auto *create = new QGridLayout(Frame11);
@@ -46,6 +52,7 @@ CreateSmsPage::CreateSmsPage(QWidget *parent) : QWidget(parent)
     cmdUploadSMS = button("cmdUploadSMS", tr("Upload SMS"));
     cmdUploadSend =
         button("cmdUploadSend", tr("Upload+Send", "stores the message in the phone, then sends it"));
+    cmdUploadSend->setAccessibleDescription(tr("Stores the message in the phone, then sends it"));
     auto *send = new QVBoxLayout(Frame12);
     send->addWidget(cmdSendSMS);
     send->addWidget(cmdUploadSMS);
@@ -55,4 +62,7 @@ CreateSmsPage::CreateSmsPage(QWidget *parent) : QWidget(parent)
     auto *page = new QHBoxLayout(this);
     page->addWidget(Frame11, 1);
     page->addWidget(Frame12);
+
+    chainTabs({txtServiceCenter, cmdSMSC, txtSendSMSNumber, cmdNumberNamesSMS, txtCreateSMS, cmdSendSMS,
+               cmdUploadSMS, cmdUploadSend});
 }

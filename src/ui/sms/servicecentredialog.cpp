@@ -2,6 +2,8 @@
 
 #include "sms/servicecentres.h"
 
+#include <QListWidget>
+
 namespace {
 
 // The list control's own sorting would be case-sensitive.
@@ -19,4 +21,8 @@ ServiceCentreDialog::ServiceCentreDialog(QWidget *parent)
                          sortedRows(), &ServiceCentres::numberOf, parent),
       lstSMSC(rows_)
 {
+    lstSMSC->setAccessibleName(tr("Service centers"));
+    lstSMSC->setAccessibleDescription(
+        tr("Networks and their service center numbers; choosing one and OK puts "
+           "its number in the message form"));
 }

@@ -20,15 +20,23 @@ ViewSmsPage::ViewSmsPage(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("pageViewSMS"));
 
     frmSMSonMars = frame("frmSMSonMars", tr("SMS on Trium Mars"));
-    lstTimeDate = list("lstTimeDate");
+    lstTimeDate = list("lstTimeDate", tr("Messages"),
+                       tr("The messages stored in the phone, by time and date; choosing one shows its "
+                          "text, number and name"));
     txtSMS = new QPlainTextEdit(tr("Choose Message to Display it here!\n"));
     txtSMS->setObjectName(QStringLiteral("txtSMS"));
     txtSMS->setReadOnly(true);
-    txtNumber = textBox("txtNumber", tr("Cellular Number"));
+    txtSMS->setAccessibleName(tr("Message text"));
+    txtSMS->setTabChangesFocus(true);
+    txtNumber = textBox("txtNumber", tr("Cellular Number"), tr("Number", "the chosen message's number box"));
     txtNumber->setReadOnly(true);
-    txtSMSName = textBox("txtSMSName", tr("Name", "the sender's name box, while no message is chosen"));
+    txtNumber->setAccessibleDescription(tr("The number the chosen message came from or went to"));
+    txtSMSName = textBox("txtSMSName", tr("Name", "the sender's name box, while no message is chosen"),
+                         tr("Name", "the chosen message's name box"));
     txtSMSName->setReadOnly(true);
+    txtSMSName->setAccessibleDescription(tr("The phonebook's name for that number"));
     cmdRefreshSMS = button("cmdRefreshSMS", tr("Refresh", "reads the messages from the phone again"));
+    cmdRefreshSMS->setAccessibleDescription(tr("Reads the messages from the phone again"));
     cmdDeleteSMS = button("cmdDeleteSMS", tr("Delete SMS"));
     cmdDeleteAllSMS = button("cmdDeleteAllSMS", tr("Delete All"));
 
@@ -47,8 +55,13 @@ ViewSmsPage::ViewSmsPage(QWidget *parent) : QWidget(parent)
 
     Frame5 = frame("Frame5", tr("Auto-SMS-Downloader"));
     chkAutoSMS = checkBox("chkAutoSMS", tr("Enable/Disable", "switches the Auto-SMS-Downloader on and off"));
+    chkAutoSMS->setAccessibleDescription(
+        tr("Switches the Auto-SMS-Downloader on and off: on, it appends new messages to its file at "
+           "every connect"));
     cmdAutoSMSArchive = button("cmdAutoSMSArchive", tr("Choose File"));
+    cmdAutoSMSArchive->setAccessibleDescription(tr("Chooses the file the Auto-SMS-Downloader appends to"));
     cmdAutoSMSNow = button("cmdAutoSMSNow", tr("Get New SMs"));
+    cmdAutoSMSNow->setAccessibleDescription(tr("Appends the new messages to the file now"));
     txtDescr =
         label("txtDescr", tr("Auto-SMS-Downloader dumps the SMs \nstored on your cellular to a file. If "
                              "enabled it \nwill be done automatically when you \nconnect your "
@@ -64,4 +77,7 @@ ViewSmsPage::ViewSmsPage(QWidget *parent) : QWidget(parent)
     auto *page = new QHBoxLayout(this);
     page->addWidget(frmSMSonMars, 1);
     page->addWidget(Frame5);
+
+    chainTabs({lstTimeDate, txtNumber, txtSMSName, txtSMS, cmdRefreshSMS, cmdDeleteSMS, cmdDeleteAllSMS,
+               chkAutoSMS, cmdAutoSMSArchive, cmdAutoSMSNow});
 }

@@ -1,7 +1,9 @@
 #include "controls.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QGroupBox>
@@ -15,6 +17,8 @@
 #include <QRadioButton>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace Controls {
 
@@ -84,9 +88,11 @@ QLabel *label(const char *name, const QString &caption)
     return named<QLabel>(name, caption);
 }
 
-QLineEdit *textBox(const char *name, const QString &text)
+QLineEdit *textBox(const char *name, const QString &text, const QString &accessibleName)
 {
-    return named<QLineEdit>(name, text);
+    auto *box = named<QLineEdit>(name, text);
+    box->setAccessibleName(accessibleName);
+    return box;
 }
 
 QGroupBox *frame(const char *name, const QString &caption)
@@ -109,9 +115,58 @@ QCheckBox *checkBox(const char *name, const QString &caption)
     return named<QCheckBox>(name, caption);
 }
 
-QListWidget *list(const char *name)
+QListWidget *list(const char *name, const QString &accessibleName, const QString &description)
 {
-    return named<QListWidget>(name);
+    auto *rows = named<QListWidget>(name);
+    rows->setAccessibleName(accessibleName);
+    rows->setAccessibleDescription(description);
+    return rows;
+}
+
+void chainTabs(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void oneTabStop(std::initializer_list<QAbstractButton *> group)
+{
+    const QList<QAbstractButton *> buttons(group);
+    const auto follow = [buttons] {
+        const bool anyChecked = std::any_of(buttons.begin(), buttons.end(),
+                                            [](const QAbstractButton *b) { return b->isChecked(); });
+        for (QAbstractButton *b : buttons) {
+            const bool stop = !anyChecked || b->isChecked();
+            b->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    for (QAbstractButton *b : buttons)
+        QObject::connect(b, &QAbstractButton::toggled, b, follow);
+    follow();
+}
+
+namespace {
+const char *const NameFormat = "quendaAccessibleNameFormat";
+}
+
+void makeStateLabel(QLabel *label, const QString &nameFormat, const QString &description)
+{
+    label->setProperty(NameFormat, nameFormat);
+    label->setAccessibleDescription(description);
+    setState(label, label->text());
+}
+
+void setState(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    const QString name = label->property(NameFormat).toString().arg(text);
+    // Setting the same name again would announce it again, and the program state is set every tick.
+    if (name != label->accessibleName())
+        label->setAccessibleName(name);
 }
 
 void setReadOnly(QWidget *textBox, bool readOnly)
@@ -172,6 +227,9 @@ QComboBox *driveList(QWidget *parent)
 {
     auto *drives = new QComboBox(parent);
     drives->setObjectName(QStringLiteral("Drive1"));
+    drives->setAccessibleName(QCoreApplication::translate("Controls", "Drive"));
+    drives->setAccessibleDescription(
+        QCoreApplication::translate("Controls", "The drive whose folders are listed"));
     for (const QFileInfo &drive : QDir::drives())
         drives->addItem(drive.absoluteFilePath());
     return drives;

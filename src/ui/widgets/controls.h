@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QString>
 
+#include <initializer_list>
+
+class QAbstractButton;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
@@ -36,13 +39,17 @@ QColor backgroundOf(const QWidget *widget);
 
 QPushButton *button(const char *name, const QString &caption);
 QLabel *label(const char *name, const QString &caption = QString());
-QLineEdit *textBox(const char *name, const QString &text = QString());
+// accessibleName and description: what a screen reader calls a box or list that no caption or
+// buddy label names, and what it is for.
+QLineEdit *textBox(const char *name, const QString &text = QString(),
+                   const QString &accessibleName = QString());
 QGroupBox *frame(const char *name, const QString &caption);
 // A frame captioned with a path, shortened as it must be: only its controls set its size.
 QGroupBox *pathFrame(const char *name, const QString &caption);
 QRadioButton *option(const char *name, const QString &caption);
 QCheckBox *checkBox(const char *name, const QString &caption);
-QListWidget *list(const char *name);
+QListWidget *list(const char *name, const QString &accessibleName = QString(),
+                  const QString &description = QString());
 
 // The "OK" (default) and "Cancel" buttons of a dialog, created as cmdOK and cmdCancel under
 // dialog with the captions given, in a row pushed to the right; Cancel rejects the dialog.
@@ -53,6 +60,19 @@ QBoxLayout *dialogButtons(QDialog *dialog, QPushButton *&ok, QPushButton *&cance
 QIcon programIcon();
 // Drive1: every drive (root) the system has.
 QComboBox *driveList(QWidget *parent);
+
+// Tab walks the controls in this order, as they are laid out, whatever order they were built in.
+void chainTabs(std::initializer_list<QWidget *> controls);
+// Tab stops at the checked one of these exclusive buttons only, and the arrow keys move among
+// them, as on other desktops; with none checked, at each.
+void oneTabStop(std::initializer_list<QAbstractButton *> group);
+
+// A label that tells a state, as the status strip's: a screen reader knows it by nameFormat
+// with the state for %1, and what it tells by description.
+void makeStateLabel(QLabel *label, const QString &nameFormat, const QString &description);
+// The state a state label shows. Its name follows and is announced: with a name of its own, a
+// label no longer announces its text by itself.
+void setState(QLabel *label, const QString &text);
 
 // Text boxes come as line edits and multi-line editors; both lock the same way.
 void setReadOnly(QWidget *textBox, bool readOnly);

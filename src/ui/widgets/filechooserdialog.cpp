@@ -24,8 +24,12 @@ FileChooserDialog::FileChooserDialog(const QString &objectName, const QString &t
     Dir1->setObjectName(QStringLiteral("Dir1"));
     File1 = new FileList(pattern, this);
     File1->setObjectName(QStringLiteral("File1"));
+    File1->setAccessibleName(tr("Files"));
+    File1->setAccessibleDescription(
+        tr("The files of the folder; choosing one puts its path in the file name box"));
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(tr("File name"));
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(Drive1, 0, 0);
@@ -38,6 +42,11 @@ FileChooserDialog::FileChooserDialog(const QString &objectName, const QString &t
     connect(Drive1, &QComboBox::currentTextChanged, Dir1, &FolderList::setPath);
     connect(Dir1, &FolderList::pathChanged, File1, &FileList::setPath);
     connect(File1, &QListWidget::itemClicked, this, &FileChooserDialog::takeFile);
+    // The keyboard selects a file as a click does; the row the focus makes current is not taken.
+    connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!File1->selectedItems().isEmpty())
+            takeFile();
+    });
     connect(File1, &QListWidget::itemDoubleClicked, this, [this] {
         takeFile();
         accept();

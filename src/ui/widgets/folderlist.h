@@ -3,7 +3,7 @@
 #include <QListWidget>
 #include <QString>
 
-// The folders below one folder, with ".." to go up; a double click opens a folder.
+// The folders below one folder, with ".." to go up; a double click or Enter opens a folder.
 class FolderList : public QListWidget
 {
     Q_OBJECT
@@ -17,6 +17,11 @@ public:
 signals:
     void pathChanged(const QString &path);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void open(const QListWidgetItem *item);
+
     QString path_;
 };

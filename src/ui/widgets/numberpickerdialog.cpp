@@ -19,6 +19,9 @@ NumberPickerDialog::NumberPickerDialog(const QString &objectName, const QString 
     rows_ = new QListWidget(this);
     rows_->setObjectName(listName);
     rows_->addItems(rows);
+    // The dialog's title names the list, unless a dialog names it better.
+    rows_->setAccessibleName(title);
+    rows_->setAccessibleDescription(tr("Choosing a row and OK takes its number"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(rows_);
     layout->addLayout(Controls::dialogButtons(this, cmdOK, cmdCancel, tr("&OK"), tr("&Cancel")));

@@ -2,6 +2,7 @@
 
 #include "programinfo.h"
 #include "twips.h"
+#include "ui/widgets/controls.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -69,6 +70,8 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
         QStringLiteral("<a href=\"%1\">%2</a>").arg(mailUrl().toString(), ProgramInfo::mailAddress()));
     labMail->setObjectName(QStringLiteral("labMail"));
     labMail->setToolTip(tr("Write us a mail"));
+    // Tab reaches the link and Enter opens it, as a click does.
+    labMail->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(labMail, &QLabel::linkActivated, this, [] { QDesktopServices::openUrl(mailUrl()); });
     cmdOK = new QPushButton(tr("&Allright!"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -84,6 +87,9 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     layout->addSpacing(8);
     layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Enter still closes the box: the focus starts on Allright!, and Tab leads to the link.
+    Controls::chainTabs({labMail, cmdOK});
+    cmdOK->setFocus();
 
     place();
     Timer1.setObjectName(QStringLiteral("Timer1"));

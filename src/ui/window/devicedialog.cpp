@@ -37,17 +37,30 @@ DeviceDialog::DeviceDialog(int port, const QString &current, const QList<Platfor
     txtDevice = new QLineEdit(current, this);
     txtDevice->setObjectName(QStringLiteral("txtDevice"));
     txtDevice->setPlaceholderText(tr("/dev/serial/by-id/... or /dev/ttyUSB0"));
+    // A list takes no name from its caption.
+    lstDevices->setAccessibleName(tr("Serial ports"));
+    lstDevices->setAccessibleDescription(
+        tr("Choosing a port puts its stable name, or its device, in the Device box below"));
 
     cmbSpeed = new QComboBox(this);
     cmbSpeed->setObjectName(QStringLiteral("cmbSpeed"));
+    // A combo box is otherwise known by the item it shows; on Linux it still is, and its
+    // description tells what it is.
+    cmbSpeed->setAccessibleName(tr("Speed"));
+    cmbSpeed->setAccessibleDescription(tr("The speed of the serial line"));
     for (const int baud : SerialLine::Speeds)
         cmbSpeed->addItem(tr("%1 bit/s").arg(baud), baud);
     setSpeed(SerialLine::DefaultBaud);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Serial ports of this computer:"), this));
+    // The captions label the list and the box for a screen reader.
+    auto *portsCaption = new QLabel(tr("Serial ports of this computer:"), this);
+    portsCaption->setBuddy(lstDevices);
+    layout->addWidget(portsCaption);
     layout->addWidget(lstDevices);
-    layout->addWidget(new QLabel(tr("Device:"), this));
+    auto *deviceCaption = new QLabel(tr("Device:"), this);
+    deviceCaption->setBuddy(txtDevice);
+    layout->addWidget(deviceCaption);
     layout->addWidget(txtDevice);
     // The Trium Mars runs at 38400; many modems at 115200 or more.
     auto *speedRow = new QHBoxLayout;

@@ -41,6 +41,8 @@ HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent)
     txtHistory = new QPlainTextEdit(releaseNotes());
     txtHistory->setObjectName(QStringLiteral("txtHistory"));
     txtHistory->setReadOnly(true);
+    txtHistory->setAccessibleName(tr("Version History"));
+    txtHistory->setTabChangesFocus(true);
     txtHistory->setLineWrapMode(QPlainTextEdit::NoWrap);
     const QFontMetrics metrics(txtHistory->font());
     txtHistory->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('x')) * 90, metrics.lineSpacing() * 26);

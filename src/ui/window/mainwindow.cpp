@@ -246,8 +246,14 @@ void MainWindow::buildStatusStrip()
     for (int code = OperationLock::NoPhone; code <= OperationLock::UploadingSMS; ++code)
         states.append(OperationLock::stateText(static_cast<qint16>(code)));
     labProgState = statusValue("labProgState", tr("Busy"), states);
+    //: The program state's name for a screen reader: the caption beside it and the state.
+    Controls::makeStateLabel(labProgState, tr("Program State: %1"),
+                             tr("What Quenda is doing with the phone; the controls that start another "
+                                "operation are locked meanwhile"));
     Label4 = Controls::label("Label4", tr("Connection State:"));
     labState = statusValue("labState", tr("Not Connected"), {tr("Not Connected"), tr("Connected")});
+    //: The connection state's name for a screen reader: the caption beside it and the state.
+    Controls::makeStateLabel(labState, tr("Connection State: %1"), QString());
 
     labLoadHeld = note("labLoadHeld");
     labLoadHeld->setAlignment(Qt::AlignCenter);
@@ -498,7 +504,7 @@ void MainWindow::showConnection(bool connected)
                               ? tr("Connected")
                               //: The connection state, with the name of the phone found.
                               : tr("Connected: %1").arg(phone.name());
-    labState->setText(connected ? named : tr("Not Connected"));
+    Controls::setState(labState, connected ? named : tr("Not Connected"));
     showLacking();
     Controls::paintBackground(labState, connected ? Controls::lightGreen() : Controls::lightBlue());
     describeLine();
@@ -507,8 +513,12 @@ void MainWindow::showConnection(bool connected)
 void MainWindow::describeLine()
 {
     const QString problem = link_.lineProblem();
-    labState->setToolTip(problem.isEmpty() ? link_.lineDescription()
-                                           : link_.lineDescription() + QLatin1Char('\n') + problem);
+    const QString line =
+        problem.isEmpty() ? link_.lineDescription() : link_.lineDescription() + QLatin1Char('\n') + problem;
+    labState->setToolTip(line);
+    // The description would otherwise be the tooltip alone.
+    //: What the connection state tells, for a screen reader; %1 is the line, as the state's tooltip shows it.
+    labState->setAccessibleDescription(tr("Whether a phone answers, and which one. %1").arg(line));
     labLineHint->setText(problem);
     labLineHint->setVisible(!problem.isEmpty());
 }

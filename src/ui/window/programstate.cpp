@@ -88,7 +88,7 @@ void ProgramState::tick()
     }
     if (action == OperationLock::Idle && gesperrt) {
         gesperrt = false;
-        labProgState_.setText(OperationLock::stateText(OperationLock::Idle));
+        Controls::setState(&labProgState_, OperationLock::stateText(OperationLock::Idle));
         Controls::paintBackground(&labProgState_, Controls::lightGreen());
         unlockControls();
     }
@@ -96,7 +96,7 @@ void ProgramState::tick()
         // A code without a text of its own leaves the label as it was.
         const QString text = OperationLock::stateText(action);
         if (!text.isEmpty()) {
-            labProgState_.setText(text);
+            Controls::setState(&labProgState_, text);
             Controls::paintBackground(&labProgState_, Controls::lightBlue());
         }
     }

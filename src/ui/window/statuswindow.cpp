@@ -18,6 +18,7 @@ StatusWindow::StatusWindow(OperationLock &lock, QWidget *parent) : QDialog(paren
     prgStatus->setObjectName(QStringLiteral("prgStatus"));
     prgStatus->setRange(0, 100);
     prgStatus->setTextVisible(false);
+    prgStatus->setAccessibleName(tr("Progress"));
     labStatus = new QLabel;
     labStatus->setObjectName(QStringLiteral("labStatus"));
     labStatus->setAlignment(Qt::AlignCenter);

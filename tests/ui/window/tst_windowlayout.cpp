@@ -304,7 +304,7 @@ void TestWindowLayout::menusInOrder()
     const auto menu = [&](const char *name) { return rig->find<QMenu>(name); };
     QCOMPARE(titles(menu("menFile")->actions()), (QStringList{"Back Up Phone...", "-", "E&xit Program"}));
     QCOMPARE(titles(menu("menSettings")->actions()),
-             (QStringList{"Com Port", "Device...", "Record the Line...", "Reset Program"}));
+             (QStringList{"Com Port", "Device...", "Record the Line...", "Keep &English", "Reset Program"}));
     QCOMPARE(titles(menu("menComPort")->actions()), (QStringList{"Com 1", "Com 2", "Com 3", "Com 4"}));
     for (int n = 1; n <= 4; ++n) {
         QCOMPARE(w.menCom[n - 1]->objectName(), QStringLiteral("menCom%1").arg(n));
