@@ -12,11 +12,12 @@ chmod 700 "$tmp"
 # Root may open any file; without that right a locked device shows the permission hint.
 drop=""
 [ "$(id -u)" -ne 0 ] || ! command -v setpriv >/dev/null || drop="setpriv --bounding-set=-dac_override,-dac_read_search"
+# The window sizes itself to the screen: the same screen, scaled, for every set.
 shoot() {
     XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=xcb \
-        xvfb-run -a -s "-screen 0 2560x2048x24" $drop "$build/tools/screenshots/quenda-screenshots" "$1"
+        xvfb-run -a -s "-screen 0 $2x24" $drop "$build/tools/screenshots/quenda-screenshots" "$1"
 }
-LANGUAGE=en QT_SCALE_FACTOR=1 shoot "$out"
-LANGUAGE=de QT_SCALE_FACTOR=1 shoot "$out/de"
-LANGUAGE=en QT_SCALE_FACTOR=2 shoot "$tmp/scale-2"
+LANGUAGE=en QT_SCALE_FACTOR=1 shoot "$out" 1280x1024
+LANGUAGE=de QT_SCALE_FACTOR=1 shoot "$out/de" 1280x1024
+LANGUAGE=en QT_SCALE_FACTOR=2 shoot "$tmp/scale-2" 2560x2048
 cp "$tmp/scale-2/tab-2-phonebook.png" "$out/tab-2-phonebook@2x.png"
