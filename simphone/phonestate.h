@@ -27,7 +27,7 @@ struct Message
     int reference = 0;
     int parts = 0;
     int part = 0;
-    QByteArray pdu;
+    QByteArray pdu{};
 };
 
 struct Melody

@@ -175,11 +175,12 @@ void TestArrivingMessages::aMessageIsReadOnceTheLineIsFree()
     QVERIFY(rig.link.supervisor.profile().newMessageIndications);
 
     OperationResult phonebook;
+    // Outlives the connection below, which the phone keeps as long as the rig.
+    bool sent = false;
     if (duringAnOperation) {
         for (int i = 1; i <= 60; ++i)
             rig.sim.state().simBook.insert(
                 i, {"+4917000000" + QByteArray::number(i), 145, "N" + QByteArray::number(i)});
-        bool sent = false;
         connect(&rig.sim, &simphone::SimPhone::commandReceived, this, [&](const QByteArray &line) {
             if (!sent && line.startsWith("AT+CPBR=26")) {
                 sent = true;
