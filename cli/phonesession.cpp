@@ -62,12 +62,9 @@ bool PhoneSession::connectPhone(const QString &devicePath)
         return true;
     const QString device = link.line.deviceName();
     // The link's own hint when it has one for an unanswered line (it knows which speed to
-    // suggest); told by state, as its words are those of the person's language.
-    const bool linkHintsSilence = link.line.isOpen() && !link.supervisor.isConnectedShown() &&
-                                  link.supervisor.greetingProblem().isEmpty() &&
-                                  !link.lineProblem().isEmpty();
+    // suggest).
     if (lost)
-        printError(linkHintsSilence
+        printError(link.phoneSilent()
                        ? link.lineProblem()
                        : tr("No answer from the phone on %1 at %2 bit/s: is it switched on and the "
                             "cable seated?")

@@ -4,6 +4,7 @@
 #include "pdutext.h"
 
 #include "text/atfields.h"
+#include "text/testanswer.h"
 
 namespace simphone {
 
@@ -66,29 +67,6 @@ QByteArray header(const PhoneState &state, const Message &m)
         return status + ',' + address + ",\"\",145,17,0,0,167,\"+491710760000\",145," + length;
     }
     return status + ',' + address + (received ? ",," + stamp : QByteArray());
-}
-
-// The values each field of a test answer's ranges allows: "(0-2),(0,2)" gives {0,1,2}, {0,2}.
-QList<QList<int>> offeredValues(const QByteArray &ranges)
-{
-    QList<QList<int>> fields;
-    for (QByteArray field : ranges.split(')')) {
-        field = field.trimmed();
-        while (field.startsWith(',') || field.startsWith('('))
-            field = field.mid(1).trimmed();
-        if (field.isEmpty())
-            continue;
-        QList<int> values;
-        for (const QByteArray &item : field.split(',')) {
-            const QList<QByteArray> bounds = item.split('-');
-            const int low = bounds.first().trimmed().toInt();
-            const int high = bounds.last().trimmed().toInt();
-            for (int v = low; v <= high; ++v)
-                values.append(v);
-        }
-        fields.append(values);
-    }
-    return fields;
 }
 
 // The first slot without a message; none when the storage is full.
@@ -450,7 +428,7 @@ Reply MessageCommands::indications(const AtCommand &cmd, PhoneState &state)
     }
     case Form::Set: {
         // Each value must lie in its range; a value left out keeps its setting.
-        const QList<QList<int>> offered = offeredValues(state.indications);
+        const QList<QStringList> offered = TestAnswer::parameters(QString::fromLatin1(state.indications));
         const QList<QByteArray> given = cmd.argument.split(',');
         if (given.size() > offered.size() || given.size() > state.indicationSetting.size())
             break;
@@ -460,7 +438,7 @@ Reply MessageCommands::indications(const AtCommand &cmd, PhoneState &state)
             const int value = given.at(i).trimmed().toInt(&ok);
             if (given.at(i).trimmed().isEmpty())
                 continue;
-            if (!ok || !offered.at(i).contains(value))
+            if (!ok || !TestAnswer::offers(offered.at(i), value))
                 return Reply::cmsError(303);
             setting[i] = value;
         }

@@ -10,6 +10,7 @@
 #include <utility>
 
 const QString CmgrReply::Header = QStringLiteral("+CMGR:");
+const QString CmgrReply::UnknownSender = QStringLiteral("Unknown");
 
 namespace {
 
@@ -48,7 +49,7 @@ QString quotedField(QString reply, int n)
 
 QString CmgrReply::shown(const QString &text)
 {
-    if (text == QLatin1String("Unknown"))
+    if (text == UnknownSender)
         return tr("Unknown", "the name of a sender the contacts do not know");
     // The counter after a label keeps its place, so the keys stay aligned.
     for (const auto &[label, translated] : {std::pair{QStringLiteral("Unsend Message"), tr("Unsend Message")},
@@ -138,7 +139,7 @@ SMSRecord CmgrReply::parse(const QString &fullReply, qint16 slot, const PhoneTex
     else
         record.key = keyOfTimeStamp(timeStamp);
     record.text = textOf(reply, phone);
-    record.name = record.number.startsWith(UnsendMessage) ? UnsendMessage : QStringLiteral("Unknown");
+    record.name = record.number.startsWith(UnsendMessage) ? UnsendMessage : UnknownSender;
     readHeaderFields(reply, record);
     return record;
 }
@@ -163,6 +164,6 @@ SMSRecord CmgrReply::takeText(const MessageHeader &header, const QString &text, 
     else
         record.key = QStringLiteral("Unsend Message ") + nextCounter(unsendmsg_);
     record.text = text;
-    record.name = header.address.isEmpty() ? UnsendMessage : QStringLiteral("Unknown");
+    record.name = header.address.isEmpty() ? UnsendMessage : UnknownSender;
     return record;
 }

@@ -20,6 +20,8 @@ class CmgrReply
 public:
     // The information line that opens a message; a reply without it holds none.
     static const QString Header;
+    // The name of a sender the contacts do not know, as the archive keeps it.
+    static const QString UnknownSender;
 
     // Labels are numbered per download, in slot order.
     void startDownload();

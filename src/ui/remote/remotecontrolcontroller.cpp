@@ -166,7 +166,7 @@ QString RemoteControlController::captionOf(const ServiceCodes::Code &code) const
     // As the button shows it, in the user's language, without its mnemonic.
     if (const auto *shown = page_.findChild<QPushButton *>(code.button))
         return shown->text().remove(QLatin1Char('&'));
-    return code.caption;
+    return ServiceCodes::shownCaption(code);
 }
 
 void RemoteControlController::cmdLanguage_Click()

@@ -6,8 +6,6 @@
 #include "sms/arrivingmessages.h"
 #include "sms/shortmessages.h"
 
-#include <QRegularExpression>
-
 NewMessageNotices::NewMessageNotices(ArrivingMessages &arrivals, ShortMessages &sms, PhoneLink &link,
                                      QObject *parent)
     : QObject(parent), sms_(sms), link_(link)
@@ -19,7 +17,7 @@ QString NewMessageNotices::summaryOf(const SMSRecord &message)
 {
     if (message.number.isEmpty())
         return tr("A new message has arrived");
-    const bool named = !message.name.isEmpty() && message.name != QLatin1String("Unknown");
+    const bool named = !message.name.isEmpty() && message.name != CmgrReply::UnknownSender;
     return tr("New message from %1").arg(named ? message.name : message.number);
 }
 
